@@ -1,0 +1,32 @@
+#pragma once
+// Number formats with the program's fixed masks ("###,##0", "00", "0#-",
+// " #,###,###,###,##0", "€ ###,###,##0.00", "0.00"), with the grouping and
+// decimal separators of the user's regional settings.
+
+#include <string>
+#include <string_view>
+
+namespace tlx {
+
+struct FormatoNumeri {
+  std::string separatoreMigliaia = ".";
+  std::string separatoreDecimale = ",";
+  static FormatoNumeri Italiano() { return {}; }
+};
+
+// Mask characters: "0" a digit or a zero, "#" a digit or nothing, "," groups
+// the integer part by thousands, "." starts the decimals; anything before or
+// after the digits is copied as it stands. Rounds half away from zero.
+std::string Formatta(double valore, std::string_view maschera, const FormatoNumeri& formato = {});
+
+// " #,###,###,###,##0": the counters of the progress window and the capacity.
+inline constexpr std::string_view MASCHERA_CONTATORE = " #,###,###,###,##0";
+inline constexpr std::string_view MASCHERA_CONTEGGIO = "###,##0";
+inline constexpr std::string_view MASCHERA_EURO = "€ ###,###,##0.00";
+
+// Parses a number typed in the user's format ("1,50" with the Italian
+// separators); the grouping character is ignored. False when the text holds
+// no number.
+bool LeggiNumero(std::string_view testo, const FormatoNumeri& formato, double& valore);
+
+}  // namespace tlx
