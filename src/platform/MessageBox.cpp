@@ -1,0 +1,67 @@
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tlx::platform {
+
+bool MessageBox::registra_ = false;
+std::deque<Risposta> MessageBox::risposte_;
+std::vector<Messaggio> MessageBox::mostrati_;
+
+Risposta MessageBox::Mostra(Icona icona, Pulsanti pulsanti, const QString& titolo, const QString& testo,
+                            QWidget* parent) {
+  return Mostra(Messaggio{icona, pulsanti, titolo.toStdString(), testo.toStdString()}, parent);
+}
+
+Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
+  if (registra_) {
+    mostrati_.push_back(m);
+    if (!risposte_.empty()) {
+      const Risposta r = risposte_.front();
+      risposte_.pop_front();
+      return r;
+    }
+    // Unscripted questions are answered No: the cautious choice.
+    return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
+  }
+
+  QMessageBox box(parent ? parent : QApplication::activeWindow());
+  switch (m.icona) {
+    case Icona::Nessuna: box.setIcon(QMessageBox::NoIcon); break;
+    case Icona::Critica: box.setIcon(QMessageBox::Critical); break;
+    case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
+    case Icona::Esclamazione: box.setIcon(QMessageBox::Warning); break;
+    case Icona::Informazione: box.setIcon(QMessageBox::Information); break;
+  }
+  box.setWindowTitle(m.titolo.empty() ? TITOLO_APPLICAZIONE : QString::fromStdString(m.titolo));
+  // Texts break lines with CR LF or a lone CR.
+  QString testo = QString::fromStdString(m.testo);
+  testo.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  box.setText(testo);
+  box.setTextFormat(Qt::PlainText);
+  if (m.pulsanti == Pulsanti::SiNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return Risposta::Ok;
+}
+
+void MessageBox::Registra() {
+  registra_ = true;
+  Azzera();
+}
+
+void MessageBox::Accoda(Risposta r) { risposte_.push_back(r); }
+const std::vector<Messaggio>& MessageBox::Mostrati() { return mostrati_; }
+bool MessageBox::Registrando() { return registra_; }
+
+void MessageBox::Azzera() {
+  risposte_.clear();
+  mostrati_.clear();
+}
+
+}  // namespace tlx::platform
