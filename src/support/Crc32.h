@@ -1,0 +1,21 @@
+#pragma once
+// The CRC-32 of IEEE 802.3 (reflected polynomial 0xEDB88320, register preset
+// to all ones, result complemented) that guards the matrix files.
+
+#include <cstdint>
+#include <span>
+
+namespace tlx {
+
+class cBinaryFileStream;
+
+class cCRC32 {
+ public:
+  // 0 for an empty array.
+  uint32_t GetByteArrayCrc32(std::span<const uint8_t> dati) const;
+  // The CRC of what the stream still has to give, read in blocks of 8192
+  // bytes: the whole file for a stream just opened.
+  uint32_t GetFileCrc32(cBinaryFileStream& file) const;
+};
+
+}  // namespace tlx
