@@ -33,9 +33,9 @@ class CartellaTemporanea {
 const FormatoNumeri ITALIANO = FormatoNumeri::Italiano();
 const FormatoNumeri INGLESE{",", "."};
 
-class Impostazioni : public ::testing::Test {
+class ImpostazioniGenerali : public ::testing::Test {
  protected:
-  Impostazioni() {
+  ImpostazioniGenerali() {
     s->FileImpostazioni = dir.File("impostazioni.cfg");
     s->CostoColonna = 7.0f;
     s->ModalitaRicalcolo = VERO;
@@ -48,7 +48,7 @@ class Impostazioni : public ::testing::Test {
   std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
 };
 
-TEST_F(Impostazioni, WithoutFileEveryValueIsItsDefault) {
+TEST_F(ImpostazioniGenerali, WithoutFileEveryValueIsItsDefault) {
   ReadConfiguration(*s, ITALIANO);
   EXPECT_FLOAT_EQ(s->CostoColonna, 1.0f);
   EXPECT_EQ(s->IntestazioneStampa, "RICEVITORIA XXX- CAMBIA LE IMPOSTAZIONI DAL MENU FILE");
@@ -57,7 +57,7 @@ TEST_F(Impostazioni, WithoutFileEveryValueIsItsDefault) {
   EXPECT_FALSE(fs::exists(s->FileImpostazioni));
 }
 
-TEST_F(Impostazioni, SavedCostIsStoredInHundredthsAndReadBack) {
+TEST_F(ImpostazioniGenerali, SavedCostIsStoredInHundredthsAndReadBack) {
   SalvaImpostazioni(s->FileImpostazioni, "1,50", "RICEVITORIA CENTRALE", "Stampante Ufficio", ITALIANO);
   EXPECT_EQ(Valore("costo_colonna"), "150");
   EXPECT_EQ(Valore("intestazione_stampa"), "RICEVITORIA CENTRALE");
@@ -69,7 +69,7 @@ TEST_F(Impostazioni, SavedCostIsStoredInHundredthsAndReadBack) {
   EXPECT_EQ(s->StampanteTabulato, "Stampante Ufficio");
 }
 
-TEST_F(Impostazioni, CostDecimalsAreKeptWithoutFloatNoise) {
+TEST_F(ImpostazioniGenerali, CostDecimalsAreKeptWithoutFloatNoise) {
   const std::pair<const char*, const char*> casi[] = {
       {"1,255", "125,5"}, {"0,1", "10"}, {"0,07", "7"}, {"2", "200"}, {"1.000", "100000"}, {"0,12345", "12,345"}};
   for (const auto& [costo, atteso] : casi) {
@@ -81,14 +81,14 @@ TEST_F(Impostazioni, CostDecimalsAreKeptWithoutFloatNoise) {
   EXPECT_FLOAT_EQ(s->CostoColonna, 1.255f);
 }
 
-TEST_F(Impostazioni, TheUserNumberFormatIsUsedOnBothSides) {
+TEST_F(ImpostazioniGenerali, TheUserNumberFormatIsUsedOnBothSides) {
   SalvaImpostazioni(s->FileImpostazioni, "1.255", "", "", INGLESE);
   EXPECT_EQ(Valore("costo_colonna"), "125.5");
   ReadConfiguration(*s, INGLESE);
   EXPECT_FLOAT_EQ(s->CostoColonna, 1.255f);
 }
 
-TEST_F(Impostazioni, CostWithoutNumericValueFailsBeforeWritingAnything) {
+TEST_F(ImpostazioniGenerali, CostWithoutNumericValueFailsBeforeWritingAnything) {
   SalvaImpostazioni(s->FileImpostazioni, "2,00", "Prima", "P1", ITALIANO);
   for (const char* costo : {"", "   ", "abc", "1,5x", ",", "nan"}) {
     try {
@@ -109,7 +109,7 @@ TEST_F(Impostazioni, CostWithoutNumericValueFailsBeforeWritingAnything) {
   EXPECT_FALSE(fs::exists(altro));
 }
 
-TEST_F(Impostazioni, CostTooLargeToStoreIsRefused) {
+TEST_F(ImpostazioniGenerali, CostTooLargeToStoreIsRefused) {
   SalvaImpostazioni(s->FileImpostazioni, "1", "", "", ITALIANO);
   for (const char* costo : {"99999999999999999999", "inf"}) {
     try {
@@ -123,13 +123,13 @@ TEST_F(Impostazioni, CostTooLargeToStoreIsRefused) {
   EXPECT_EQ(Valore("costo_colonna"), "100");
 }
 
-TEST_F(Impostazioni, EmptyPrinterNameIsStoredAsEmpty) {
+TEST_F(ImpostazioniGenerali, EmptyPrinterNameIsStoredAsEmpty) {
   SalvaImpostazioni(s->FileImpostazioni, "1", "Intestazione", "", ITALIANO);
   ReadConfiguration(*s, ITALIANO);
   EXPECT_EQ(s->StampanteTabulato, "");
 }
 
-TEST_F(Impostazioni, StoredCostThatIsNotANumberReadsAsZero) {
+TEST_F(ImpostazioniGenerali, StoredCostThatIsNotANumberReadsAsZero) {
   const classINI ini(s->FileImpostazioni);
   for (const char* testo : {"cento", "", "1e999"}) {
     ini.setProperty("Impostazioni", "costo_colonna", testo);
@@ -142,7 +142,7 @@ TEST_F(Impostazioni, StoredCostThatIsNotANumberReadsAsZero) {
   EXPECT_FLOAT_EQ(s->CostoColonna, 2.5f);
 }
 
-TEST_F(Impostazioni, SavingKeepsWhateverElseTheFileHolds) {
+TEST_F(ImpostazioniGenerali, SavingKeepsWhateverElseTheFileHolds) {
   const classINI ini(s->FileImpostazioni);
   ini.setProperty("IMPOSTAZIONI", "altra_chiave", "resta");
   ini.setProperty("Altro", "costo_colonna", "999");
