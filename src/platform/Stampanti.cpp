@@ -1,0 +1,21 @@
+#include "platform/Stampanti.h"
+
+#include <QPrinterInfo>
+#include <optional>
+
+namespace tlx::platform {
+
+namespace {
+std::optional<QStringList>& Simulate() {
+  static std::optional<QStringList> nomi;
+  return nomi;
+}
+}  // namespace
+
+QStringList StampantiInstallate() {
+  return Simulate() ? *Simulate() : QPrinterInfo::availablePrinterNames();
+}
+
+void ImpostaStampantiSimulate(const QStringList& nomi) { Simulate() = nomi; }
+
+}  // namespace tlx::platform
