@@ -33,10 +33,11 @@ std::string Formatta(double valore, std::string_view maschera, const FormatoNume
 
   const bool negativo = valore < 0;
   const double scala = std::pow(10.0, decimali);
-  // Half away from zero; the tiny nudge keeps values such as 2.675 that are
-  // stored a hair below the half from rounding down.
+  // Half away from zero; the relative nudge keeps values such as 2.675 that
+  // are stored a hair below the half from rounding down, and stays far below
+  // a unit for every amount the program shows.
   const long double scalato = std::fabs(static_cast<long double>(valore)) * scala;
-  const auto intero = static_cast<uint64_t>(std::floor(scalato + 0.5L + 1e-9L * scalato));
+  const auto intero = static_cast<uint64_t>(std::floor(scalato + 0.5L + 1e-12L * scalato));
   std::string cifre = std::to_string(intero / static_cast<uint64_t>(scala));
   std::string frazione = std::to_string(intero % static_cast<uint64_t>(scala));
   if (decimali > 0) frazione.insert(0, static_cast<size_t>(decimali) - frazione.size(), '0');
@@ -71,6 +72,8 @@ bool LeggiNumero(std::string_view testo, const FormatoNumeri& formato, double& v
   }
   const size_t primo = pulito.find_first_not_of(' ');
   if (primo == std::string::npos) return false;
+  // Only a plain decimal number counts: no "inf", "nan" or hexadecimal.
+  if (pulito.find_first_not_of(" +-.0123456789") != std::string::npos) return false;
   char* fine = nullptr;
   const double v = std::strtod(pulito.c_str() + primo, &fine);
   if (fine == pulito.c_str() + primo) return false;
