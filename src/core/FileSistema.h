@@ -1,0 +1,92 @@
+#pragma once
+// The system file (.tlqvx): a binary file of the program's own format with
+// the description, the chosen numbers, the fixed conditions, every column and
+// the record-borne conditions and filters. The functions here change only the
+// system in memory and return the messages for the window to show, in order;
+// the window then refreshes its grid, check marks, lock state and status bar.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/Messaggio.h"
+#include "core/Sistema.h"
+
+namespace tlx {
+
+inline constexpr std::string_view MAGIC_SISTEMA = "tlxxqvx0002";
+inline constexpr std::string_view MAGIC_SISTEMA_V1 = "tlxxqvx0001";
+inline constexpr int32_t MARCATORE_BLOCCO_CONDIZIONI = 12345;
+
+// How often a long read hands control to the event loop, in columns or lines.
+inline constexpr int32_t PASSO_ELABORA_EVENTI = 16384;
+
+enum class EsitoApriFile {
+  NessunPercorso,     // empty path: nothing happened
+  Letto,              // the system in memory is the file's
+  VersioneNonValida,  // a newer format: the system in memory is untouched
+  NonSequenziale,     // refused: the system in memory is cleared
+  ErroreRuntime,      // could not be read: the system is untouched, or cleared if reading had begun
+};
+
+struct RisultatoApriFile {
+  EsitoApriFile esito = EsitoApriFile::NessunPercorso;
+  Messaggi messaggi;
+};
+
+// Replaces the system in memory by the file's content. NomeFileSistema becomes
+// the path without double quotes in every case but the empty path. On
+// success the chosen numbers are toggled on the grid state in file order,
+// GuiBloccata is set when there are columns and TitoloFileSistema is the
+// lower-case file title. `elaboraEventi` is called every
+// PASSO_ELABORA_EVENTI columns.
+//
+// Beyond the format's own checks, the reader refuses like a cut file (system
+// cleared) a fixed part shorter than 202 bytes, a column number above 55,
+// bytes after the columns that are not a complete condition block (a record
+// cut by the end of the file, a block without its end mark, a column count
+// lower than the columns present) and more than 16 unknown condition ids, so
+// that a damaged file never shows as a loaded system.
+RisultatoApriFile ApriFile(Sistema& s, const std::string& percorso, const std::function<void()>& elaboraEventi = {});
+
+enum class EsitoSalvaFile { NessunPercorso, Salvato, ErroreRuntime };
+
+struct RisultatoSalvaFile {
+  EsitoSalvaFile esito = EsitoSalvaFile::NessunPercorso;
+  Messaggi messaggi;
+};
+
+// Writes the system in memory to `percorso` (trimming TitoloSistema and, but
+// for a crossword system, re-reading Pronostico from the grid state). The
+// file is replaced only once the new content is completely on disk: a failed
+// save leaves the previous file as it was. On success TitoloFileSistema is
+// the lower-case file title.
+RisultatoSalvaFile SalvaFile(Sistema& s, const std::string& percorso);
+
+// The name with extension, without its folder, in lower case.
+std::string TitoloFileMinuscolo(std::string_view percorso);
+
+// Writes a file through a temporary file in the same folder, renamed over the
+// destination by Conferma once everything is written and flushed to disk.
+// Destroyed without Conferma, it removes the temporary file and the
+// destination keeps its previous content. Failures throw ErroreRuntime.
+class ScritturaAtomica {
+ public:
+  explicit ScritturaAtomica(std::string destinazione);
+  ScritturaAtomica(const ScritturaAtomica&) = delete;
+  ScritturaAtomica& operator=(const ScritturaAtomica&) = delete;
+  ~ScritturaAtomica();
+
+  void Scrivi(const void* dati, size_t byte);
+  void Scrivi(std::string_view dati) { Scrivi(dati.data(), dati.size()); }
+  void Conferma();
+
+ private:
+  std::string destinazione_;
+  std::string temporaneo_;
+  int fd_ = -1;
+};
+
+}  // namespace tlx
