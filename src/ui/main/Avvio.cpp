@@ -1,0 +1,58 @@
+#include "ui/main/Avvio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+
+#include "core/Sistema.h"
+#include "platform/Attesa.h"
+#include "platform/Cartelle.h"
+#include "platform/Finestre.h"
+#include "platform/IstanzaSingola.h"
+#include "ui/main/NewVersion.h"
+#include "ui/main/frmMAIN.h"
+#include "ui/main/frmSplash.h"
+
+namespace tlx::ui {
+
+Avvio::Avvio() : sistema_(std::make_unique<Sistema>()) {}
+Avvio::~Avvio() = default;
+
+bool Avvio::Main(const QStringList& argomenti) {
+  Sistema& s = *sistema_;
+  s.ChiusuraApplicazione = FALSO;
+
+  const QString dati = platform::CartellaDati();
+  for (const char* cartella : SOTTOCARTELLE) platform::CreaCartella(dati + "/" + cartella);
+  ImpostaPercorsi(s, dati.toStdString());
+
+  auto* istanza = new platform::IstanzaSingola(platform::IstanzaSingola::NomePredefinito(), qApp);
+  if (istanza->AttivaIstanzaPrecedente()) return false;
+
+  QPointer<frmSplash> splash = new frmSplash;
+  splash->setAttribute(Qt::WA_DeleteOnClose);
+  splash->show();
+  splash->repaint();
+
+  if (NewVersion(splash) == EsitoVersione::TerminaProgramma) {
+    platform::ScaricaForms(QString());
+    return false;
+  }
+
+  principale_ = std::make_unique<frmMAIN>(s);
+  QObject::connect(istanza, &platform::IstanzaSingola::AttivazioneRichiesta, principale_.get(),
+                   [this] { platform::PortaInPrimoPiano(principale_.get()); });
+  principale_->CancellaSistema(false);
+
+  platform::Attendi(1000);
+  if (splash) splash->close();
+  QApplication::restoreOverrideCursor();
+
+  principale_->show();
+  principale_->findChild<QAction*>("menuSpoglioEstrazioni")->setVisible(true);
+  // The command line is taken whole as the path of a system file.
+  if (!argomenti.isEmpty()) principale_->ApriFile(argomenti.join(' '));
+  return true;
+}
+
+}  // namespace tlx::ui
