@@ -43,7 +43,8 @@ class LettoreColonneTxt {
 
   void Leggi(std::istream& in) {
     std::string riga;
-    while (std::getline(in, riga)) {
+    for (int64_t righe = 0; std::getline(in, riga); ++righe) {
+      if (righe % PASSO_ELABORA_EVENTI == 0 && elaboraEventi_) elaboraEventi_();
       // CR LF, LF and a lone CR all end a line.
       size_t inizio = 0;
       for (size_t cr = riga.find('\r'); cr != std::string::npos; cr = riga.find('\r', inizio)) {
@@ -59,7 +60,6 @@ class LettoreColonneTxt {
 
  private:
   void LeggiRiga(std::string_view riga) {
-    if (righe_++ % PASSO_ELABORA_EVENTI == 0 && elaboraEventi_) elaboraEventi_();
     std::array<uint8_t, 5> numeri{};
     size_t letti = 0;
     for (size_t p = riga.find_first_not_of(' '); p != std::string_view::npos && letti < numeri.size();
@@ -89,7 +89,6 @@ class LettoreColonneTxt {
   Sistema& s_;
   const std::function<void()>& elaboraEventi_;
   int32_t colonne_ = 0;
-  int64_t righe_ = 0;
   std::array<bool, NUMERI + 1> usati_{};
 };
 
