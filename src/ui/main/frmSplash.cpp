@@ -45,6 +45,12 @@ class SfondoSplash : public QFrame {
 
     DisegnaGriglia(p);
 
+    // A thin gold rule under the title.
+    QLinearGradient filetto(QPointF(32, 0), QPointF(width() - 28, 0));
+    filetto.setColorAt(0, QColor(0xff, 0xd0, 0x50, 200));
+    filetto.setColorAt(1, QColor(0xff, 0xd0, 0x50, 0));
+    p.fillRect(QRectF(32, 78, width() - 60, 1.5), filetto);
+
     p.setPen(QPen(QColor(255, 255, 255, 70), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -59,7 +65,7 @@ class SfondoSplash : public QFrame {
     constexpr qreal spazio = 4;
     const qreal larghezza = 10 * lato + 9 * spazio;
     const qreal altezza = 6 * lato + 5 * spazio;
-    const QPointF origine(width() - larghezza - 28, (height() - altezza) / 2);
+    const QPointF origine(width() - larghezza - 28, height() - altezza - 26);
 
     QFont carattere = font();
     carattere.setPixelSize(10);
@@ -118,12 +124,14 @@ frmSplash::frmSplash(QWidget* parent)
   auto* lbVersion = Etichetta("lbVersion", "Freeware", 15, true, QColor(0xff, 0xd0, 0x50), frame1);
   auto* lblPlatform = Etichetta("lblPlatform", NomePiattaforma(), 13, false, chiaro, frame1);
 
+  // The title spans the top; the other texts keep to the left of the grid.
   auto* testi = new QVBoxLayout(frame1);
-  testi->setContentsMargins(32, 30, 320, 26);
+  testi->setContentsMargins(32, 22, 28, 24);
   testi->setSpacing(4);
   testi->addWidget(lblProductName);
+  testi->addSpacing(26);
   testi->addWidget(lblVersion);
-  testi->addSpacing(10);
+  testi->addSpacing(8);
   testi->addWidget(lbVersion);
   testi->addStretch();
   testi->addWidget(lblPlatform);
@@ -132,7 +140,7 @@ frmSplash::frmSplash(QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(frame1);
 
-  setFixedSize(600, 260);
+  setFixedSize(620, 300);
   platform::CentraForm(this);
 }
 
