@@ -1,0 +1,66 @@
+#pragma once
+// A stand-in for the maker's web server on 127.0.0.1, on a free port. Each
+// request path (query included) gets the reply the test decides; a path with
+// no reply gets 404. Besides plain replies it can send the body slowly, break
+// it off halfway, or accept the connection and never answer.
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <chrono>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace tlx::prova {
+
+struct RispostaProva {
+  enum class Modo {
+    Intera,    // status line, headers and body at once
+    Lenta,     // the body in `pezzi` pieces, one every `pausa`
+    Troncata,  // announces the whole body, sends half of it and hangs up
+    Muta       // reads the request and never answers
+  };
+  int stato = 200;
+  QByteArray corpo;
+  Modo modo = Modo::Intera;
+  int pezzi = 1;
+  std::chrono::milliseconds pausa{0};
+};
+
+struct RichiestaRicevuta {
+  QByteArray metodo;
+  QByteArray percorso;  // as sent, query included
+  QHash<QByteArray, QByteArray> intestazioni;  // names in lower case
+};
+
+class ServerProva : public QObject {
+  Q_OBJECT
+ public:
+  ServerProva();
+  ~ServerProva() override;
+
+  // "http://127.0.0.1:<port>", what the program's server variable takes.
+  QString Indirizzo() const;
+  quint16 Porta() const;
+
+  void Rispondi(const QByteArray& percorso, RispostaProva risposta);
+  const QList<RichiestaRicevuta>& Ricevute() const { return ricevute_; }
+
+  // A loopback port on which nothing listens.
+  static quint16 PortaChiusa();
+
+ private:
+  void NuovaConnessione();
+  void LeggiRichiesta(QTcpSocket* connessione);
+  void Servi(QTcpSocket* connessione, const RispostaProva& risposta);
+  void InviaLentamente(QTcpSocket* connessione, QByteArray resto, qsizetype pezzo, std::chrono::milliseconds pausa);
+
+  QTcpServer* server_;
+  QHash<QByteArray, RispostaProva> risposte_;
+  QList<RichiestaRicevuta> ricevute_;
+};
+
+}  // namespace tlx::prova
