@@ -1,0 +1,57 @@
+#include "ui/main/NewVersion.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include "core/Errori.h"
+#include "core/Server.h"
+#include "core/Versione.h"
+#include "platform/Cartelle.h"
+#include "platform/Download.h"
+#include "platform/MessageBox.h"
+#include "ui/main/frmNewVersion.h"
+
+namespace tlx::ui {
+
+namespace {
+
+QString PrimaRiga(const QString& file) {
+  QFile f(file);
+  if (!f.open(QIODevice::ReadOnly)) throw ErroreFile(file.toStdString(), false);
+  QTextStream testo(&f);
+  if (testo.atEnd()) throw ErroreRuntime(errore::InputPastEndOfFile, "Input past end of file");
+  return testo.readLine();
+}
+
+}  // namespace
+
+EsitoVersione NewVersion(QWidget* parent) {
+  const QString temp = platform::CartellaTemp() + QString::fromUtf8(server::FILE_VERSIONE.data(), server::FILE_VERSIONE.size());
+  if (!platform::DownloadFile(platform::UrlServer(server::PERCORSO_VERSIONE), temp, true))
+    return EsitoVersione::Prosegui;
+
+  try {
+    const QString locale = QString::fromStdString(VersioneProgramma());
+    const QString remota = PrimaRiga(temp);
+    switch (ConfrontaVersioni(locale.toStdString(), remota.toStdString())) {
+      case ConfrontoVersione::ComponentiMancanti:
+        throw ErroreRuntime(errore::SubscriptOutOfRange, "Subscript out of range");
+      case ConfrontoVersione::ServerUgualeOPrecedente:
+        QFile::remove(temp);
+        return EsitoVersione::Prosegui;
+      case ConfrontoVersione::ServerPiuRecente: {
+        QFile::remove(temp);
+        frmNewVersion finestra(parent);
+        finestra.setLocalVersion(locale);
+        finestra.setRemoteVersion(remota);
+        finestra.exec();
+        return EsitoVersione::TerminaProgramma;
+      }
+    }
+  } catch (const ErroreRuntime& e) {
+    platform::MessageBox::Mostra(MessaggioErrore(e, "NewVersion"), parent);
+  }
+  return EsitoVersione::Prosegui;
+}
+
+}  // namespace tlx::ui
