@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QPointer>
 
 #include "core/Sistema.h"
@@ -9,11 +10,18 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
+#include "platform/MessageBox.h"
 #include "ui/main/NewVersion.h"
 #include "ui/main/frmMAIN.h"
 #include "ui/main/frmSplash.h"
 
 namespace tlx::ui {
+
+QString NomeIstanza(const QString& cartellaDati) {
+  // qHash is seeded per process: the name needs a hash every copy agrees on.
+  const QByteArray impronta = QCryptographicHash::hash(cartellaDati.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+  return platform::TITOLO_APPLICAZIONE + "-" + QString::fromLatin1(impronta);
+}
 
 Avvio::Avvio() : sistema_(std::make_unique<Sistema>()) {}
 Avvio::~Avvio() = default;
@@ -26,8 +34,8 @@ bool Avvio::Main(const QStringList& argomenti) {
   for (const char* cartella : SOTTOCARTELLE) platform::CreaCartella(dati + "/" + cartella);
   ImpostaPercorsi(s, dati.toStdString());
 
-  auto* istanza = new platform::IstanzaSingola(platform::IstanzaSingola::NomePredefinito(), qApp);
-  if (istanza->AttivaIstanzaPrecedente()) return false;
+  istanza_ = std::make_unique<platform::IstanzaSingola>(NomeIstanza(dati));
+  if (istanza_->AttivaIstanzaPrecedente()) return false;
 
   QPointer<frmSplash> splash = new frmSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);
@@ -40,7 +48,7 @@ bool Avvio::Main(const QStringList& argomenti) {
   }
 
   principale_ = std::make_unique<frmMAIN>(s);
-  QObject::connect(istanza, &platform::IstanzaSingola::AttivazioneRichiesta, principale_.get(),
+  QObject::connect(istanza_.get(), &platform::IstanzaSingola::AttivazioneRichiesta, principale_.get(),
                    [this] { platform::PortaInPrimoPiano(principale_.get()); });
   principale_->CancellaSistema(false);
 

@@ -8,6 +8,9 @@
 namespace tlx {
 struct Sistema;
 }
+namespace tlx::platform {
+class IstanzaSingola;
+}
 
 namespace tlx::ui {
 
@@ -27,8 +30,13 @@ class Avvio {
 
  private:
   std::unique_ptr<Sistema> sistema_;
+  std::unique_ptr<platform::IstanzaSingola> istanza_;
   std::unique_ptr<frmMAIN> principale_;
 };
+
+// The name the running copy answers on: one copy per data folder, which is
+// the user's own.
+QString NomeIstanza(const QString& cartellaDati);
 
 // The data folder's subfolders, created at start-up when missing.
 inline constexpr const char* SOTTOCARTELLE[] = {"temp", "txt", "sistemi", "archivio", "csv", "matrici"};

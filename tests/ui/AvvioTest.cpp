@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fstream>
+
+#include "core/FileSistema.h"
+#include "core/Server.h"
+#include "platform/Cartelle.h"
+#include "platform/Download.h"
+#include "platform/MessageBox.h"
+#include "platform/ServerProva.h"
+#include <QThread>
+#include "ui/main/Avvio.h"
+#include "ui/main/frmMAIN.h"
+
+namespace tlx::ui {
+namespace {
+
+// The version check asks the stand-in server, or a closed port.
+struct ServerVersione {
+  explicit ServerVersione(const char* versione = nullptr) {
+    if (versione) server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione});
+    qputenv(platform::VARIABILE_SERVER,
+            (versione ? server.Indirizzo() : "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa())).toUtf8());
+  }
+  ~ServerVersione() { qunsetenv(platform::VARIABILE_SERVER); }
+  prova::ServerProva server;
+};
+
+void ChiudiConSi(Avvio& avvio) {
+  if (frmMAIN* w = avvio.finestraPrincipale()) {
+    platform::MessageBox::Accoda(Risposta::Si);
+    w->hide();
+  }
+}
+
+TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
+  ServerVersione spento;
+  platform::MessageBox::Registra();
+  const QString dati = platform::CartellaDati();
+  QDir(dati).removeRecursively();
+
+  // A system saved beforehand, named on the command line with blanks and quotes.
+  QDir().mkpath(dati + "/sistemi");
+  auto salvato = std::make_unique<Sistema>();
+  ImpostaPercorsi(*salvato, dati.toStdString());
+  for (int n : {4, 8, 15, 16, 23, 42}) GrigliaNumeriClick(*salvato, n - 1);
+  LeggiPronosticoDaGriglia(*salvato);
+  salvato->NumeroColonne = 1;
+  std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato->Colonne.Colonna(1));
+  salvato->TitoloSistema = "Integrale";
+  const QString percorso = dati + "/sistemi/il mio sistema.tlqvx";
+  ASSERT_EQ(SalvaFile(*salvato, percorso.toStdString()).esito, EsitoSalvaFile::Salvato);
+
+  Avvio avvio;
+  ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
+  for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
+  frmMAIN* w = avvio.finestraPrincipale();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
+  EXPECT_EQ(avvio.sistema().NumeroColonne, 1);
+  EXPECT_EQ(avvio.sistema().NumeriPronostico, 6);
+  EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  // The splash is gone.
+  for (QWidget* finestra : QApplication::topLevelWidgets())
+    EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash");
+  ChiudiConSi(avvio);
+}
+
+TEST(Avvio, NewerVersionOnTheServerEndsTheProgramAfterItsWindow) {
+  ServerVersione nuova("0.3.0");
+  platform::MessageBox::Registra();
+  bool vista = false;
+  QTimer chiudi;
+  QObject::connect(&chiudi, &QTimer::timeout, [&] {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+      vista = modale->windowTitle() == "Nuova Versione Disponibile!!";
+      modale->close();
+    }
+  });
+  chiudi.start(20);
+  Avvio avvio;
+  EXPECT_FALSE(avvio.Main({}));
+  EXPECT_TRUE(vista);
+  EXPECT_EQ(avvio.finestraPrincipale(), nullptr);
+}
+
+TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {
+  QTemporaryDir casa;
+  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+  ambiente.insert("HOME", casa.path());
+  ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
+  ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+  ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
+
+  QProcess prima;
+  prima.setProcessEnvironment(ambiente);
+  prima.start(TLX_PROGRAM_PATH, {});
+  ASSERT_TRUE(prima.waitForStarted());
+
+  // The first copy answers once it has made its data folder and listens.
+  const QString nome = NomeIstanza(casa.path() + "/share/TremaluxorQVX");
+  QElapsedTimer attesa;
+  attesa.start();
+  bool pronta = false;
+  while (!pronta && attesa.elapsed() < 20000) {
+    QLocalSocket prova;
+    prova.connectToServer(nome);
+    pronta = prova.waitForConnected(200);
+    if (!pronta) QThread::msleep(50);
+  }
+  ASSERT_TRUE(pronta);
+
+  QProcess seconda;
+  seconda.setProcessEnvironment(ambiente);
+  seconda.start(TLX_PROGRAM_PATH, {});
+  ASSERT_TRUE(seconda.waitForFinished(20000));
+  EXPECT_EQ(seconda.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(seconda.exitCode(), 0);
+  EXPECT_EQ(prima.state(), QProcess::Running);
+
+  prima.kill();
+  prima.waitForFinished();
+}
+
+}  // namespace
+}  // namespace tlx::ui
