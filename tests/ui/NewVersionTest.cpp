@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <optional>
 
-#include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
@@ -70,7 +69,7 @@ class VersionCheck : public ::testing::Test {
     qunsetenv("TMPDIR");
     platform::ImpostaAttesaMassima(30s);
   }
-  QString FileTemporaneo() const { return platform::CartellaTemp() + "tremaluxorqvxver.txt"; }
+  QString FileTemporaneo() const { return temp.filePath("tremaluxorqvxver.txt"); }
 
   QTemporaryDir temp;
   prova::ServerProva server;
