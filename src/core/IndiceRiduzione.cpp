@@ -1,6 +1,5 @@
 #include "core/IndiceRiduzione.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -8,6 +7,7 @@ namespace tlx {
 
 namespace {
 
+// kBinomiali[n][k] = C(n, k) for n = 0..55, k = 0..5.
 constexpr auto kBinomiali = [] {
   std::array<std::array<uint32_t, 6>, 56> b{};
   for (size_t n = 0; n < 56; ++n) {
@@ -17,17 +17,23 @@ constexpr auto kBinomiali = [] {
   return b;
 }();
 
-// For each t, the masks of the five positions that hold t positions.
-constexpr auto kSottoinsiemi = [] {
-  std::array<std::array<uint8_t, 10>, 6> m{};
-  std::array<uint8_t, 6> quanti{};
+// For each t, the C(5, t) choices of t of the five positions, each listed
+// ascending.
+struct Scelte {
+  std::array<std::array<uint8_t, 5>, 10> posizioni{};
+  int quante = 0;
+};
+constexpr auto kScelte = [] {
+  std::array<Scelte, 6> s{};
   for (uint8_t mask = 0; mask < 32; ++mask) {
-    const int t = std::popcount(mask);
-    m[static_cast<size_t>(t)][quanti[static_cast<size_t>(t)]++] = mask;
+    Scelte& perT = s[static_cast<size_t>(std::popcount(mask))];
+    auto& posizioni = perT.posizioni[static_cast<size_t>(perT.quante++)];
+    size_t k = 0;
+    for (uint8_t p = 0; p < 5; ++p)
+      if (mask & (1u << p)) posizioni[k++] = p;
   }
-  return m;
+  return s;
 }();
-constexpr std::array<int, 6> kQuantiSottoinsiemi{1, 5, 10, 10, 5, 1};
 
 }  // namespace
 
@@ -46,14 +52,13 @@ void IndiceSottoinsiemi::Prepara(int t) {
 
 template <typename F>
 void IndiceSottoinsiemi::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
-  const auto& maschere = kSottoinsiemi[static_cast<size_t>(t_)];
-  for (int s = 0; s < kQuantiSottoinsiemi[static_cast<size_t>(t_)]; ++s) {
-    uint8_t scelti[5];
-    int k = 0;
-    for (int p = 0; p < 5; ++p)
-      if (maschere[static_cast<size_t>(s)] & (1u << p)) scelti[k++] = c[static_cast<size_t>(p)];
-    const uint32_t r = RangoColex(scelti, t_);
-    if (f(r)) return;
+  const Scelte& scelte = kScelte[static_cast<size_t>(t_)];
+  for (int s = 0; s < scelte.quante; ++s) {
+    const auto& posizioni = scelte.posizioni[static_cast<size_t>(s)];
+    uint32_t rango = 0;
+    for (int i = 0; i < t_; ++i)
+      rango += kBinomiali[static_cast<size_t>(c[posizioni[static_cast<size_t>(i)]] - 1)][static_cast<size_t>(i + 1)];
+    if (f(rango)) return;
   }
 }
 

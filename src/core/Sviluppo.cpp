@@ -1,8 +1,8 @@
 #include "core/Sviluppo.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "core/CondizioniTest.h"
@@ -55,32 +55,6 @@ Messaggio AvvisoCapienza(double capienza, const FormatoNumeri& formato) {
 
 namespace {
 
-// The AND filters prepared for a fast test: the group as a 64-bit set, so
-// that the hits are one population count. Candidates hold five different
-// numbers, so counting positions and counting shared numbers agree.
-struct FiltroCompatto {
-  uint64_t gruppo = 0;
-  uint8_t posizioni = 0;  // bit p-1 set: position p is counted
-  int32_t quanti = 0;
-};
-
-std::vector<FiltroCompatto> CompattaFiltri(const Sistema& s) {
-  const int32_t quanti = std::clamp(s.NumeroFiltriAnd, int32_t{0}, MAX_FILTRI);
-  std::vector<FiltroCompatto> out;
-  out.reserve(static_cast<size_t>(quanti));
-  for (int32_t f = 1; f <= quanti; ++f) {
-    const RecordFiltro& r = s.FiltriAnd[static_cast<size_t>(f)];
-    FiltroCompatto c;
-    for (int n = 1; n <= NUMERI; ++n)
-      if (r.Numeri[static_cast<size_t>(n)] == 1) c.gruppo |= uint64_t{1} << n;
-    for (int p = 1; p <= 5; ++p)
-      if ((r.PosizioniMask & PotenzeDiDue[static_cast<size_t>(p)]) > 0) c.posizioni |= static_cast<uint8_t>(1u << (p - 1));
-    c.quanti = r.QuantiMask;
-    out.push_back(c);
-  }
-  return out;
-}
-
 bool PronosticoValido(uint8_t n, const std::array<uint8_t, NUMERI>& pronostico) {
   if (n < 5 || n > NUMERI) return false;
   uint64_t visti = 0;
@@ -94,139 +68,206 @@ bool PronosticoValido(uint8_t n, const std::array<uint8_t, NUMERI>& pronostico) 
 
 // A reduction test: reject a candidate that shares `soglia` or more numbers
 // with a kept column. A threshold of 0 or less rejects every candidate once
-// a column is kept; one above 5 never rejects.
+// a column is kept; one of 5 or more never rejects, since two different
+// combinations share at most four numbers, and needs no index.
 class Riduzione {
  public:
-  explicit Riduzione(int soglia) : soglia_(soglia) {
-    if (soglia_ >= 1 && soglia_ <= 5) indice_.Prepara(soglia_);
+  Riduzione(bool attiva, int soglia) : attiva_(attiva && soglia <= 4), soglia_(soglia) {
+    if (attiva_ && soglia_ >= 1) indice_.Prepara(soglia_);
   }
+  bool Attiva() const { return attiva_; }
   bool Accetta(const Candidato& ordinato, int32_t tenute) const {
-    if (tenute == 0 || soglia_ > 5) return true;
+    if (!attiva_ || tenute == 0) return true;
     if (soglia_ <= 0) return false;
     return !indice_.Condivide(ordinato);
   }
   void Tieni(const Candidato& ordinato) {
-    if (soglia_ >= 1 && soglia_ <= 5) indice_.Aggiungi(ordinato);
+    if (attiva_ && soglia_ >= 1) indice_.Aggiungi(ordinato);
   }
 
  private:
+  bool attiva_;
   int soglia_;
   IndiceSottoinsiemi indice_;
 };
+
+// The eight tests in the development's order, each only when its condition
+// is on, prepared once per development.
+class ProveCandidato {
+ public:
+  ProveCandidato(const Sistema& s, bool pronosticoCrescente)
+      : s_(s),
+        fisse_(Vero(s.Condizioni.FisseAttiva)),
+        somma_(Vero(s.Condizioni.SommaAttiva)),
+        pari_(Vero(s.Condizioni.PariAttiva)),
+        consecutivi_(Vero(s.Consecutivi.Attivo)),
+        filtriDistanza_(std::min<int>(s.NumeroFiltriDistanza, MAX_FILTRI_DISTANZA)),
+        // The guarantee rejects at shared >= 5 - Garanzia (signed); the
+        // minimum distance at shared > 5 - Distanza taken as an unsigned byte.
+        riduzione_(Vero(s.Condizioni.RidottoAttivo), 5 - static_cast<int>(s.Condizioni.Garanzia)),
+        distanza_(Vero(s.DistanzaMinima.Attivo), static_cast<uint8_t>(5 - s.DistanzaMinima.Distanza) + 1),
+        pronosticoCrescente_(pronosticoCrescente) {
+    for (size_t r = 1; r <= 5; ++r) lunghezze_[r] = (s.Consecutivi.LunghezzeMask & PotenzeDiDue[r]) != 0;
+    filtri_.Prepara(s.FiltriAnd, s.NumeroFiltriAnd);
+    nessuna_ = !fisse_ && !somma_ && !pari_ && filtri_.Vuoto() && !consecutivi_ && filtriDistanza_ == 0 &&
+               !riduzione_.Attiva() && !distanza_.Attiva();
+  }
+
+  bool Nessuna() const { return nessuna_; }
+
+  // The candidate in prediction order; a kept candidate joins the
+  // reductions' indexes.
+  bool Accetta(const Candidato& c, int32_t tenute) {
+    const RecordCondizioni& cond = s_.Condizioni;
+    if (fisse_ && !FiltroFisse(c, cond)) return false;
+    if (somma_ && !FiltroSomma(c, cond)) return false;
+    if (pari_ && !FiltroPari(c, cond)) return false;
+    if (!filtri_.Vuoto() && !filtri_.Accetta(c)) return false;
+    if (consecutivi_ && !FiltroConsecutivi(c, lunghezze_)) return false;
+    if (filtriDistanza_ > 0 && !UnFiltroDistanzaAccetta(c)) return false;
+    if (!riduzione_.Attiva() && !distanza_.Attiva()) return true;
+    Candidato ordinato = c;
+    if (!pronosticoCrescente_) std::sort(ordinato.begin(), ordinato.end());
+    if (!riduzione_.Accetta(ordinato, tenute) || !distanza_.Accetta(ordinato, tenute)) return false;
+    riduzione_.Tieni(ordinato);
+    distanza_.Tieni(ordinato);
+    return true;
+  }
+
+ private:
+  bool UnFiltroDistanzaAccetta(const Candidato& c) const {
+    for (int f = 1; f <= filtriDistanza_; ++f)
+      if (FiltroDistanzaNumeri(c, s_.FiltriDistanza[static_cast<size_t>(f)])) return true;
+    return false;
+  }
+
+  const Sistema& s_;
+  bool fisse_, somma_, pari_, consecutivi_;
+  std::array<bool, 6> lunghezze_{};
+  FiltriCondizione filtri_;
+  int filtriDistanza_;
+  Riduzione riduzione_;
+  Riduzione distanza_;
+  bool pronosticoCrescente_;
+  bool nessuna_;
+};
+
+// The progress of a development: the step of candidate i is i / (C / 250)
+// rounded half to even, 0..250, and the observer hears of every change.
+class Avanzamento {
+ public:
+  Avanzamento(double C, OsservatoreSviluppo* osservatore) : divisore_(C / 250), osservatore_(osservatore) {
+    a_.colonneIntegrale = C;
+  }
+
+  // Candidates before this one cannot change the step: the exact step is
+  // computed only near its next change.
+  int64_t Prossimo() const { return prossimo_; }
+
+  // Called for candidate i once it reaches Prossimo(); tells the observer
+  // when the step changes.
+  void Candidato(int64_t i, int32_t tenute) {
+    const long passo = std::lrint(static_cast<double>(i) / divisore_);
+    if (passo == ultimo_) {
+      prossimo_ = i + 1;
+      return;
+    }
+    ultimo_ = passo;
+    // No later candidate changes the step before (passo + 0.5) * divisore.
+    prossimo_ = std::max<int64_t>(i + 1, static_cast<int64_t>(std::floor((static_cast<double>(passo) + 0.5) * divisore_)) - 1);
+    Aggiorna(i, tenute);
+    a_.barra = static_cast<int>(std::lrint(static_cast<double>(passo) * 0.4));
+    if (osservatore_) osservatore_->Passo(a_);
+  }
+
+  void Capienza(int64_t i, int32_t tenute) {
+    Aggiorna(i, tenute);
+    if (osservatore_) osservatore_->CapienzaRaggiunta(a_);
+  }
+
+ private:
+  void Aggiorna(int64_t i, int32_t tenute) {
+    a_.colonneElaborate = static_cast<double>(i);
+    a_.colonneSistema = tenute;
+  }
+
+  double divisore_;
+  OsservatoreSviluppo* osservatore_;
+  AvanzamentoSviluppo a_;
+  long ultimo_ = -1;
+  int64_t prossimo_ = 1;
+};
+
+// Walks the candidates in lexicographic order of their positions in the
+// prediction (the first four positions step as an odometer, the fifth runs
+// through the rest of the prediction), appends those that `accetta` keeps
+// and returns their count. It stops at the capacity or when the observer
+// asks to: the stop request can only change while the observer has control.
+template <typename Accetta>
+int32_t Percorri(Sistema& s, int n, const std::array<uint8_t, NUMERI>& pronostico, double C, Avanzamento& avanzamento,
+                 Accetta&& accetta) {
+  int32_t tenute = 0;
+  uint8_t* riga = s.Colonne.Dati();
+  int64_t i = 0;
+  int64_t prossimoPasso = avanzamento.Prossimo();
+  std::array<int, 4> indici{0, 1, 2, 3};
+  Candidato c{};
+  bool fine = C < 1;
+  while (!fine) {
+    for (size_t p = 0; p < 4; ++p) c[p] = pronostico[static_cast<size_t>(indici[p])];
+    uint32_t primiQuattro;
+    std::memcpy(&primiQuattro, c.data(), 4);
+    for (int ultimo = indici[3] + 1; ultimo < n; ++ultimo) {
+      const uint8_t quinto = pronostico[static_cast<size_t>(ultimo)];
+      c[4] = quinto;
+      ++i;
+      if (accetta(c, tenute)) {
+        std::memcpy(riga, &primiQuattro, 4);
+        riga[4] = quinto;
+        riga += 5;
+        ++tenute;
+      }
+      if (i >= prossimoPasso || tenute >= CAPIENZA) [[unlikely]] {
+        if (i >= prossimoPasso) {
+          avanzamento.Candidato(i, tenute);
+          prossimoPasso = avanzamento.Prossimo();
+        }
+        if (tenute >= CAPIENZA) {
+          avanzamento.Capienza(i, tenute);
+          s.InterrompiSviluppo = VERO;
+        }
+        fine = Vero(s.InterrompiSviluppo);
+        if (fine) break;
+      }
+    }
+    // The rightmost of the four that can still grow grows; those after it follow.
+    int j = 3;
+    while (j >= 0 && indici[static_cast<size_t>(j)] == n - 5 + j) --j;
+    if (j < 0) break;
+    ++indici[static_cast<size_t>(j)];
+    for (size_t k = static_cast<size_t>(j) + 1; k < 4; ++k) indici[k] = indici[k - 1] + 1;
+  }
+  return tenute;
+}
 
 }  // namespace
 
 void Sviluppo(Sistema& s, uint8_t n, const std::array<uint8_t, NUMERI>& pronostico, OsservatoreSviluppo* osservatore) {
   s.InterrompiSviluppo = FALSO;
-  int32_t tenute = 0;
-  long ultimoPasso = -1;
-
-  std::array<bool, 6> lunghezzeAmmesse{};
-  for (size_t r = 1; r <= 5; ++r) lunghezzeAmmesse[r] = (s.Consecutivi.LunghezzeMask & PotenzeDiDue[r]) != 0;
-
-  const bool valido = PronosticoValido(n, pronostico);
-  const double C = valido ? Combinazioni(n, 5) : 0;
-  AvanzamentoSviluppo a;
-  a.colonneIntegrale = C;
+  const double C = PronosticoValido(n, pronostico) ? Combinazioni(n, 5) : 0;
   if (osservatore) osservatore->Inizio(C);
-  const double divisore = C / 250;
+  Avanzamento avanzamento(C, osservatore);
+  ProveCandidato prove(s, std::is_sorted(pronostico.begin(), pronostico.begin() + std::min<int>(n, NUMERI)));
 
-  s.Colonne.Cancella();
+  const int32_t tenute =
+      prove.Nessuna()
+          ? Percorri(s, n, pronostico, C, avanzamento, [](const Candidato&, int32_t) { return true; })
+          : Percorri(s, n, pronostico, C, avanzamento,
+                     [&prove](const Candidato& c, int32_t tenute) { return prove.Accetta(c, tenute); });
 
-  const RecordCondizioni& cond = s.Condizioni;
-  const bool fisse = Vero(cond.FisseAttiva);
-  const bool somma = Vero(cond.SommaAttiva);
-  const bool pari = Vero(cond.PariAttiva);
-  const std::vector<FiltroCompatto> filtri = CompattaFiltri(s);
-  const bool consecutivi = Vero(s.Consecutivi.Attivo);
-  const int filtriDistanza = std::min<int>(s.NumeroFiltriDistanza, MAX_FILTRI_DISTANZA);
-  const bool ridotto = Vero(cond.RidottoAttivo);
-  const bool distanzaMinima = Vero(s.DistanzaMinima.Attivo);
-  // FiltroRidotto rejects at shared >= 5 - Garanzia (signed); the minimum
-  // distance at shared > 5 - Distanza taken as an unsigned byte.
-  Riduzione riduzione(5 - static_cast<int>(cond.Garanzia));
-  Riduzione distanza(static_cast<uint8_t>(5 - s.DistanzaMinima.Distanza) + 1);
-  const bool unaCondizione =
-      fisse || somma || pari || !filtri.empty() || consecutivi || filtriDistanza > 0 || ridotto || distanzaMinima;
-
-  std::array<int, 6> indici{0, 1, 2, 3, 4, 5};  // 1-based indexes into pronostico
-  Candidato c{};
-  // The exact progress step is computed only near the next change.
-  double prossimoControllo = 0;
-
-  for (double i = 1; i <= C; ++i) {
-    if (i == 1) {
-      for (size_t p = 1; p <= 5; ++p) indici[p] = static_cast<int>(p);
-    } else {
-      int j = 5;
-      while (indici[static_cast<size_t>(j)] >= n - 5 + j) --j;
-      ++indici[static_cast<size_t>(j)];
-      for (size_t k = static_cast<size_t>(j) + 1; k <= 5; ++k) indici[k] = indici[k - 1] + 1;
-    }
-    for (size_t p = 0; p < 5; ++p) c[p] = pronostico[static_cast<size_t>(indici[p + 1] - 1)];
-
-    if (tenute < CAPIENZA && !Vero(s.InterrompiSviluppo)) {
-      bool accettato = true;
-      if (unaCondizione) {
-        Candidato ordinato = c;
-        std::sort(ordinato.begin(), ordinato.end());
-        if (fisse && !FiltroFisse(c, cond)) accettato = false;
-        else if (somma && !FiltroSomma(c, cond)) accettato = false;
-        else if (pari && !FiltroPari(c, cond)) accettato = false;
-        if (accettato && !filtri.empty()) {
-          std::array<uint64_t, 32> perPosizioni{};
-          for (uint32_t m = 1; m < 32; ++m)
-            perPosizioni[m] = perPosizioni[m & (m - 1)] | uint64_t{1} << c[static_cast<size_t>(std::countr_zero(m))];
-          for (const FiltroCompatto& f : filtri) {
-            const int colpi = std::popcount(f.gruppo & perPosizioni[f.posizioni]);
-            if ((f.quanti & PotenzeDiDue[static_cast<size_t>(colpi)]) <= 0) {
-              accettato = false;
-              break;
-            }
-          }
-        }
-        if (accettato && consecutivi && !FiltroConsecutivi(c, lunghezzeAmmesse)) accettato = false;
-        if (accettato && filtriDistanza > 0) {
-          bool unoAccetta = false;
-          for (int f = 1; f <= filtriDistanza && !unoAccetta; ++f)
-            unoAccetta = FiltroDistanzaNumeri(c, s.FiltriDistanza[static_cast<size_t>(f)]);
-          accettato = unoAccetta;
-        }
-        if (accettato && ridotto && !riduzione.Accetta(ordinato, tenute)) accettato = false;
-        if (accettato && distanzaMinima && !distanza.Accetta(ordinato, tenute)) accettato = false;
-        if (accettato) {
-          if (ridotto) riduzione.Tieni(ordinato);
-          if (distanzaMinima) distanza.Tieni(ordinato);
-        }
-      }
-      if (accettato) {
-        ++tenute;
-        std::copy(c.begin(), c.end(), s.Colonne.Colonna(tenute));
-      }
-    }
-
-    if (i >= prossimoControllo) {
-      const long passo = std::lrint(i / divisore);  // halves to even
-      if (passo != ultimoPasso) {
-        ultimoPasso = passo;
-        // No later candidate changes the step before (passo + 0.5) * divisore.
-        prossimoControllo = std::max(i + 1, std::floor((static_cast<double>(passo) + 0.5) * divisore) - 1);
-        a.colonneElaborate = i;
-        a.colonneSistema = tenute;
-        a.barra = static_cast<int>(std::lrint(static_cast<double>(passo) * 0.4));
-        if (osservatore) osservatore->Passo(a);
-      }
-    }
-
-    if (tenute >= CAPIENZA) {
-      a.colonneElaborate = i;
-      a.colonneSistema = tenute;
-      if (osservatore) osservatore->CapienzaRaggiunta(a);
-      s.InterrompiSviluppo = VERO;
-    }
-    if (Vero(s.InterrompiSviluppo)) break;
-  }
-
+  // The rows after the new columns may still hold an earlier system.
+  std::fill(s.Colonne.Dati() + static_cast<size_t>(tenute) * 5, s.Colonne.Dati() + static_cast<size_t>(CAPIENZA) * 5,
+            uint8_t{0});
   s.TitoloSistema = DescrizioneSviluppo(s, Vero(s.InterrompiSviluppo));
   s.NumeroColonne = tenute;
 }

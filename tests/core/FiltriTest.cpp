@@ -9,6 +9,7 @@
 #include <climits>
 #include <memory>
 #include <numeric>
+#include <random>
 #include <vector>
 
 #include "core/CondizioniTest.h"
@@ -154,7 +155,9 @@ RecordFiltro Gruppo(std::initializer_list<int> numeri, int32_t quanti, int32_t p
 // The record is tested alone and through a development of just that column,
 // where the engine uses its own prepared form of the filters.
 void AttesoFiltro(Sistema& s, const RecordFiltro& r, const Numeri5& c, bool accetta) {
-  EXPECT_EQ(FiltroCondizione(C(c[0], c[1], c[2], c[3], c[4]), r), accetta);
+  FiltriCondizione solo;
+  solo.Prepara({RecordFiltro{}, r}, 1);
+  EXPECT_EQ(solo.Accetta(C(c[0], c[1], c[2], c[3], c[4])), accetta);
   CancellaSistema(s, false);
   s.FiltriAnd[1] = r;
   s.NumeroFiltriAnd = 1;
@@ -175,6 +178,9 @@ TEST_F(Filtri, AndFilterCountsHitsOnTheChosenPositions) {
   const RecordFiltro dueCinque = Gruppo({10, 40, 50}, 4, 4 | 32);
   AttesoFiltro(*s, dueCinque, {1, 10, 20, 30, 50}, true);
   AttesoFiltro(*s, dueCinque, {1, 10, 20, 40, 49}, false);
+  // Five hits: the whole column in the group.
+  AttesoFiltro(*s, Gruppo({1, 10, 20, 30, 40}, 32, 62), {1, 10, 20, 30, 40}, true);
+  AttesoFiltro(*s, Gruppo({1, 10, 20, 30, 40}, 31, 62), {1, 10, 20, 30, 40}, false);
 }
 
 TEST_F(Filtri, AndFilterMaskGarbageFollowsTheBitArithmetic) {
@@ -232,6 +238,37 @@ TEST_F(Filtri, AndFilterCountBeyondTheTableUsesTheWholeTable) {
     Sviluppa(*s, numeri);
     EXPECT_EQ(s->NumeroColonne, Combinazioni(9, 5)) << quanti;
     EXPECT_EQ(s->TitoloSistema.Trimmed(), "Integrale");
+  }
+}
+
+// Many records, tested together: each record is judged on its own hit
+// count, whatever word of the prepared table it falls in.
+TEST_F(Filtri, EveryAndRecordCountsItsOwnHits) {
+  std::mt19937 g(1103);
+  std::vector<RecordFiltro> tabella(MAX_FILTRI + 1);
+  for (size_t f = 1; f <= 300; ++f) {
+    for (size_t n = 1; n <= NUMERI; ++n) tabella[f].Numeri[n] = g() % 4 == 0 ? 1 : 0;
+    tabella[f].PosizioniMask = static_cast<int32_t>(g());
+    tabella[f].QuantiMask = static_cast<int32_t>(g() | 0x3F) & ~(1 << (g() % 6));  // refuses one count
+  }
+  const auto colpi = [](const RecordFiltro& r, const Candidato& c) {
+    int h = 0;
+    for (int p = 1; p <= 5; ++p) h += r.Numeri[c[static_cast<size_t>(p - 1)]] == 1 && ((r.PosizioniMask >> p) & 1);
+    return h;
+  };
+  std::vector<uint8_t> numeri(NUMERI);
+  std::iota(numeri.begin(), numeri.end(), uint8_t{1});
+  for (int32_t quanti : {1, 63, 64, 65, 128, 129, 300}) {
+    FiltriCondizione filtri;
+    filtri.Prepara(tabella, quanti);
+    for (int prova = 0; prova < 200; ++prova) {
+      std::shuffle(numeri.begin(), numeri.end(), g);
+      const Candidato c{numeri[0], numeri[1], numeri[2], numeri[3], numeri[4]};
+      bool attesa = true;
+      for (size_t f = 1; f <= static_cast<size_t>(quanti); ++f)
+        attesa = attesa && ((tabella[f].QuantiMask >> colpi(tabella[f], c)) & 1);
+      ASSERT_EQ(filtri.Accetta(c), attesa) << quanti << " records, trial " << prova;
+    }
   }
 }
 
