@@ -1,6 +1,6 @@
 #include "platform/IstanzaSingola.h"
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QLocalSocket>
 
 #include "platform/MessageBox.h"
@@ -25,10 +25,10 @@ IstanzaSingola::IstanzaSingola(QString nomeServer, QObject* parent)
   });
 }
 
-QString IstanzaSingola::NomePredefinito() {
-  QString utente = qEnvironmentVariable("USER");
-  if (utente.isEmpty()) utente = QDir::home().dirName();
-  return TITOLO_APPLICAZIONE + QLatin1Char('-') + utente;
+QString IstanzaSingola::NomePer(const QString& cartellaDati) {
+  // qHash is seeded per process: the name needs a hash every copy agrees on.
+  const QByteArray impronta = QCryptographicHash::hash(cartellaDati.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+  return TITOLO_APPLICAZIONE + QLatin1Char('-') + QString::fromLatin1(impronta);
 }
 
 bool IstanzaSingola::AttivaIstanzaPrecedente() {

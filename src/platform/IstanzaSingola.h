@@ -14,15 +14,15 @@ class IstanzaSingola : public QObject {
   Q_OBJECT
 
  public:
-  // The default name joins the program's title and the user's name.
-  explicit IstanzaSingola(QString nomeServer = NomePredefinito(), QObject* parent = nullptr);
+  explicit IstanzaSingola(QString nomeServer, QObject* parent = nullptr);
 
   // True when another copy runs: it has been asked to come to the front and
   // this copy should end. False when this copy is the first one and now
   // answers the later ones.
   bool AttivaIstanzaPrecedente();
 
-  static QString NomePredefinito();
+  // The name copies working on one data folder (the user's own) share.
+  static QString NomePer(const QString& cartellaDati);
 
  signals:
   // A later copy asked this one to come to the front.

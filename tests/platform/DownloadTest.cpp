@@ -35,7 +35,7 @@ class Download : public ::testing::Test {
     ASSERT_TRUE(cartella.isValid());
   }
   void TearDown() override {
-    qunsetenv(VARIABILE_SERVER);
+    qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
     ImpostaAttesaMassima(30s);
   }
   QString Percorso(const QString& nome) const { return cartella.filePath(nome); }
@@ -52,7 +52,7 @@ TEST(IndirizzoServer, EnvironmentVariableOrTheMakersHost) {
   EXPECT_EQ(UrlServer(server::PERCORSO_ARCHIVIO), "http://127.0.0.1:8080/public/tremaluxorqvx/archivio.asp?dal=20180207");
   qputenv(VARIABILE_SERVER, "");
   EXPECT_EQ(IndirizzoServer(), SERVER_PREDEFINITO);
-  qunsetenv(VARIABILE_SERVER);
+  qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
 }
 
 TEST_F(Download, ReplacesTheFileWithTheWholeBody) {

@@ -26,6 +26,7 @@
 #include "platform/Finestre.h"
 #include "platform/InputBox.h"
 #include "platform/IstanzaSingola.h"
+#include <QCryptographicHash>
 #include "platform/Registro.h"
 #include "platform/Shell.h"
 
@@ -276,9 +277,11 @@ TEST(IstanzaSingolaTest, ASocketLeftBehindIsTakenOver) {
   EXPECT_TRUE(attivazioni.wait(5000));
 }
 
-TEST(IstanzaSingolaTest, DefaultNameNamesTheProgramAndTheUser) {
-  EXPECT_TRUE(IstanzaSingola::NomePredefinito().startsWith("TremaluxorQVX-"));
-  EXPECT_GT(IstanzaSingola::NomePredefinito().size(), QString("TremaluxorQVX-").size());
+TEST(IstanzaSingolaTest, OneNamePerDataFolderTheSameInEveryCopy) {
+  const QString nome = IstanzaSingola::NomePer("/home/a/.local/share/TremaluxorQVX");
+  EXPECT_TRUE(nome.startsWith("TremaluxorQVX-"));
+  EXPECT_EQ(nome, "TremaluxorQVX-" + QCryptographicHash::hash("/home/a/.local/share/TremaluxorQVX", QCryptographicHash::Sha1).toHex().left(12));
+  EXPECT_NE(nome, IstanzaSingola::NomePer("/home/b/.local/share/TremaluxorQVX"));
 }
 
 // ---- Windows ----------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "core/Server.h"
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
+#include "platform/IstanzaSingola.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
 #include <QThread>
@@ -26,12 +27,13 @@ namespace {
 
 // The version check asks the stand-in server, or a closed port.
 struct ServerVersione {
-  explicit ServerVersione(const char* versione = nullptr) {
+  explicit ServerVersione(const char* versione = nullptr) : prima(qgetenv(platform::VARIABILE_SERVER)) {
     if (versione) server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione});
     qputenv(platform::VARIABILE_SERVER,
             (versione ? server.Indirizzo() : "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa())).toUtf8());
   }
-  ~ServerVersione() { qunsetenv(platform::VARIABILE_SERVER); }
+  ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, prima); }
+  QByteArray prima;
   prova::ServerProva server;
 };
 
@@ -109,7 +111,7 @@ TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {
   ASSERT_TRUE(prima.waitForStarted());
 
   // The first copy answers once it has made its data folder and listens.
-  const QString nome = NomeIstanza(casa.path() + "/share/TremaluxorQVX");
+  const QString nome = platform::IstanzaSingola::NomePer(casa.path() + "/share/TremaluxorQVX");
   QElapsedTimer attesa;
   attesa.start();
   bool pronta = false;

@@ -65,7 +65,7 @@ class VersionCheck : public ::testing::Test {
     MessageBox::Registra();
   }
   void TearDown() override {
-    qunsetenv(platform::VARIABILE_SERVER);
+    qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9");
     qunsetenv("TMPDIR");
     platform::ImpostaAttesaMassima(30s);
   }
@@ -172,7 +172,7 @@ TEST(frmNewVersion, ShowsTheVersionsAndOpensTheProgramsPageOnAClick) {
   QTest::mouseClick(lbURL, Qt::LeftButton);
   ASSERT_EQ(platform::SimulazioneShell().Richieste().size(), 1);
   EXPECT_EQ(platform::SimulazioneShell().Richieste()[0], QUrl("http://server.prova:8080/tremaluxorqvx/"));
-  qunsetenv(platform::VARIABILE_SERVER);
+  qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9");
 }
 
 }  // namespace

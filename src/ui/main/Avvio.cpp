@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QPointer>
 
 #include "core/Sistema.h"
@@ -10,18 +9,11 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
-#include "platform/MessageBox.h"
 #include "ui/main/NewVersion.h"
 #include "ui/main/frmMAIN.h"
 #include "ui/main/frmSplash.h"
 
 namespace tlx::ui {
-
-QString NomeIstanza(const QString& cartellaDati) {
-  // qHash is seeded per process: the name needs a hash every copy agrees on.
-  const QByteArray impronta = QCryptographicHash::hash(cartellaDati.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-  return platform::TITOLO_APPLICAZIONE + "-" + QString::fromLatin1(impronta);
-}
 
 Avvio::Avvio() : sistema_(std::make_unique<Sistema>()) {}
 Avvio::~Avvio() = default;
@@ -34,7 +26,7 @@ bool Avvio::Main(const QStringList& argomenti) {
   for (const char* cartella : SOTTOCARTELLE) platform::CreaCartella(dati + "/" + cartella);
   ImpostaPercorsi(s, dati.toStdString());
 
-  istanza_ = std::make_unique<platform::IstanzaSingola>(NomeIstanza(dati));
+  istanza_ = std::make_unique<platform::IstanzaSingola>(platform::IstanzaSingola::NomePer(dati));
   if (istanza_->AttivaIstanzaPrecedente()) return false;
 
   QPointer<frmSplash> splash = new frmSplash;

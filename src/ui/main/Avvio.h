@@ -34,10 +34,6 @@ class Avvio {
   std::unique_ptr<frmMAIN> principale_;
 };
 
-// The name the running copy answers on: one copy per data folder, which is
-// the user's own.
-QString NomeIstanza(const QString& cartellaDati);
-
 // The data folder's subfolders, created at start-up when missing.
 inline constexpr const char* SOTTOCARTELLE[] = {"temp", "txt", "sistemi", "archivio", "csv", "matrici"};
 
