@@ -9,7 +9,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <fstream>
+#include <functional>
+
 #include "FinestraPrincipale.h"
+#include "platform/Stampanti.h"
 #include "ui/main/GrigliaNumeri.h"
 
 namespace tlx::ui {
@@ -358,6 +362,63 @@ TEST(FinestraPrincipale, ScreenshotWithADevelopedSystem) {
   const QPixmap immagine = f.finestra->grab();
   EXPECT_FALSE(immagine.isNull());
   immagine.save("frmMAIN.png");
+}
+
+}  // namespace
+}  // namespace tlx::ui
+
+namespace tlx::ui {
+namespace {
+
+using prova::FinestraPrincipale;
+
+// Runs `azione` and returns the caption of the modal window it opened, which
+// is then closed.
+QString FinestraModaleAperta(const std::function<void()>& azione) {
+  QString titolo;
+  QTimer chiudi;
+  QObject::connect(&chiudi, &QTimer::timeout, [&] {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+      titolo = modale->windowTitle();
+      modale->close();
+    }
+  });
+  chiudi.start(10);
+  azione();
+  return titolo;
+}
+
+TEST(FinestreAperte, ViewerSettingsAndAboutOpenModally) {
+  FinestraPrincipale f;
+  frmMAIN& w = *f.finestra;
+  f.Scegli({1, 2, 3, 4, 5, 6});
+  w.ElaboraSistema();
+  EXPECT_EQ(FinestraModaleAperta([&] { w.findChild<QToolButton*>("cmdVisualizza")->click(); }), " Visualizza");
+  EXPECT_EQ(FinestraModaleAperta([&] { w.findChild<QAction*>("menuvisualizza")->trigger(); }), " Visualizza");
+  EXPECT_EQ(FinestraModaleAperta([&] { w.findChild<QAction*>("menuinfo")->trigger(); }), "Informazioni su TremaluxorQVX");
+
+  // The settings are read again once their window closes.
+  platform::ImpostaStampantiSimulate({"Laser"});
+  std::ofstream(f.sistema->FileImpostazioni) << "[IMPOSTAZIONI]\r\ncosto_colonna=250\r\n";
+  EXPECT_EQ(FinestraModaleAperta([&] { w.findChild<QAction*>("menuImpostazioni")->trigger(); }), "Impostazioni");
+  EXPECT_FLOAT_EQ(f.sistema->CostoColonna, 2.5f);
+  EXPECT_EQ(w.PannelloStato(3), "€ 15,00");
+}
+
+TEST(MenuPronostico, RedSquareOpensTheMenuOnlyWithoutColumns) {
+  FinestraPrincipale f;
+  auto* quadrato = f.finestra->findChild<QLabel*>("lbMnu");
+  auto* menu = f.finestra->findChild<QMenu*>("menuPopup");
+  QMouseEvent premi(QEvent::MouseButtonPress, QPointF(3, 3), quadrato->mapToGlobal(QPointF(3, 3)), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QApplication::sendEvent(quadrato, &premi);
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+
+  f.Scegli({1, 2, 3, 4, 5});
+  f.finestra->ElaboraSistema();
+  QApplication::sendEvent(quadrato, &premi);
+  EXPECT_FALSE(menu->isVisible());
 }
 
 }  // namespace
