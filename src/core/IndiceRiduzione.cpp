@@ -50,15 +50,34 @@ void IndiceSottoinsiemi::Prepara(int t) {
   bit_.assign((bit + 63) / 64, 0);
 }
 
+namespace {
+
+// The ranks of the candidate's t-subsets, handed to f until it returns true.
+// With t known at compile time the loops unroll and the binomial lookups
+// shared between subsets are made once.
+template <int T, typename F>
+void RanghiSottoinsiemi(const Candidato& c, F&& f) {
+  constexpr Scelte scelte = kScelte[T];
+  for (int s = 0; s < scelte.quante; ++s) {
+    uint32_t rango = 0;
+    for (int i = 0; i < T; ++i)
+      rango += kBinomiali[static_cast<size_t>(c[scelte.posizioni[static_cast<size_t>(s)][static_cast<size_t>(i)]] - 1)]
+                         [static_cast<size_t>(i + 1)];
+    if (f(rango)) return;
+  }
+}
+
+}  // namespace
+
 template <typename F>
 void IndiceSottoinsiemi::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
-  const Scelte& scelte = kScelte[static_cast<size_t>(t_)];
-  for (int s = 0; s < scelte.quante; ++s) {
-    const auto& posizioni = scelte.posizioni[static_cast<size_t>(s)];
-    uint32_t rango = 0;
-    for (int i = 0; i < t_; ++i)
-      rango += kBinomiali[static_cast<size_t>(c[posizioni[static_cast<size_t>(i)]] - 1)][static_cast<size_t>(i + 1)];
-    if (f(rango)) return;
+  switch (t_) {
+    case 1: return RanghiSottoinsiemi<1>(c, f);
+    case 2: return RanghiSottoinsiemi<2>(c, f);
+    case 3: return RanghiSottoinsiemi<3>(c, f);
+    case 4: return RanghiSottoinsiemi<4>(c, f);
+    case 5: return RanghiSottoinsiemi<5>(c, f);
+    default: return;
   }
 }
 
