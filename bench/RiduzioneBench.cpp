@@ -120,6 +120,12 @@ void BM_Ridotto55G1_Scansione(benchmark::State& state) {
 // scan grows with the square of the kept columns: the whole of it takes
 // seconds and runs once.
 BENCHMARK(BM_Ridotto55G1_Indice)->ArgName("passi")->Arg(5)->Arg(25)->Arg(250)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Ridotto55G1_Scansione)->ArgName("passi")->Arg(5)->Arg(25)->Arg(250)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Ridotto55G1_Scansione)
+    ->ArgName("passi")
+    ->Arg(5)
+    ->Arg(25)
+    ->Arg(250)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace tlx::bench

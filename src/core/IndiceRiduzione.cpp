@@ -72,12 +72,18 @@ void RanghiSottoinsiemi(const Candidato& c, F&& f) {
 template <typename F>
 void IndiceSottoinsiemi::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
   switch (t_) {
-    case 1: return RanghiSottoinsiemi<1>(c, f);
-    case 2: return RanghiSottoinsiemi<2>(c, f);
-    case 3: return RanghiSottoinsiemi<3>(c, f);
-    case 4: return RanghiSottoinsiemi<4>(c, f);
-    case 5: return RanghiSottoinsiemi<5>(c, f);
-    default: return;
+    case 1:
+      return RanghiSottoinsiemi<1>(c, f);
+    case 2:
+      return RanghiSottoinsiemi<2>(c, f);
+    case 3:
+      return RanghiSottoinsiemi<3>(c, f);
+    case 4:
+      return RanghiSottoinsiemi<4>(c, f);
+    case 5:
+      return RanghiSottoinsiemi<5>(c, f);
+    default:
+      return;
   }
 }
 

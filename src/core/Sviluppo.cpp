@@ -166,7 +166,7 @@ class Avanzamento {
 
   // Called for candidate i once it reaches Prossimo(); tells the observer
   // when the step changes.
-  void Candidato(int64_t i, int32_t tenute) {
+  void Elaborato(int64_t i, int32_t tenute) {
     const long passo = std::lrint(static_cast<double>(i) / divisore_);
     if (passo == ultimo_) {
       prossimo_ = i + 1;
@@ -174,7 +174,8 @@ class Avanzamento {
     }
     ultimo_ = passo;
     // No later candidate changes the step before (passo + 0.5) * divisore.
-    prossimo_ = std::max<int64_t>(i + 1, static_cast<int64_t>(std::floor((static_cast<double>(passo) + 0.5) * divisore_)) - 1);
+    const double cambio = (static_cast<double>(passo) + 0.5) * divisore_;
+    prossimo_ = std::max<int64_t>(i + 1, static_cast<int64_t>(std::floor(cambio)) - 1);
     Aggiorna(i, tenute);
     a_.barra = static_cast<int>(std::lrint(static_cast<double>(passo) * 0.4));
     if (osservatore_) osservatore_->Passo(a_);
@@ -229,7 +230,7 @@ int32_t Percorri(Sistema& s, int n, const std::array<uint8_t, NUMERI>& pronostic
       }
       if (i >= prossimoPasso || tenute >= CAPIENZA) [[unlikely]] {
         if (i >= prossimoPasso) {
-          avanzamento.Candidato(i, tenute);
+          avanzamento.Elaborato(i, tenute);
           prossimoPasso = avanzamento.Prossimo();
         }
         if (tenute >= CAPIENZA) {
@@ -260,10 +261,9 @@ void Sviluppo(Sistema& s, uint8_t n, const std::array<uint8_t, NUMERI>& pronosti
   ProveCandidato prove(s, std::is_sorted(pronostico.begin(), pronostico.begin() + std::min<int>(n, NUMERI)));
 
   const int32_t tenute =
-      prove.Nessuna()
-          ? Percorri(s, n, pronostico, C, avanzamento, [](const Candidato&, int32_t) { return true; })
-          : Percorri(s, n, pronostico, C, avanzamento,
-                     [&prove](const Candidato& c, int32_t tenute) { return prove.Accetta(c, tenute); });
+      prove.Nessuna() ? Percorri(s, n, pronostico, C, avanzamento, [](const Candidato&, int32_t) { return true; })
+                      : Percorri(s, n, pronostico, C, avanzamento,
+                                 [&prove](const Candidato& c, int32_t tenute) { return prove.Accetta(c, tenute); });
 
   // The rows after the new columns may still hold an earlier system.
   std::fill(s.Colonne.Dati() + static_cast<size_t>(tenute) * 5, s.Colonne.Dati() + static_cast<size_t>(CAPIENZA) * 5,

@@ -206,9 +206,9 @@ TEST_F(Filtri, AndFilterMaskGarbageFollowsTheBitArithmetic) {
 }
 
 TEST_F(Filtri, AndFiltersMustAllAccept) {
-  s->FiltriAnd[1] = Gruppo({1, 2, 3, 4}, 2 | 4, 62);   // one or two of 1..4
+  s->FiltriAnd[1] = Gruppo({1, 2, 3, 4}, 2 | 4, 62);  // one or two of 1..4
   s->FiltriAnd[2] = Gruppo({10, 11, 12}, 1, 62);      // none of 10..12
-  s->FiltriAnd[3] = Gruppo({}, 2, 62);                 // past the count: would reject all
+  s->FiltriAnd[3] = Gruppo({}, 2, 62);                // past the count: would reject all
   s->NumeroFiltriAnd = 2;
   const std::vector<int> numeri = DaA(1, 15);
   Sviluppa(*s, numeri);
@@ -300,8 +300,10 @@ TEST_F(Filtri, ConsecutiveMaskBitsOutsideOneToFiveAllowNothing) {
   EXPECT_EQ(s->NumeroColonne, Combinazioni(10, 5));
   s->Consecutivi.LunghezzeMask = (1 << 5) | (1 << 20) | 1;
   Sviluppa(*s, numeri);
-  EXPECT_EQ(ColonneDi(*s), (std::vector<Numeri5>{{1, 2, 3, 4, 5}, {2, 3, 4, 5, 6}, {3, 4, 5, 6, 7},
-                                                 {4, 5, 6, 7, 8}, {5, 6, 7, 8, 9}, {6, 7, 8, 9, 10}}));
+  EXPECT_EQ(
+      ColonneDi(*s),
+      (std::vector<Numeri5>{
+          {1, 2, 3, 4, 5}, {2, 3, 4, 5, 6}, {3, 4, 5, 6, 7}, {4, 5, 6, 7, 8}, {5, 6, 7, 8, 9}, {6, 7, 8, 9, 10}}));
 }
 
 // ---- Number-distance filters ------------------------------------------
@@ -402,9 +404,8 @@ TEST_F(Filtri, NumberDistanceFiltersAcceptWhenAnyOneDoes) {
   for (uint8_t quanti : {5, 6, 255}) {
     s->NumeroFiltriDistanza = quanti;
     Sviluppa(*s, numeri);
-    EXPECT_EQ(ColonneDi(*s), attese([](const Numeri5& c) {
-                return c[1] - c[0] == 1 || c[4] - c[3] == 1 || c[2] - c[1] == 1;
-              }))
+    EXPECT_EQ(ColonneDi(*s),
+              attese([](const Numeri5& c) { return c[1] - c[0] == 1 || c[4] - c[3] == 1 || c[2] - c[1] == 1; }))
         << int{quanti};
   }
 }
@@ -449,7 +450,8 @@ TEST_F(Filtri, MinimumDistanceKeepsTheColumnsOfTheGuaranteeOneBelow) {
     // Any two kept columns share at most 5 - d numbers.
     std::vector<uint64_t> insiemi;
     for (const Numeri5& c : distanza)
-      insiemi.push_back(std::accumulate(c.begin(), c.end(), uint64_t{0}, [](uint64_t m, int n) { return m | uint64_t{1} << n; }));
+      insiemi.push_back(
+          std::accumulate(c.begin(), c.end(), uint64_t{0}, [](uint64_t m, int n) { return m | uint64_t{1} << n; }));
     for (size_t a = 0; a < insiemi.size(); ++a)
       for (size_t b = a + 1; b < insiemi.size(); ++b) ASSERT_LE(std::popcount(insiemi[a] & insiemi[b]), 5 - d);
   }
@@ -460,9 +462,8 @@ TEST_F(Filtri, GuaranteeFiveOrMoreKeepsOnlyTheFirstColumn) {
   s->Condizioni.SommaAttiva = VERO;
   s->Condizioni.SommaMinMax = {40, 200};
   const std::vector<Numeri5> tutte = TutteLeCombinazioni(DaA(1, 20));
-  const Numeri5 prima = *std::find_if(tutte.begin(), tutte.end(), [](const Numeri5& c) {
-    return c[0] + c[1] + c[2] + c[3] + c[4] >= 40;
-  });
+  const Numeri5 prima = *std::find_if(tutte.begin(), tutte.end(),
+                                      [](const Numeri5& c) { return c[0] + c[1] + c[2] + c[3] + c[4] >= 40; });
   for (uint8_t g : {5, 6, 200, 255}) {
     s->Condizioni.Garanzia = g;
     Sviluppa(*s, DaA(1, 20));
@@ -495,10 +496,10 @@ TEST_F(Filtri, GuaranteeZeroRejectsNothing) {
 
 TEST_F(Filtri, APredictionBreakingItsRulesDevelopsNothing) {
   const std::vector<std::vector<int>> cattivi{
-      {1, 2, 3, 4},            // fewer than five
-      {1, 2, 3, 4, 4, 6},      // repeated number
-      {1, 2, 0, 4, 5, 6},      // empty entry among the numbers
-      {1, 2, 3, 4, 56},        // outside 1..55
+      {1, 2, 3, 4},        // fewer than five
+      {1, 2, 3, 4, 4, 6},  // repeated number
+      {1, 2, 0, 4, 5, 6},  // empty entry among the numbers
+      {1, 2, 3, 4, 56},    // outside 1..55
       {1, 2, 3, 4, 255},
   };
   for (const auto& numeri : cattivi) {

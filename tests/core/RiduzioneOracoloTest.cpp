@@ -46,7 +46,8 @@ class SviluppoLetterale {
       }
       primo = false;
       Colonna5 c{};
-      for (int p = 1; p <= 5; ++p) c[static_cast<size_t>(p - 1)] = pronostico[static_cast<size_t>(indici[static_cast<size_t>(p)] - 1)];
+      for (int p = 1; p <= 5; ++p)
+        c[static_cast<size_t>(p - 1)] = pronostico[static_cast<size_t>(indici[static_cast<size_t>(p)] - 1)];
 
       bool ok = true;
       if (ok && cond.FisseAttiva) ok = Fisse(c);
@@ -56,7 +57,8 @@ class SviluppoLetterale {
       if (ok && s_.Consecutivi.Attivo) ok = lunghezze[static_cast<size_t>(Consecutivi(c))];
       if (ok && s_.NumeroFiltriDistanza > 0) {
         bool uno = false;
-        for (int f = 1; !uno && f <= s_.NumeroFiltriDistanza; ++f) uno = DistanzaNumeri(c, s_.FiltriDistanza[static_cast<size_t>(f)]);
+        for (int f = 1; !uno && f <= s_.NumeroFiltriDistanza; ++f)
+          uno = DistanzaNumeri(c, s_.FiltriDistanza[static_cast<size_t>(f)]);
         ok = uno;
       }
       if (ok && cond.RidottoAttivo) ok = ConMembri(c, [&] { return Ridotto(); });
@@ -69,7 +71,8 @@ class SviluppoLetterale {
     if (cond.RidottoAttivo)
       titolo = "Ridotto N-" + std::to_string(cond.Garanzia) + (condizionato ? " Condizionato" : "");
     else if (s_.DistanzaMinima.Attivo)
-      titolo = "Distanza Minima [" + std::to_string(s_.DistanzaMinima.Distanza) + "]" + (condizionato ? " - Condizionato" : "");
+      titolo = "Distanza Minima [" + std::to_string(s_.DistanzaMinima.Distanza) + "]" +
+               (condizionato ? " - Condizionato" : "");
     else
       titolo = condizionato ? "Condizionato" : "Integrale";
   }
@@ -310,7 +313,8 @@ TEST(IndiceSottoinsiemi, ColexRankNumbersEveryTSubsetOnce) {
       while (j >= 0 && sub[static_cast<size_t>(j)] >= NUMERI - (t - 1 - j)) --j;
       if (j < 0) break;
       ++sub[static_cast<size_t>(j)];
-      for (int k = j + 1; k < t; ++k) sub[static_cast<size_t>(k)] = static_cast<uint8_t>(sub[static_cast<size_t>(k - 1)] + 1);
+      for (int k = j + 1; k < t; ++k)
+        sub[static_cast<size_t>(k)] = static_cast<uint8_t>(sub[static_cast<size_t>(k - 1)] + 1);
     }
     EXPECT_EQ(contati, quanti);
   }
@@ -328,7 +332,8 @@ TEST(IndiceSottoinsiemi, FindsAColumnSharingAtLeastTNumbers) {
                                          Candidato{1, 2, 3, 4, 55},    Candidato{1, 3, 29, 54, 55},
                                          Candidato{3, 17, 29, 41, 54}, tenuta};
     for (int condivisi = 0; condivisi <= 5; ++condivisi)
-      EXPECT_EQ(indice.Condivide(prove[static_cast<size_t>(condivisi)]), condivisi >= t) << "t=" << t << " shared=" << condivisi;
+      EXPECT_EQ(indice.Condivide(prove[static_cast<size_t>(condivisi)]), condivisi >= t)
+          << "t=" << t << " shared=" << condivisi;
     indice.Prepara(t);
     EXPECT_FALSE(indice.Condivide(tenuta)) << "preparing clears the index";
   }
