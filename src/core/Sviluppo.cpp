@@ -210,7 +210,11 @@ int32_t Percorri(Sistema& s, int n, const std::array<uint8_t, NUMERI>& pronostic
   int32_t tenute = 0;
   uint8_t* riga = s.Colonne.Dati();
   int64_t i = 0;
-  int64_t prossimoPasso = avanzamento.Prossimo();
+  // The next candidate that needs more than its tests: a progress step may
+  // change there, or the capacity be reached (a candidate adds at most one
+  // column).
+  const auto prossimoControllo = [&] { return std::min<int64_t>(avanzamento.Prossimo(), i + (CAPIENZA - tenute)); };
+  int64_t controllo = prossimoControllo();
   std::array<int, 4> indici{0, 1, 2, 3};
   Candidato c{};
   bool fine = C < 1;
@@ -228,17 +232,15 @@ int32_t Percorri(Sistema& s, int n, const std::array<uint8_t, NUMERI>& pronostic
         riga += 5;
         ++tenute;
       }
-      if (i >= prossimoPasso || tenute >= CAPIENZA) [[unlikely]] {
-        if (i >= prossimoPasso) {
-          avanzamento.Elaborato(i, tenute);
-          prossimoPasso = avanzamento.Prossimo();
-        }
+      if (i >= controllo) [[unlikely]] {
+        if (i >= avanzamento.Prossimo()) avanzamento.Elaborato(i, tenute);
         if (tenute >= CAPIENZA) {
           avanzamento.Capienza(i, tenute);
           s.InterrompiSviluppo = VERO;
         }
         fine = Vero(s.InterrompiSviluppo);
         if (fine) break;
+        controllo = prossimoControllo();
       }
     }
     // The rightmost of the four that can still grow grows; those after it follow.
