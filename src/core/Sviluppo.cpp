@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "core/CondizioniTest.h"
 #include "core/IndiceRiduzione.h"
