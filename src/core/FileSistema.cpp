@@ -467,7 +467,11 @@ ScritturaAtomica::ScritturaAtomica(std::string destinazione) : destinazione_(std
   for (int tentativo = 0; tentativo < 16 && fd_ < 0; ++tentativo) {
     std::array<char, 8> suffisso{};
     const auto fine = std::to_chars(suffisso.data(), suffisso.data() + suffisso.size(), casuale(), 16).ptr;
-    const std::string nome = "." + dest.filename().string() + "." + std::string(suffisso.data(), fine) + ".tmp";
+    std::string nome = ".";  // hidden, beside the destination
+    nome += dest.filename().string();
+    nome += '.';
+    nome.append(suffisso.data(), fine);
+    nome += ".tmp";
     temporaneo_ = (dest.parent_path() / nome).string();
     fd_ = ::open(temporaneo_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0 && errno != EEXIST) break;
