@@ -39,9 +39,8 @@ std::string FormattaOra(const DataOra& d) { return DueCifre(d.ore) + DueCifre(d.
 std::string& NormalizzaSpazi(std::string& testo) {
   // A lone CR or LF counts as a line break too: lines read up to LF keep the
   // CR of a CR LF file.
-  std::ranges::replace_if(testo, [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-  const auto doppi = std::ranges::unique(testo, [](char a, char b) { return a == ' ' && b == ' '; });
-  testo.erase(doppi.begin(), doppi.end());
+  std::replace_if(testo.begin(), testo.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  testo.erase(std::unique(testo.begin(), testo.end(), [](char a, char b) { return a == ' ' && b == ' '; }), testo.end());
   testo = Trim(testo);
   return testo;
 }

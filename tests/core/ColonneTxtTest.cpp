@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CartellaTemporanea.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -24,22 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using Numeri5 = std::array<uint8_t, 5>;
 
-class CartellaTemporanea {
- public:
-  CartellaTemporanea()
-      : percorso_(fs::temp_directory_path() / ("tlx-colonnetxt-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(percorso_);
-  }
-  ~CartellaTemporanea() {
-    std::error_code ec;
-    fs::remove_all(percorso_, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
-  std::string Percorso() const { return percorso_.string(); }
-
- private:
-  fs::path percorso_;
-};
+using prova::CartellaTemporanea;
 
 void ScriviFile(const std::string& percorso, const std::string& testo) {
   std::ofstream(percorso, std::ios::binary | std::ios::trunc) << testo;
@@ -81,7 +68,7 @@ Messaggio Errore(const std::string& testo) { return {Icona::Nessuna, Pulsanti::O
 TEST(ColonneTxtEsporta, OneLinePerColumnInTheTxtFolder) {
   CartellaTemporanea dati;
   auto s = std::make_unique<Sistema>();
-  s->PercorsoDati = dati.Percorso();
+  s->PercorsoDati = dati.Percorso().string();
   PoniColonne(*s, {{1, 2, 3, 4, 5}, {55, 9, 10, 41, 7}, {3, 0, 12, 0, 0}});
   const Messaggio m = SalvaColonneTxt(*s, "nuovo.tlqvx");
   EXPECT_EQ(m, (Messaggio{Icona::Informazione, Pulsanti::Ok, "", "File nuovo.tlqvx esportato"}));
@@ -94,7 +81,7 @@ TEST(ColonneTxtEsporta, OneLinePerColumnInTheTxtFolder) {
 TEST(ColonneTxtEsporta, AFailureNamesTheExport) {
   CartellaTemporanea dati;
   auto s = std::make_unique<Sistema>();
-  s->PercorsoDati = dati.Percorso();
+  s->PercorsoDati = dati.Percorso().string();
   PoniColonne(*s, {{1, 2, 3, 4, 5}});
   ScriviFile(dati.File("txt"), "a file where the folder should be");
   EXPECT_EQ(SalvaColonneTxt(*s, "nuovo.tlqvx"),
@@ -107,7 +94,7 @@ TEST(ColonneTxtEsporta, AFailureNamesTheExport) {
 TEST(ColonneTxtImporta, ExportThenImportGivesTheSameColumns) {
   CartellaTemporanea dati;
   auto s = std::make_unique<Sistema>();
-  s->PercorsoDati = dati.Percorso();
+  s->PercorsoDati = dati.Percorso().string();
   for (int n : {2, 5, 11, 23, 31, 40, 47, 55}) GrigliaNumeriClick(*s, n - 1);
   LeggiPronosticoDaGriglia(*s);
   Sviluppo(*s, s->NumeriPronostico, s->Pronostico);
@@ -233,7 +220,7 @@ TEST(ColonneTxtImporta, AFileThatCannotBeOpenedLeavesTheSystem) {
   RisultatoImportaColonneTxt r = ImportaColonneTxt(*s, dati.File("manca.txt"));
   EXPECT_EQ(r.messaggi, Messaggi{Errore("Error 53 (File not found) in procedure ImportaColonneTxt of Modulo corpo")});
   EXPECT_EQ(s->NumeroColonne, 1);
-  r = ImportaColonneTxt(*s, dati.Percorso());
+  r = ImportaColonneTxt(*s, dati.Percorso().string());
   EXPECT_EQ(r.messaggi,
             Messaggi{Errore("Error 75 (Path/File access error) in procedure ImportaColonneTxt of Modulo corpo")});
   EXPECT_EQ(s->NumeroColonne, 1);

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "CartellaTemporanea.h"
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -22,27 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using Byte = std::vector<uint8_t>;
 
-class CartellaTemporanea {
- public:
-  CartellaTemporanea()
-      : percorso_(fs::temp_directory_path() / ("tlx-filesistema-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(percorso_);
-  }
-  ~CartellaTemporanea() {
-    std::error_code ec;
-    fs::remove_all(percorso_, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
-  std::vector<std::string> Contenuto() const {
-    std::vector<std::string> nomi;
-    for (const auto& voce : fs::directory_iterator(percorso_)) nomi.push_back(voce.path().filename().string());
-    std::sort(nomi.begin(), nomi.end());
-    return nomi;
-  }
-
- private:
-  fs::path percorso_;
-};
+using prova::CartellaTemporanea;
 
 void ScriviFile(const std::string& percorso, const Byte& b) {
   std::ofstream f(percorso, std::ios::binary | std::ios::trunc);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CartellaTemporanea.h"
+
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -14,21 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CartellaTemporanea {
- public:
-  CartellaTemporanea()
-      : percorso_(fs::temp_directory_path() / ("tlx-impostazioni-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(percorso_);
-  }
-  ~CartellaTemporanea() {
-    std::error_code ec;
-    fs::remove_all(percorso_, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
-
- private:
-  fs::path percorso_;
-};
+using prova::CartellaTemporanea;
 
 const FormatoNumeri ITALIANO = FormatoNumeri::Italiano();
 const FormatoNumeri INGLESE{",", "."};

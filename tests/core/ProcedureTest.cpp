@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CartellaTemporanea.h"
+
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -15,22 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CartellaTemporanea {
- public:
-  CartellaTemporanea()
-      : percorso_(fs::temp_directory_path() / ("tlx-procedure-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(percorso_);
-  }
-  ~CartellaTemporanea() {
-    std::error_code ec;
-    fs::remove_all(percorso_, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
-  const fs::path& Percorso() const { return percorso_; }
-
- private:
-  fs::path percorso_;
-};
+using prova::CartellaTemporanea;
 
 std::string Leggi(const std::string& percorso) {
   std::ifstream in(percorso, std::ios::binary);

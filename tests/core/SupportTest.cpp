@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "CartellaTemporanea.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -19,22 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CartellaTemporanea {
- public:
-  CartellaTemporanea()
-      : percorso_(fs::temp_directory_path() / ("tlx-support-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(percorso_);
-  }
-  ~CartellaTemporanea() {
-    std::error_code ec;
-    fs::remove_all(percorso_, ec);
-  }
-  std::string File(const std::string& nome) const { return (percorso_ / nome).string(); }
-  const fs::path& Percorso() const { return percorso_; }
-
- private:
-  fs::path percorso_;
-};
+using prova::CartellaTemporanea;
 
 void Scrivi(const std::string& percorso, const std::string& contenuto) {
   std::ofstream(percorso, std::ios::binary) << contenuto;
