@@ -13,6 +13,7 @@
 
 #include "core/Messaggio.h"
 #include "core/Sistema.h"
+#include "support/ScritturaAtomica.h"
 
 namespace tlx {
 
@@ -68,25 +69,5 @@ RisultatoSalvaFile SalvaFile(Sistema& s, const std::string& percorso);
 // The name with extension, without its folder, in lower case.
 std::string TitoloFileMinuscolo(std::string_view percorso);
 
-// Writes a file through a temporary file in the same folder, renamed over the
-// destination by Conferma once everything is written and flushed to disk.
-// Destroyed without Conferma, it removes the temporary file and the
-// destination keeps its previous content. Failures throw ErroreRuntime.
-class ScritturaAtomica {
- public:
-  explicit ScritturaAtomica(std::string destinazione);
-  ScritturaAtomica(const ScritturaAtomica&) = delete;
-  ScritturaAtomica& operator=(const ScritturaAtomica&) = delete;
-  ~ScritturaAtomica();
-
-  void Scrivi(const void* dati, size_t byte);
-  void Scrivi(std::string_view dati) { Scrivi(dati.data(), dati.size()); }
-  void Conferma();
-
- private:
-  std::string destinazione_;
-  std::string temporaneo_;
-  int fd_ = -1;
-};
 
 }  // namespace tlx

@@ -7,6 +7,9 @@
 #include <system_error>
 #include <vector>
 
+#include "core/Errori.h"
+#include "support/ScritturaAtomica.h"
+
 namespace tlx {
 
 namespace {
@@ -112,23 +115,16 @@ std::optional<std::vector<std::string>> LeggiRighe(const fs::path& percorso) {
 }
 
 // Written beside the file and renamed over it, so that a failed write never
-// leaves a half file in place of the settings.
+// leaves a half file in place of the settings. Failures stay silent.
 void ScriviRighe(const fs::path& percorso, const std::vector<std::string>& righe) {
-  fs::path provvisorio = percorso;
-  provvisorio += ".tmp";
-  {
-    std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
-    for (const std::string& riga : righe) out << riga << "\r\n";
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(provvisorio, ec);
-      return;
-    }
+  std::string testo;
+  for (const std::string& riga : righe) testo += riga + "\r\n";
+  try {
+    ScritturaAtomica file(percorso.string());
+    file.Scrivi(testo);
+    file.Conferma();
+  } catch (const ErroreRuntime&) {
   }
-  std::error_code ec;
-  fs::rename(provvisorio, percorso, ec);
-  if (ec) fs::remove(provvisorio, ec);
 }
 
 }  // namespace
