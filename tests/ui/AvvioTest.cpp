@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <fstream>
 
@@ -18,7 +19,6 @@
 #include "platform/IstanzaSingola.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
-#include <QThread>
 #include "ui/main/Avvio.h"
 #include "ui/main/frmMAIN.h"
 
@@ -36,13 +36,6 @@ struct ServerVersione {
   QByteArray prima;
   prova::ServerProva server;
 };
-
-void ChiudiConSi(Avvio& avvio) {
-  if (frmMAIN* w = avvio.finestraPrincipale()) {
-    platform::MessageBox::Accoda(Risposta::Si);
-    w->hide();
-  }
-}
 
 TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   ServerVersione spento;
@@ -66,17 +59,15 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
   for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
   frmMAIN* w = avvio.finestraPrincipale();
-  ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
   EXPECT_EQ(avvio.sistema().NumeroColonne, 1);
   EXPECT_EQ(avvio.sistema().NumeriPronostico, 6);
   EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
   EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-  // The splash is gone.
   for (QWidget* finestra : QApplication::topLevelWidgets())
-    EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash");
-  ChiudiConSi(avvio);
+    EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
+  w->hide();
 }
 
 TEST(Avvio, NewerVersionOnTheServerEndsTheProgramAfterItsWindow) {

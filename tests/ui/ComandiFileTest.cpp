@@ -15,172 +15,128 @@ namespace tlx::ui {
 namespace {
 
 using platform::cCommonDialog;
-using prova::FinestraPrincipale;
-
-QAction* Azione(frmMAIN& w, const char* nome) { return w.findChild<QAction*>(nome); }
+using platform::MessageBox;
 
 std::vector<std::array<uint8_t, 5>> Colonne(const Sistema& s) {
-  std::vector<std::array<uint8_t, 5>> c;
-  for (int32_t i = 1; i <= s.NumeroColonne; ++i) {
-    std::array<uint8_t, 5> col{};
-    std::copy_n(s.Colonne.Colonna(i), 5, col.begin());
-    c.push_back(col);
-  }
+  std::vector<std::array<uint8_t, 5>> c(static_cast<size_t>(s.NumeroColonne));
+  for (int32_t i = 1; i <= s.NumeroColonne; ++i) std::copy_n(s.Colonne.Colonna(i), 5, c[static_cast<size_t>(i - 1)].begin());
   return c;
 }
 
 struct ComandiFile : ::testing::Test {
-  FinestraPrincipale f;
+  prova::FinestraPrincipale f;
+  frmMAIN& w = *f.finestra;
   ComandiFile() {
     cCommonDialog::Simulazione().Registra();
     QDir().mkpath(f.cartella.path() + "/sistemi");
-    QDir().mkpath(f.cartella.path() + "/txt");
   }
   ~ComandiFile() override { cCommonDialog::Simulazione().Ferma(); }
-  std::string Sistemi(const char* nome) const { return f.cartella.path().toStdString() + "/sistemi/" + nome; }
+  QString Sistemi(const char* nome) const { return f.cartella.path() + "/sistemi/" + nome; }
+  void Menu(const char* voce) { w.findChild<QAction*>(voce)->trigger(); }
+  bool Acceso(const char* pulsante) { return w.findChild<QToolButton*>(pulsante)->isEnabled(); }
 };
 
-TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditions) {
+TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditionsAndLock) {
   f.Scegli({2, 4, 6, 8, 10, 11, 13});
   f.sistema->Condizioni.SommaAttiva = VERO;
   f.sistema->Condizioni.SommaMinMax = {30, 40};
   f.sistema->Consecutivi = {PotenzeDiDue[1] | PotenzeDiDue[2], VERO};
-  f.finestra->ElaboraSistema();
+  w.ElaboraSistema();
   const auto sviluppate = Colonne(*f.sistema);
-  ASSERT_FALSE(sviluppate.empty());
+  Menu("menusalva");
+  EXPECT_TRUE(QFile::exists(Sistemi("nuovo.tlqvx")));
 
-  Azione(*f.finestra, "menusalva")->trigger();
-  EXPECT_TRUE(QFile::exists(QString::fromStdString(Sistemi("nuovo.tlqvx"))));
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-
-  f.finestra->CancellaSistema(false);
-  cCommonDialog::Simulazione().Accoda(QString::fromStdString(Sistemi("nuovo.tlqvx")));
-  Azione(*f.finestra, "menuapri")->trigger();
-
-  ASSERT_EQ(cCommonDialog::Simulazione().Richieste().size(), 1u);
-  const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste()[0];
+  w.CancellaSistema(false);
+  cCommonDialog::Simulazione().Accoda(Sistemi("nuovo.tlqvx"));
+  Menu("menuapri");
+  const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste().at(0);
   EXPECT_EQ(r.InitDir, f.cartella.path() + "/sistemi");
-  EXPECT_TRUE(r.FileMustExist);
   EXPECT_EQ(r.Filtri, QStringList{"File Pravendolix (*.tlqvx)"});
-
   EXPECT_EQ(Colonne(*f.sistema), sviluppate);
-  EXPECT_EQ(f.sistema->NumeriPronostico, 7);
   EXPECT_EQ(f.sistema->GuiBloccata, -1);
-  EXPECT_TRUE(Azione(*f.finestra, "menuSomma")->isChecked());
-  EXPECT_TRUE(Azione(*f.finestra, "menuConsecutivi")->isChecked());
-  EXPECT_FALSE(Azione(*f.finestra, "menuFisse")->isChecked());
-  EXPECT_FALSE(f.finestra->findChild<QToolButton*>("cmdCalcolo")->isEnabled());
-  EXPECT_TRUE(f.finestra->findChild<QToolButton*>("cmdVisualizza")->isEnabled());
-  EXPECT_EQ(f.finestra->findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [07]");
-  EXPECT_EQ(f.finestra->PannelloStato(1), "nuovo.tlqvx");
-  EXPECT_EQ(f.finestra->PannelloStato(4).trimmed(), "Condizionato");
+  EXPECT_TRUE(w.findChild<QAction*>("menuSomma")->isChecked());
+  EXPECT_TRUE(w.findChild<QAction*>("menuConsecutivi")->isChecked());
+  EXPECT_FALSE(w.findChild<QAction*>("menuFisse")->isChecked());
+  EXPECT_FALSE(Acceso("cmdCalcolo"));
+  EXPECT_TRUE(Acceso("cmdVisualizza"));
+  EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [07]");
+  EXPECT_EQ(w.PannelloStato(4).trimmed(), "Condizionato");
+  EXPECT_TRUE(MessageBox::Mostrati().empty());
 }
 
-TEST_F(ComandiFile, SaveReplacesTxtByTheSystemExtensionInTheSystemsFolder) {
+TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   f.Scegli({1, 2, 3, 4, 5});
-  f.finestra->ElaboraSistema();
-  f.sistema->NomeFileSistema = "/altrove/prova.txt";
-  Azione(*f.finestra, "menusalva")->trigger();
-  EXPECT_EQ(f.sistema->NomeFileSistema, Sistemi("prova.tlqvx"));
-  EXPECT_TRUE(QFile::exists(QString::fromStdString(Sistemi("prova.tlqvx"))));
-  EXPECT_EQ(f.finestra->PannelloStato(1), "prova.tlqvx");
-}
-
-TEST_F(ComandiFile, SaveAsSuggestsTheTitleAndCancelWritesNothing) {
-  f.Scegli({1, 2, 3, 4, 5});
-  f.finestra->ElaboraSistema();
+  w.ElaboraSistema();
   f.sistema->NomeFileSistema = "/altrove/Prova.txt";
+  Menu("menusalva");
+  EXPECT_EQ(QString::fromStdString(f.sistema->NomeFileSistema), Sistemi("Prova.tlqvx"));
+  EXPECT_EQ(w.PannelloStato(1), "prova.tlqvx");
+
+  f.sistema->NomeFileSistema = "/altrove/Altro.txt";
   cCommonDialog::Simulazione().Accoda(std::nullopt);
-  Azione(*f.finestra, "menusalvacome")->trigger();
-  ASSERT_EQ(cCommonDialog::Simulazione().Richieste().size(), 1u);
-  const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste()[0];
-  EXPECT_EQ(r.tipo, platform::RichiestaFile::Tipo::Salva);
-  EXPECT_EQ(r.FileName, "Prova.tlqvx");
+  cCommonDialog::Simulazione().Accoda(Sistemi("mio.tlqvx"));
+  Menu("menusalvacome");
+  EXPECT_EQ(f.sistema->NomeFileSistema, "/altrove/Altro.txt");
+  Menu("menusalvacome");
+  const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste().at(0);
+  EXPECT_EQ(r.FileName, "Altro.tlqvx");
   EXPECT_EQ(r.DefaultExt, ".tlqvx");
   EXPECT_TRUE(r.OverwritePrompt);
-  EXPECT_EQ(f.sistema->NomeFileSistema, "/altrove/Prova.txt");
+  EXPECT_TRUE(QFile::exists(Sistemi("mio.tlqvx")));
+  EXPECT_EQ(w.PannelloStato(1), "mio.tlqvx");
 
-  const std::string scelto = Sistemi("mio.tlqvx");
-  cCommonDialog::Simulazione().Accoda(QString::fromStdString(scelto));
-  Azione(*f.finestra, "menusalvacome")->trigger();
-  EXPECT_EQ(f.sistema->NomeFileSistema, scelto);
-  EXPECT_TRUE(QFile::exists(QString::fromStdString(scelto)));
-  EXPECT_EQ(f.finestra->PannelloStato(1), "mio.tlqvx");
-}
-
-TEST_F(ComandiFile, FailedSaveReportsTheErrorOfSalvaFile) {
-  f.Scegli({1, 2, 3, 4, 5});
-  f.finestra->ElaboraSistema();
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/manca/x.tlqvx");
-  Azione(*f.finestra, "menusalvacome")->trigger();
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  const std::string& testo = platform::MessageBox::Mostrati()[0].testo;
-  EXPECT_TRUE(testo.starts_with("Error ")) << testo;
-  EXPECT_TRUE(testo.ends_with(") in procedure SalvaFile of Modulo corpo")) << testo;
+  Menu("menusalvacome");
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Error 76 (Path not found) in procedure SalvaFile of Modulo corpo");
 }
 
 TEST_F(ComandiFile, RefusedFileLeavesAnEmptyUnlockedWindow) {
   f.Scegli({1, 2, 3, 4, 5, 6});
-  f.finestra->ElaboraSistema();
-  const std::string cattivo = Sistemi("tagliato.tlqvx");
-  {
-    std::ofstream out(cattivo, std::ios::binary);
-    std::string fisso(202, '\0');
-    fisso.replace(0, 11, "tlxxqvx0002");
-    fisso[61] = 3;  // three columns announced, none present
-    out << fisso;
-  }
-  f.finestra->ApriFile(QString::fromStdString(cattivo));
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, "Sviluppo non sequenziale, impossibile continuare");
+  w.ElaboraSistema();
+  std::string fisso(202, '\0');
+  fisso.replace(0, 11, "tlxxqvx0002");
+  fisso[61] = 3;  // three columns announced, none present
+  std::ofstream(Sistemi("tagliato.tlqvx").toStdString(), std::ios::binary) << fisso;
+  w.ApriFile(Sistemi("tagliato.tlqvx"));
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Sviluppo non sequenziale, impossibile continuare");
   EXPECT_EQ(f.sistema->NumeroColonne, 0);
   EXPECT_EQ(f.sistema->GuiBloccata, 0);
-  EXPECT_EQ(f.sistema->NumeriPronostico, 0);
-  EXPECT_EQ(f.finestra->findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [0]");
-  EXPECT_TRUE(f.finestra->findChild<QToolButton*>("cmdCancella")->isEnabled());
-  EXPECT_FALSE(f.finestra->findChild<QToolButton*>("cmdVisualizza")->isEnabled());
+  EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [0]");
+  EXPECT_TRUE(Acceso("cmdCancella"));
+  EXPECT_FALSE(Acceso("cmdVisualizza"));
 }
 
 TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
   f.Scegli({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-  f.finestra->ElaboraSistema();
+  w.ElaboraSistema();
   const auto prima = Colonne(*f.sistema);
-
-  platform::MessageBox::Accoda(Risposta::No);
-  Azione(*f.finestra, "menuMescola")->trigger();
+  MessageBox::Accoda(Risposta::No);
+  MessageBox::Accoda(Risposta::Si);
+  Menu("menuMescola");
   EXPECT_EQ(Colonne(*f.sistema), prima);
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, "Vuoi mescolare le colonne");
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].icona, Icona::Nessuna);
-
-  platform::MessageBox::Accoda(Risposta::Si);
-  Azione(*f.finestra, "menuMescola")->trigger();
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Vuoi mescolare le colonne");
+  Menu("menuMescola");
   const auto dopo = Colonne(*f.sistema);
   EXPECT_NE(dopo, prima);
   EXPECT_EQ(std::multiset(dopo.begin(), dopo.end()), std::multiset(prima.begin(), prima.end()));
-  EXPECT_TRUE(Azione(*f.finestra, "menuMescola")->isEnabled());
 }
 
 TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystem) {
   f.Scegli({5, 9, 13, 22, 31, 47});
-  f.finestra->ElaboraSistema();
+  w.ElaboraSistema();
   const auto sviluppate = Colonne(*f.sistema);
-  Azione(*f.finestra, "menuEsportaColonne")->trigger();
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, "File nuovo.tlqvx esportato");
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].icona, Icona::Informazione);
-  const QString testo = f.cartella.path() + "/txt/nuovo.txt";
-  ASSERT_TRUE(QFile::exists(testo));
+  Menu("menuEsportaColonne");
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "File nuovo.tlqvx esportato");
+  EXPECT_EQ(MessageBox::Mostrati().at(0).icona, Icona::Informazione);
 
-  f.finestra->CancellaSistema(false);
-  cCommonDialog::Simulazione().Accoda(testo);
-  Azione(*f.finestra, "menuImportaColonne")->trigger();
+  w.CancellaSistema(false);
+  cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/nuovo.txt");
+  Menu("menuImportaColonne");
   EXPECT_EQ(Colonne(*f.sistema), sviluppate);
-  EXPECT_EQ(f.sistema->TitoloSistema.Trimmed(), "FILE TXT");
   EXPECT_EQ(f.sistema->NumeriPronostico, 6);
   EXPECT_EQ(f.sistema->GuiBloccata, -1);
-  EXPECT_EQ(f.finestra->PannelloStato(1), "nuovo.txt");
-  EXPECT_EQ(f.finestra->PannelloStato(4).trimmed(), "FILE TXT");
+  EXPECT_EQ(w.PannelloStato(1), "nuovo.txt");
+  EXPECT_EQ(w.PannelloStato(4).trimmed(), "FILE TXT");
 }
 
 }  // namespace
