@@ -46,7 +46,6 @@ bool Avvio::Main(const QStringList& argomenti) {
 
   platform::Attendi(1000);
   if (splash) splash->close();
-  QApplication::restoreOverrideCursor();
 
   principale_->show();
   principale_->findChild<QAction*>("menuSpoglioEstrazioni")->setVisible(true);

@@ -14,6 +14,7 @@
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "core/ColonneTxt.h"
 #include "core/FileSistema.h"
@@ -455,7 +456,11 @@ void frmMAIN::ElaboraSistema() {
   }
   setEnabled(false);
   {
+    // Not a child: a disabled window disables its child windows too. The
+    // transient parent keeps it above the main window all the same.
     frmCalcolo calcolo(sistema_, formato_);
+    calcolo.winId();
+    if (windowHandle()) calcolo.windowHandle()->setTransientParent(windowHandle());
     calcolo.show();
     Sviluppo(sistema_, sistema_.NumeriPronostico, sistema_.Pronostico, &calcolo);
     ViewStatusBar();
