@@ -1,8 +1,6 @@
 #pragma once
-// A stand-in for the maker's web server on 127.0.0.1, on a free port. Each
-// request path (query included) gets the reply the test decides; a path with
-// no reply gets 404. Besides plain replies it can send the body slowly, break
-// it off halfway, or accept the connection and never answer.
+// A stand-in for the maker's web server on a free loopback port. Each request
+// path (query included) gets the reply the test decides; any other gets 404.
 
 #include <QByteArray>
 #include <QHash>
@@ -31,29 +29,19 @@ struct RispostaProva {
 };
 
 struct RichiestaRicevuta {
-  QByteArray metodo;
-  QByteArray percorso;  // as sent, query included
+  QByteArray percorso;                         // as sent, query included
   QHash<QByteArray, QByteArray> intestazioni;  // names in lower case
 };
 
 class ServerProva : public QObject {
-  Q_OBJECT
  public:
   ServerProva();
-  ~ServerProva() override;
-
-  // "http://127.0.0.1:<port>", what the program's server variable takes.
-  QString Indirizzo() const;
-  quint16 Porta() const;
-
-  void Rispondi(const QByteArray& percorso, RispostaProva risposta);
+  QString Indirizzo() const;  // "http://127.0.0.1:<port>", what the server variable takes
+  void Rispondi(const QByteArray& percorso, RispostaProva risposta) { risposte_.insert(percorso, std::move(risposta)); }
   const QList<RichiestaRicevuta>& Ricevute() const { return ricevute_; }
-
-  // A loopback port on which nothing listens.
-  static quint16 PortaChiusa();
+  static quint16 PortaChiusa();  // a loopback port on which nothing listens
 
  private:
-  void NuovaConnessione();
   void LeggiRichiesta(QTcpSocket* connessione);
   void Servi(QTcpSocket* connessione, const RispostaProva& risposta);
   void InviaLentamente(QTcpSocket* connessione, QByteArray resto, qsizetype pezzo, std::chrono::milliseconds pausa);

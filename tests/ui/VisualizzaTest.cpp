@@ -1,5 +1,3 @@
-// The column viewer: paging ten columns at a time, clamping at both ends,
-// the row texts and the step keys.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,8 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <array>
-#include <memory>
+#include <tuple>
 
 #include "core/Sistema.h"
 #include "ui/main/frmVisualizza.h"
@@ -18,183 +15,67 @@ namespace {
 
 class VisualizzaTest : public ::testing::Test {
  protected:
-  // Column c holds five consecutive numbers starting from a value that
-  // changes with c, so every row of a panel differs from its neighbours.
-  static std::array<uint8_t, 5> NumeriColonna(int32_t c) {
-    const auto primo = static_cast<uint8_t>(1 + c % 51);
-    return {primo, static_cast<uint8_t>(primo + 1), static_cast<uint8_t>(primo + 2), static_cast<uint8_t>(primo + 3),
-            static_cast<uint8_t>(primo + 4)};
+  // Column c holds five consecutive numbers from 1 + c % 51, so neighbouring rows differ.
+  void Apri(int32_t colonne) {
+    for (int32_t c = 1; c <= colonne; ++c)
+      for (int i = 0; i < 5; ++i) sistema->Colonne.Colonna(c)[i] = static_cast<uint8_t>(1 + c % 51 + i);
+    sistema->NumeroColonne = colonne;
+    finestra = std::make_unique<frmVisualizza>(*sistema);
   }
-
   static QString RigaAttesa(int32_t c) {
-    const auto n = NumeriColonna(c);
-    return QString::asprintf("  %02d-%02d-%02d-%02d-%02d", n[0], n[1], n[2], n[3], n[4]);
+    const int n = 1 + c % 51;
+    return QString::asprintf("  %02d-%02d-%02d-%02d-%02d", n, n + 1, n + 2, n + 3, n + 4);
   }
+  QPushButton* Pulsante(const char* nome) const { return finestra->findChild<QPushButton*>(nome); }
 
-  void Riempi(int32_t colonne) {
-    for (int32_t c = 1; c <= colonne; ++c) {
-      const auto n = NumeriColonna(c);
-      std::copy(n.begin(), n.end(), sistema_->Colonne.Colonna(c));
-    }
-    sistema_->NumeroColonne = colonne;
-  }
-
-  QPushButton* Pulsante(frmVisualizza& finestra, const char* nome) {
-    auto* pulsante = finestra.findChild<QPushButton*>(nome);
-    EXPECT_NE(pulsante, nullptr) << nome;
-    return pulsante;
-  }
-
-  void Clic(frmVisualizza& finestra, const char* nome, int volte = 1) {
-    for (int i = 0; i < volte; ++i) QTest::mouseClick(Pulsante(finestra, nome), Qt::LeftButton);
-  }
-
-  std::unique_ptr<Sistema> sistema_ = std::make_unique<Sistema>();
+  std::unique_ptr<Sistema> sistema = std::make_unique<Sistema>();
+  std::unique_ptr<frmVisualizza> finestra;
 };
 
-TEST_F(VisualizzaTest, OpensOnPanelOneWithTheStepButtonsAndTheirTips) {
-  Riempi(37);
-  frmVisualizza finestra(*sistema_);
-  EXPECT_EQ(finestra.windowTitle(), " Visualizza");
-  EXPECT_EQ(finestra.PannelloCorrente(), 1);
-  EXPECT_EQ(finestra.UltimoPannello(), 4);
-  for (int r = 0; r < frmVisualizza::RIGHE; ++r) EXPECT_EQ(finestra.TestoRiga(r), RigaAttesa(r + 1)) << r;
-
-  const std::array<std::pair<const char*, const char*>, 6> suggerimenti{{{"cmdBOTTOM", "Primo Pannello"},
-                                                                         {"cmdPrev2", "Indietro di 10 pannelli"},
-                                                                         {"cmdPrev1", "Indietro di 1 pannello"},
-                                                                         {"cmdNext1", "Avanti di 1 pannello"},
-                                                                         {"cmdNext2", "Avanti di 10 pannelli"},
-                                                                         {"cmdTOP", "Ultimo Pannello"}}};
-  for (const auto& [nome, suggerimento] : suggerimenti) {
-    QPushButton* pulsante = Pulsante(finestra, nome);
-    EXPECT_EQ(pulsante->toolTip(), suggerimento);
-    EXPECT_TRUE(pulsante->text().isEmpty()) << nome;
-    EXPECT_FALSE(pulsante->icon().isNull()) << nome;
-  }
-}
-
 TEST_F(VisualizzaTest, TenColumnsFillOnePanelElevenNeedASecondWithNineBlankRows) {
-  Riempi(10);
-  {
-    frmVisualizza finestra(*sistema_);
-    EXPECT_EQ(finestra.UltimoPannello(), 1);
-    Clic(finestra, "cmdNext1");
-    EXPECT_EQ(finestra.PannelloCorrente(), 1);
-    EXPECT_EQ(finestra.TestoRiga(9), RigaAttesa(10));
+  // Columns, the panel reached by a step forward (the last one), its filled rows.
+  for (const auto& [colonne, pannello, piene] : {std::tuple{10, 1, 10}, std::tuple{11, 2, 1}, std::tuple{0, 1, 0}}) {
+    Apri(colonne);
+    QTest::mouseClick(Pulsante("cmdNext1"), Qt::LeftButton);
+    EXPECT_EQ(finestra->UltimoPannello(), pannello);
+    EXPECT_EQ(finestra->PannelloCorrente(), pannello);
+    EXPECT_EQ(finestra->findChild<QLabel*>("labNscheda")->text(), QString::number(pannello));
+    for (int r = 0; r < frmVisualizza::RIGHE; ++r)
+      EXPECT_EQ(finestra->TestoRiga(r), r < piene ? RigaAttesa(10 * pannello - 9 + r) : "") << colonne << " row " << r;
+  }
+}
+
+TEST_F(VisualizzaTest, ClicksAndKeysStepThroughTwentyFivePanelsClampingAtBothEnds) {
+  Apri(241);  // the last panel has one column
+  finestra->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+  ASSERT_EQ(finestra->UltimoPannello(), 25);
+  // Button, key pressed on it (none: a mouse click), how many times, the panel then shown.
+  const std::tuple<const char*, Qt::Key, int, int32_t> passi[] = {
+      {"cmdPrev1", {}, 1, 1},          {"cmdPrev2", {}, 1, 1},           {"cmdTOP", {}, 1, 25},
+      {"cmdNext1", {}, 1, 25},         {"cmdNext2", {}, 1, 25},          {"cmdPrev2", Qt::Key_Return, 1, 15},
+      {"cmdPrev1", Qt::Key_A, 1, 14},  {"cmdBOTTOM", {}, 1, 1},          {"cmdNext2", Qt::Key_Right, 1, 11},
+      {"cmdNext1", {}, 9, 20},         {"cmdNext2", {}, 1, 25},          {"cmdBOTTOM", {}, 1, 1},
+      {"cmdNext1", Qt::Key_Space, 4, 5}, {"cmdPrev2", {}, 1, 1}};
+  for (const auto& [nome, tasto, volte, pannello] : passi) {
+    for (int i = 0; i < volte; ++i) {
+      if (tasto) QTest::keyClick(Pulsante(nome), tasto);
+      else QTest::mouseClick(Pulsante(nome), Qt::LeftButton);
+    }
+    EXPECT_EQ(finestra->PannelloCorrente(), pannello) << nome;
+    EXPECT_EQ(finestra->TestoRiga(0), RigaAttesa(10 * pannello - 9)) << nome;
   }
 
-  Riempi(11);
-  frmVisualizza finestra(*sistema_);
-  EXPECT_EQ(finestra.UltimoPannello(), 2);
-  Clic(finestra, "cmdNext1");
-  EXPECT_EQ(finestra.PannelloCorrente(), 2);
-  EXPECT_EQ(finestra.findChild<QLabel*>("labNscheda")->text(), "2");
-  EXPECT_EQ(finestra.TestoRiga(0), RigaAttesa(11));
-  for (int r = 1; r < frmVisualizza::RIGHE; ++r) EXPECT_EQ(finestra.TestoRiga(r), "") << r;
-}
-
-TEST_F(VisualizzaTest, StepsClampAtTheFirstAndTheLastPanel) {
-  Riempi(241);  // 25 panels, the last with one column
-  frmVisualizza finestra(*sistema_);
-  ASSERT_EQ(finestra.UltimoPannello(), 25);
-
-  Clic(finestra, "cmdPrev1");
-  EXPECT_EQ(finestra.PannelloCorrente(), 1);
-  Clic(finestra, "cmdPrev2");
-  EXPECT_EQ(finestra.PannelloCorrente(), 1);
-
-  Clic(finestra, "cmdTOP");
-  EXPECT_EQ(finestra.PannelloCorrente(), 25);
-  EXPECT_EQ(finestra.TestoRiga(0), RigaAttesa(241));
-  Clic(finestra, "cmdNext1");
-  EXPECT_EQ(finestra.PannelloCorrente(), 25);
-  Clic(finestra, "cmdNext2");
-  EXPECT_EQ(finestra.PannelloCorrente(), 25);
-
-  Clic(finestra, "cmdBOTTOM");
-  Clic(finestra, "cmdNext2");
-  Clic(finestra, "cmdNext1", 9);
-  ASSERT_EQ(finestra.PannelloCorrente(), 20);
-  EXPECT_EQ(finestra.TestoRiga(0), RigaAttesa(191));
-  Clic(finestra, "cmdNext2");
-  EXPECT_EQ(finestra.PannelloCorrente(), 25);
-
-  Clic(finestra, "cmdBOTTOM");
-  Clic(finestra, "cmdNext1", 4);
-  ASSERT_EQ(finestra.PannelloCorrente(), 5);
-  Clic(finestra, "cmdPrev2");
-  EXPECT_EQ(finestra.PannelloCorrente(), 1);
-  EXPECT_EQ(finestra.TestoRiga(0), RigaAttesa(1));
-}
-
-TEST_F(VisualizzaTest, EmptyPositionsAreLeftOutOfTheRow) {
-  const std::array<std::array<uint8_t, 5>, 3> colonne{{{3, 8, 21, 40, 55}, {3, 8, 21, 40, 0}, {0, 8, 0, 40, 55}}};
-  for (int32_t c = 1; c <= 3; ++c) std::copy(colonne[c - 1].begin(), colonne[c - 1].end(), sistema_->Colonne.Colonna(c));
-  sistema_->NumeroColonne = 3;
-
-  frmVisualizza finestra(*sistema_);
-  EXPECT_EQ(finestra.TestoRiga(0), "  03-08-21-40-55");
-  EXPECT_EQ(finestra.TestoRiga(1), "  03-08-21-40-");
-  EXPECT_EQ(finestra.TestoRiga(2), "  08-40-55");
-  EXPECT_EQ(finestra.TestoRiga(3), "");
-}
-
-TEST_F(VisualizzaTest, WithoutColumnsShowsPanelOneBlank) {
-  frmVisualizza finestra(*sistema_);
-  Clic(finestra, "cmdNext2");
-  Clic(finestra, "cmdTOP");
-  EXPECT_EQ(finestra.PannelloCorrente(), 1);
-  EXPECT_EQ(finestra.findChild<QLabel*>("labNscheda")->text(), "1");
-  for (int r = 0; r < frmVisualizza::RIGHE; ++r) EXPECT_EQ(finestra.TestoRiga(r), "") << r;
-}
-
-TEST_F(VisualizzaTest, EveryKeyDownOnAStepButtonIsOneStepAndHeldKeysRepeat) {
-  Riempi(1000);
-  frmVisualizza finestra(*sistema_);
-  finestra.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-
-  QPushButton* cmdNext1 = Pulsante(finestra, "cmdNext1");
-  cmdNext1->setFocus();
-  // A held key: the first key-down, two repeats, then the release.
-  QTest::keyPress(cmdNext1, Qt::Key_Space);
-  for (int i = 0; i < 2; ++i) {
-    QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
-    QApplication::sendEvent(cmdNext1, &ripetuto);
-  }
-  QTest::keyRelease(cmdNext1, Qt::Key_Space);
-  EXPECT_EQ(finestra.PannelloCorrente(), 4);
-
-  QTest::keyClick(Pulsante(finestra, "cmdNext2"), Qt::Key_Right);
-  EXPECT_EQ(finestra.PannelloCorrente(), 14);
-  QTest::keyClick(Pulsante(finestra, "cmdPrev2"), Qt::Key_Return);
-  EXPECT_EQ(finestra.PannelloCorrente(), 4);
-  QTest::keyClick(Pulsante(finestra, "cmdPrev1"), Qt::Key_A);
-  EXPECT_EQ(finestra.PannelloCorrente(), 3);
-
-  // Tab still moves the focus on and pages nothing.
-  cmdNext1->setFocus();
-  QTest::keyClick(cmdNext1, Qt::Key_Tab);
-  EXPECT_EQ(finestra.PannelloCorrente(), 3);
-  EXPECT_FALSE(cmdNext1->hasFocus());
-}
-
-TEST_F(VisualizzaTest, RowsGrowWithTheWindow) {
-  Riempi(250);
-  frmVisualizza finestra(*sistema_);
-  finestra.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-  Clic(finestra, "cmdNext2");
-  Clic(finestra, "cmdNext1", 2);
-  finestra.grab().save("frmVisualizza.png");
-
-  auto* riga = finestra.findChild<QLabel*>("labVisualizza0");
-  const int piccolo = riga->font().pixelSize();
-  finestra.resize(finestra.width() * 2, finestra.height() * 2);
-  EXPECT_GT(riga->font().pixelSize(), piccolo);
-  // The widest row still fits its label.
-  EXPECT_LE(riga->fontMetrics().horizontalAdvance(riga->text()), riga->contentsRect().width());
+  // A held key steps on each repeat; Tab moves the focus on and steps nothing.
+  Pulsante("cmdNext1")->setFocus();
+  QTest::keyPress(Pulsante("cmdNext1"), Qt::Key_Space);
+  QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+  for (int i = 0; i < 2; ++i) QApplication::sendEvent(Pulsante("cmdNext1"), &ripetuto);
+  QTest::keyRelease(Pulsante("cmdNext1"), Qt::Key_Space);
+  EXPECT_EQ(finestra->PannelloCorrente(), 4);
+  QTest::keyClick(Pulsante("cmdNext1"), Qt::Key_Tab);
+  EXPECT_EQ(finestra->PannelloCorrente(), 4);
+  EXPECT_FALSE(Pulsante("cmdNext1")->hasFocus());
 }
 
 }  // namespace
