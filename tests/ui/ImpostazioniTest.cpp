@@ -48,6 +48,7 @@ TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHu
   EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
             "Error 13 (Type mismatch) in procedure cmdSalva_Click of Form frmImpostazioni");
   EXPECT_TRUE(finestra->isVisible());
+  Campo("txtCostoCol")->setText("9,99");
   finestra->close();
   EXPECT_TRUE(Scritte().allKeys().isEmpty());
 
@@ -64,15 +65,14 @@ TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHu
 }
 
 TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesItsPlace) {
-  for (const QStringList& installate : {QStringList{"Laser Ufficio", "Getto Cassa"}, QStringList{}}) {
+  for (const auto& [installate, avviso] : {std::pair{QStringList{"P1", "P2"}, "Attenzione selezionare una stampante"},
+                                           std::pair{QStringList{}, "Attenzione nessuna stampante installata"}}) {
     platform::MessageBox::Azzera();
     platform::ImpostaStampantiSimulate(installate);
     sistema->StampanteTabulato = "Stampante Dismessa";
     Apri();
     ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-    EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
-              installate.isEmpty() ? "Attenzione nessuna stampante installata"
-                                   : "Attenzione selezionare una stampante");
+    EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, avviso);
     EXPECT_EQ(finestra->findChild<QComboBox*>("cmbStampante")->currentText(), installate.value(0));
   }
 }

@@ -51,13 +51,13 @@ class VersionCheck : public ::testing::Test {
   QStringList visto;
 };
 
-class VersioneDelServer : public VersionCheck, public ::testing::WithParamInterface<std::pair<const char*, bool>> {};
+class VersioneDelServer : public VersionCheck, public ::testing::WithParamInterface<std::pair<std::string, bool>> {};
 
 TEST_P(VersioneDelServer, NewerShowsTheWindowWithThePagesLinkAndEndsOtherwiseStartUpGoesOn) {
-  const auto [riga, nuova] = GetParam();
-  server.Rispondi(PERCORSO, {200, QByteArray(riga) + "\r\nnote di rilascio\r\n"});
+  const auto& [riga, nuova] = GetParam();
+  server.Rispondi(PERCORSO, {200, QByteArray::fromStdString(riga) + "\r\nnote di rilascio\r\n"});
   EXPECT_EQ(NewVersion(), nuova ? EsitoVersione::TerminaProgramma : EsitoVersione::Prosegui);
-  EXPECT_EQ(visto, nuova ? QStringList({"Nuova Versione Disponibile!!", "0.2.5", riga}) : QStringList());
+  EXPECT_EQ(visto, nuova ? QStringList({"Nuova Versione Disponibile!!", "0.2.5", riga.c_str()}) : QStringList());
   EXPECT_EQ(platform::SimulazioneShell().Richieste(),
             nuova ? std::vector{QUrl(server.Indirizzo() + "/tremaluxorqvx/")} : std::vector<QUrl>{});
   EXPECT_TRUE(MessageBox::Mostrati().empty());
@@ -65,7 +65,7 @@ TEST_P(VersioneDelServer, NewerShowsTheWindowWithThePagesLinkAndEndsOtherwiseSta
 }
 
 // The server's first line and whether it is newer than this program.
-const std::pair<const char*, bool> CASI_PUBBLICATI[] = {
+const std::pair<std::string, bool> CASI_PUBBLICATI[] = {
     {"0.2.5", false}, {"0.3.0", true}, {"0.2.10", true}, {"0.1.9", false}, {"1.0.0 beta", true}};
 INSTANTIATE_TEST_SUITE_P(CasiPubblicati, VersioneDelServer, ::testing::ValuesIn(CASI_PUBBLICATI));
 
