@@ -37,13 +37,6 @@ constexpr auto kScelte = [] {
 
 }  // namespace
 
-uint32_t RangoColex(const uint8_t* numeriOrdinati, int t) {
-  uint32_t rango = 0;
-  for (int i = 0; i < t; ++i)
-    rango += kBinomiali[static_cast<size_t>(numeriOrdinati[i] - 1)][static_cast<size_t>(i + 1)];
-  return rango;
-}
-
 void IndiceSottoinsiemi::Prepara(int t) {
   t_ = t;
   const size_t bit = kBinomiali[55][static_cast<size_t>(t)];

@@ -28,7 +28,4 @@ class IndiceSottoinsiemi {
   std::vector<uint64_t> bit_;
 };
 
-// The colex rank of a sorted t-subset of 1..55 among all t-subsets.
-uint32_t RangoColex(const uint8_t* numeriOrdinati, int t);
-
 }  // namespace tlx
