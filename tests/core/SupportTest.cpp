@@ -46,7 +46,7 @@ TEST(IniScrittura, ChangesOnlyItsKeyAddsInPlaceAndKeepsValuesOnOneLine) {
   ini.setProperty("Nuova", "k", "2");
   EXPECT_EQ(Leggi(dir.File("a.cfg")), ";c\r\n[Altra]\r\nCosto_Colonna=9\r\nnuova=x\r\n\r\n[IMPOSTAZIONI]\r\n"
                                       "prima=1\r\nCosto_Colonna=150\r\nstrana\r\n\r\n[Nuova]\r\nk=2\r\n");
-  ini.setProperty("S", "intestazione", "riga\r\n[S]\r\nstampante=finta");
+  ini.setProperty("S", "intestazione", "riga\r\nstampante=finta");
   EXPECT_EQ(ini.getProperty("S", "stampante", "N/A"), "N/A");
 
   EXPECT_NO_THROW(classINI(dir.File("manca/a.cfg")).setProperty("S", "k", "v"));
