@@ -15,23 +15,18 @@ TEST(Windows1252, TheUpperHalfMapsToItsCharacters) {
                                 "‹",      "Œ",      "\u008D", "Ž", "\u008F", "\u0090", "‘", "’", "“", "”", "•",
                                 "–",      "—",      "˜", "™", "š", "›", "œ",      "\u009D", "ž", "Ÿ"};
   for (int b = 0x80; b <= 0x9F; ++b) {
-    SCOPED_TRACE(b);
-    EXPECT_EQ(DaWindows1252(Byte(b)), alti[b - 0x80]);
-    EXPECT_EQ(AWindows1252(alti[b - 0x80]), Byte(b));
+    EXPECT_EQ(DaWindows1252(Byte(b)), alti[b - 0x80]) << b;
+    EXPECT_EQ(AWindows1252(alti[b - 0x80]), Byte(b)) << b;
   }
   EXPECT_EQ(DaWindows1252("\xA0\xE0\xFF"), "\u00A0àÿ");
-  EXPECT_EQ(AWindows1252("Città, ÿ"), "Citt\xE0, \xFF");
   for (int b = 0; b < 256; ++b) EXPECT_EQ(AWindows1252(DaWindows1252(Byte(b))), Byte(b)) << b;
 }
 
 TEST(Windows1252, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
   EXPECT_EQ(AWindows1252("a漢b😀c"), "a?b?c");
   EXPECT_EQ(AWindows1252("\u0080"), "?");  // a control the code page puts elsewhere
-  // Malformed UTF-8: a stray continuation, a cut sequence, an overlong form, a surrogate.
-  EXPECT_EQ(AWindows1252("a\x80z"), "a?z");
-  EXPECT_EQ(AWindows1252("a\xE2\x82"), "a??");
-  EXPECT_EQ(AWindows1252("\xC0\xAF"), "??");
-  EXPECT_EQ(AWindows1252("\xED\xA0\x80"), "???");
+  // Malformed UTF-8: a stray continuation, an overlong form, a surrogate, a sequence cut by the end.
+  EXPECT_EQ(AWindows1252("a\x80z|\xC0\xAF|\xED\xA0\x80|a\xE2\x82"), "a?z|??|???|a??");
 }
 
 TEST(Windows1252, LowerCaseOfTheCodePageLetters) {
