@@ -71,8 +71,8 @@ TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {
   auto s = std::make_unique<Sistema>();
   int eventi = 0;
   ImportaColonneTxt(*s, percorso, [&] { ++eventi; });
-  EXPECT_EQ(std::tuple(s->NumeroColonne, Leggi(*s).back()),
-            std::tuple(CAPIENZA, std::array<uint8_t, 5>{6, 7, 8, 9, 10}));
+  ASSERT_EQ(s->NumeroColonne, CAPIENZA);
+  EXPECT_EQ(Leggi(*s).back(), (std::array<uint8_t, 5>{6, 7, 8, 9, 10}));
   EXPECT_TRUE(eventi >= 1 && eventi <= CAPIENZA / 10'000) << eventi;
   // A folder cannot be opened: the system stays as it was.
   EXPECT_EQ(ImportaColonneTxt(*s, dati.Percorso().string()).messaggi.at(0).testo,
@@ -81,15 +81,15 @@ TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {
 }
 
 TEST(MescolaColonne, SwapsThroughTheIndexTableAndLosesNoColumn) {
-  // Columns A, B, C and the values 0.9, 0, 0.5:
+  // Columns A, B, C and the values 0.9, 0, 0.9:
   // i=1, j=int(2.7+1)=3: idx 3 2 1, swap rows 3 and 1 -> C B A
   // i=2, j=1:            idx 2 3 1, swap rows 3 and 2 -> C A B
-  // i=3, j=int(1.5+1)=2: idx 2 1 3, swap rows 3 and 1 -> B A C
+  // i=3, j=3:            idx 2 3 1, row 1 with itself -> C A B
   auto s = std::make_unique<Sistema>();
   const std::array<uint8_t, 5> a{1, 2, 3, 4, 5}, b{6, 7, 8, 9, 10}, c{11, 12, 13, 14, 15};
   PoniColonne(*s, {a, b, c});
-  MescolaColonne(*s, [k = 0u]() mutable { return std::array{0.9, 0.0, 0.5}.at(k++); });  // no fourth draw
-  EXPECT_EQ(Leggi(*s), (Colonne{b, a, c}));
+  MescolaColonne(*s, [k = 0u]() mutable { return std::array{0.9, 0.0, 0.9}.at(k++); });  // no fourth draw
+  EXPECT_EQ(Leggi(*s), (Colonne{c, a, b}));
   // A value at the top of [0, 1) still names the last column.
   PoniColonne(*s, {a, b});
   MescolaColonne(*s, [] { return std::nextafter(1.0, 0.0); });

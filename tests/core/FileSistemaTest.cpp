@@ -20,8 +20,7 @@ void ScriviFile(const std::string& percorso, const Byte& b) {
   std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::ssize(b));
 }
 Byte LeggiFile(const std::string& percorso) {
-  std::ifstream f(percorso, std::ios::binary);
-  return Byte(std::istreambuf_iterator<char>(f), {});
+  return Byte(std::istreambuf_iterator<char>(std::ifstream(percorso, std::ios::binary).rdbuf()), {});
 }
 
 // Files and records put together byte by byte from the format's offset
@@ -192,6 +191,7 @@ TEST(FileSistemaLettura, EveryMalformedFileGetsItsAnswer) {
       {"5 distance filters", Blocco(32, Byte(226, 0), 5), letto},
       {"6 distance filters", Blocco(32, Byte(226, 0), 6), rifiutato},
       // Damage the format does not name.
+      {"a number above 55", UnaColonna().Colonne(2).Accoda({6, 7, 56, 9, 10}).b, rifiutato},
       {"a record cut by the end", Blocco(32, Byte(100, 0), 1, false), rifiutato},
       {"17 unknown ids", Blocco(300, {}, 17), rifiutato}};  // beyond 16, garbage
   prova::CartellaTemporanea cartella;
