@@ -47,6 +47,7 @@ bool Avvio::Main(const QStringList& argomenti) {
   platform::Attendi(1000);
   if (splash) splash->close();
 
+  platform::CentraForm(principale_.get());
   principale_->show();
   principale_->findChild<QAction*>("menuSpoglioEstrazioni")->setVisible(true);
   // The command line is taken whole as the path of a system file.

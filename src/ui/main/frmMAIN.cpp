@@ -50,6 +50,7 @@ frmMAIN::frmMAIN(Sistema& sistema, QWidget* parent)
   CostruisciMenu();
   CostruisciCorpo();
   CostruisciStato();
+  resize(960, 640);
 
   // Loading the window.
   setWindowTitle(platform::TITOLO_APPLICAZIONE + " - Ver. " + QString::fromStdString(VersioneProgramma()) + " - Freeware");
