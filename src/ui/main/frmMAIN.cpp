@@ -394,32 +394,25 @@ void frmMAIN::ViewStatusBar() {
   AggiornaColonneIntegrali();
 }
 
-void frmMAIN::LockGUI() {
-  sistema_.GuiBloccata = -1;
-  for (const char* nome : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) pulsante(nome)->setEnabled(false);
+// The two lock states switch the same controls in opposite directions; the
+// conditions menu is only ever enabled here, never disabled.
+void frmMAIN::ImpostaBlocco(bool bloccata) {
+  if (bloccata) sistema_.GuiBloccata = -1;
+  for (const char* nome : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) pulsante(nome)->setEnabled(!bloccata);
   for (const char* nome : {"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza"})
-    pulsante(nome)->setEnabled(true);
-  frameNumeri_->setEnabled(false);
-  azione("menuadattamatrice")->setEnabled(false);
-  azione("menucalcolo")->setEnabled(false);
+    pulsante(nome)->setEnabled(bloccata);
+  frameNumeri_->setEnabled(!bloccata);
+  azione("menuadattamatrice")->setEnabled(!bloccata);
+  azione("menucalcolo")->setEnabled(!bloccata);
+  if (!bloccata) azione("menucondizioni")->setEnabled(true);
   for (const char* nome : {"menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"})
-    azione(nome)->setEnabled(true);
-  menuPopup_->setEnabled(false);
+    azione(nome)->setEnabled(bloccata);
+  menuPopup_->setEnabled(!bloccata);
+  if (!bloccata) sistema_.GuiBloccata = 0;
 }
 
-void frmMAIN::UnlockGUI() {
-  for (const char* nome : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) pulsante(nome)->setEnabled(true);
-  for (const char* nome : {"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza"})
-    pulsante(nome)->setEnabled(false);
-  frameNumeri_->setEnabled(true);
-  azione("menuadattamatrice")->setEnabled(true);
-  azione("menucalcolo")->setEnabled(true);
-  azione("menucondizioni")->setEnabled(true);
-  for (const char* nome : {"menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"})
-    azione(nome)->setEnabled(false);
-  menuPopup_->setEnabled(true);
-  sistema_.GuiBloccata = 0;
-}
+void frmMAIN::LockGUI() { ImpostaBlocco(true); }
+void frmMAIN::UnlockGUI() { ImpostaBlocco(false); }
 
 void frmMAIN::UnlockMenuConditions() {
   for (const char* nome : kCondizioni) azione(nome)->setChecked(false);

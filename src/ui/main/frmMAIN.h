@@ -72,6 +72,7 @@ class frmMAIN : public QMainWindow {
   void AggiornaEtichettaNumeri(const QString& testo);
   void AbilitaComandiPronostico(bool abilita);
   void AggiornaColonneIntegrali();
+  void ImpostaBlocco(bool bloccata);
   // Brings the window in line with the system in memory after a file
   // operation replaced it.
   void MostraSistema();
