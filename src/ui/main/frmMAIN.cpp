@@ -26,6 +26,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "ui/conditions/frmFiltri.h"
+#include "ui/conditions/frmFiltriDistanzaNumeri.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/Icone.h"
@@ -104,8 +106,10 @@ void frmMAIN::CostruisciMenu() {
   connect(Voce(file, "menuuscita", "&Uscita"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* condizioni = principale("menucondizioni", "&Condizioni");
-  Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro");
-  Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri");
+  connect(Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro"), &QAction::triggered, this,
+          &frmMAIN::menuColonnaFiltro_Click);
+  connect(Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaNumeri_Click);
   Voce(condizioni, "menuConsecutivi", "C&onsecutivi");
   Voce(condizioni, "menuFisse", "&Fisse");
   Voce(condizioni, "menuPariDispari", "&Pari e Dispari");
@@ -596,6 +600,22 @@ void frmMAIN::cmdVisualizza_Click() {
   if (sistema_.GuiBloccata != -1) return;
   frmVisualizza visualizza(sistema_, this);
   visualizza.exec();
+}
+
+void frmMAIN::menuColonnaFiltro_Click() {
+  {
+    frmFiltri filtri(sistema_, formato_, this);
+    filtri.exec();
+  }
+  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
+}
+
+void frmMAIN::menuDistanzaNumeri_Click() {
+  {
+    frmFiltriDistanzaNumeri filtri(sistema_, formato_, this);
+    filtri.exec();
+  }
+  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
 }
 
 void frmMAIN::menuImpostazioni_Click() {

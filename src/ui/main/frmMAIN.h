@@ -89,6 +89,8 @@ class frmMAIN : public QMainWindow {
   void menumodifiche_Click();
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
+  void menuColonnaFiltro_Click();
+  void menuDistanzaNumeri_Click();
   void menuImpostazioni_Click();
   void menuinfo_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
