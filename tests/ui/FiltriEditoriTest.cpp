@@ -123,6 +123,10 @@ TEST(EditorFiltriAnd, DeleteAllAsksAndTheHiddenImportReplacesTheTable) {
   f.sistema->NumeroFiltriAnd = 1;
   frmFiltri w(*f.sistema, FormatoNumeri::Italiano());
   EXPECT_FALSE(Pulsante(w, "cmdLoadFiltri")->isVisibleTo(&w));
+  const std::pair<const char*, const char*> suggerimenti[]{
+      {"cmdBOTTOM", "Primo Pannello"},      {"cmdPrev2", "Indietro di 10 pannelli"}, {"cmdPrev1", "Indietro di 1 pannello"},
+      {"cmdNext1", "Avanti di 1 pannello"}, {"cmdNext2", "Avanti di 10 pannelli"},  {"cmdTOP", "Ultimo Pannello"}};
+  for (const auto& [nome, suggerimento] : suggerimenti) EXPECT_EQ(Pulsante(w, nome)->toolTip(), suggerimento);
   for (Risposta r : {Risposta::No, Risposta::Si}) {
     platform::MessageBox::Azzera();
     platform::MessageBox::Accoda(r);
@@ -202,6 +206,16 @@ TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {
   w.close();
   EXPECT_EQ(f.sistema->FiltriDistanza[1], r);
   EXPECT_EQ(f.sistema->NumeroFiltriDistanza, 1);
+
+  // Fewer than five numbers develop nothing: every storable gap is offered.
+  f.finestra->CancellaPronostico();
+  frmFiltriDistanzaNumeri vuota(*f.sistema, FormatoNumeri::Italiano());
+  EXPECT_EQ(std::pair(Griglia(vuota, "lbDistanzaMax")->Primo(), Griglia(vuota, "lbDistanzaMax")->Ultimo()),
+            std::pair(1, 54));
+  EXPECT_EQ(std::pair(Testo(vuota, "lblNumDistMin"), Testo(vuota, "lblNumDistMax")), std::pair(QString("00"), QString("00")));
+  QTest::mouseClick(Pulsante(vuota, "cmdNext2"), Qt::LeftButton);
+  vuota.close();
+  EXPECT_EQ(f.sistema->FiltriDistanza[1], r);
 }
 
 }  // namespace
