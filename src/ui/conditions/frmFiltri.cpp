@@ -164,13 +164,19 @@ void frmFiltri::cmdLoadFiltri_Click() {
   MostraFiltro();
 }
 
-// Every way of closing comes here once: the close box, Escape, the program's end.
+// Every way of closing comes here once: the close box, Escape, the program's
+// end, or the window destroyed while still open.
+void frmFiltri::Chiudi() {
+  if (chiuso_) return;
+  chiuso_ = true;
+  editor_.Chiudi();
+}
+
 void frmFiltri::done(int esito) {
-  if (!chiuso_) {
-    chiuso_ = true;
-    editor_.Chiudi();
-  }
+  Chiudi();
   QDialog::done(esito);
 }
+
+frmFiltri::~frmFiltri() { Chiudi(); }
 
 }  // namespace tlx::ui

@@ -28,6 +28,8 @@ class frmFiltri : public QDialog {
   // hidden in this build.
   void cmdLoadFiltri_Click();
 
+  ~frmFiltri() override;
+
   void done(int esito) override;
 
  private:
@@ -38,6 +40,7 @@ class frmFiltri : public QDialog {
   Sistema& sistema_;
   FormatoNumeri formato_;
   EditorFiltri editor_;
+  void Chiudi();
   bool chiuso_ = false;
 
   GrigliaEtichette* labGriglia_ = nullptr;

@@ -169,13 +169,19 @@ void frmFiltriDistanzaNumeri::MostraContatori() {
   lblTotFiltriOFF_->setText(TestoContatore(editor_.TotaleOff(), formato_));
 }
 
-// Every way of closing comes here once: the close box, Escape, the program's end.
+// Every way of closing comes here once: the close box, Escape, the program's
+// end, or the window destroyed while still open.
+void frmFiltriDistanzaNumeri::Chiudi() {
+  if (chiuso_) return;
+  chiuso_ = true;
+  editor_.Chiudi();
+}
+
 void frmFiltriDistanzaNumeri::done(int esito) {
-  if (!chiuso_) {
-    chiuso_ = true;
-    editor_.Chiudi();
-  }
+  Chiudi();
   QDialog::done(esito);
 }
+
+frmFiltriDistanzaNumeri::~frmFiltriDistanzaNumeri() { Chiudi(); }
 
 }  // namespace tlx::ui

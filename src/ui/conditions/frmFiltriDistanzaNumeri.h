@@ -23,6 +23,8 @@ class frmFiltriDistanzaNumeri : public QDialog {
 
   const EditorFiltriDistanza& editor() const { return editor_; }
 
+  ~frmFiltriDistanzaNumeri() override;
+
   void done(int esito) override;
 
  private:
@@ -31,6 +33,7 @@ class frmFiltriDistanzaNumeri : public QDialog {
 
   FormatoNumeri formato_;
   EditorFiltriDistanza editor_;
+  void Chiudi();
   bool chiuso_ = false;
 
   GrigliaEtichette* lbPFromPTo_ = nullptr;
