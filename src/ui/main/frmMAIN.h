@@ -91,6 +91,12 @@ class frmMAIN : public QMainWindow {
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
   void menuinfo_Click();
+  void menuSomma_Click();
+  void menuPariDispari_Click();
+  void menuFisse_Click();
+  void menuConsecutivi_Click();
+  void menuDistanzaMinima_Click();
+  void menuRidotto_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
