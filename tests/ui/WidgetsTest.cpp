@@ -52,22 +52,6 @@ struct DueGriglie {
   }
 };
 
-TEST(GrigliaEtichette, ASweepTogglesEachLabelOnceAndSweepingBackTogglesThemAgain) {
-  DueGriglie d;
-  // Single long moves: the sweep must still visit every label on the way.
-  d.Trascina({d.Centro(d.sopra, 0), d.Centro(d.sopra, 5)});
-  EXPECT_EQ(d.Selezionate(d.sopra), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-  d.Trascina({d.Centro(d.sopra, 5), d.Centro(d.sopra, 2)});
-  EXPECT_EQ(d.Selezionate(d.sopra), (std::vector<int>{0, 1}));
-
-  // Staying on a label toggles it once; leaving it and coming back toggles it again.
-  d.Trascina({d.Centro(d.sopra, 3), d.Centro(d.sopra, 3) + QPoint(3, 2), d.Centro(d.sopra, 4), d.Centro(d.sopra, 3)});
-  EXPECT_EQ(d.Selezionate(d.sopra), (std::vector<int>{0, 1, 4}));
-  EXPECT_EQ(d.sopra->Etichetta(4)->property("Tag").toString(), "1");
-  EXPECT_EQ(d.sopra->Etichetta(4)->palette().color(QPalette::Window), ColoreBgr(colori::ROSSO));
-  EXPECT_EQ(d.sopra->Etichetta(3)->palette().color(QPalette::Window), QColor(Qt::white));
-}
-
 TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) {
   DueGriglie d;
   // The lower grid's label i stands under the upper grid's label i-1.

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/conditions/DialogoCondizione.h"
+
 namespace tlx::ui {
 
 QString TestoContatore(int32_t valore, const FormatoNumeri& formato) {
@@ -32,9 +34,8 @@ QLabel* AggiungiContatore(QGridLayout* layout, int colonna, const char* nomeDida
   return casella;
 }
 
-QGroupBox* Riquadro(const QString& titolo, const char* nome, QWidget* contenuto, QWidget* genitore) {
-  auto* riquadro = new QGroupBox(titolo, genitore);
-  riquadro->setObjectName(nome);
+QGroupBox* RiquadroCon(const char* nome, const QString& titolo, QWidget* contenuto, QWidget* genitore) {
+  QGroupBox* riquadro = Riquadro(nome, titolo, genitore);
   auto* layout = new QHBoxLayout(riquadro);
   layout->addWidget(contenuto, 0, Qt::AlignLeft);
   layout->addStretch();

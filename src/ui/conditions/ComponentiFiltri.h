@@ -29,7 +29,7 @@ QLabel* AggiungiContatore(QGridLayout* layout, int colonna, const char* nomeDida
                           const char* nome, QWidget* genitore);
 
 // A frame titled `titolo` (none when empty) holding `contenuto` on its left.
-QGroupBox* Riquadro(const QString& titolo, const char* nome, QWidget* contenuto, QWidget* genitore);
+QGroupBox* RiquadroCon(const char* nome, const QString& titolo, QWidget* contenuto, QWidget* genitore);
 
 QPushButton* PulsanteFigura(const char* nome, const QString& suggerimento, const QIcon& icona, QWidget* genitore);
 

@@ -39,7 +39,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
     labGriglia_->Seleziona(n, false);
     labGriglia_->Ingrigisci(n);
   }
-  auto* griglia = Riquadro(QString(), "Frame", labGriglia_, frameCondizione);
+  auto* griglia = RiquadroCon("Frame", QString(), labGriglia_, frameCondizione);
   lblNumSelezionati_ = new QLabel(griglia);
   lblNumSelezionati_->setObjectName("lblNumSelezionati");
   lblNumSelezionati_->setToolTip("Numeri selezionati");
@@ -69,9 +69,9 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   cmdLoadFiltri->setVisible(false);
 
   auto* impostazioni = new QHBoxLayout;
-  impostazioni->addWidget(Riquadro("Presenze", "framePresenze", lbPresenze_, frameCondizione), 3);
-  impostazioni->addWidget(Riquadro("Posizione", "framePosizione", lbPosizione_, frameCondizione), 3);
-  impostazioni->addWidget(Riquadro("Condizione", "frameStatoCond", optCond_, frameCondizione), 2);
+  impostazioni->addWidget(RiquadroCon("framePresenze", "Presenze", lbPresenze_, frameCondizione), 3);
+  impostazioni->addWidget(RiquadroCon("framePosizione", "Posizione", lbPosizione_, frameCondizione), 3);
+  impostazioni->addWidget(RiquadroCon("frameStatoCond", "Condizione", optCond_, frameCondizione), 2);
   auto* piede = new QHBoxLayout;
   piede->addLayout(contatori);
   piede->addStretch();

@@ -78,7 +78,7 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   Limite(limiti, "lblDistMax", "Max", "lblNumDistMax", distanze.massima, frameCondizione);
   limiti->addStretch();
   auto* coppie = new QHBoxLayout;
-  coppie->addWidget(Riquadro("Posizioni", "framePosizioni", lbPFromPTo_, frameCondizione), 1);
+  coppie->addWidget(RiquadroCon("framePosizioni", "Posizioni", lbPFromPTo_, frameCondizione), 1);
   coppie->addLayout(limiti);
 
   auto* contatori = new QGridLayout;
@@ -90,7 +90,7 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   lblTotFiltriOFF_ = AggiungiContatore(contatori, 3, "lbloff", "OFF", "lblTotFiltriOFF", frameCondizione);
   auto* cmdCancella = PulsanteFigura("cmdCancella", "Cancella il filtro", IconaCancella(), frameCondizione);
   auto* piede = new QHBoxLayout;
-  piede->addWidget(Riquadro("Condizione", "frameStatoCond", optCond_, frameCondizione));
+  piede->addWidget(RiquadroCon("frameStatoCond", "Condizione", optCond_, frameCondizione));
   piede->addStretch();
   piede->addLayout(contatori);
   piede->addSpacing(12);
@@ -99,8 +99,8 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   auto* corpo = new QVBoxLayout(frameCondizione);
   corpo->setContentsMargins(0, 0, 0, 0);
   corpo->addLayout(coppie);
-  corpo->addWidget(Riquadro("Distanza Minima", "frameDistanzaMin", lbDistanzaMin_, frameCondizione));
-  corpo->addWidget(Riquadro("Distanza Massima", "frameDistanzaMax", lbDistanzaMax_, frameCondizione));
+  corpo->addWidget(RiquadroCon("frameDistanzaMin", "Distanza Minima", lbDistanzaMin_, frameCondizione));
+  corpo->addWidget(RiquadroCon("frameDistanzaMax", "Distanza Massima", lbDistanzaMax_, frameCondizione));
   corpo->addLayout(piede);
 
   auto* navigazione = new BarraPannelli(this);

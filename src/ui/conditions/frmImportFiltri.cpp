@@ -32,7 +32,7 @@ frmImportFiltri::frmImportFiltri(Sistema& sistema, const FormatoNumeri& formato,
   lbPosizione_->ImpostaColoriSelezione(VERDE_POSIZIONI, colori::NERO);
   for (GrigliaEtichette* g : {lbPresenze_, lbPosizione_})
     connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
-  QGroupBox* framePresenze = Riquadro("Presenze", "framePresenze", lbPresenze_, this);
+  QGroupBox* framePresenze = RiquadroCon("framePresenze", "Presenze", lbPresenze_, this);
   framePresenze->setToolTip("Imposta le presenze per ogni colonna");
 
   auto* cmdImportaFiltri =
@@ -52,7 +52,7 @@ frmImportFiltri::frmImportFiltri(Sistema& sistema, const FormatoNumeri& formato,
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->addWidget(framePresenze);
-  layout->addWidget(Riquadro("Posizione", "framePosizione", lbPosizione_, this));
+  layout->addWidget(RiquadroCon("framePosizione", "Posizione", lbPosizione_, this));
   layout->addLayout(comandi);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   platform::CentraForm(this);

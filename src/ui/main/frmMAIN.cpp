@@ -26,8 +26,13 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "ui/conditions/frmConsecutivi.h"
 #include "ui/conditions/frmFiltri.h"
 #include "ui/conditions/frmFiltriDistanzaNumeri.h"
+#include "ui/conditions/frmFisse.h"
+#include "ui/conditions/frmPari.h"
+#include "ui/conditions/frmRiduzione.h"
+#include "ui/conditions/frmSomma.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/Icone.h"
@@ -110,13 +115,16 @@ void frmMAIN::CostruisciMenu() {
           &frmMAIN::menuColonnaFiltro_Click);
   connect(Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri"), &QAction::triggered, this,
           &frmMAIN::menuDistanzaNumeri_Click);
-  Voce(condizioni, "menuConsecutivi", "C&onsecutivi");
-  Voce(condizioni, "menuFisse", "&Fisse");
-  Voce(condizioni, "menuPariDispari", "&Pari e Dispari");
-  Voce(condizioni, "menuSomma", "&Somma");
+  connect(Voce(condizioni, "menuConsecutivi", "C&onsecutivi"), &QAction::triggered, this,
+          &frmMAIN::menuConsecutivi_Click);
+  connect(Voce(condizioni, "menuFisse", "&Fisse"), &QAction::triggered, this, &frmMAIN::menuFisse_Click);
+  connect(Voce(condizioni, "menuPariDispari", "&Pari e Dispari"), &QAction::triggered, this,
+          &frmMAIN::menuPariDispari_Click);
+  connect(Voce(condizioni, "menuSomma", "&Somma"), &QAction::triggered, this, &frmMAIN::menuSomma_Click);
   separatore(condizioni, "menuspazio3");
-  Voce(condizioni, "menuRidotto", "&Ridotto");
-  Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima");
+  connect(Voce(condizioni, "menuRidotto", "&Ridotto"), &QAction::triggered, this, &frmMAIN::menuRidotto_Click);
+  connect(Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaMinima_Click);
   for (const char* nome : kCondizioni) azione(nome)->setCheckable(true);
   menuPrincipali_["menucondizioni"]->setEnabled(false);
 
@@ -602,22 +610,6 @@ void frmMAIN::cmdVisualizza_Click() {
   visualizza.exec();
 }
 
-void frmMAIN::menuColonnaFiltro_Click() {
-  {
-    frmFiltri filtri(sistema_, formato_, this);
-    filtri.exec();
-  }
-  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
-}
-
-void frmMAIN::menuDistanzaNumeri_Click() {
-  {
-    frmFiltriDistanzaNumeri filtri(sistema_, formato_, this);
-    filtri.exec();
-  }
-  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
-}
-
 void frmMAIN::menuImpostazioni_Click() {
   {
     frmImpostazioni impostazioni(sistema_, this);
@@ -625,6 +617,50 @@ void frmMAIN::menuImpostazioni_Click() {
   }
   ReadConfiguration(sistema_, formato_);
   ViewStatusBar();
+}
+
+// The condition dialogs; after each, the menu's check marks follow the
+// switches (both reductions, since either dialog may switch the other off).
+void frmMAIN::menuColonnaFiltro_Click() {
+  frmFiltri(sistema_, formato_, this).exec();
+  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
+}
+
+void frmMAIN::menuDistanzaNumeri_Click() {
+  frmFiltriDistanzaNumeri(sistema_, formato_, this).exec();
+  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
+}
+
+void frmMAIN::menuSomma_Click() {
+  frmSomma(sistema_, this).exec();
+  azione("menuSomma")->setChecked(Vero(sistema_.Condizioni.SommaAttiva));
+}
+
+void frmMAIN::menuPariDispari_Click() {
+  frmPari(sistema_, this).exec();
+  azione("menuPariDispari")->setChecked(Vero(sistema_.Condizioni.PariAttiva));
+}
+
+void frmMAIN::menuFisse_Click() {
+  frmFisse(sistema_, this).exec();
+  azione("menuFisse")->setChecked(Vero(sistema_.Condizioni.FisseAttiva));
+}
+
+void frmMAIN::menuConsecutivi_Click() {
+  frmConsecutivi(sistema_, this).exec();
+  azione("menuConsecutivi")->setChecked(Vero(sistema_.Consecutivi.Attivo));
+}
+
+void frmMAIN::menuDistanzaMinima_Click() {
+  frmDistanzaMinima(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
+void frmMAIN::menuRidotto_Click() {
+  frmRidotto(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
 }
 
 void frmMAIN::menuinfo_Click() {

@@ -89,10 +89,16 @@ class frmMAIN : public QMainWindow {
   void menumodifiche_Click();
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
-  void menuColonnaFiltro_Click();
-  void menuDistanzaNumeri_Click();
   void menuImpostazioni_Click();
   void menuinfo_Click();
+  void menuColonnaFiltro_Click();
+  void menuDistanzaNumeri_Click();
+  void menuSomma_Click();
+  void menuPariDispari_Click();
+  void menuFisse_Click();
+  void menuConsecutivi_Click();
+  void menuDistanzaMinima_Click();
+  void menuRidotto_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
