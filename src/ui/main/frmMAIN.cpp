@@ -27,6 +27,8 @@
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
 #include "ui/conditions/frmConsecutivi.h"
+#include "ui/conditions/frmFiltri.h"
+#include "ui/conditions/frmFiltriDistanzaNumeri.h"
 #include "ui/conditions/frmFisse.h"
 #include "ui/conditions/frmPari.h"
 #include "ui/conditions/frmRiduzione.h"
@@ -109,8 +111,10 @@ void frmMAIN::CostruisciMenu() {
   connect(Voce(file, "menuuscita", "&Uscita"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* condizioni = principale("menucondizioni", "&Condizioni");
-  Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro");
-  Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri");
+  connect(Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro"), &QAction::triggered, this,
+          &frmMAIN::menuColonnaFiltro_Click);
+  connect(Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaNumeri_Click);
   connect(Voce(condizioni, "menuConsecutivi", "C&onsecutivi"), &QAction::triggered, this,
           &frmMAIN::menuConsecutivi_Click);
   connect(Voce(condizioni, "menuFisse", "&Fisse"), &QAction::triggered, this, &frmMAIN::menuFisse_Click);
@@ -617,6 +621,16 @@ void frmMAIN::menuImpostazioni_Click() {
 
 // The condition dialogs; after each, the menu's check marks follow the
 // switches (both reductions, since either dialog may switch the other off).
+void frmMAIN::menuColonnaFiltro_Click() {
+  frmFiltri(sistema_, formato_, this).exec();
+  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
+}
+
+void frmMAIN::menuDistanzaNumeri_Click() {
+  frmFiltriDistanzaNumeri(sistema_, formato_, this).exec();
+  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
+}
+
 void frmMAIN::menuSomma_Click() {
   frmSomma(sistema_, this).exec();
   azione("menuSomma")->setChecked(Vero(sistema_.Condizioni.SommaAttiva));

@@ -91,6 +91,8 @@ class frmMAIN : public QMainWindow {
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
   void menuinfo_Click();
+  void menuColonnaFiltro_Click();
+  void menuDistanzaNumeri_Click();
   void menuSomma_Click();
   void menuPariDispari_Click();
   void menuFisse_Click();
