@@ -8,7 +8,6 @@
 #include <iterator>
 
 #include "core/Errori.h"
-#include "core/Procedure.h"
 #include "support/ScritturaAtomica.h"
 #include "support/Windows1252.h"
 
@@ -169,8 +168,19 @@ RisultatoRisposta LoadArchivioTMP(const std::string& percorso) {
   return r;
 }
 
+void AggiungiDueCifre(std::string& testo, unsigned numero) {
+  if (numero >= 100) testo += static_cast<char>('0' + numero / 100);
+  testo += static_cast<char>('0' + numero / 10 % 10);
+  testo += static_cast<char>('0' + numero % 10);
+}
+
 std::string RigaElenco(const Estrazione& e) {
-  return " " + TagliaOPadda(e.Data, LUNGHEZZA_DATA) + " | " + ArrayInTesto(e.Numeri, 1);
+  std::string riga = " " + TagliaOPadda(e.Data, LUNGHEZZA_DATA) + " |";
+  for (uint8_t n : e.Numeri) {
+    riga += ' ';
+    AggiungiDueCifre(riga, n);
+  }
+  return riga;
 }
 
 int64_t IndiceDaRiga(size_t numeroEstrazioni, int64_t riga) {

@@ -80,6 +80,10 @@ RisultatoRisposta LoadArchivioTMP(const std::string& percorso);
 // The list's heading, aligned with its lines in a fixed-pitch font.
 inline constexpr std::string_view INTESTAZIONE_ELENCO = "    DATA    | Colonna Vincente";
 
+// Appends the number with at least two digits ("07", "55", "255"): the
+// list and the statistics file make hundreds of thousands of them.
+void AggiungiDueCifre(std::string& testo, unsigned numero);
+
 // " " + date + " | " + the five numbers as two digits, one blank apart.
 std::string RigaElenco(const Estrazione& e);
 

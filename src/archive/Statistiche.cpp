@@ -84,7 +84,10 @@ std::string TestoFileStatistiche(const std::vector<Estrazione>& archivio) {
     const std::array<uint8_t, 5> n = Ordinati(e);
     const int pari = ContaPari(n);
     testo += TagliaOPadda(e.Data, LUNGHEZZA_DATA);
-    for (uint8_t numero : e.Numeri) testo += ';' + DueCifre(numero);
+    for (uint8_t numero : e.Numeri) {
+      testo += ';';
+      AggiungiDueCifre(testo, numero);
+    }
     testo += ';';
     if (i > 0) testo += std::to_string(ContaRipetuti(n, archivio[i - 1].Numeri));
     testo += ';' + std::to_string(pari) + ';' + std::to_string(5 - pari) + ';' + std::to_string(MaxConsecutivi(n)) +

@@ -196,6 +196,11 @@ TEST(ArchivioRisposta, LineEndsAndOrder) {
 TEST(ArchivioElenco, LineAndLineToDraw) {
   EXPECT_EQ(RigaElenco({"07/02/2018", {7, 12, 33, 41, 55}}), " 07/02/2018 | 07 12 33 41 55");
   EXPECT_EQ(RigaElenco({"7/2/18    ", {55, 1, 30, 2, 44}}), " 7/2/18     | 55 01 30 02 44");
+  for (const auto& [numero, testo] : {std::pair{0u, "00"}, {7u, "07"}, {55u, "55"}, {100u, "100"}, {255u, "255"}}) {
+    std::string t = "x";
+    AggiungiDueCifre(t, numero);
+    EXPECT_EQ(t, std::string("x") + testo);
+  }
   EXPECT_EQ(INTESTAZIONE_ELENCO.find('|'), RigaElenco({"x", {1, 2, 3, 4, 5}}).find('|'));
   // The third line of a list of 100 shows record 98 (index 97).
   EXPECT_EQ(IndiceDaRiga(100, 2), 97);

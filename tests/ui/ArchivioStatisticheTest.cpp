@@ -22,10 +22,12 @@
 #include "FinestraPrincipale.h"
 #include "archive/Archivio.h"
 #include "core/Server.h"
+#include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/ServerProva.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
+#include "ui/main/Avvio.h"
 
 namespace tlx::ui {
 namespace {
@@ -343,6 +345,38 @@ TEST_F(FinestreArchivio, StatisticsFileThatCannotBeWrittenIsReportedAndTheStatis
   EXPECT_TRUE(platform::MessageBox::Mostrati()[0].testo.starts_with("Error 76 (Path not found) in procedure Statistiche"));
   EXPECT_EQ(st->statistiche().Consecutivi[1], 2);
   EXPECT_EQ(st->arrayFrequenzaNumeri()[1][1], 55);
+}
+
+TEST(AvvioArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
+  platform::MessageBox::Registra();
+  QTemporaryDir temp;
+  const QByteArray tmpPrima = qgetenv("TMPDIR");
+  qputenv("TMPDIR", temp.path().toUtf8());
+  const QString archivio = platform::CartellaDati() + "/archivio/tremaluxorqvx.dat";
+  QDir().mkpath(platform::CartellaDati() + "/archivio");
+  {
+    QFile f(archivio);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(CodificaArchivio(TRE)));
+  }
+  {
+    Avvio avvio;
+    ASSERT_TRUE(avvio.Main({}));
+    frmMAIN* w = avvio.finestraPrincipale();
+    EXPECT_EQ(avvio.sistema().ArchivioEstrazioni, TRE);
+    EXPECT_FALSE(w->Archivio()->isVisible());
+    EXPECT_FALSE(w->Statistiche()->isVisible());
+    EXPECT_EQ(QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(), 1);
+    // The prediction menu's picks follow the archive: 55 and 7 were drawn twice.
+    w->SelezionaPiuFrequenti(2);
+    EXPECT_EQ(avvio.sistema().NumeriScelti[54], 1);
+    EXPECT_EQ(avvio.sistema().NumeriScelti[6], 1);
+    EXPECT_EQ(avvio.sistema().NumeriPronostico, 2);
+    EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+    w->hide();
+  }
+  QFile::remove(archivio);
+  qputenv("TMPDIR", tmpPrima);
 }
 
 }  // namespace
