@@ -33,8 +33,12 @@ class ModelloEstrazioni : public QAbstractListModel {
     return genitore.isValid() ? 0 : static_cast<int>(righe_);
   }
   QVariant data(const QModelIndex& indice, int ruolo) const override {
-    if (ruolo != Qt::DisplayRole || !indice.isValid() || static_cast<size_t>(indice.row()) >= righe_) return {};
-    return QString::fromStdString(RigaElenco(archivio_[static_cast<size_t>(IndiceDaRiga(righe_, indice.row()))]));
+    if (ruolo != Qt::DisplayRole || !indice.isValid()) return {};
+    // Counted on the archive itself: it may have been replaced a moment
+    // before the list is told.
+    const int64_t estrazione = IndiceDaRiga(archivio_.size(), indice.row());
+    if (estrazione < 0) return {};
+    return QString::fromStdString(RigaElenco(archivio_[static_cast<size_t>(estrazione)]));
   }
   // The archive was replaced: take its new size.
   void Ricarica() {
