@@ -180,6 +180,11 @@ TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatistics) {
   EXPECT_EQ(s().NumeriPronostico, 10);
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
+  // The busiest chart, over a realistic archive.
+  st->resize(900, 560);
+  st->optStat_Click(5);
+  QApplication::processEvents();
+  st->grab().save("frmStatistiche_Frequenza_900.png");
 }
 
 TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {

@@ -140,7 +140,10 @@ void frmStatistiche::optStat_Click(int indice) {
   auto* conteggi = new QValueAxis;
   // Whole-number ticks, a little head-room above the highest bar.
   const int32_t massimo = dati.valori.empty() ? 0 : *std::max_element(dati.valori.begin(), dati.valori.end());
-  const int passo = std::max(1, static_cast<int>(std::ceil(massimo * 1.15 / 5)));
+  int passo = 1;
+  for (int decade = 1; passo * 8 < massimo * 1.15; decade *= 10)
+    for (int fattore : {1, 2, 5})
+      if (passo * 8 < massimo * 1.15) passo = fattore * decade;
   const int cima = passo * std::max(1, static_cast<int>(std::ceil(massimo * 1.15 / passo)));
   conteggi->setRange(0, cima);
   conteggi->setTickCount(cima / passo + 1);
