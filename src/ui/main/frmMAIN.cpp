@@ -28,6 +28,11 @@
 #include "platform/MessageBox.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
+#include "ui/conditions/frmConsecutivi.h"
+#include "ui/conditions/frmFisse.h"
+#include "ui/conditions/frmPari.h"
+#include "ui/conditions/frmRiduzione.h"
+#include "ui/conditions/frmSomma.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/Icone.h"
@@ -108,13 +113,16 @@ void frmMAIN::CostruisciMenu() {
   QMenu* condizioni = principale("menucondizioni", "&Condizioni");
   Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro");
   Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri");
-  Voce(condizioni, "menuConsecutivi", "C&onsecutivi");
-  Voce(condizioni, "menuFisse", "&Fisse");
-  Voce(condizioni, "menuPariDispari", "&Pari e Dispari");
-  Voce(condizioni, "menuSomma", "&Somma");
+  connect(Voce(condizioni, "menuConsecutivi", "C&onsecutivi"), &QAction::triggered, this,
+          &frmMAIN::menuConsecutivi_Click);
+  connect(Voce(condizioni, "menuFisse", "&Fisse"), &QAction::triggered, this, &frmMAIN::menuFisse_Click);
+  connect(Voce(condizioni, "menuPariDispari", "&Pari e Dispari"), &QAction::triggered, this,
+          &frmMAIN::menuPariDispari_Click);
+  connect(Voce(condizioni, "menuSomma", "&Somma"), &QAction::triggered, this, &frmMAIN::menuSomma_Click);
   separatore(condizioni, "menuspazio3");
-  Voce(condizioni, "menuRidotto", "&Ridotto");
-  Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima");
+  connect(Voce(condizioni, "menuRidotto", "&Ridotto"), &QAction::triggered, this, &frmMAIN::menuRidotto_Click);
+  connect(Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaMinima_Click);
   for (const char* nome : kCondizioni) azione(nome)->setCheckable(true);
   menuPrincipali_["menucondizioni"]->setEnabled(false);
 
@@ -609,6 +617,40 @@ void frmMAIN::menuImpostazioni_Click() {
   }
   ReadConfiguration(sistema_, formato_);
   ViewStatusBar();
+}
+
+// The condition dialogs; after each, the menu's check marks follow the
+// switches (both reductions, since either dialog may switch the other off).
+void frmMAIN::menuSomma_Click() {
+  frmSomma(sistema_, this).exec();
+  azione("menuSomma")->setChecked(Vero(sistema_.Condizioni.SommaAttiva));
+}
+
+void frmMAIN::menuPariDispari_Click() {
+  frmPari(sistema_, this).exec();
+  azione("menuPariDispari")->setChecked(Vero(sistema_.Condizioni.PariAttiva));
+}
+
+void frmMAIN::menuFisse_Click() {
+  frmFisse(sistema_, this).exec();
+  azione("menuFisse")->setChecked(Vero(sistema_.Condizioni.FisseAttiva));
+}
+
+void frmMAIN::menuConsecutivi_Click() {
+  frmConsecutivi(sistema_, this).exec();
+  azione("menuConsecutivi")->setChecked(Vero(sistema_.Consecutivi.Attivo));
+}
+
+void frmMAIN::menuDistanzaMinima_Click() {
+  frmDistanzaMinima(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
+void frmMAIN::menuRidotto_Click() {
+  frmRidotto(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
 }
 
 void frmMAIN::menuinfo_Click() {

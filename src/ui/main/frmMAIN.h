@@ -100,6 +100,12 @@ class frmMAIN : public QMainWindow {
   void menuinfo_Click();
   void menuEstrazioni_Click();
   void menuStatistiche_Click();
+  void menuSomma_Click();
+  void menuPariDispari_Click();
+  void menuFisse_Click();
+  void menuConsecutivi_Click();
+  void menuDistanzaMinima_Click();
+  void menuRidotto_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
