@@ -240,6 +240,7 @@ TEST_F(FinestreArchivio, WhileUpdatingTheWindowIsBusyAndWillNotClose) {
     EXPECT_EQ(Figlio<QLabel>(a, "lbElaborazione")->text(), "Aggiornamento in corso\r\nAttendere....");
     EXPECT_FALSE(a->close());
     EXPECT_TRUE(a->isVisible());
+    a->grab().save("frmArchivio_aggiornamento.png");
   });
   a->cmdUpdate_Click();
   EXPECT_TRUE(controllato);
