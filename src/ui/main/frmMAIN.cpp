@@ -26,6 +26,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/archive/frmStatistiche.h"
 #include "ui/conditions/frmConsecutivi.h"
 #include "ui/conditions/frmFiltri.h"
 #include "ui/conditions/frmFiltriDistanzaNumeri.h"
@@ -139,8 +141,10 @@ void frmMAIN::CostruisciMenu() {
   QAction* visualizza = Voce(operazioni, "menuvisualizza", "&Visualizza");
   visualizza->setEnabled(false);
   connect(visualizza, &QAction::triggered, this, &frmMAIN::menuvisualizza_Click);
-  Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni");
-  Voce(operazioni, "menuStatistiche", "S&tatistiche");
+  connect(Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni"), &QAction::triggered, this,
+          &frmMAIN::menuEstrazioni_Click);
+  connect(Voce(operazioni, "menuStatistiche", "S&tatistiche"), &QAction::triggered, this,
+          &frmMAIN::menuStatistiche_Click);
   separatore(operazioni, "menuspazio6");
   QAction* modifiche = Voce(operazioni, "menumodifiche", "&Modifiche");
   modifiche->setEnabled(false);
@@ -666,6 +670,38 @@ void frmMAIN::menuRidotto_Click() {
 void frmMAIN::menuinfo_Click() {
   frmAbout info(this);
   info.exec();
+}
+
+frmArchivio* frmMAIN::Archivio() {
+  if (!archivio_) {
+    archivio_ = new frmArchivio(sistema_, this);
+    connect(archivio_, &frmArchivio::statisticheRichieste, this, &frmMAIN::menuStatistiche_Click);
+    connect(archivio_, &frmArchivio::aggiornamentoTerminato, this, [this] { Statistiche()->refreshStat(); });
+  }
+  return archivio_;
+}
+
+frmStatistiche* frmMAIN::Statistiche() {
+  if (!statistiche_) {
+    Archivio();
+    statistiche_ = new frmStatistiche(sistema_, this);
+    ImpostaFrequenze(statistiche_->arrayFrequenzaNumeri());
+    connect(statistiche_, &frmStatistiche::frequenzeCalcolate, this, &frmMAIN::ImpostaFrequenze);
+  }
+  return statistiche_;
+}
+
+void frmMAIN::menuEstrazioni_Click() {
+  Archivio()->show();
+  archivio_->raise();
+  archivio_->activateWindow();
+}
+
+void frmMAIN::menuStatistiche_Click() {
+  Statistiche()->refreshStat();
+  statistiche_->show();
+  statistiche_->raise();
+  statistiche_->activateWindow();
 }
 
 void frmMAIN::closeEvent(QCloseEvent* e) {
