@@ -33,6 +33,7 @@
 #include "ui/main/frmCalcolo.h"
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
+#include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
 
@@ -137,7 +138,7 @@ void frmMAIN::CostruisciMenu() {
 
   QMenu* stampa = principale("menustampa", "&Stampa");
   Voce(stampa, "menutabulato", "Stampa &Tabulato");
-  Voce(stampa, "menuschedine", "Stampa &Schedine");
+  connect(Voce(stampa, "menuschedine", "Stampa &Schedine"), &QAction::triggered, this, &frmMAIN::menuschedine_Click);
   menuPrincipali_["menustampa"]->setEnabled(false);
 
   // "&Info" has no items: the bar entry itself opens the about window.
@@ -605,6 +606,13 @@ void frmMAIN::menuImpostazioni_Click() {
   }
   ReadConfiguration(sistema_, formato_);
   ViewStatusBar();
+}
+
+// The slip window keeps the main window disabled until it closes.
+void frmMAIN::menuschedine_Click() {
+  setEnabled(false);
+  auto* stampa = new frmStampa(sistema_, formato_, PannelloStato(1), this);
+  stampa->show();
 }
 
 void frmMAIN::menuinfo_Click() {

@@ -90,6 +90,7 @@ class frmMAIN : public QMainWindow {
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
+  void menuschedine_Click();
   void menuinfo_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
