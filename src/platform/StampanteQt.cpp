@@ -52,7 +52,7 @@ void StampanteQt::ImpostaCorrente(const std::string& nome) {
   if (!painter_.isActive()) printer_.reset();
 }
 
-void StampanteQt::PreparaStampante() {
+void StampanteQt::PreparaStampante() const {
   if (printer_) return;
   if (filePdf_.isEmpty() && !nome_.isEmpty())
     printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(nome_), QPrinter::HighResolution);
@@ -96,13 +96,13 @@ QFont StampanteQt::Font() const {
 }
 
 double StampanteQt::LarghezzaMm(std::string_view testo) const {
-  const_cast<StampanteQt*>(this)->PreparaStampante();
+  PreparaStampante();
   const QFontMetricsF fm(Font(), printer_.get());
   return fm.horizontalAdvance(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()))) / Dpmm();
 }
 
 double StampanteQt::AltezzaRigaMm() const {
-  const_cast<StampanteQt*>(this)->PreparaStampante();
+  PreparaStampante();
   return QFontMetricsF(Font(), printer_.get()).height() / Dpmm();
 }
 

@@ -38,7 +38,7 @@ class StampanteQt : public tlx::Stampante {
   void ChiudiDocumento() override;
 
  private:
-  void PreparaStampante();
+  void PreparaStampante() const;
   QPainter& Pittore();
   QFont Font() const;
   double Dpmm() const;
@@ -46,7 +46,9 @@ class StampanteQt : public tlx::Stampante {
   QString nome_;
   QString filePdf_;
   QString nomeDocumento_ = QStringLiteral("TremaluxorQVX");
-  std::unique_ptr<QPrinter> printer_;
+  // Made on first need (text is measured before a document begins) and
+  // after each document ends.
+  mutable std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
   int pagineInSospeso_ = 0;
 };
