@@ -64,6 +64,7 @@ void StampanteQt::PreparaStampante() const {
   }
   printer_->setPageSize(QPageSize(QPageSize::A4));
   printer_->setPageOrientation(QPageLayout::Portrait);
+  printer_->setColorMode(QPrinter::Color);
   QPageLayout pagina = printer_->pageLayout();
   pagina.setUnits(QPageLayout::Millimeter);
   origineMm_ = QPointF(pagina.minimumMargins().left(), pagina.minimumMargins().top());
