@@ -42,6 +42,7 @@
 #include "ui/main/frmCalcolo.h"
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
+#include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
 
@@ -153,7 +154,7 @@ void frmMAIN::CostruisciMenu() {
 
   QMenu* stampa = principale("menustampa", "&Stampa");
   Voce(stampa, "menutabulato", "Stampa &Tabulato");
-  Voce(stampa, "menuschedine", "Stampa &Schedine");
+  connect(Voce(stampa, "menuschedine", "Stampa &Schedine"), &QAction::triggered, this, &frmMAIN::menuschedine_Click);
   menuPrincipali_["menustampa"]->setEnabled(false);
 
   // "&Info" has no items: the bar entry itself opens the about window.
@@ -665,6 +666,13 @@ void frmMAIN::menuRidotto_Click() {
   frmRidotto(sistema_, this).exec();
   azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
   azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
+// The slip window keeps the main window disabled until it closes.
+void frmMAIN::menuschedine_Click() {
+  setEnabled(false);
+  auto* stampa = new frmStampa(sistema_, formato_, PannelloStato(1), this);
+  stampa->show();
 }
 
 void frmMAIN::menuinfo_Click() {

@@ -97,6 +97,7 @@ class frmMAIN : public QMainWindow {
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
+  void menuschedine_Click();
   void menuinfo_Click();
   void menuColonnaFiltro_Click();
   void menuDistanzaNumeri_Click();
