@@ -1,0 +1,94 @@
+#include "checking/IndiceSottoinsiemi.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace tlx {
+
+namespace {
+
+// C(x, k) for x = 0..55 and k = 0..5: the colex rank of the k-set
+// x1 < x2 < ... < xk of numbers 0..54 is C(x1, 1) + C(x2, 2) + ... + C(xk, k).
+constexpr auto kBinomiali = [] {
+  std::array<std::array<int32_t, 6>, 56> b{};
+  for (int x = 0; x < 56; ++x) {
+    b[static_cast<size_t>(x)][0] = 1;
+    for (int k = 1; k <= 5; ++k)
+      b[static_cast<size_t>(x)][static_cast<size_t>(k)] =
+          x == 0 ? 0 : b[static_cast<size_t>(x - 1)][static_cast<size_t>(k - 1)] + b[static_cast<size_t>(x - 1)][static_cast<size_t>(k)];
+  }
+  return b;
+}();
+
+constexpr int32_t C(int x, int k) { return kBinomiali[static_cast<size_t>(x)][static_cast<size_t>(k)]; }
+
+// The rank of the subset of a[0..m) (ascending, 0-based) picked by `maschera`.
+inline int32_t Rango(const uint8_t* a, unsigned maschera) {
+  int32_t rango = 0;
+  int k = 0;
+  for (unsigned resto = maschera; resto != 0; resto &= resto - 1)
+    rango += C(a[std::countr_zero(resto)], ++k);
+  return rango;
+}
+
+int Punti(const std::array<uint8_t, 5>& colonna, const std::array<uint8_t, 256>& estratto) {
+  return estratto[colonna[0]] + estratto[colonna[1]] + estratto[colonna[2]] + estratto[colonna[3]] +
+         estratto[colonna[4]];
+}
+
+}  // namespace
+
+bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Cedi& cedi) {
+  for (int k = 1; k <= 5; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
+  regolari_ = 0;
+  irregolari_.clear();
+  for (int32_t inizio = 0; inizio < n; inizio += PASSO_CEDI) {
+    const int32_t fine = std::min(n, inizio + PASSO_CEDI);
+    for (int32_t c = inizio; c < fine; ++c) {
+      std::array<uint8_t, 5> a;
+      std::copy_n(colonne + static_cast<size_t>(c) * 5, 5, a.begin());
+      std::sort(a.begin(), a.end());
+      if (a[0] < 1 || a[4] > 55 || std::adjacent_find(a.begin(), a.end()) != a.end()) {
+        irregolari_.push_back(a);
+        continue;
+      }
+      for (uint8_t& x : a) --x;
+      for (unsigned maschera = 1; maschera < 32; ++maschera)
+        ++conteggi_[static_cast<size_t>(std::popcount(maschera))][static_cast<size_t>(Rango(a.data(), maschera))];
+      ++regolari_;
+    }
+    if (fine < n && cedi && !cedi()) return false;
+  }
+  return true;
+}
+
+std::array<int64_t, 6> IndiceSottoinsiemi::PuntiPerEstrazione(const std::array<uint8_t, 5>& estrazione) const {
+  std::array<uint8_t, 256> estratto{};
+  for (uint8_t x : estrazione)
+    if (x >= 1 && x <= 55) estratto[x] = 1;
+  // The drawn set, ascending and 0-based.
+  std::array<uint8_t, 5> d{};
+  int m = 0;
+  for (int x = 1; x <= 55; ++x)
+    if (estratto[static_cast<size_t>(x)]) d[static_cast<size_t>(m++)] = static_cast<uint8_t>(x - 1);
+
+  // S[j]: the sum over the j-subsets T of the draw of the columns holding
+  // T, that is the sum over the columns of C(hits, j).
+  std::array<int64_t, 6> S{};
+  S[0] = regolari_;
+  for (unsigned maschera = 1; maschera < (1u << m); ++maschera) {
+    const int j = std::popcount(maschera);
+    S[static_cast<size_t>(j)] += conteggi_[static_cast<size_t>(j)][static_cast<size_t>(Rango(d.data(), maschera))];
+  }
+  // Inverting S[j] = sum over k of C(k, j) E[k].
+  std::array<int64_t, 6> punti{};
+  for (int k = 0; k <= m; ++k) {
+    int64_t e = 0;
+    for (int j = k; j <= m; ++j) e += ((j - k) % 2 == 0 ? 1 : -1) * int64_t{C(j, k)} * S[static_cast<size_t>(j)];
+    punti[static_cast<size_t>(k)] = e;
+  }
+  for (const auto& colonna : irregolari_) ++punti[static_cast<size_t>(Punti(colonna, estratto))];
+  return punti;
+}
+
+}  // namespace tlx
