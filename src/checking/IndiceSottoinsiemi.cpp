@@ -42,22 +42,50 @@ bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Ced
   for (int k = 1; k <= 5; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
   regolari_ = 0;
   irregolari_.clear();
+  // First the columns themselves: one count per 5-set.
+  std::vector<int32_t>& cinquine = conteggi_[5];
   for (int32_t inizio = 0; inizio < n; inizio += PASSO_CEDI) {
     const int32_t fine = std::min(n, inizio + PASSO_CEDI);
     for (int32_t c = inizio; c < fine; ++c) {
       std::array<uint8_t, 5> a;
       std::copy_n(colonne + static_cast<size_t>(c) * 5, 5, a.begin());
-      std::sort(a.begin(), a.end());
-      if (a[0] < 1 || a[4] > 55 || std::adjacent_find(a.begin(), a.end()) != a.end()) {
+      // Columns are stored ascending; anything else is sorted first.
+      if (!(a[0] < a[1] && a[1] < a[2] && a[2] < a[3] && a[3] < a[4])) std::sort(a.begin(), a.end());
+      if (a[0] < 1 || a[4] > 55 || a[0] == a[1] || a[1] == a[2] || a[2] == a[3] || a[3] == a[4]) {
         irregolari_.push_back(a);
         continue;
       }
-      for (uint8_t& x : a) --x;
-      for (unsigned maschera = 1; maschera < 32; ++maschera)
-        ++conteggi_[static_cast<size_t>(std::popcount(maschera))][static_cast<size_t>(Rango(a.data(), maschera))];
+      ++cinquine[static_cast<size_t>(C(a[0] - 1, 1) + C(a[1] - 1, 2) + C(a[2] - 1, 3) + C(a[3] - 1, 4) + C(a[4] - 1, 5))];
       ++regolari_;
     }
     if (fine < n && cedi && !cedi()) return false;
+  }
+  // Then each smaller size from the one above: a column holding a (k-1)-set
+  // holds 6 - k of the k-sets above it, so the sum over those k-sets counts
+  // it that many times. The k-sets are walked in colex order, which is the
+  // order of their ranks.
+  for (int k = 5; k >= 2; --k) {
+    const std::vector<int32_t>& sopra = conteggi_[static_cast<size_t>(k)];
+    std::vector<int32_t>& sotto = conteggi_[static_cast<size_t>(k - 1)];
+    std::array<int, 5> e{};
+    for (int i = 0; i < k; ++i) e[static_cast<size_t>(i)] = i;
+    for (size_t rango = 0; rango < sopra.size(); ++rango) {
+      if (const int32_t v = sopra[rango]; v != 0) {
+        // Dropping element i shifts the later ones down one position.
+        for (int i = 0; i < k; ++i) {
+          int32_t r = 0;
+          for (int j = 0; j < k; ++j)
+            if (j != i) r += C(e[static_cast<size_t>(j)], j < i ? j + 1 : j);
+          sotto[static_cast<size_t>(r)] += v;
+        }
+      }
+      // The next k-set in colex order.
+      int i = 0;
+      while (i + 1 < k && e[static_cast<size_t>(i)] + 1 == e[static_cast<size_t>(i + 1)]) ++i;
+      ++e[static_cast<size_t>(i)];
+      for (int j = 0; j < i; ++j) e[static_cast<size_t>(j)] = j;
+    }
+    for (int32_t& v : sotto) v /= 6 - k;
   }
   return true;
 }
