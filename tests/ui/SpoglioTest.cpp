@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 #include "ui/FinestraPrincipale.h"
+#include "ui/archive/frmArchivio.h"
 #include "ui/checking/GrigliaRisultati.h"
 #include "ui/checking/frmSpoglio.h"
 #include "ui/checking/frmSpoglioEstrazioni.h"
@@ -132,26 +133,47 @@ TEST_F(SpoglioFinestreTest, OneDrawSortsTheBoxesListsTheWinnersAndRefusesBadEntr
   EXPECT_EQ(Riassunto(w), (QStringList{"0", "0", "0", "0", "-", "-", "0,00"}));
 }
 
+TEST_F(SpoglioFinestreTest, ADrawPickedInTheArchiveFillsTheBoxesOfTheHiddenWindow) {
+  Sistema({{1, 2, 3, 4, 5}});
+  frmArchivio* a = f.finestra->Archivio();
+  f.sistema->ArchivioEstrazioni = {{"01/03/2021", {41, 7, 33, 12, 55}}, {"03/03/2021", {5, 4, 3, 2, 1}}};
+  a->PopolaListView();
+  auto* lst = a->findChild<QListView*>("lst");
+  lst->setCurrentIndex(lst->model()->index(1, 0));
+  a->lst_DblClick();
+  frmSpoglio* w = f.finestra->Spoglio();
+  EXPECT_FALSE(w->isVisible());
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Casella(i)->text(), QStringList({"41", "07", "33", "12", "55"})[i]);
+  // The check sorts the boxes.
+  w->cmdSpoglio_Click();
+  EXPECT_EQ(Casella(0)->text(), "07");
+  EXPECT_EQ(Testo(w, "lblMaxPunti"), "0");
+}
+
 TEST_F(SpoglioFinestreTest, WhileACheckRunsTheSystemStaysAndAPickedDrawWaits) {
   SistemaIntegrale();
+  frmArchivio* a = f.finestra->Archivio();
+  f.sistema->ArchivioEstrazioni = {{"01/03/2021", {1, 2, 3, 4, 5}}};
+  a->PopolaListView();
+  a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(0, 0));
   Azione("menuspoglio")->trigger();
   frmSpoglio* w = f.finestra->Spoglio();
   Scrivi({"07", "12", "33", "41", "55"});
-  // At the check's first yield: what the main window offers, an archive
-  // pick, and an attempt to discard the columns.
+  // At the check's first yield: what the main window and the archive offer,
+  // a pick in the archive, and an attempt to discard the columns.
   QStringList accesi;
   QTimer::singleShot(0, f.finestra.get(), [&] {
     for (const char* nome : {"menuapri", "menumodifiche", "menuMescola"})
       if (Azione(nome)->isEnabled()) accesi << nome;
     for (const char* nome : {"cmdModifiche", "cmdCancella"})
       if (f.finestra->findChild<QToolButton*>(nome)->isEnabled()) accesi << nome;
-    f.sistema->ColonnaSpoglio = {0, 1, 2, 3, 4, 5};
-    w->init();
+    if (a->findChild<QWidget*>("cmdUpdate")->isEnabled()) accesi << "cmdUpdate";
+    a->lst_DblClick();
     Azione("menumodifiche")->trigger();
   });
   w->cmdSpoglio_Click();
   EXPECT_EQ(accesi, QStringList{});
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u);  // the archive's notice of the pick
   EXPECT_EQ(f.sistema->NumeroColonne, CAPIENZA);
   // The results are those of the draw typed; the picked draw then shows,
   // emptying the lists as a pick does.
@@ -161,6 +183,7 @@ TEST_F(SpoglioFinestreTest, WhileACheckRunsTheSystemStaysAndAPickedDrawWaits) {
   // Afterwards the commands are back as the lock state has them.
   EXPECT_TRUE(Azione("menumodifiche")->isEnabled());
   EXPECT_TRUE(Azione("menuapri")->isEnabled());
+  EXPECT_TRUE(a->findChild<QWidget*>("cmdUpdate")->isEnabled());
   EXPECT_FALSE(f.finestra->findChild<QToolButton*>("cmdCancella")->isEnabled());
 
   // Closing the window during a check stops it.

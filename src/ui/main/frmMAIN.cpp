@@ -26,6 +26,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/archive/frmStatistiche.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/Icone.h"
@@ -133,8 +135,10 @@ void frmMAIN::CostruisciMenu() {
   QAction* visualizza = Voce(operazioni, "menuvisualizza", "&Visualizza");
   visualizza->setEnabled(false);
   connect(visualizza, &QAction::triggered, this, &frmMAIN::menuvisualizza_Click);
-  Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni");
-  Voce(operazioni, "menuStatistiche", "S&tatistiche");
+  connect(Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni"), &QAction::triggered, this,
+          &frmMAIN::menuEstrazioni_Click);
+  connect(Voce(operazioni, "menuStatistiche", "S&tatistiche"), &QAction::triggered, this,
+          &frmMAIN::menuStatistiche_Click);
   separatore(operazioni, "menuspazio6");
   QAction* modifiche = Voce(operazioni, "menumodifiche", "&Modifiche");
   modifiche->setEnabled(false);
@@ -662,12 +666,49 @@ void frmMAIN::BloccaPerSpoglio(bool inCorso) {
       pulsantiBloccati_.append({pulsante(nome), pulsante(nome)->isEnabled()});
       pulsante(nome)->setEnabled(false);
     }
+    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(false);
   } else if (!inCorso && spogliInCorso_ == 0) {
+    // The update button is on exactly while no update runs.
+    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(!archivio_->AggiornamentoInCorso());
     for (const auto& [a, abilitata] : azioniBloccate_) a->setEnabled(abilitata);
     for (const auto& [p, abilitato] : pulsantiBloccati_) p->setEnabled(abilitato);
     azioniBloccate_.clear();
     pulsantiBloccati_.clear();
   }
+}
+
+frmArchivio* frmMAIN::Archivio() {
+  if (!archivio_) {
+    archivio_ = new frmArchivio(sistema_, this);
+    connect(archivio_, &frmArchivio::statisticheRichieste, this, &frmMAIN::menuStatistiche_Click);
+    connect(archivio_, &frmArchivio::aggiornamentoTerminato, this, [this] { Statistiche()->refreshStat(); });
+    // The chosen draw goes into the single check's boxes, without showing it.
+    connect(archivio_, &frmArchivio::estrazioneScelta, this, [this] { Spoglio()->init(); });
+  }
+  return archivio_;
+}
+
+frmStatistiche* frmMAIN::Statistiche() {
+  if (!statistiche_) {
+    Archivio();
+    statistiche_ = new frmStatistiche(sistema_, this);
+    ImpostaFrequenze(statistiche_->arrayFrequenzaNumeri());
+    connect(statistiche_, &frmStatistiche::frequenzeCalcolate, this, &frmMAIN::ImpostaFrequenze);
+  }
+  return statistiche_;
+}
+
+void frmMAIN::menuEstrazioni_Click() {
+  Archivio()->show();
+  archivio_->raise();
+  archivio_->activateWindow();
+}
+
+void frmMAIN::menuStatistiche_Click() {
+  Statistiche()->refreshStat();
+  statistiche_->show();
+  statistiche_->raise();
+  statistiche_->activateWindow();
 }
 
 void frmMAIN::closeEvent(QCloseEvent* e) {

@@ -21,6 +21,8 @@ namespace tlx::ui {
 class GrigliaNumeri;
 class frmSpoglio;
 class frmSpoglioEstrazioni;
+class frmArchivio;
+class frmStatistiche;
 
 class frmMAIN : public QMainWindow {
   Q_OBJECT
@@ -41,6 +43,11 @@ class frmMAIN : public QMainWindow {
 
   // The numbers ranked by frequency that the prediction menu picks from.
   void ImpostaFrequenze(const TabellaFrequenza& tabella) { frequenze_ = tabella; }
+
+  // The archive and statistics windows, loaded hidden on first use (the
+  // statistics after the archive they count) and kept for the whole run.
+  frmArchivio* Archivio();
+  frmStatistiche* Statistiche();
 
   void ElaboraSistema();
   // Opens a system file and shows it: numbers, check marks, lock state.
@@ -99,14 +106,19 @@ class frmMAIN : public QMainWindow {
   void menuspoglio_Click();
   void menuSpoglioEstrazioni_Click();
   // While a check runs, the commands that replace, clear or reorder the
-  // columns are disabled; they get their state back when it ends.
+  // columns, and the archive update, are disabled; they get their state
+  // back when it ends.
   void BloccaPerSpoglio(bool inCorso);
+  void menuEstrazioni_Click();
+  void menuStatistiche_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
   Sistema& sistema_;
   FormatoNumeri formato_;
   TabellaFrequenza frequenze_;
+  frmArchivio* archivio_ = nullptr;
+  frmStatistiche* statistiche_ = nullptr;
   GrigliaNumeri* griglia_ = nullptr;
   QFrame* frameNumeri_ = nullptr;
   QLabel* labnumeri_ = nullptr;
