@@ -39,11 +39,16 @@ int Punti(const std::array<uint8_t, 5>& colonna, const std::array<uint8_t, 256>&
 }  // namespace
 
 bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Cedi& cedi) {
-  for (int k = 1; k <= 5; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
+  for (auto& c : conteggi_) c.clear();
+  ranghiCinquine_.clear();
   regolari_ = 0;
   irregolari_.clear();
-  // First the columns themselves: one count per 5-set.
-  std::vector<int32_t>& cinquine = conteggi_[5];
+  std::vector<std::array<uint8_t, 5>> poche;
+  std::vector<int32_t> ranghi;
+  // Below this many columns, adding each column's 30 smaller subsets costs
+  // less than walking every 5-set of 55 numbers.
+  const bool perColonna = static_cast<int64_t>(n) * 30 < C(55, 5);
+  (perColonna ? poche.reserve(static_cast<size_t>(n)) : ranghi.reserve(static_cast<size_t>(n)));
   for (int32_t inizio = 0; inizio < n; inizio += PASSO_CEDI) {
     const int32_t fine = std::min(n, inizio + PASSO_CEDI);
     for (int32_t c = inizio; c < fine; ++c) {
@@ -55,15 +60,34 @@ bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Ced
         irregolari_.push_back(a);
         continue;
       }
-      ++cinquine[static_cast<size_t>(C(a[0] - 1, 1) + C(a[1] - 1, 2) + C(a[2] - 1, 3) + C(a[3] - 1, 4) + C(a[4] - 1, 5))];
-      ++regolari_;
+      for (uint8_t& x : a) --x;
+      if (perColonna) poche.push_back(a);
+      else ranghi.push_back(Rango(a.data(), 31));
     }
     if (fine < n && cedi && !cedi()) return false;
   }
-  // Then each smaller size from the one above: a column holding a (k-1)-set
-  // holds 6 - k of the k-sets above it, so the sum over those k-sets counts
-  // it that many times. The k-sets are walked in colex order, which is the
-  // order of their ranks.
+  regolari_ = static_cast<int64_t>(perColonna ? poche.size() : ranghi.size());
+  if (perColonna) CostruisciPerColonna(poche);
+  else CostruisciDaCinquine(ranghi);
+  return true;
+}
+
+void IndiceSottoinsiemi::CostruisciPerColonna(const std::vector<std::array<uint8_t, 5>>& colonne) {
+  for (int k = 1; k <= 4; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
+  for (const auto& a : colonne) {
+    for (unsigned maschera = 1; maschera < 31; ++maschera)
+      ++conteggi_[static_cast<size_t>(std::popcount(maschera))][static_cast<size_t>(Rango(a.data(), maschera))];
+    ranghiCinquine_.push_back(Rango(a.data(), 31));
+  }
+  std::sort(ranghiCinquine_.begin(), ranghiCinquine_.end());
+}
+
+void IndiceSottoinsiemi::CostruisciDaCinquine(const std::vector<int32_t>& ranghi) {
+  for (int k = 1; k <= 5; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
+  for (int32_t r : ranghi) ++conteggi_[5][static_cast<size_t>(r)];
+  // A column holding a (k-1)-set holds 6 - k of the k-sets above it, so the
+  // sum over those k-sets counts it that many times. The k-sets are walked
+  // in colex order, which is the order of their ranks.
   for (int k = 5; k >= 2; --k) {
     const std::vector<int32_t>& sopra = conteggi_[static_cast<size_t>(k)];
     std::vector<int32_t>& sotto = conteggi_[static_cast<size_t>(k - 1)];
@@ -87,7 +111,12 @@ bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Ced
     }
     for (int32_t& v : sotto) v /= 6 - k;
   }
-  return true;
+}
+
+int64_t IndiceSottoinsiemi::ColonneUguali(int32_t rango) const {
+  if (!conteggi_[5].empty()) return conteggi_[5][static_cast<size_t>(rango)];
+  const auto [da, a] = std::equal_range(ranghiCinquine_.begin(), ranghiCinquine_.end(), rango);
+  return a - da;
 }
 
 std::array<int64_t, 6> IndiceSottoinsiemi::PuntiPerEstrazione(const std::array<uint8_t, 5>& estrazione) const {
@@ -106,7 +135,8 @@ std::array<int64_t, 6> IndiceSottoinsiemi::PuntiPerEstrazione(const std::array<u
   S[0] = regolari_;
   for (unsigned maschera = 1; maschera < (1u << m); ++maschera) {
     const int j = std::popcount(maschera);
-    S[static_cast<size_t>(j)] += conteggi_[static_cast<size_t>(j)][static_cast<size_t>(Rango(d.data(), maschera))];
+    const int32_t rango = Rango(d.data(), maschera);
+    S[static_cast<size_t>(j)] += j == 5 ? ColonneUguali(rango) : conteggi_[static_cast<size_t>(j)][static_cast<size_t>(rango)];
   }
   // Inverting S[j] = sum over k of C(k, j) E[k].
   std::array<int64_t, 6> punti{};

@@ -27,8 +27,18 @@ class IndiceSottoinsiemi {
   size_t ColonneIrregolari() const { return irregolari_.size(); }
 
  private:
-  // conteggi_[k][rank]: columns holding the k-set of that colex rank.
+  // Few columns: each adds its own subsets of one to four numbers, and the
+  // columns themselves are kept as sorted ranks.
+  void CostruisciPerColonna(const std::vector<std::array<uint8_t, 5>>& colonne);
+  // Many columns: one count per 5-set, then each smaller size from the one
+  // above it.
+  void CostruisciDaCinquine(const std::vector<int32_t>& ranghi);
+  int64_t ColonneUguali(int32_t rango) const;
+
+  // conteggi_[k][rank]: columns holding the k-set of that colex rank
+  // (k = 5 only for many columns).
   std::array<std::vector<int32_t>, 6> conteggi_;
+  std::vector<int32_t> ranghiCinquine_;  // the columns' ranks, sorted, for few columns
   int64_t regolari_ = 0;
   std::vector<std::array<uint8_t, 5>> irregolari_;
 };

@@ -120,6 +120,7 @@ std::optional<int64_t> GiornoDaData(const std::string& data) {
   int anno = parti[2], mese = parti[1], giorno = parti[0];
   if (cifre[0] == 4) std::swap(anno, giorno);  // year first
   else if (cifre[2] != 4) return std::nullopt;
+  if (anno < 1 || anno > 9999) return std::nullopt;
   const std::chrono::year_month_day ymd{std::chrono::year(anno), std::chrono::month(static_cast<unsigned>(mese)),
                                         std::chrono::day(static_cast<unsigned>(giorno))};
   if (!ymd.ok()) return std::nullopt;

@@ -128,7 +128,7 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri
   MostraRiepilogo();
 }
 
-bool frmSpoglioEstrazioni::populateCmbEstrazioni() {
+bool frmSpoglioEstrazioni::RiempiDate(bool mantieniScelte) {
   if (inCorso_) return true;
   setEnabled(false);
   const QString dal = cmbDal_->currentText(), al = cmbAl_->currentText();
@@ -150,8 +150,8 @@ bool frmSpoglioEstrazioni::populateCmbEstrazioni() {
   cmbAl_->addItems(date);
   const bool vuoto = date.isEmpty();
   if (!vuoto) {
-    // A refresh keeps the dates chosen before when they are still there.
-    const int primo = cmbDal_->findText(dal, Qt::MatchExactly), ultimo = cmbAl_->findText(al, Qt::MatchExactly);
+    const int primo = mantieniScelte ? cmbDal_->findText(dal, Qt::MatchExactly) : -1;
+    const int ultimo = mantieniScelte ? cmbAl_->findText(al, Qt::MatchExactly) : -1;
     cmbDal_->setCurrentIndex(primo >= 0 ? primo : 0);
     cmbAl_->setCurrentIndex(ultimo >= 0 ? ultimo : static_cast<int>(date.size()) - 1);
   }
@@ -193,7 +193,7 @@ void frmSpoglioEstrazioni::SpoglioArchivioEstrazioni() {
                                    "La data " + QString::fromStdString(dal).trimmed() +
                                        " non è più nell'archivio.\r\nL'elenco delle date è stato aggiornato.",
                                    this);
-      populateCmbEstrazioni();
+      RiempiDate(true);
       return;
     }
 

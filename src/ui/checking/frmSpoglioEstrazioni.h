@@ -25,7 +25,7 @@ class frmSpoglioEstrazioni : public QWidget {
 
   // Fills the two date lists from the archive; false (after the message)
   // when the archive holds too many dates.
-  bool populateCmbEstrazioni();
+  bool populateCmbEstrazioni() { return RiempiDate(false); }
   void cmdSpoglioEstrazioni_Click();
   void CopyMSHFlexGridToClipBoard();
   bool SpoglioInCorso() const { return inCorso_; }
@@ -43,6 +43,8 @@ class frmSpoglioEstrazioni : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  // Fills the date lists; a refresh keeps the chosen dates still listed.
+  bool RiempiDate(bool mantieniScelte);
   void SpoglioArchivioEstrazioni();
   void MostraRiepilogo();
   // Which page stands where the grid is: the grid, the wait text, or the
