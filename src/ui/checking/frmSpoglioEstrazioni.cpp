@@ -41,7 +41,7 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri
       cmdSpoglioEstrazioni_(new QToolButton(this)),
       pagine_(new QStackedWidget(this)),
       flexGrid_(new GrigliaRisultati(this)),
-      lblElaborazione_(new QLabel("Elaborazione in corso\r\n....", this)),
+      lblElaborazione_(new QLabel("Elaborazione in corso\n....", this)),
       lblArchivioVuoto_(new QLabel("L'archivio non contiene estrazioni:\nnessuna data da controllare.", this)) {
   setObjectName("frmSpoglioEstrazioni");
   setWindowTitle("Spoglio Estrazioni");
