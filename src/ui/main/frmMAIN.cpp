@@ -43,6 +43,8 @@
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
 #include "ui/printing/frmStampa.h"
+#include "ui/checking/frmSpoglio.h"
+#include "ui/checking/frmSpoglioEstrazioni.h"
 
 namespace tlx::ui {
 
@@ -137,8 +139,12 @@ void frmMAIN::CostruisciMenu() {
   connect(Voce(operazioni, "menuMescola", "&Mescola Colonne"), &QAction::triggered, this, &frmMAIN::menuMescola_Click);
   separatore(operazioni, "menuspazio5");
   connect(Voce(operazioni, "menucalcolo", "&Elabora"), &QAction::triggered, this, &frmMAIN::menucalcolo_Click);
-  Voce(operazioni, "menuspoglio", "&Spoglio")->setEnabled(false);
-  Voce(operazioni, "menuSpoglioEstrazioni", "Spoglio Estrazion&i")->setVisible(false);
+  QAction* spoglio = Voce(operazioni, "menuspoglio", "&Spoglio");
+  spoglio->setEnabled(false);
+  connect(spoglio, &QAction::triggered, this, &frmMAIN::menuspoglio_Click);
+  QAction* spoglioEstrazioni = Voce(operazioni, "menuSpoglioEstrazioni", "Spoglio Estrazion&i");
+  spoglioEstrazioni->setVisible(false);
+  connect(spoglioEstrazioni, &QAction::triggered, this, &frmMAIN::menuSpoglioEstrazioni_Click);
   QAction* visualizza = Voce(operazioni, "menuvisualizza", "&Visualizza");
   visualizza->setEnabled(false);
   connect(visualizza, &QAction::triggered, this, &frmMAIN::menuvisualizza_Click);
@@ -680,11 +686,68 @@ void frmMAIN::menuinfo_Click() {
   info.exec();
 }
 
+// ---- Checking ------------------------------------------------------------------
+
+frmSpoglio* frmMAIN::Spoglio() {
+  if (!spoglio_) {
+    spoglio_ = new frmSpoglio(sistema_, formato_, this);
+    connect(spoglio_, &frmSpoglio::spoglioInCorso, this, &frmMAIN::BloccaPerSpoglio);
+  }
+  return spoglio_;
+}
+
+frmSpoglioEstrazioni* frmMAIN::SpoglioEstrazioni() {
+  if (!spoglioEstrazioni_) {
+    spoglioEstrazioni_ = new frmSpoglioEstrazioni(sistema_, formato_, this);
+    connect(spoglioEstrazioni_, &frmSpoglioEstrazioni::spoglioInCorso, this, &frmMAIN::BloccaPerSpoglio);
+  }
+  return spoglioEstrazioni_;
+}
+
+void frmMAIN::menuspoglio_Click() {
+  if (sistema_.GuiBloccata != -1) return;
+  Spoglio()->show();
+  spoglio_->raise();
+  spoglio_->activateWindow();
+}
+
+void frmMAIN::menuSpoglioEstrazioni_Click() {
+  if (sistema_.NumeroColonne <= 0 || !SpoglioEstrazioni()->populateCmbEstrazioni()) return;
+  spoglioEstrazioni_->show();
+  spoglioEstrazioni_->raise();
+  spoglioEstrazioni_->activateWindow();
+}
+
+void frmMAIN::BloccaPerSpoglio(bool inCorso) {
+  spogliInCorso_ += inCorso ? 1 : -1;
+  if (inCorso && spogliInCorso_ == 1) {
+    for (const char* nome : {"menuapri", "menuImportaColonne", "menumodifiche", "menuMescola", "menucalcolo",
+                             "menuadattamatrice", "mnu_Elenco"}) {
+      azioniBloccate_.append({azione(nome), azione(nome)->isEnabled()});
+      azione(nome)->setEnabled(false);
+    }
+    for (const char* nome : {"cmdModifiche", "cmdCancella", "cmdCalcolo", "cmdAdatta", "cmdCruciverba"}) {
+      pulsantiBloccati_.append({pulsante(nome), pulsante(nome)->isEnabled()});
+      pulsante(nome)->setEnabled(false);
+    }
+    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(false);
+  } else if (!inCorso && spogliInCorso_ == 0) {
+    // The update button is on exactly while no update runs.
+    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(!archivio_->AggiornamentoInCorso());
+    for (const auto& [a, abilitata] : azioniBloccate_) a->setEnabled(abilitata);
+    for (const auto& [p, abilitato] : pulsantiBloccati_) p->setEnabled(abilitato);
+    azioniBloccate_.clear();
+    pulsantiBloccati_.clear();
+  }
+}
+
 frmArchivio* frmMAIN::Archivio() {
   if (!archivio_) {
     archivio_ = new frmArchivio(sistema_, this);
     connect(archivio_, &frmArchivio::statisticheRichieste, this, &frmMAIN::menuStatistiche_Click);
     connect(archivio_, &frmArchivio::aggiornamentoTerminato, this, [this] { Statistiche()->refreshStat(); });
+    // The chosen draw goes into the single check's boxes, without showing it.
+    connect(archivio_, &frmArchivio::estrazioneScelta, this, [this] { Spoglio()->init(); });
   }
   return archivio_;
 }

@@ -19,6 +19,8 @@ class QToolButton;
 namespace tlx::ui {
 
 class GrigliaNumeri;
+class frmSpoglio;
+class frmSpoglioEstrazioni;
 class frmArchivio;
 class frmStatistiche;
 
@@ -62,6 +64,9 @@ class frmMAIN : public QMainWindow {
   // The text of a status-bar panel, 1..4.
   QString PannelloStato(int pannello) const;
   GrigliaNumeri* griglia() const { return griglia_; }
+  // The checking windows, made on first use and kept for the whole run.
+  frmSpoglio* Spoglio();
+  frmSpoglioEstrazioni* SpoglioEstrazioni();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -101,6 +106,12 @@ class frmMAIN : public QMainWindow {
   void menuinfo_Click();
   void menuColonnaFiltro_Click();
   void menuDistanzaNumeri_Click();
+  void menuspoglio_Click();
+  void menuSpoglioEstrazioni_Click();
+  // While a check runs, the commands that replace, clear or reorder the
+  // columns, and the archive update, are disabled; they get their state
+  // back when it ends.
+  void BloccaPerSpoglio(bool inCorso);
   void menuEstrazioni_Click();
   void menuStatistiche_Click();
   void menuSomma_Click();
@@ -125,6 +136,11 @@ class frmMAIN : public QMainWindow {
   QMenu* menuPopup_ = nullptr;
   QMap<QString, QAction*> menuPrincipali_;
   QLabel* pannelli_[4] = {};
+  frmSpoglio* spoglio_ = nullptr;
+  frmSpoglioEstrazioni* spoglioEstrazioni_ = nullptr;
+  int spogliInCorso_ = 0;
+  QList<QPair<QAction*, bool>> azioniBloccate_;
+  QList<QPair<QWidget*, bool>> pulsantiBloccati_;
 };
 
 }  // namespace tlx::ui

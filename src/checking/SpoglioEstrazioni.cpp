@@ -1,0 +1,172 @@
+#include "checking/SpoglioEstrazioni.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <unordered_set>
+
+#include "checking/IndiceSottoinsiemi.h"
+
+namespace tlx {
+
+RigaSpoglio RigaDaPunti(const Estrazione& e, const std::array<int64_t, 6>& punti,
+                        const std::array<uint8_t, NUMERI>& pronostico, int numeriPronostico) {
+  RigaSpoglio r;
+  r.Data = e.Data;
+  r.Numeri = e.Numeri;
+  r.Punti = punti;
+  std::array<bool, 256> estratto{};
+  for (uint8_t x : e.Numeri) estratto[x] = x >= 1 && x <= 55;
+  for (int i = 0; i < std::clamp(numeriPronostico, 0, NUMERI); ++i) r.Base += estratto[pronostico[static_cast<size_t>(i)]];
+  for (int k = 0; k <= 5; ++k) {
+    if (punti[static_cast<size_t>(k)] == 0) continue;
+    r.Max = std::max(r.Max, k);
+    r.Min = std::min(r.Min, k);
+  }
+  for (int k = 2; k <= 5; ++k) r.Vincita += punti[static_cast<size_t>(k)] * PremioInCentesimi(k);
+  return r;
+}
+
+void AggiungiAiTotali(TotaliSpoglio& t, const RigaSpoglio& r) {
+  for (int k = 2; k <= 5; ++k) t.Punti[static_cast<size_t>(k)] += r.Punti[static_cast<size_t>(k)];
+  t.MaxBase = std::max(t.MaxBase, r.Base);
+  t.MinMin = std::min(t.MinMin, r.Min);
+  t.MaxMax = std::max(t.MaxMax, r.Max);
+  if (r.Max >= 2) ++t.EstrazioniConMax[static_cast<size_t>(r.Max)];
+  else ++t.EstrNonVincenti;
+  t.TotVinto += r.Vincita;
+  ++t.TotEstrazioni;
+}
+
+EsitoSpoglioEstrazioni SpoglioEstrazioni(const uint8_t* colonne, int32_t n, const std::vector<Estrazione>& estrazioni,
+                                         const std::array<uint8_t, NUMERI>& pronostico, int numeriPronostico,
+                                         Centesimi costoColonna, const Cedi& cedi) {
+  EsitoSpoglioEstrazioni esito;
+  IndiceSottoinsiemi indice;
+  if (!indice.Costruisci(colonne, n, cedi)) {
+    esito.Interrotto = true;
+    return esito;
+  }
+  esito.Righe.reserve(estrazioni.size());
+  // Each draw costs a few dozen reads plus a scan of the odd columns.
+  const size_t lavoroPerEstrazione = 64 + indice.ColonneIrregolari();
+  size_t lavoro = 0;
+  for (const Estrazione& e : estrazioni) {
+    esito.Righe.push_back(RigaDaPunti(e, indice.PuntiPerEstrazione(e.Numeri), pronostico, numeriPronostico));
+    AggiungiAiTotali(esito.Totali, esito.Righe.back());
+    lavoro += lavoroPerEstrazione;
+    if (lavoro >= static_cast<size_t>(PASSO_CEDI) && cedi) {
+      lavoro = 0;
+      if (!cedi()) {
+        esito.Interrotto = true;
+        return esito;
+      }
+    }
+  }
+  const auto costo = Moltiplica(costoColonna, n);
+  esito.Totali.TotGiocato = costo ? Moltiplica(*costo, esito.Totali.TotEstrazioni) : std::nullopt;
+  return esito;
+}
+
+// ---- The date lists and the range -------------------------------------------
+
+DateArchivio ElencoDate(const std::vector<Estrazione>& archivio) {
+  DateArchivio elenco;
+  std::unordered_set<std::string> viste;
+  for (const Estrazione& e : archivio) {
+    // An empty slot, or a draw without a date, is nothing a range can start from.
+    if (e.Numeri[0] == 0 || e.Data.find_first_not_of(' ') == std::string::npos) continue;
+    if (!viste.insert(e.Data).second) continue;
+    if (elenco.Date.size() == MAX_DATE) {
+      elenco.Date.clear();
+      elenco.errore = Messaggio{Icona::Critica, Pulsanti::Ok, "Errore dimensione archivio",
+                                "Error : Archivio superiore alla dimensione massima...Spoglio Estrazioni non disponibile"};
+      return elenco;
+    }
+    elenco.Date.push_back(e.Data);
+  }
+  return elenco;
+}
+
+std::optional<Intervallo> TrovaIntervallo(const std::vector<Estrazione>& archivio, const std::string& dal,
+                                          const std::string& al) {
+  auto e = [](const Estrazione& x) { return x.Numeri[0] != 0; };
+  const auto inizio = std::find_if(archivio.begin(), archivio.end(), [&](const Estrazione& x) { return e(x) && x.Data == dal; });
+  if (inizio == archivio.end()) return std::nullopt;
+  auto fine = std::find_if(inizio, archivio.end(), [&](const Estrazione& x) { return x.Data == al; });
+  if (fine == archivio.end()) fine = archivio.end() - 1;
+  return Intervallo{static_cast<size_t>(inizio - archivio.begin()), static_cast<size_t>(fine - archivio.begin())};
+}
+
+std::optional<int64_t> GiornoDaData(const std::string& data) {
+  const size_t primo = data.find_first_not_of(' ');
+  if (primo == std::string::npos) return std::nullopt;
+  const std::string_view testo(data.data() + primo, data.find_last_not_of(' ') + 1 - primo);
+  int parti[3] = {};
+  size_t cifre[3] = {};
+  const char* p = testo.data();
+  const char* const fine = p + testo.size();
+  char separatore = 0;
+  for (int i = 0; i < 3; ++i) {
+    const auto [dopo, errore] = std::from_chars(p, fine, parti[i]);
+    if (errore != std::errc() || parti[i] < 0) return std::nullopt;
+    cifre[i] = static_cast<size_t>(dopo - p);
+    p = dopo;
+    if (i == 2) break;
+    if (p == fine || (*p != '/' && *p != '-' && *p != '.') || (separatore && *p != separatore)) return std::nullopt;
+    separatore = *p++;
+  }
+  if (p != fine) return std::nullopt;
+  int anno = parti[2], mese = parti[1], giorno = parti[0];
+  if (cifre[0] == 4) std::swap(anno, giorno);  // year first
+  else if (cifre[2] != 4) return std::nullopt;
+  if (anno < 1 || anno > 9999) return std::nullopt;
+  const std::chrono::year_month_day ymd{std::chrono::year(anno), std::chrono::month(static_cast<unsigned>(mese)),
+                                        std::chrono::day(static_cast<unsigned>(giorno))};
+  if (!ymd.ok()) return std::nullopt;
+  return std::chrono::sys_days(ymd).time_since_epoch().count();
+}
+
+// ---- Text ---------------------------------------------------------------------
+
+namespace {
+std::string Numero(int64_t n) { return std::to_string(n); }
+std::string Euro(Centesimi c, const FormatoNumeri& f) { return FormattaScalato(c, 2, MASCHERA_IMPORTO, f); }
+}  // namespace
+
+std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const FormatoNumeri& formato) {
+  std::string numeri;
+  for (uint8_t x : r.Numeri) {
+    if (!numeri.empty()) numeri += '.';
+    numeri += Formatta(x, "00");
+  }
+  return {r.Data, numeri, Numero(r.Base), Numero(r.Max), Numero(r.Min), Numero(r.Punti[5]), Numero(r.Punti[4]),
+          Numero(r.Punti[3]), Numero(r.Punti[2]), Euro(r.Vincita, formato)};
+}
+
+std::array<std::string, COLONNE_GRIGLIA> CelleTotali(const TotaliSpoglio& t, const FormatoNumeri& formato) {
+  return {"TOTALE", "", Numero(t.MaxBase), Numero(t.MaxMax), Numero(t.MinMin), Numero(t.Punti[5]), Numero(t.Punti[4]),
+          Numero(t.Punti[3]), Numero(t.Punti[2]), Euro(t.TotVinto, formato)};
+}
+
+std::string TestoRiga(const RigaSpoglio& r, const FormatoNumeri& formato) {
+  const auto celle = CelleRiga(r, formato);
+  std::string testo = celle[0];
+  for (size_t i = 1; i < celle.size(); ++i) testo += '\t' + celle[i];
+  return testo;
+}
+
+std::string TestoAppunti(const std::function<std::string(int riga, int colonna)>& cella, int r1, int c1, int r2,
+                         int c2) {
+  std::string testo;
+  for (int r = std::min(r1, r2); r <= std::max(r1, r2); ++r) {
+    for (int c = std::min(c1, c2); c <= std::max(c1, c2); ++c) {
+      if (c > std::min(c1, c2)) testo += '\t';
+      testo += cella(r, c);
+    }
+    testo += "\r\n";
+  }
+  return testo;
+}
+
+}  // namespace tlx

@@ -1,0 +1,189 @@
+#include "ui/checking/GrigliaRisultati.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tlx::ui {
+
+namespace {
+const QColor kMax(255, 255, 192);
+const QColor kMin(128, 255, 128);
+const QColor kPt5(192, 255, 192);
+const QColor kTotale(128, 255, 255);
+// Beside the widest text of a column.
+constexpr int kMargine = 16;
+
+QStringList Lista(const std::array<std::string, COLONNE_GRIGLIA>& celle) {
+  QStringList l;
+  for (const std::string& c : celle) l << QString::fromStdString(c);
+  return l;
+}
+}  // namespace
+
+ModelloRighe::ModelloRighe(Tipo tipo, QObject* parent) : QAbstractTableModel(parent), tipo_(tipo) {}
+
+void ModelloRighe::Imposta(std::vector<QStringList> righe) {
+  beginResetModel();
+  righe_ = std::move(righe);
+  endResetModel();
+}
+
+int ModelloRighe::rowCount(const QModelIndex& parent) const {
+  if (parent.isValid()) return 0;
+  return tipo_ == Tipo::Totali ? 1 : static_cast<int>(righe_.size());
+}
+
+int ModelloRighe::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : COLONNE_GRIGLIA; }
+
+QVariant ModelloRighe::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const auto riga = static_cast<size_t>(index.row());
+  switch (role) {
+    case Qt::DisplayRole:
+      return riga < righe_.size() ? righe_[riga].value(index.column()) : QString();
+    case Qt::BackgroundRole:
+      if (tipo_ == Tipo::Totali) return kTotale;
+      if (index.column() == 3) return kMax;
+      if (index.column() == 4) return kMin;
+      if (index.column() == 5) return kPt5;
+      return {};
+    case Qt::FontRole:
+      if (tipo_ == Tipo::Totali) {
+        QFont f;
+        f.setBold(true);
+        return f;
+      }
+      return {};
+    case Qt::TextAlignmentRole:
+      return index.column() <= 1 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant ModelloRighe::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < COLONNE_GRIGLIA)
+    return QString(IntestazioneGriglia[static_cast<size_t>(section)]);
+  return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+GrigliaRisultati::GrigliaRisultati(QWidget* parent)
+    : QWidget(parent),
+      modelloTotali_(new ModelloRighe(ModelloRighe::Tipo::Totali, this)),
+      modelloEstrazioni_(new ModelloRighe(ModelloRighe::Tipo::Estrazioni, this)),
+      totali_(new QTableView(this)),
+      estrazioni_(new QTableView(this)) {
+  setObjectName("flexGrid");
+  for (QTableView* v : {totali_, estrazioni_}) {
+    v->verticalHeader()->hide();
+    v->setFrameShape(QFrame::NoFrame);
+    v->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setWordWrap(false);
+  }
+  totali_->setObjectName("flexGridTotale");
+  totali_->setModel(modelloTotali_);
+  totali_->setSelectionMode(QAbstractItemView::NoSelection);
+  totali_->setFocusPolicy(Qt::NoFocus);
+  totali_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  totali_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  totali_->horizontalHeader()->setSectionsClickable(false);
+  totali_->horizontalHeader()->setHighlightSections(false);
+
+  estrazioni_->setObjectName("flexGridEstrazioni");
+  estrazioni_->setModel(modelloEstrazioni_);
+  estrazioni_->horizontalHeader()->hide();
+  estrazioni_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  estrazioni_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Thousands of rows of one height: no measuring per row.
+  const int altezza = QFontMetrics(font()).height() + 6;
+  for (QTableView* v : {totali_, estrazioni_}) {
+    v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    v->verticalHeader()->setDefaultSectionSize(altezza);
+  }
+  totali_->setFixedHeight(totali_->horizontalHeader()->sizeHint().height() + altezza);
+
+  // Both views share the column widths and the horizontal position.
+  connect(estrazioni_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int sezione, int, int larghezza) { totali_->horizontalHeader()->resizeSection(sezione, larghezza); });
+  connect(totali_->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int sezione, int, int larghezza) { estrazioni_->horizontalHeader()->resizeSection(sezione, larghezza); });
+  connect(estrazioni_->horizontalScrollBar(), &QScrollBar::valueChanged, totali_->horizontalScrollBar(), &QScrollBar::setValue);
+
+  auto* spazio = new QWidget(this);
+  spazio->setFixedWidth(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  auto* alto = new QHBoxLayout;
+  alto->setContentsMargins(0, 0, 0, 0);
+  alto->setSpacing(0);
+  alto->addWidget(totali_);
+  alto->addWidget(spazio);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->setContentsMargins(0, 0, 0, 0);
+  tutto->setSpacing(0);
+  tutto->addLayout(alto);
+  tutto->addWidget(estrazioni_, 1);
+}
+
+void GrigliaRisultati::Inizializza() {
+  modelloTotali_->Imposta({});
+  modelloEstrazioni_->Imposta({});
+}
+
+void GrigliaRisultati::Imposta(const std::vector<RigaSpoglio>& righe, const TotaliSpoglio& totali,
+                               const FormatoNumeri& formato) {
+  std::vector<QStringList> celle;
+  celle.reserve(righe.size());
+  for (const RigaSpoglio& r : righe) celle.push_back(Lista(CelleRiga(r, formato)));
+  modelloEstrazioni_->Imposta(std::move(celle));
+  modelloTotali_->Imposta({Lista(CelleTotali(totali, formato))});
+}
+
+void GrigliaRisultati::AdattaColonne() {
+  const QFontMetrics testo(estrazioni_->font());
+  QFont grassetto = totali_->font();
+  grassetto.setBold(true);
+  const QFontMetrics totale(grassetto);
+  const QFontMetrics intestazione(totali_->horizontalHeader()->font());
+  for (int c = 0; c < COLONNE_GRIGLIA; ++c) {
+    int larghezza = std::max(intestazione.horizontalAdvance(IntestazioneGriglia[static_cast<size_t>(c)]),
+                             totale.horizontalAdvance(TestoCella(1, c)));
+    for (int r = 0; r < modelloEstrazioni_->rowCount(); ++r)
+      larghezza = std::max(larghezza, testo.horizontalAdvance(TestoCella(r + 2, c)));
+    estrazioni_->horizontalHeader()->resizeSection(c, larghezza + kMargine);
+  }
+}
+
+int GrigliaRisultati::Righe() const { return 2 + modelloEstrazioni_->rowCount(); }
+
+QString GrigliaRisultati::TestoCella(int riga, int colonna) const {
+  if (riga == 0) return modelloTotali_->headerData(colonna, Qt::Horizontal, Qt::DisplayRole).toString();
+  if (riga == 1) return modelloTotali_->index(0, colonna).data().toString();
+  return modelloEstrazioni_->index(riga - 2, colonna).data().toString();
+}
+
+QString GrigliaRisultati::TestoSelezione() const {
+  if (modelloEstrazioni_->rowCount() == 0) return {};
+  const QModelIndex corrente = estrazioni_->currentIndex();
+  int r1 = corrente.isValid() ? corrente.row() : 0, r2 = r1;
+  int c1 = corrente.isValid() ? corrente.column() : 0, c2 = c1;
+  const QItemSelection selezione = estrazioni_->selectionModel()->selection();
+  if (!selezione.isEmpty()) {
+    r1 = c1 = INT32_MAX;
+    r2 = c2 = -1;
+    for (const QItemSelectionRange& s : selezione) {
+      r1 = std::min(r1, s.top()), r2 = std::max(r2, s.bottom());
+      c1 = std::min(c1, s.left()), c2 = std::max(c2, s.right());
+    }
+  }
+  const std::string testo = TestoAppunti(
+      [this](int r, int c) { return TestoCella(r + 2, c).toStdString(); }, r1, c1, r2, c2);
+  return QString::fromStdString(testo);
+}
+
+}  // namespace tlx::ui

@@ -1,0 +1,62 @@
+#pragma once
+// The results grid of the range check: the heading and the "TOTALE" row
+// stay in view while the rows of the draws scroll beneath them. Rows are
+// numbered as in the grid: 0 the heading, 1 the totals, 2 on the draws.
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+#include "checking/SpoglioEstrazioni.h"
+#include "core/Formato.h"
+
+class QTableView;
+
+namespace tlx::ui {
+
+// The cells of some rows of the grid, formatted once when they are set.
+class ModelloRighe : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  enum class Tipo { Estrazioni, Totali };
+  ModelloRighe(Tipo tipo, QObject* parent);
+  void Imposta(std::vector<QStringList> righe);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  Tipo tipo_;
+  std::vector<QStringList> righe_;
+};
+
+class GrigliaRisultati : public QWidget {
+  Q_OBJECT
+ public:
+  explicit GrigliaRisultati(QWidget* parent = nullptr);
+
+  // Empties the grid.
+  void Inizializza();
+  void Imposta(const std::vector<RigaSpoglio>& righe, const TotaliSpoglio& totali, const FormatoNumeri& formato);
+  // Each column as wide as its widest text plus a small margin.
+  void AdattaColonne();
+
+  int Righe() const;  // the heading and the totals included
+  QString TestoCella(int riga, int colonna) const;
+  // The text of the selected draws' cells for the clipboard; empty without
+  // a draw in the grid.
+  QString TestoSelezione() const;
+
+  QTableView* VistaTotali() const { return totali_; }
+  QTableView* VistaEstrazioni() const { return estrazioni_; }
+
+ private:
+  ModelloRighe* modelloTotali_;
+  ModelloRighe* modelloEstrazioni_;
+  QTableView* totali_;
+  QTableView* estrazioni_;
+};
+
+}  // namespace tlx::ui
