@@ -42,6 +42,15 @@ TEST(ColonneTxt, ExportedColumnsComeBackInTheirOrder) {
             (std::vector<uint8_t>{1, 2, 3, 4, 5, 7, 9, 10, 41, 55, 0}));
   EXPECT_EQ(std::tuple(letto->TitoloSistema.Trimmed(), letto->GuiBloccata, letto->TitoloFileSistema,
                        letto->NumeriPronostico), std::tuple("FILE TXT", VERO, "uno.txt", 10));
+
+  // Empty positions are left out; a failed export says so and nothing else.
+  PoniColonne(*s, {{3, 0, 8, 0, 9}});
+  SalvaColonneTxt(*s, "Due.tlqvx");
+  std::ifstream due(dati.File("txt/Due.txt"), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(due), {}), " 03 08 09 \r\n");
+  s->PercorsoDati = dati.File("txt/Due.txt");
+  EXPECT_EQ(SalvaColonneTxt(*s, "Tre.tlqvx"),
+            (Messaggio{Icona::Nessuna, Pulsanti::Ok, "", "Error 76 (Path not found) in procedure SalvaColonneTxt of Modulo corpo"}));
 }
 
 TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {

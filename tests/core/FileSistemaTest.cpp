@@ -135,6 +135,11 @@ TEST(FileSistemaScrittura, EveryByteInPlaceAndTheFileReplacedOnlyWhenComplete) {
   vuoto->TitoloSistema = "CRUCIVERBA", vuoto->Pronostico = {40, 2, 17}, vuoto->NumeriPronostico = 3;
   EXPECT_EQ(SalvaFile(*vuoto, percorso).esito, EsitoSalvaFile::Salvato);
   EXPECT_EQ(LeggiFile(percorso), File("tlxxqvx0002", "CRUCIVERBA").Pronostico({40, 2, 17}).b);
+  // The minimum distance alone brings the condition block.
+  auto distanza = std::make_unique<Sistema>();
+  distanza->DistanzaMinima = {2, VERO};
+  EXPECT_EQ(SalvaFile(*distanza, percorso).esito, EsitoSalvaFile::Salvato);
+  EXPECT_EQ(LeggiFile(percorso), File().Id(12345).Id(8, {2, 0xFF, 0xFF}).Id(100).Id(200).b);
 }
 
 TEST(FileSistemaLettura, EveryFieldFromItsOffsetInBothVersions) {
@@ -178,6 +183,11 @@ TEST(FileSistemaLettura, EveryMalformedFileGetsItsAnswer) {
   constexpr auto letto = EsitoApriFile::Letto, rifiutato = EsitoApriFile::NonSequenziale;
   const std::tuple<std::string, Byte, EsitoApriFile> casi[] = {
       {"newer magic", File("tlxxqvx0003").Colonne(1).Accoda({1, 2, 3, 4, 5}).b, EsitoApriFile::VersioneNonValida},
+      {"older magic", File("tlxxqvx0000").Colonne(1).Accoda({1, 2, 3, 4, 5}).b, letto},
+      // Earlier versions may end a file otherwise: only the marker 12345 brings records.
+      {"2 stray bytes", UnaColonna().Accoda({7, 7}).b, letto},
+      {"another marker", UnaColonna().Id(999).Id(1).b, letto},
+      {"a block without its end mark", Blocco(8, {3, 0xFF, 0xFF}, 1, false), rifiutato},
       {"negative count", UnaColonna().Colonne(-1).b, rifiutato},
       {"count over the capacity", UnaColonna().Colonne(CAPIENZA + 1).b, rifiutato},
       {"56 chosen numbers", UnaColonna().Poni(65, 56, 1).b, rifiutato},
