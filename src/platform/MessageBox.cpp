@@ -55,6 +55,11 @@ void MessageBox::Registra() {
   Azzera();
 }
 
+void MessageBox::Ferma() {
+  registra_ = false;
+  Azzera();
+}
+
 void MessageBox::Accoda(Risposta r) { risposte_.push_back(r); }
 const std::vector<Messaggio>& MessageBox::Mostrati() { return mostrati_; }
 bool MessageBox::Registrando() { return registra_; }

@@ -23,6 +23,7 @@ class MessageBox {
 
   // Scripted mode for tests.
   static void Registra();          // switch to scripted mode and clear
+  static void Ferma();             // back to real boxes
   static void Accoda(Risposta r);  // the answer of the next box
   static const std::vector<Messaggio>& Mostrati();
   static void Azzera();            // forget shown boxes and queued answers
