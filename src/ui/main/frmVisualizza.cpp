@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/Formato.h"
@@ -130,7 +131,6 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   labNscheda_->setFrameShape(QFrame::StyledPanel);
   labNscheda_->setFrameShadow(QFrame::Sunken);
   labNscheda_->setAlignment(Qt::AlignCenter);
-  labNscheda_->setMinimumWidth(72);
   QFont grassetto = labNscheda_->font();
   grassetto.setBold(true);
   labNscheda_->setFont(grassetto);
@@ -166,17 +166,20 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   for (QObject* pulsante : passoDaTastiera_.keys()) pulsante->installEventFilter(this);
 
   auto* pulsanti = new QHBoxLayout;
-  pulsanti->setSpacing(6);
-  for (QPushButton* b : {cmdBOTTOM, cmdPrev2, cmdPrev1, cmdNext1, cmdNext2, cmdTOP}) pulsanti->addWidget(b);
+  pulsanti_ = {cmdBOTTOM, cmdPrev2, cmdPrev1, cmdNext1, cmdNext2, cmdTOP};
+  for (QPushButton* b : pulsanti_) pulsanti->addWidget(b);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
   layout->addWidget(fra, 1);
   layout->addLayout(informazioni);
   layout->addLayout(pulsanti);
+  corpo_ = layout;
+  filaPulsanti_ = pulsanti;
+  for (QLabel* etichetta : {lblPannello, labNscheda_, lblInfo}) etichette_.append({etichetta, etichetta->font()});
+  Scala(1);
 
-  setMinimumSize(340, 330);
+  // The smallest size that shows every control whole, with room for the rows.
+  setMinimumSize(layout->minimumSize().expandedTo(QSize(340, 330)));
   resize(440, 440);
 
   // With no column there would be no panel at all: panel 1 with ten blank
@@ -187,14 +190,40 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   platform::CentraForm(this);
 }
 
+void frmVisualizza::resizeEvent(QResizeEvent* evento) {
+  QDialog::resizeEvent(evento);
+  Scala(std::min(width() / qreal(minimumWidth()), height() / qreal(minimumHeight())));
+}
+
+// Fonts, pictures and spacing follow the window as the rows do, in the
+// proportion of its smaller side to the minimum size; rounded down, so that
+// what fits at the minimum fits at every size.
+void frmVisualizza::Scala(qreal fattore) {
+  fattore = std::max<qreal>(1, fattore);
+  if (fattore == fattore_) return;
+  fattore_ = fattore;
+  const auto scalato = [fattore](int misura) { return static_cast<int>(misura * fattore); };
+  for (const auto& [etichetta, base] : etichette_) {
+    QFont carattere = base;
+    carattere.setPointSizeF(std::floor(base.pointSizeF() * fattore * 2) / 2);
+    etichetta->setFont(carattere);
+  }
+  labNscheda_->setMinimumWidth(scalato(72));
+  for (QPushButton* pulsante : pulsanti_) {
+    pulsante->setIconSize(QSize(scalato(24), scalato(24)));
+    pulsante->setMinimumHeight(scalato(36));
+  }
+  corpo_->setContentsMargins(scalato(12), scalato(12), scalato(12), scalato(12));
+  corpo_->setSpacing(scalato(10));
+  filaPulsanti_->setSpacing(scalato(6));
+}
+
 QPushButton* frmVisualizza::PulsantePasso(const char* nome, const QString& suggerimento, const QIcon& icona) {
   auto* pulsante = new QPushButton(this);
   pulsante->setObjectName(nome);
   pulsante->setToolTip(suggerimento);
   pulsante->setIcon(icona);
-  pulsante->setIconSize(QSize(24, 24));
   pulsante->setAutoDefault(false);
-  pulsante->setMinimumHeight(36);
   pulsante->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   return pulsante;
 }

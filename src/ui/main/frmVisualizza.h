@@ -4,12 +4,16 @@
 // 10p. It only reads the system.
 
 #include <QDialog>
+#include <QFont>
 #include <QHash>
+#include <QVector>
+#include <utility>
 #include <array>
 #include <cstdint>
 
 #include "core/Sistema.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -34,11 +38,13 @@ class frmVisualizza : public QDialog {
 
  protected:
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
   QPushButton* PulsantePasso(const char* nome, const QString& suggerimento, const QIcon& icona);
   void Passo(int32_t passi);
   void AdattaCarattereRighe();
+  void Scala(qreal fattore);
 
   const Sistema& sistema_;
   const int32_t primoPannello_ = 1;
@@ -48,6 +54,12 @@ class frmVisualizza : public QDialog {
   QWidget* fraColonne_ = nullptr;
   std::array<QLabel*, RIGHE> labVisualizza_{};
   QLabel* labNscheda_ = nullptr;
+  // The controls scale with the window from their sizes at its minimum.
+  QVector<std::pair<QLabel*, QFont>> etichette_;
+  QVector<QPushButton*> pulsanti_;
+  QBoxLayout* corpo_ = nullptr;
+  QBoxLayout* filaPulsanti_ = nullptr;
+  qreal fattore_ = 0;
   // The four step buttons repeat their step on every key-down, so a held
   // key keeps paging: forward steps are positive, backward negative.
   QHash<QObject*, int32_t> passoDaTastiera_;
