@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <numeric>
 #include <tuple>
@@ -31,6 +32,48 @@ RecordFiltro Gruppo(std::initializer_list<int> numeri, int32_t quanti, int32_t p
   RecordFiltro r{.QuantiMask = quanti, .PosizioniMask = posizioni};
   for (int n : numeri) r.Numeri[static_cast<size_t>(n)] = 1;
   return r;
+}
+
+// Each test on columns worked out by hand from its definition.
+TEST(Filtri, HandWorkedColumns) {
+  const RecordCondizioni fisse0{.NumeriFissi = {0, 1, 1, 1}}, fisse2{.NumeriFissi = {0, 1, 1, 1}, .QuantiFissi = 2};
+  const RecordCondizioni somma15{.SommaMinMax = {15, 15}}, sommaRovescia{.SommaMinMax = {100, 50}};
+  const RecordCondizioni pari2{.PariAmmessi = {0, 0, VERO}}, nessunPari{};
+  const std::array<bool, 6> serie3{false, false, false, true};
+  RecordDistanza vicini{.NumeroCoppie = 1, .Coppie = {0, 1}, .MinAttivo = 1};
+  vicini.MinOk[1] = VERO;
+  RecordDistanza largo{.NumeroCoppie = 4, .Coppie = {0, 1, 2, 3, 4}, .MaxAttivo = 1};
+  largo.MaxOk[10] = VERO;
+  std::vector<RecordFiltro> dueDelGruppo(2, Gruppo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 4, 62));
+  FiltriCondizione e;
+  e.Prepara(dueDelGruppo, 1);
+  using Test = std::function<bool(const Candidato&)>;
+  const std::tuple<const char*, Test, Candidato, bool> casi[] = {
+      {"none of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse0); }, {4, 5, 6, 7, 8}, true},
+      {"none of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse0); }, {1, 5, 6, 7, 8}, false},
+      {"two of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse2); }, {1, 3, 6, 7, 8}, true},
+      {"two of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse2); }, {1, 2, 3, 7, 8}, false},
+      {"sum 15", [&](auto& c) { return FiltroSomma(c, somma15); }, {1, 2, 3, 4, 5}, true},
+      {"sum 15", [&](auto& c) { return FiltroSomma(c, somma15); }, {1, 2, 3, 4, 6}, false},
+      {"sum 100..50", [&](auto& c) { return FiltroSomma(c, sommaRovescia); }, {5, 10, 15, 20, 25}, false},
+      {"two even", [&](auto& c) { return FiltroPari(c, pari2); }, {2, 4, 5, 7, 9}, true},
+      {"two even", [&](auto& c) { return FiltroPari(c, pari2); }, {2, 4, 6, 7, 9}, false},
+      {"no count allowed", [&](auto& c) { return FiltroPari(c, nessunPari); }, {1, 3, 5, 7, 9}, false},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 3, 5, 6}, true},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 4, 5, 6}, true},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 4, 5, 7}, false},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {10, 11, 12, 13, 14}, false},
+      {"first two neighbours", [&](auto& c) { return FiltroDistanzaNumeri(c, vicini); }, {7, 8, 20, 30, 40}, true},
+      {"first two neighbours", [&](auto& c) { return FiltroDistanzaNumeri(c, vicini); }, {7, 9, 10, 30, 40}, false},
+      {"largest gap 10", [&](auto& c) { return FiltroDistanzaNumeri(c, largo); }, {1, 11, 12, 13, 14}, true},
+      {"largest gap 10", [&](auto& c) { return FiltroDistanzaNumeri(c, largo); }, {1, 2, 3, 4, 20}, false},
+      {"two of 1..10", [&](auto& c) { return e.Accetta(c); }, {1, 2, 20, 30, 40}, true},
+      {"two of 1..10", [&](auto& c) { return e.Accetta(c); }, {1, 2, 3, 30, 40}, false}};
+  for (const auto& [nome, test, colonna, accetta] : casi)
+    EXPECT_EQ(test(colonna), accetta) << nome << " " << int{colonna[0]} << "-" << int{colonna[1]} << "-" << int{colonna[2]};
+  for (const auto& [colonna, serie] : {std::pair<Candidato, int>{{1, 2, 3, 5, 6}, 3}, {{1, 3, 5, 7, 9}, 1},
+                                       {{10, 11, 12, 13, 14}, 5}, {{1, 2, 4, 5, 6}, 3}})
+    EXPECT_EQ(LunghezzaMassimaConsecutivi(colonna), serie);
 }
 
 // Each record is tried first, last in a word of 64 records, first in the
