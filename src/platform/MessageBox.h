@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "core/Messaggio.h"
@@ -25,6 +26,8 @@ class MessageBox {
   static void Registra();          // switch to scripted mode and clear
   static void Ferma();             // back to real boxes
   static void Accoda(Risposta r);  // the answer of the next box
+  // Runs while each box is up, to look at the windows behind it.
+  static void AlMostra(std::function<void(const Messaggio&)> guarda);
   static const std::vector<Messaggio>& Mostrati();
   static void Azzera();            // forget shown boxes and queued answers
   static bool Registrando();
@@ -33,6 +36,7 @@ class MessageBox {
   static bool registra_;
   static std::deque<Risposta> risposte_;
   static std::vector<Messaggio> mostrati_;
+  static std::function<void(const Messaggio&)> alMostra_;
 };
 
 // The program's title, shown by boxes without a title of their own.
