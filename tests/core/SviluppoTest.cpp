@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <memory>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -101,33 +99,6 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   EXPECT_EQ(s->TitoloSistema.Trimmed(), "Condizionato - ***");
   EXPECT_GT(r.capienze.at(1).colonneElaborate, CAPIENZA);
   EXPECT_EQ(r.capienze.size(), 2u);
-}
-
-// One call at each change of the step round(i / (C / 250)), so at most 251,
-// whether columns are kept or not.
-TEST_F(SviluppoTest, ProgressIsToldEachChangeOfStep) {
-  for (bool rifiuta : {false, true})
-    for (int n : {5, 6, 9, 10, 11, 13, 25, 30}) {
-      s->Condizioni.SommaAttiva = ComeFlag(rifiuta);  // a sum of at most 0 rejects every column
-      const double C = Combinazioni(n, 5);
-      const auto passo = [C](double i) { return std::lrint(i / (C / 250)); };
-      Registro r;
-      Sviluppa(*s, n, &r);
-      // Candidates generated, bar, columns kept.
-      std::vector<std::tuple<double, long, double>> attesi, avuti;
-      for (double i = 1; i <= C; ++i)
-        if (i == 1 || passo(i) != passo(i - 1)) attesi.emplace_back(i, std::lrint(passo(i) * 0.4), rifiuta ? 0 : i);
-      for (const AvanzamentoSviluppo& a : r.passi) avuti.emplace_back(a.colonneElaborate, a.barra, a.colonneSistema);
-      EXPECT_EQ(avuti, attesi) << n;
-      EXPECT_LE(avuti.size(), 251u);
-    }
-}
-
-TEST(AvvisoCapienza, CriticalMessageWithTheCapacity) {
-  const std::string testo = "!!! Colonne superiori alla capienza della memoria\rCapienza memoria ";
-  EXPECT_EQ(AvvisoCapienza(CAPIENZA, FormatoNumeri::Italiano()),
-            (Messaggio{Icona::Critica, Pulsanti::Ok, "ATTENZIONE", testo + "1.850.000 colonne"}));
-  EXPECT_EQ(AvvisoCapienza(2000, FormatoNumeri{",", "."}).testo, testo + "2,000 colonne");
 }
 
 }  // namespace

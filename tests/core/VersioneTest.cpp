@@ -39,12 +39,5 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"0.3", ComponentiMancanti}, Caso{"0.1", ComponentiMancanti}, Caso{"1", ComponentiMancanti},
         Caso{"", ComponentiMancanti}));
 
-TEST(Versione, LocalComponentCountDecidesHowManyAreCompared) {
-  EXPECT_EQ(ConfrontaVersioni("1.2", "1.2.9"), ServerUgualeOPrecedente);
-  EXPECT_EQ(ConfrontaVersioni("1.2", "1.3"), ServerPiuRecente);
-  EXPECT_EQ(ConfrontaVersioni("1.2.3.4", "1.2.3"), ComponentiMancanti);
-  EXPECT_EQ(ConfrontaVersioni("1.2.3.4", "1.2.3.5"), ServerPiuRecente);
-}
-
 }  // namespace
 }  // namespace tlx
