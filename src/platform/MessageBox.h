@@ -29,7 +29,7 @@ class MessageBox {
   // Runs while each box is up, to look at the windows behind it.
   static void AlMostra(std::function<void(const Messaggio&)> guarda);
   static const std::vector<Messaggio>& Mostrati();
-  static void Azzera();            // forget shown boxes and queued answers
+  static void Azzera();            // forget shown boxes, queued answers and the look
   static bool Registrando();
 
  private:

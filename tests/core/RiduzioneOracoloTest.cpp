@@ -9,7 +9,6 @@
 #include <memory>
 #include <numeric>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "core/CondizioniTest.h"
@@ -66,17 +65,6 @@ std::vector<Colonna5> SviluppoLetterale(const Sistema& s, size_t n, const std::a
             if (ok) tenute.push_back(col);
           }
   return tenute;
-}
-
-// The description, spelled out.
-std::string Titolo(const Sistema& s) {
-  const RecordCondizioni& k = s.Condizioni;
-  const bool cond = s.NumeroFiltriAnd > 0 || Vero(s.Consecutivi.Attivo) || s.NumeroFiltriDistanza > 0 ||
-                    Vero(k.FisseAttiva) || Vero(k.PariAttiva) || Vero(k.SommaAttiva);
-  if (Vero(k.RidottoAttivo)) return "Ridotto N-" + std::to_string(k.Garanzia) + (cond ? " Condizionato" : "");
-  if (Vero(s.DistanzaMinima.Attivo))
-    return "Distanza Minima [" + std::to_string(s.DistanzaMinima.Distanza) + "]" + (cond ? " - Condizionato" : "");
-  return cond ? "Condizionato" : "Integrale";
 }
 
 // The shared numbers from which a reduction rejects (0..5), or 6 for none.
@@ -149,7 +137,6 @@ TEST(RiduzioneOracolo, EngineKeepsTheColumnsOfTheLiteralScan) {
     ASSERT_EQ(s->NumeroColonne, static_cast<int32_t>(attese.size())) << "case " << caso;
     for (size_t k = 0; k < attese.size(); ++k)
       ASSERT_TRUE(std::equal(attese[k].begin(), attese[k].end(), s->Colonne.Colonna(int32_t(k + 1)))) << caso;
-    EXPECT_EQ(s->TitoloSistema.Trimmed(), Titolo(*s)) << "case " << caso;
     ++perSoglia[static_cast<size_t>(Soglia(*s))];
     ristretti += attese.size() < Combinazioni(n, 5);
   }

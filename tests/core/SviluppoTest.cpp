@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -99,6 +100,28 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   EXPECT_EQ(s->TitoloSistema.Trimmed(), "Condizionato - ***");
   EXPECT_GT(r.capienze.at(1).colonneElaborate, CAPIENZA);
   EXPECT_EQ(r.capienze.size(), 2u);
+}
+
+TEST(Descrizione, NamesTheReductionAndWhetherAConditionIsOn) {
+  const auto ridotto = [](Sistema& k) { k.Condizioni.RidottoAttivo = VERO, k.Condizioni.Garanzia = 2; };
+  const auto distanza = [](Sistema& k) { k.DistanzaMinima = {3, VERO}; };
+  const std::tuple<std::function<void(Sistema&)>, std::function<void(Sistema&)>, const char*> casi[] = {
+      {[](Sistema&) {}, [](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},
+      {[](Sistema&) {}, [](Sistema& k) { k.NumeroFiltriDistanza = 1, k.FiltriDistanza[1].Attivo = VERO; }, "Condizionato"},
+      {ridotto, [](Sistema&) {}, "Ridotto N-2"},
+      {ridotto, [](Sistema& k) { k.Condizioni.SommaAttiva = VERO, k.Condizioni.SommaMinMax = {0, 300}; },
+       "Ridotto N-2 Condizionato"},
+      {distanza, [](Sistema&) {}, "Distanza Minima [3]"},
+      {distanza, [](Sistema& k) { k.Consecutivi = {62, VERO}; }, "Distanza Minima [3] - Condizionato"},
+      {distanza, [](Sistema& k) { k.NumeroFiltriAnd = 1, k.FiltriAnd[1].QuantiMask = 63; },
+       "Distanza Minima [3] - Condizionato"}};
+  for (const auto& [riduzione, condizione, titolo] : casi) {
+    auto s = std::make_unique<Sistema>();
+    riduzione(*s);
+    condizione(*s);
+    Sviluppa(*s, 8);
+    EXPECT_EQ(s->TitoloSistema.Trimmed(), titolo);
+  }
 }
 
 }  // namespace

@@ -27,9 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"0.2.5", ServerUgualeOPrecedente}, Caso{"0.3.0", ServerPiuRecente}, Caso{"0.2.10", ServerPiuRecente},
         Caso{"0.1.9", ServerUgualeOPrecedente}, Caso{"1.0.0 beta", ServerPiuRecente},
         // Numbers are compared as numbers, not as text.
-        Caso{"00.02.05", ServerUgualeOPrecedente}, Caso{"0.2.50", ServerPiuRecente}, Caso{"0.10.0", ServerPiuRecente},
-        Caso{"0.2.4", ServerUgualeOPrecedente}, Caso{"0.2.99999999999999999999999", ServerPiuRecente},
-        Caso{"99999999999999999999999.0.0", ServerPiuRecente},
+        Caso{"00.02.05", ServerUgualeOPrecedente}, Caso{"0.10.0", ServerPiuRecente},
+        Caso{"0.2.99999999999999999999999", ServerPiuRecente},
         // Text after the leading digits is ignored; no digits count as 0.
         Caso{"0.2.6rc1", ServerPiuRecente}, Caso{"0.2.5\r", ServerUgualeOPrecedente},
         Caso{"beta.x.y", ServerUgualeOPrecedente}, Caso{"0.2.", ServerUgualeOPrecedente},
