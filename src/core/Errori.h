@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/Messaggio.h"
 
@@ -28,14 +29,20 @@ inline constexpr int32_t InvalidProcedureCall = 5;
 
 class ErroreRuntime : public std::runtime_error {
  public:
-  ErroreRuntime(int32_t numero, const std::string& descrizione)
-      : std::runtime_error(descrizione), numero_(numero) {}
+  // `sorgente` names where the error was raised, for the callers that report it.
+  ErroreRuntime(int32_t numero, const std::string& descrizione, std::string sorgente = {})
+      : std::runtime_error(descrizione), numero_(numero), sorgente_(std::move(sorgente)) {}
   int32_t Numero() const { return numero_; }
   std::string Descrizione() const { return what(); }
+  const std::string& Sorgente() const { return sorgente_; }
 
  private:
   int32_t numero_;
+  std::string sorgente_;
 };
+
+// The program's file name, the source of the errors its classes raise.
+inline constexpr std::string_view NOME_PROGRAMMA = "tremaluxor";
 
 inline constexpr std::string_view MODULO_CORPO = "Modulo corpo";
 

@@ -299,13 +299,14 @@ class LettoreSistema {
     return std::find(ultima, ultima + BYTE_COLONNA, uint8_t{0}) == ultima + BYTE_COLONNA;
   }
 
-  // After the columns: nothing, or a complete block that ends with its mark.
+  // After the columns, condition records follow only the marker 12345, and
+  // then must be whole and closed by an end mark. Files of earlier versions
+  // may end otherwise: any other tail is left unread.
   bool LeggiBloccoCondizioni() {
     std::array<uint8_t, 4> marcatore{};
-    const size_t letti = file_.Leggi(marcatore.data(), marcatore.size());
-    if (letti == 0) return true;
-    if (letti < marcatore.size() || Decodifica(marcatore.data()).I32() != MARCATORE_BLOCCO_CONDIZIONI) return false;
-    s_.MarcatoreCondizioni = MARCATORE_BLOCCO_CONDIZIONI;
+    if (!file_.LeggiTutto(marcatore.data(), marcatore.size())) return true;
+    s_.MarcatoreCondizioni = Decodifica(marcatore.data()).I32();
+    if (s_.MarcatoreCondizioni != MARCATORE_BLOCCO_CONDIZIONI) return true;
     int sconosciuti = 0;
     for (;;) {
       const auto id = LeggiId();

@@ -44,12 +44,14 @@ struct RisultatoApriFile {
 // lower-case file title. `elaboraEventi` is called every
 // PASSO_ELABORA_EVENTI columns.
 //
-// Beyond the format's own checks, the reader refuses like a cut file (system
-// cleared) a fixed part shorter than 202 bytes, a column number above 55,
-// bytes after the columns that are not a complete condition block (a record
-// cut by the end of the file, a block without its end mark, a column count
-// lower than the columns present) and more than 16 unknown condition ids, so
-// that a damaged file never shows as a loaded system.
+// After the columns a long is read into MarcatoreCondizioni; condition
+// records are read only when it is 12345, and fewer than four bytes or any
+// other value leave the rest of the file unread, as files of earlier versions
+// may end differently. Beyond the format's own checks, the reader refuses
+// like a cut file (system cleared) a fixed part shorter than 202 bytes, a
+// column number above 55, a condition record cut by the end of the file, a
+// block after the marker without its end mark and more than 16 unknown
+// condition ids, so that a damaged file never shows as a loaded system.
 RisultatoApriFile ApriFile(Sistema& s, const std::string& percorso, const std::function<void()>& elaboraEventi = {});
 
 enum class EsitoSalvaFile { NessunPercorso, Salvato, ErroreRuntime };

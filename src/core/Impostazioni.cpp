@@ -1,7 +1,5 @@
 #include "core/Impostazioni.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "core/Denaro.h"
@@ -13,23 +11,17 @@ namespace tlx {
 namespace {
 
 constexpr std::string_view COSTO_PREDEFINITO = "100";
-constexpr int ERRORE_OVERFLOW = 6;
-// A cost of a column is a few euro: past this many hundredths the text
-// would no longer be an ordinary decimal number.
-constexpr double MAX_CENTESIMI = 1e15;
 
-// The hundredths with at most four decimals and no trailing zeros: 150,
-// 125,5 (a typed 1,255), never the float noise of the multiplication.
-std::string TestoCentesimi(double centesimi, const FormatoNumeri& formato) {
-  std::array<char, 64> cifre{};
-  const std::to_chars_result scritto =
-      std::to_chars(cifre.data(), cifre.data() + cifre.size(), centesimi, std::chars_format::fixed, 4);
-  std::string testo(cifre.data(), scritto.ptr);
-  testo.erase(testo.find_last_not_of('0') + 1);
-  if (testo.ends_with('.')) testo.pop_back();
-  if (const size_t punto = testo.find('.'); punto != std::string::npos)
-    testo.replace(punto, 1, formato.separatoreDecimale);
-  return testo;
+// The digits typed after the decimal separator, trailing zeros aside.
+size_t Decimali(std::string_view testo, const FormatoNumeri& formato) {
+  const std::string_view separatore = formato.separatoreDecimale;
+  const size_t inizio = separatore.empty() ? std::string_view::npos : testo.find(separatore);
+  if (inizio == std::string_view::npos) return 0;
+  std::string cifre;
+  for (char c : testo.substr(inizio + separatore.size()))
+    if (c >= '0' && c <= '9') cifre += c;
+  cifre.erase(cifre.find_last_not_of('0') + 1);
+  return cifre.size();
 }
 
 }  // namespace
@@ -43,16 +35,25 @@ void ReadConfiguration(Sistema& s, const FormatoNumeri& formato) {
   s.ModalitaRicalcolo = FALSO;
 }
 
-void SalvaImpostazioni(const std::string& file, const std::string& costoTesto, const std::string& intestazione,
-                       const std::string& stampante, const FormatoNumeri& formato) {
-  double costo = 0;
-  if (!LeggiNumero(costoTesto, formato, costo) || std::isnan(costo))
-    throw ErroreRuntime(errore::TypeMismatch, "Type mismatch");
-  const double centesimi = costo * 100;
-  if (!(std::fabs(centesimi) < MAX_CENTESIMI)) throw ErroreRuntime(ERRORE_OVERFLOW, "Overflow");
+std::optional<Centesimi> CostoColonnaDaTesto(std::string_view testo, const FormatoNumeri& formato) {
+  double euro = 0;
+  if (!LeggiNumero(testo, formato, euro) || std::isnan(euro)) throw ErroreRuntime(errore::TypeMismatch, "Type mismatch");
+  const double centesimi = euro * CENTESIMI_PER_EURO;
+  if (!(centesimi >= 0 && centesimi < COSTO_COLONNA_MASSIMO + 0.5) || Decimali(testo, formato) > 2) return std::nullopt;
+  return static_cast<Centesimi>(std::nearbyint(centesimi));
+}
 
+Messaggio CostoColonnaNonValido(const FormatoNumeri& formato) {
+  return Messaggio{Icona::Critica, Pulsanti::Ok, "Importante",
+                   "Attenzione costo colonna non valido: da 0 a " +
+                       FormattaEuro(COSTO_COLONNA_MASSIMO, formato, "###,###,##0.00") +
+                       " euro, con al massimo due decimali"};
+}
+
+void SalvaImpostazioni(const std::string& file, Centesimi costo, const std::string& intestazione,
+                       const std::string& stampante) {
   const classINI ini(file);
-  ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, TestoCentesimi(centesimi, formato));
+  ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, std::to_string(costo));
   ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_INTESTAZIONE, intestazione);
   ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_STAMPANTE, stampante);
 }

@@ -4,10 +4,13 @@
 // printed listings and slips, and the printer for listings. Numbers follow
 // the user's number format on both sides.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/Denaro.h"
 #include "core/Formato.h"
+#include "core/Messaggio.h"
 #include "core/Sistema.h"
 
 namespace tlx {
@@ -25,11 +28,21 @@ inline constexpr std::string_view NESSUNA_STAMPANTE = "N/A";
 // in whole cents, rounded half to even; one that is not a number reads as 0.
 void ReadConfiguration(Sistema& s, const FormatoNumeri& formato);
 
-// Saves the three settings, the cost in euro typed by the user stored as
-// hundredths. A cost text without a numeric value throws ErroreRuntime 13
-// ("Type mismatch") before anything is written; a cost too large to store
-// throws 6 ("Overflow").
-void SalvaImpostazioni(const std::string& file, const std::string& costoTesto, const std::string& intestazione,
-                       const std::string& stampante, const FormatoNumeri& formato);
+// The most a column may cost: 999.999,99 euro.
+inline constexpr Centesimi COSTO_COLONNA_MASSIMO = 99'999'999;
+
+// The cost of a column typed in euro ("1,50") as whole cents. A text without
+// a numeric value throws ErroreRuntime 13 ("Type mismatch"); a number that
+// is no cost kept exactly gives nothing: below 0, above
+// COSTO_COLONNA_MASSIMO, or with more than two decimals (trailing zeros
+// aside).
+std::optional<Centesimi> CostoColonnaDaTesto(std::string_view testo, const FormatoNumeri& formato);
+
+// The refusal of such a cost, its limits in the user's format.
+Messaggio CostoColonnaNonValido(const FormatoNumeri& formato);
+
+// Saves the three settings, the cost as hundredths of a euro.
+void SalvaImpostazioni(const std::string& file, Centesimi costo, const std::string& intestazione,
+                       const std::string& stampante);
 
 }  // namespace tlx

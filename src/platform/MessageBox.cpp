@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 namespace tlx::platform {
 
 bool MessageBox::registra_ = false;
 std::deque<Risposta> MessageBox::risposte_;
 std::vector<Messaggio> MessageBox::mostrati_;
+std::function<void(const Messaggio&)> MessageBox::alMostra_;
 
 Risposta MessageBox::Mostra(Icona icona, Pulsanti pulsanti, const QString& titolo, const QString& testo,
                             QWidget* parent) {
@@ -17,6 +19,7 @@ Risposta MessageBox::Mostra(Icona icona, Pulsanti pulsanti, const QString& titol
 Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
   if (registra_) {
     mostrati_.push_back(m);
+    if (alMostra_) alMostra_(m);
     if (!risposte_.empty()) {
       const Risposta r = risposte_.front();
       risposte_.pop_front();
@@ -55,13 +58,20 @@ void MessageBox::Registra() {
   Azzera();
 }
 
+void MessageBox::Ferma() {
+  registra_ = false;
+  Azzera();
+}
+
 void MessageBox::Accoda(Risposta r) { risposte_.push_back(r); }
+void MessageBox::AlMostra(std::function<void(const Messaggio&)> guarda) { alMostra_ = std::move(guarda); }
 const std::vector<Messaggio>& MessageBox::Mostrati() { return mostrati_; }
 bool MessageBox::Registrando() { return registra_; }
 
 void MessageBox::Azzera() {
   risposte_.clear();
   mostrati_.clear();
+  alMostra_ = nullptr;
 }
 
 }  // namespace tlx::platform

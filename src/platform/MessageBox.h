@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "core/Messaggio.h"
@@ -23,15 +24,19 @@ class MessageBox {
 
   // Scripted mode for tests.
   static void Registra();          // switch to scripted mode and clear
+  static void Ferma();             // back to real boxes
   static void Accoda(Risposta r);  // the answer of the next box
+  // Runs while each box is up, to look at the windows behind it.
+  static void AlMostra(std::function<void(const Messaggio&)> guarda);
   static const std::vector<Messaggio>& Mostrati();
-  static void Azzera();            // forget shown boxes and queued answers
+  static void Azzera();            // forget shown boxes, queued answers and the look
   static bool Registrando();
 
  private:
   static bool registra_;
   static std::deque<Risposta> risposte_;
   static std::vector<Messaggio> mostrati_;
+  static std::function<void(const Messaggio&)> alMostra_;
 };
 
 // The program's title, shown by boxes without a title of their own.

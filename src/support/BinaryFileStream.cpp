@@ -13,7 +13,8 @@ void cBinaryFileStream::File(const std::string& percorso) {
   percorso_ = percorso;
   lunghezza_ = 0;
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreRuntime(errore::FileNotFound, "File not found");
+  if (!std::filesystem::is_regular_file(percorso, ec))
+    throw ErroreRuntime(errore::FileNotFound, "File not found", std::string(NOME_PROGRAMMA) + ".File");
   const auto dimensione = std::filesystem::file_size(percorso, ec);
   file_.open(percorso, std::ios::binary);
   if (ec || !file_) {

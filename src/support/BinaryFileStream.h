@@ -12,8 +12,9 @@ namespace tlx {
 class cBinaryFileStream {
  public:
   // Closes any open file and opens this one. Throws ErroreRuntime 53
-  // ("File not found") when the path names no existing file, and the
-  // matching file error when it exists but can't be opened.
+  // ("File not found", source "tremaluxor.File") when the path names no
+  // existing file, and the matching file error when it exists but can't be
+  // opened.
   void File(const std::string& percorso);
   const std::string& File() const { return percorso_; }
 

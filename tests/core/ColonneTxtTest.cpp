@@ -3,7 +3,6 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <numeric>
 #include <tuple>
 
 #include "CartellaTemporanea.h"
@@ -42,6 +41,15 @@ TEST(ColonneTxt, ExportedColumnsComeBackInTheirOrder) {
             (std::vector<uint8_t>{1, 2, 3, 4, 5, 7, 9, 10, 41, 55, 0}));
   EXPECT_EQ(std::tuple(letto->TitoloSistema.Trimmed(), letto->GuiBloccata, letto->TitoloFileSistema,
                        letto->NumeriPronostico), std::tuple("FILE TXT", VERO, "uno.txt", 10));
+
+  // Empty positions are left out; a failed export says so and nothing else.
+  PoniColonne(*s, {{3, 0, 8, 0, 9}});
+  SalvaColonneTxt(*s, "Due.tlqvx");
+  std::ifstream due(dati.File("txt/Due.txt"), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(due), {}), " 03 08 09 \r\n");
+  s->PercorsoDati = dati.File("txt/Due.txt");
+  EXPECT_EQ(SalvaColonneTxt(*s, "Tre.tlqvx"),
+            (Messaggio{Icona::Nessuna, Pulsanti::Ok, "", "Error 76 (Path not found) in procedure SalvaColonneTxt of Modulo corpo"}));
 }
 
 TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {
@@ -95,14 +103,6 @@ TEST(MescolaColonne, SwapsThroughTheIndexTableAndLosesNoColumn) {
   MescolaColonne(*s, [] { return std::nextafter(1.0, 0.0); });
   EXPECT_EQ(Leggi(*s), (Colonne{b, a}));
 
-  // From a seed: every column kept, few left in their row.
-  Colonne prima;
-  for (uint8_t n = 1; n <= 50; ++n) prima.push_back({n, n, n, n, n});
-  PoniColonne(*s, prima);
-  MescolaColonne(*s, 12345u);
-  const Colonne dopo = Leggi(*s);
-  EXPECT_TRUE(std::is_permutation(dopo.begin(), dopo.end(), prima.begin(), prima.end()));
-  EXPECT_LT(std::inner_product(prima.begin(), prima.end(), dopo.begin(), 0, std::plus<>(), std::equal_to<>()), 5);
 }
 
 }  // namespace

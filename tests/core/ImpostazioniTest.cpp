@@ -13,10 +13,6 @@ const FormatoNumeri ITALIANO = FormatoNumeri::Italiano(), INGLESE{",", "."};
 struct ImpostazioniGenerali : ::testing::Test {
   ImpostazioniGenerali() { s->FileImpostazioni = dir.File("impostazioni.cfg"); }
   std::string Valore(const char* k) const { return classINI(s->FileImpostazioni).getProperty("Impostazioni", k, ""); }
-  std::string Rifiuto(const char* costo) const try {
-    SalvaImpostazioni(s->FileImpostazioni, costo, "Dopo", "P2", ITALIANO);
-    return "accepted";
-  } catch (const ErroreRuntime& e) { return std::to_string(e.Numero()) + " " + e.Descrizione(); }
 
   prova::CartellaTemporanea dir;
   std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
@@ -30,32 +26,44 @@ TEST_F(ImpostazioniGenerali, DefaultsWithoutFileThenCostStoredInHundredthsAndRea
   EXPECT_EQ(s->IntestazioneStampa + "|" + s->StampanteTabulato, "RICEVITORIA XXX- CAMBIA LE IMPOSTAZIONI DAL MENU FILE|N/A");
   EXPECT_EQ(s->ModalitaRicalcolo, FALSO);
 
-  // Whole cents in memory, half to even: 125,5 hundredths are 126 cents.
-  const std::tuple<const char*, FormatoNumeri, const char*, Centesimi> casi[] = {
-      {"1,50", ITALIANO, "150", 150}, {"1,255", ITALIANO, "125,5", 126}, {"0,07", ITALIANO, "7", 7},
-      {"1.000", ITALIANO, "100000", 100000}, {"0,12345", ITALIANO, "12,345", 12},
-      {"1.245", INGLESE, "124.5", 124}};  // the user's number format on both sides
-  for (const auto& [costo, formato, salvato, letto] : casi) {
-    SalvaImpostazioni(s->FileImpostazioni, costo, "RICEVITORIA CENTRALE", "", formato);
-    ReadConfiguration(*s, formato);
-    EXPECT_EQ(Valore("costo_colonna"), salvato) << costo;
-    EXPECT_EQ(s->CostoColonna, letto) << costo;
-  }
+  SalvaImpostazioni(s->FileImpostazioni, 150, "RICEVITORIA CENTRALE", "");
+  ReadConfiguration(*s, ITALIANO);
+  EXPECT_EQ(Valore("costo_colonna"), "150");
+  EXPECT_EQ(s->CostoColonna, 150);
   EXPECT_EQ(s->IntestazioneStampa + "|" + s->StampanteTabulato, "RICEVITORIA CENTRALE|");
+  // Files of earlier versions may hold fractions of a hundredth: whole cents, half to even. Not a number,
+  // nothing, or a number too large for 64-bit cents reads as 0.
+  for (const auto& [testo, centesimi] : {std::pair<std::string, Centesimi>{"125,5", 126}, {"12,345", 12}, {"cento", 0},
+                                         {"", 0}, {std::string(300, '9'), 0}}) {
+    classINI(s->FileImpostazioni).setProperty("Impostazioni", "costo_colonna", testo);
+    ReadConfiguration(*s, ITALIANO);
+    EXPECT_EQ(s->CostoColonna, centesimi) << testo;
+  }
 }
 
-TEST_F(ImpostazioniGenerali, BadCostIsRefusedBeforeWritingAndReadsAsZeroFromTheFile) {
-  SalvaImpostazioni(s->FileImpostazioni, "2,00", "Prima", "P1", ITALIANO);
-  for (const char* costo : {"", "   ", "abc", "1,5x", ",", "nan"}) EXPECT_EQ(Rifiuto(costo), "13 Type mismatch") << costo;
-  for (const char* costo : {"99999999999999999999", "1.000.000.000.000.000"}) EXPECT_EQ(Rifiuto(costo), "6 Overflow");
-  EXPECT_EQ(Valore("costo_colonna") + Valore("intestazione_stampa") + Valore("stampante_tabulato"), "200PrimaP1");
-  // Not a number, nothing, and a number too large for 64-bit cents.
-  for (const std::string& testo : {std::string("cento"), std::string(), std::string(300, '9')}) {
-    classINI(s->FileImpostazioni).setProperty("Impostazioni", "costo_colonna", testo);
-    s->CostoColonna = 700;
-    ReadConfiguration(*s, ITALIANO);
-    EXPECT_EQ(s->CostoColonna, 0) << testo;
+// What the user may type as the cost of a column: whole cents up to 999.999,99 euro, in the user's format.
+TEST(CostoColonna, ExactCentsUpToTheMaximumTheRestRefusedOrNotANumber) {
+  constexpr Centesimi rifiutato = -1, nonNumero = -13;
+  const std::tuple<std::string, FormatoNumeri, Centesimi> casi[] = {
+      {"1,50", ITALIANO, 150},        {"0,07", ITALIANO, 7},           {"1.000", ITALIANO, 100000},
+      {" 1,500 ", ITALIANO, 150},     {"1.5", INGLESE, 150},           {"0", ITALIANO, 0},
+      {"999.999,99", ITALIANO, 99'999'999},
+      {"1,255", ITALIANO, rifiutato}, {"1.245", INGLESE, rifiutato},   {"0,001", ITALIANO, rifiutato},
+      {"1.000.000", ITALIANO, rifiutato}, {"9999999999999", ITALIANO, rifiutato}, {"-1", ITALIANO, rifiutato},
+      {std::string(400, '9'), ITALIANO, rifiutato},
+      {"", ITALIANO, nonNumero},      {"abc", ITALIANO, nonNumero},    {",", ITALIANO, nonNumero},
+      {"nan", ITALIANO, nonNumero},   {"1,5x", ITALIANO, nonNumero}};
+  for (const auto& [testo, formato, atteso] : casi) {
+    Centesimi avuto = 0;
+    try {
+      avuto = CostoColonnaDaTesto(testo, formato).value_or(rifiutato);
+    } catch (const ErroreRuntime& e) {
+      avuto = -e.Numero();
+    }
+    EXPECT_EQ(avuto, atteso) << testo;
   }
+  EXPECT_EQ(CostoColonnaNonValido(INGLESE).testo,
+            "Attenzione costo colonna non valido: da 0 a 999,999.99 euro, con al massimo due decimali");
 }
 
 }  // namespace

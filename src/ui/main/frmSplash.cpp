@@ -1,5 +1,6 @@
 #include "ui/main/frmSplash.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
@@ -149,6 +150,20 @@ void frmSplash::showEvent(QShowEvent* evento) {
   // Keys reach the splash only while it is the active window.
   activateWindow();
   setFocus();
+  qApp->installEventFilter(this);
+}
+
+void frmSplash::hideEvent(QHideEvent* evento) {
+  qApp->removeEventFilter(this);
+  QWidget::hideEvent(evento);
+}
+
+bool frmSplash::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (evento->type() == QEvent::Show && oggetto != this) {
+    const auto* finestra = qobject_cast<QWidget*>(oggetto);
+    if (finestra && (finestra->windowType() == Qt::Window || finestra->windowType() == Qt::Dialog)) hide();
+  }
+  return QWidget::eventFilter(oggetto, evento);
 }
 
 void frmSplash::keyPressEvent(QKeyEvent*) { close(); }

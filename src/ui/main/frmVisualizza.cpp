@@ -6,8 +6,10 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/Formato.h"
@@ -69,7 +71,6 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   labNscheda_->setFrameShape(QFrame::StyledPanel);
   labNscheda_->setFrameShadow(QFrame::Sunken);
   labNscheda_->setAlignment(Qt::AlignCenter);
-  labNscheda_->setMinimumWidth(72);
   QFont grassetto = labNscheda_->font();
   grassetto.setBold(true);
   labNscheda_->setFont(grassetto);
@@ -95,13 +96,19 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   });
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
   layout->addWidget(fra, 1);
   layout->addLayout(informazioni);
   layout->addWidget(pulsanti);
+  corpo_ = layout;
+  filaPulsanti_ = qobject_cast<QBoxLayout*>(pulsanti->layout());
+  for (auto m : {BarraPannelli::Mossa::Primo, BarraPannelli::Mossa::IndietroLungo, BarraPannelli::Mossa::Indietro1,
+                 BarraPannelli::Mossa::Avanti1, BarraPannelli::Mossa::AvantiLungo, BarraPannelli::Mossa::Ultimo})
+    pulsanti_.append(pulsanti->Pulsante(m));
+  for (QLabel* etichetta : {lblPannello, labNscheda_, lblInfo}) etichette_.append({etichetta, etichetta->font()});
+  Scala(1);
 
-  setMinimumSize(340, 330);
+  // The smallest size that shows every control whole, with room for the rows.
+  setMinimumSize(layout->minimumSize().expandedTo(QSize(340, 330)));
   resize(440, 440);
 
   // With no column there would be no panel at all: panel 1 with ten blank
@@ -110,6 +117,34 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   pannelloCorrente_ = primoPannello_;
   MostraPannello(pannelloCorrente_);
   platform::CentraForm(this);
+}
+
+void frmVisualizza::resizeEvent(QResizeEvent* evento) {
+  QDialog::resizeEvent(evento);
+  Scala(std::min(width() / qreal(minimumWidth()), height() / qreal(minimumHeight())));
+}
+
+// Fonts, pictures and spacing follow the window as the rows do, in the
+// proportion of its smaller side to the minimum size; rounded down, so that
+// what fits at the minimum fits at every size.
+void frmVisualizza::Scala(qreal fattore) {
+  fattore = std::max<qreal>(1, fattore);
+  if (fattore == fattore_) return;
+  fattore_ = fattore;
+  const auto scalato = [fattore](int misura) { return static_cast<int>(misura * fattore); };
+  for (const auto& [etichetta, base] : etichette_) {
+    QFont carattere = base;
+    carattere.setPointSizeF(std::floor(base.pointSizeF() * fattore * 2) / 2);
+    etichetta->setFont(carattere);
+  }
+  labNscheda_->setMinimumWidth(scalato(72));
+  for (QPushButton* pulsante : pulsanti_) {
+    pulsante->setIconSize(QSize(scalato(24), scalato(24)));
+    pulsante->setMinimumHeight(scalato(36));
+  }
+  corpo_->setContentsMargins(scalato(12), scalato(12), scalato(12), scalato(12));
+  corpo_->setSpacing(scalato(10));
+  filaPulsanti_->setSpacing(scalato(6));
 }
 
 void frmVisualizza::Avanti(int32_t passi) {

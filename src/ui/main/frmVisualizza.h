@@ -4,12 +4,17 @@
 // 10p. It only reads the system.
 
 #include <QDialog>
+#include <QFont>
+#include <QVector>
+#include <utility>
 #include <array>
 #include <cstdint>
 
 #include "core/Sistema.h"
 
+class QBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace tlx::ui {
 
@@ -32,9 +37,11 @@ class frmVisualizza : public QDialog {
 
  protected:
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
   void AdattaCarattereRighe();
+  void Scala(qreal fattore);
 
   const Sistema& sistema_;
   const int32_t primoPannello_ = 1;
@@ -44,6 +51,12 @@ class frmVisualizza : public QDialog {
   QWidget* fraColonne_ = nullptr;
   std::array<QLabel*, RIGHE> labVisualizza_{};
   QLabel* labNscheda_ = nullptr;
+  // The controls scale with the window from their sizes at its minimum.
+  QVector<std::pair<QLabel*, QFont>> etichette_;
+  QVector<QPushButton*> pulsanti_;
+  QBoxLayout* corpo_ = nullptr;
+  QBoxLayout* filaPulsanti_ = nullptr;
+  qreal fattore_ = 0;
 };
 
 }  // namespace tlx::ui
