@@ -1,39 +1,51 @@
 #!/usr/bin/env bash
-# Builds the system-file reader's fuzz target with clang (libFuzzer, ASan,
-# UBSan) and runs it in parallel processes for a while.
-# Usage: scripts/fuzz.sh [seconds] [processes]    (defaults: 60, nproc)
-# The build goes to $TLX_FUZZ_BUILD (default build-fuzz); the grown corpus
-# stays in its corpus/ folder between runs, crashing inputs go to artifacts/,
-# each process logs to logs/fuzz-N.log.
+# Builds one fuzz target with clang (libFuzzer, ASan, UBSan) and runs it in
+# parallel processes for a while.
+# Usage: scripts/fuzz.sh TARGET [seconds] [processes]    (defaults: 60, nproc)
+# TARGET is a name given to tlx_fuzz() in fuzz/CMakeLists.txt (file_sistema,
+# ...). The build goes to $TLX_FUZZ_BUILD (default build-fuzz); the grown
+# corpus stays in corpus/TARGET between runs, crashing inputs go to
+# artifacts/TARGET, each process logs to logs/TARGET/fuzz-N.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ $# -lt 1 ]; then
+  echo "usage: scripts/fuzz.sh TARGET [seconds] [processes]" >&2
+  exit 2
+fi
+bersaglio=$1
+secondi=${2:-60}
+processi=${3:-$(nproc)}
 scripts/install-deps.sh
-secondi=${1:-60}
-processi=${2:-$(nproc)}
 build=$(realpath -m "${TLX_FUZZ_BUILD:-build-fuzz}")
 sorgenti=$(pwd)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTLX_CORE_ONLY=ON -DTLX_FUZZ=ON >/dev/null
-cmake --build "$build" --target fuzz_file_sistema fuzz_semi_file_sistema
+cmake --build "$build" --target "fuzz_$bersaglio"
 
-semi="$build/semi/file_sistema"
-corpus="$build/corpus/file_sistema"
-rm -rf "$build/logs" "$build/artifacts"
-mkdir -p "$corpus" "$build/artifacts" "$build/logs"
-"$build/fuzz/fuzz_semi_file_sistema" "$semi"
+semi="$build/semi/$bersaglio"
+corpus="$build/corpus/$bersaglio"
+artefatti="$build/artifacts/$bersaglio"
+log="$build/logs/$bersaglio"
+rm -rf "$log" "$artefatti" "$semi"
+mkdir -p "$corpus" "$artefatti" "$log" "$semi"
+if cmake --build "$build" --target "fuzz_semi_$bersaglio" >/dev/null 2>&1; then
+  "$build/fuzz/fuzz_semi_$bersaglio" "$semi"
+fi
+opzioni=()
+[ -f "fuzz/$bersaglio.dict" ] && opzioni+=(-dict="$sorgenti/fuzz/$bersaglio.dict")
 
 esito=0
-(cd "$build/logs" && "$build/fuzz/fuzz_file_sistema" -jobs="$processi" -workers="$processi" \
-  -max_total_time="$secondi" -dict="$sorgenti/fuzz/FileSistema.dict" -max_len=20000 -timeout=10 \
-  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/artifacts/" "$corpus" "$semi" \
+(cd "$log" && "$build/fuzz/fuzz_$bersaglio" -jobs="$processi" -workers="$processi" \
+  -max_total_time="$secondi" "${opzioni[@]}" -max_len=20000 -timeout=10 \
+  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artefatti/" "$corpus" "$semi" \
   >/dev/null 2>&1) || esito=$?
 
-esecuzioni=$(awk '/^stat::number_of_executed_units:/ { n += $2 } END { print n + 0 }' "$build"/logs/fuzz-*.log)
-echo "fuzz: $processi processes, $secondi s, $esecuzioni executions, corpus $(ls "$corpus" | wc -l) files"
-if [ "$esito" -ne 0 ] || [ -n "$(ls -A "$build/artifacts")" ]; then
-  grep -h -A20 "ERROR\|broken after" "$build"/logs/fuzz-*.log | head -60
-  echo "fuzz: FAILED, inputs in $build/artifacts"
+esecuzioni=$(awk '/^stat::number_of_executed_units:/ { n += $2 } END { print n + 0 }' "$log"/fuzz-*.log)
+echo "fuzz $bersaglio: $processi processes, $secondi s, $esecuzioni executions, corpus $(ls "$corpus" | wc -l) files"
+if [ "$esito" -ne 0 ] || [ -n "$(ls -A "$artefatti")" ]; then
+  grep -h -A20 "ERROR\|broken after" "$log"/fuzz-*.log | head -60
+  echo "fuzz $bersaglio: FAILED, inputs in $artefatti"
   exit 1
 fi
-echo "fuzz: no crash, leak, hang or broken invariant"
+echo "fuzz $bersaglio: no crash, leak, hang or broken invariant"

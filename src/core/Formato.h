@@ -3,6 +3,7 @@
 // " #,###,###,###,##0", "€ ###,###,##0.00", "0.00"), with the grouping and
 // decimal separators of the user's regional settings.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,14 @@ struct FormatoNumeri {
 
 // Mask characters: "0" a digit or a zero, "#" a digit or nothing, "," groups
 // the integer part by thousands, "." starts the decimals; anything before or
-// after the digits is copied as it stands. Rounds half away from zero.
+// after the digits is copied as it stands. Rounds half away from zero. Safe
+// for every value: one beyond the 64-bit range keeps all its digits, and a
+// value that is not a number formats as 0.
 std::string Formatta(double valore, std::string_view maschera, const FormatoNumeri& formato = {});
+
+// An exact integer count of units of 10^-scala (cents: scala 2) with the
+// mask, rounded half away from zero where the mask shows fewer decimals.
+std::string FormattaScalato(int64_t valore, int scala, std::string_view maschera, const FormatoNumeri& formato = {});
 
 // " #,###,###,###,##0": the counters of the progress window and the capacity.
 inline constexpr std::string_view MASCHERA_CONTATORE = " #,###,###,###,##0";

@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
+#include "core/Denaro.h"
 #include "core/Errori.h"
 #include "support/IniFile.h"
 
@@ -32,20 +32,12 @@ std::string TestoCentesimi(double centesimi, const FormatoNumeri& formato) {
   return testo;
 }
 
-// The stored hundredths as euro; a value that is not a number, or too large
-// for the cost, reads as 0.
-float CostoInEuro(std::string_view centesimiTesto, const FormatoNumeri& formato) {
-  double centesimi = 0;
-  if (!LeggiNumero(centesimiTesto, formato, centesimi)) return 0.0f;
-  const double euro = centesimi / 100;
-  return std::fabs(euro) <= std::numeric_limits<float>::max() ? static_cast<float>(euro) : 0.0f;
-}
-
 }  // namespace
 
 void ReadConfiguration(Sistema& s, const FormatoNumeri& formato) {
   const classINI ini(s.FileImpostazioni);
-  s.CostoColonna = CostoInEuro(ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, COSTO_PREDEFINITO), formato);
+  s.CostoColonna =
+      CentesimiDaTesto(ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, COSTO_PREDEFINITO), formato).value_or(0);
   s.IntestazioneStampa = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_INTESTAZIONE, INTESTAZIONE_PREDEFINITA);
   s.StampanteTabulato = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_STAMPANTE, NESSUNA_STAMPANTE);
   s.ModalitaRicalcolo = FALSO;

@@ -21,8 +21,8 @@ inline constexpr std::string_view NESSUNA_STAMPANTE = "N/A";
 
 // Loads CostoColonna, IntestazioneStampa and StampanteTabulato from
 // s.FileImpostazioni (defaults for a missing file or key: 1 euro, the
-// placeholder header, "N/A") and clears ModalitaRicalcolo. A cost that is
-// not a number reads as 0.
+// placeholder header, "N/A") and clears ModalitaRicalcolo. The cost is kept
+// in whole cents, rounded half to even; one that is not a number reads as 0.
 void ReadConfiguration(Sistema& s, const FormatoNumeri& formato);
 
 // Saves the three settings, the cost in euro typed by the user stored as

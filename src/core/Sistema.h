@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Denaro.h"
 #include "core/TestoFisso.h"
 
 namespace tlx {
@@ -134,7 +135,7 @@ struct Sistema {
   std::string PercorsoArchivio;
   std::string NomeFileSistema;
   std::string TitoloFileSistema;
-  float CostoColonna = 1.0f;
+  Centesimi CostoColonna = 100;
   std::string IntestazioneStampa;
   std::string StampanteTabulato;
 

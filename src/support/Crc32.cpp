@@ -32,6 +32,7 @@ uint32_t Aggiorna(uint32_t registro, std::span<const uint8_t> dati) {
 uint32_t cCRC32::GetByteArrayCrc32(std::span<const uint8_t> dati) const { return ~Aggiorna(0xFFFFFFFFu, dati); }
 
 uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file) const {
+  file.File(file.File());  // from the first byte
   std::vector<uint8_t> blocco(BLOCCO_FILE);
   uint32_t registro = 0xFFFFFFFFu;
   for (int32_t letti; (letti = file.Read(blocco, BLOCCO_FILE)) > 0;)

@@ -13,8 +13,9 @@ class cCRC32 {
  public:
   // 0 for an empty array.
   uint32_t GetByteArrayCrc32(std::span<const uint8_t> dati) const;
-  // The CRC of what the stream still has to give, read in blocks of 8192
-  // bytes: the whole file for a stream just opened.
+  // The CRC of the whole file the stream was opened on, read in blocks of
+  // 8192 bytes from its start whatever had been read before; the stream is
+  // left exhausted.
   uint32_t GetFileCrc32(cBinaryFileStream& file) const;
 };
 

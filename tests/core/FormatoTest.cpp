@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "core/Denaro.h"
 #include "core/Formato.h"
 
 namespace tlx {
@@ -30,6 +33,23 @@ TEST(Formatta, OtherRegionalSeparators) {
   const FormatoNumeri en{",", "."};
   EXPECT_EQ(Formatta(1234567.891, MASCHERA_EURO, en), "€ 1,234,567.89");
   EXPECT_EQ(Formatta(-1234, MASCHERA_CONTEGGIO, en), "-1,234");
+}
+
+TEST(Formatta, ExactCentsAndValuesBeyondEveryRange) {
+  const FormatoNumeri it = FormatoNumeri::Italiano();
+  // 0,33 x 658.008 columns: a float product would show 217.142,66.
+  EXPECT_EQ(FormattaEuro(CostoSistema(33, 658008), it), "€ 217.142,64");
+  EXPECT_EQ(FormattaEuro(999999999999900, it), "€ 9.999.999.999.999,00");
+  EXPECT_EQ(FormattaEuro(-5, it), "-€ 0,05");
+  EXPECT_EQ(FormattaEuro(std::numeric_limits<Centesimi>::min(), it), "-€ 92.233.720.368.547.758,08");
+  EXPECT_EQ(FormattaScalato(125, 2, "0", it), "1");
+  EXPECT_EQ(FormattaScalato(150, 2, "0", it), "2");
+  EXPECT_EQ(FormattaScalato(7, 2, "0.000", it), "0,070");
+  EXPECT_EQ(Moltiplica(std::numeric_limits<Centesimi>::max() / 2 + 1, 2), std::nullopt);
+  EXPECT_EQ(Formatta(1e20, MASCHERA_CONTEGGIO, it), "100.000.000.000.000.000.000");
+  EXPECT_EQ(Formatta(-1e300, "0", it).size(), 302u);
+  EXPECT_EQ(Formatta(std::numeric_limits<double>::quiet_NaN(), MASCHERA_EURO, it), "€ 0,00");
+  EXPECT_EQ(Formatta(std::numeric_limits<double>::infinity(), "00", it), "00");
 }
 
 TEST(LeggiNumero, ReadsTheUsersFormatAndRefusesWhatIsNotANumber) {

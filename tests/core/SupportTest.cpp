@@ -76,6 +76,14 @@ TEST(Crc32, CheckValuesAndFilesReadAcrossBlocks) {
   cBinaryFileStream file;
   file.File(dir.File("dati.bin"));
   EXPECT_EQ(crc.GetFileCrc32(file), crc.GetByteArrayCrc32(Byte(dati)));
+
+  // The whole file, whatever the stream had already given.
+  Scrivi(dir.File("cifre.txt"), "123456789");
+  file.File(dir.File("cifre.txt"));
+  std::vector<uint8_t> letti(4);
+  ASSERT_EQ(file.Read(letti, 4), 4);
+  EXPECT_EQ(crc.GetFileCrc32(file), 0xCBF43926u);
+  EXPECT_EQ(crc.GetFileCrc32(file), 0xCBF43926u);
 }
 
 TEST(BinaryFileStream, ReadsInBlocksWithinTheBufferAndRaises53ForNoFile) {

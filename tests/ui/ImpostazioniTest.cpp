@@ -59,7 +59,7 @@ TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHu
   Salva();
   EXPECT_EQ(Scritte().value("Impostazioni/costo_colonna").toString(), "150");
   ReadConfiguration(*sistema, FormatoLocale());
-  EXPECT_FLOAT_EQ(sistema->CostoColonna, 1.5f);
+  EXPECT_EQ(sistema->CostoColonna, 150);
   EXPECT_EQ(sistema->IntestazioneStampa, "RICEVITORIA DEL CORSO");
   EXPECT_EQ(sistema->StampanteTabulato, "Getto Cassa");
 }

@@ -170,7 +170,7 @@ TEST(Elaborazione, FiveNumbersGiveOneColumnAndLockTheWindow) {
   EXPECT_TRUE(MessageBox::Mostrati().empty());
 
   w.CancellaSistema(true);
-  f.sistema->CostoColonna = 1.5f;
+  f.sistema->CostoColonna = 150;
   f.Scegli({10, 11, 12, 13, 14});
   w.ElaboraSistema();
   EXPECT_EQ(w.PannelloStato(2), "252");

@@ -36,7 +36,7 @@ frmImpostazioni::frmImpostazioni(const Sistema& sistema, QWidget* parent) : QDia
   setObjectName("frmImpostazioni");
   setWindowTitle("Impostazioni");
 
-  txtCostoCol_ = new QLineEdit(QString::fromStdString(Formatta(sistema_.CostoColonna, "0.00", FormatoLocale())), this);
+  txtCostoCol_ = new QLineEdit(QString::fromStdString(FormattaScalato(sistema_.CostoColonna, 2, "0.00", FormatoLocale())), this);
   txtCostoCol_->setObjectName("txtCostoCol");
   txtCostoCol_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   txtCostoCol_->setMaximumWidth(110);

@@ -392,8 +392,8 @@ void frmMAIN::cmdCruciverba_MouseDown(Qt::MouseButton tasto) {
 
 void frmMAIN::ViewStatusBar() {
   pannelli_[3]->setText(Titolo(sistema_));
-  const float costo = sistema_.CostoColonna * static_cast<float>(sistema_.NumeroColonne);
-  pannelli_[2]->setText(QString::fromStdString(Formatta(costo, MASCHERA_EURO, formato_)));
+  const Centesimi costo = CostoSistema(sistema_.CostoColonna, sistema_.NumeroColonne);
+  pannelli_[2]->setText(QString::fromStdString(FormattaEuro(costo, formato_)));
   pannelli_[1]->setText(QString::fromStdString(Formatta(sistema_.NumeroColonne, MASCHERA_CONTEGGIO, formato_)));
   pannelli_[0]->setText(QString::fromStdString(sistema_.TitoloFileSistema));
   AggiornaColonneIntegrali();
