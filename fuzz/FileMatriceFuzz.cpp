@@ -36,9 +36,9 @@ void VerificaAdattata(const matrix::MatriceCaricata& m) {
   if (h.V > NUMERI) return;
   Sistema& s = SistemaCondiviso();
   CancellaSistema(s, false);
-  // The chosen numbers in a scrambled order: 1, 23, 45, 12, ...
+  // The chosen numbers in a scrambled order: 1, 24, 47, 15, ...
   for (int i = 0; i < h.V; ++i) {
-    const int n = 1 + (i * 22) % NUMERI;
+    const int n = 1 + (i * 23) % NUMERI;
     GrigliaNumeriClick(s, n - 1);
     s.Pronostico[static_cast<size_t>(i)] = static_cast<uint8_t>(n);
   }
