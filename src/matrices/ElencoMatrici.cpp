@@ -1,6 +1,7 @@
 #include "matrices/ElencoMatrici.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "core/Errori.h"

@@ -337,6 +337,8 @@ TEST_F(Matrici, DownloadStoresListedMatricesSkipsMissingOnesAndHostileNames) {
   EXPECT_EQ(m.windowTitle(), "Matrici Disponibili (1)");
   EXPECT_TRUE(m.findChild<QWidget*>("frameInfo")->isVisible());
   EXPECT_TRUE(MessageBox::Mostrati().empty());
+  m.findChild<QListWidget*>("flQVX")->setCurrentRow(0);
+  m.grab().save("frmMatr_elenco.png");
 
   m.findChild<QToolButton*>("cmdOpenDir")->click();
   EXPECT_EQ(platform::SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(cartella)});

@@ -19,7 +19,6 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
-class QFrame;
 
 namespace tlx::ui {
 
