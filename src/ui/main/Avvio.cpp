@@ -42,6 +42,9 @@ bool Avvio::Main(const QStringList& argomenti) {
   principale_ = std::make_unique<frmMAIN>(s);
   QObject::connect(istanza_.get(), &platform::IstanzaSingola::AttivazioneRichiesta, principale_.get(),
                    [this] { platform::PortaInPrimoPiano(principale_.get()); });
+  // The archive and its statistics are in memory from the start.
+  principale_->Archivio();
+  principale_->Statistiche();
   principale_->CancellaSistema(false);
 
   platform::Attendi(1000);

@@ -36,7 +36,10 @@ void PostoDaIndice(int indice, int& riga, int& colonna) {
 }
 }  // namespace
 
-GrigliaNumeri::GrigliaNumeri(const Sistema& sistema, QWidget* parent) : QWidget(parent), sistema_(sistema) {
+GrigliaNumeri::GrigliaNumeri(const Sistema& sistema, QWidget* parent)
+    : QWidget(parent),
+      sistema_(sistema),
+      pittura_([this](QPoint p) { return CellaIn(p); }, [this](int cella) { emit cellaAttivata(cella); }) {
   setObjectName("grnum");
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -82,18 +85,15 @@ void GrigliaNumeri::paintEvent(QPaintEvent*) {
 }
 
 void GrigliaNumeri::mousePressEvent(QMouseEvent* e) {
-  cellaSottoPuntatore_ = CellaIn(e->position().toPoint());
-  if (cellaSottoPuntatore_ >= 0) emit cellaAttivata(cellaSottoPuntatore_);
+  if (!pittura_.InCorso()) pittura_.Premi(e->position().toPoint());
 }
 
 void GrigliaNumeri::mouseMoveEvent(QMouseEvent* e) {
-  if (e->buttons() == Qt::NoButton) return;
-  const int cella = CellaIn(e->position().toPoint());
-  if (cella == cellaSottoPuntatore_) return;
-  cellaSottoPuntatore_ = cella;
-  if (cella >= 0) emit cellaAttivata(cella);
+  if (e->buttons() != Qt::NoButton) pittura_.Muovi(e->position().toPoint());
 }
 
-void GrigliaNumeri::mouseReleaseEvent(QMouseEvent*) { cellaSottoPuntatore_ = -1; }
+void GrigliaNumeri::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->buttons() == Qt::NoButton) pittura_.Rilascia();
+}
 
 }  // namespace tlx::ui

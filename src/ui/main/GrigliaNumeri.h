@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include "ui/widgets/PitturaTrascinamento.h"
+
 namespace tlx {
 struct Sistema;
 }
@@ -34,9 +36,8 @@ class GrigliaNumeri : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-
   const Sistema& sistema_;
-  int cellaSottoPuntatore_ = -1;  // while a button is held
+  PitturaTrascinamento pittura_;
 };
 
 }  // namespace tlx::ui

@@ -138,4 +138,6 @@ QIcon IconaPulsante(const QString& pulsante) {
 
 QIcon IconaProgramma() { return IconaPulsante("cmdPicture"); }
 
+QIcon IconaPulsante(const QColor& fondo, const std::function<void(QPainter&)>& glifo) { return Disegna(fondo, glifo); }
+
 }  // namespace tlx::ui

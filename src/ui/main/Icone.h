@@ -4,6 +4,10 @@
 
 #include <QIcon>
 #include <QString>
+#include <functional>
+
+class QColor;
+class QPainter;
 
 namespace tlx::ui {
 
@@ -11,5 +15,8 @@ namespace tlx::ui {
 QIcon IconaPulsante(const QString& pulsante);
 // The program's icon.
 QIcon IconaProgramma();
+// A picture in the buttons' style: a rounded square of `fondo` with a white
+// glyph drawn on a 64-pixel side, pen already set.
+QIcon IconaPulsante(const QColor& fondo, const std::function<void(QPainter&)>& glifo);
 
 }  // namespace tlx::ui

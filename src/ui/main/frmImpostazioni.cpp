@@ -1,10 +1,8 @@
 #include "ui/main/frmImpostazioni.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,18 +17,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Stampanti.h"
 #include "ui/main/FormatoLocale.h"
+#include "ui/widgets/FiltroTastiNumerici.h"
 
 namespace tlx::ui {
-
-namespace {
-
-// What may be typed into the cost box: digits, both decimal separators and
-// the editing characters backspace, tab and form feed.
-bool CarattereCostoAmmesso(QChar c) {
-  return c.isDigit() || c == u'.' || c == u',' || c == u'\b' || c == u'\t' || c == u'\f';
-}
-
-}  // namespace
 
 frmImpostazioni::frmImpostazioni(const Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
   setObjectName("frmImpostazioni");
@@ -40,7 +29,7 @@ frmImpostazioni::frmImpostazioni(const Sistema& sistema, QWidget* parent) : QDia
   txtCostoCol_->setObjectName("txtCostoCol");
   txtCostoCol_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   txtCostoCol_->setMaximumWidth(110);
-  txtCostoCol_->installEventFilter(this);
+  (new FiltroTastiNumerici(true, this))->Installa(txtCostoCol_);
 
   mskIntestazione_ = new QLineEdit(QString::fromStdString(sistema_.IntestazioneStampa), this);
   mskIntestazione_->setObjectName("mskIntestazione");
@@ -105,27 +94,6 @@ void frmImpostazioni::showEvent(QShowEvent* evento) {
   QTimer::singleShot(0, this, [this, avviso = std::exchange(avvisoStampante_, QString())] {
     platform::MessageBox::Mostra(Icona::Critica, Pulsanti::Ok, "Importante", avviso, this);
   });
-}
-
-bool frmImpostazioni::eventFilter(QObject* oggetto, QEvent* evento) {
-  if (oggetto != txtCostoCol_ || evento->type() != QEvent::KeyPress) return QDialog::eventFilter(oggetto, evento);
-
-  const auto* tasto = static_cast<QKeyEvent*>(evento);
-  if (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter) {
-    focusNextChild();
-    return true;
-  }
-  // Navigation and editing keys and shortcuts type nothing: they keep their
-  // usual meaning.
-  const bool scorciatoia = tasto->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-  if (tasto->text().isEmpty() || tasto->key() == Qt::Key_Delete || scorciatoia) return false;
-  for (const QChar c : tasto->text()) {
-    if (!CarattereCostoAmmesso(c)) {
-      QApplication::beep();
-      return true;
-    }
-  }
-  return false;
 }
 
 void frmImpostazioni::cmdSalva_Click() {

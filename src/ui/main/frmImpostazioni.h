@@ -22,7 +22,6 @@ class frmImpostazioni : public QDialog {
 
  protected:
   void showEvent(QShowEvent* evento) override;
-  bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:
   void ElencaStampanti();

@@ -26,6 +26,15 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/archive/frmStatistiche.h"
+#include "ui/conditions/frmConsecutivi.h"
+#include "ui/conditions/frmFiltri.h"
+#include "ui/conditions/frmFiltriDistanzaNumeri.h"
+#include "ui/conditions/frmFisse.h"
+#include "ui/conditions/frmPari.h"
+#include "ui/conditions/frmRiduzione.h"
+#include "ui/conditions/frmSomma.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/Icone.h"
@@ -106,15 +115,20 @@ void frmMAIN::CostruisciMenu() {
   connect(Voce(file, "menuuscita", "&Uscita"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* condizioni = principale("menucondizioni", "&Condizioni");
-  Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro");
-  Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri");
-  Voce(condizioni, "menuConsecutivi", "C&onsecutivi");
-  Voce(condizioni, "menuFisse", "&Fisse");
-  Voce(condizioni, "menuPariDispari", "&Pari e Dispari");
-  Voce(condizioni, "menuSomma", "&Somma");
+  connect(Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro"), &QAction::triggered, this,
+          &frmMAIN::menuColonnaFiltro_Click);
+  connect(Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaNumeri_Click);
+  connect(Voce(condizioni, "menuConsecutivi", "C&onsecutivi"), &QAction::triggered, this,
+          &frmMAIN::menuConsecutivi_Click);
+  connect(Voce(condizioni, "menuFisse", "&Fisse"), &QAction::triggered, this, &frmMAIN::menuFisse_Click);
+  connect(Voce(condizioni, "menuPariDispari", "&Pari e Dispari"), &QAction::triggered, this,
+          &frmMAIN::menuPariDispari_Click);
+  connect(Voce(condizioni, "menuSomma", "&Somma"), &QAction::triggered, this, &frmMAIN::menuSomma_Click);
   separatore(condizioni, "menuspazio3");
-  Voce(condizioni, "menuRidotto", "&Ridotto");
-  Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima");
+  connect(Voce(condizioni, "menuRidotto", "&Ridotto"), &QAction::triggered, this, &frmMAIN::menuRidotto_Click);
+  connect(Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima"), &QAction::triggered, this,
+          &frmMAIN::menuDistanzaMinima_Click);
   for (const char* nome : kCondizioni) azione(nome)->setCheckable(true);
   menuPrincipali_["menucondizioni"]->setEnabled(false);
 
@@ -130,8 +144,10 @@ void frmMAIN::CostruisciMenu() {
   QAction* visualizza = Voce(operazioni, "menuvisualizza", "&Visualizza");
   visualizza->setEnabled(false);
   connect(visualizza, &QAction::triggered, this, &frmMAIN::menuvisualizza_Click);
-  Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni");
-  Voce(operazioni, "menuStatistiche", "S&tatistiche");
+  connect(Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni"), &QAction::triggered, this,
+          &frmMAIN::menuEstrazioni_Click);
+  connect(Voce(operazioni, "menuStatistiche", "S&tatistiche"), &QAction::triggered, this,
+          &frmMAIN::menuStatistiche_Click);
   separatore(operazioni, "menuspazio6");
   QAction* modifiche = Voce(operazioni, "menumodifiche", "&Modifiche");
   modifiche->setEnabled(false);
@@ -623,9 +639,85 @@ void frmMAIN::menuImpostazioni_Click() {
   ViewStatusBar();
 }
 
+// The condition dialogs; after each, the menu's check marks follow the
+// switches (both reductions, since either dialog may switch the other off).
+void frmMAIN::menuColonnaFiltro_Click() {
+  frmFiltri(sistema_, formato_, this).exec();
+  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
+}
+
+void frmMAIN::menuDistanzaNumeri_Click() {
+  frmFiltriDistanzaNumeri(sistema_, formato_, this).exec();
+  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
+}
+
+void frmMAIN::menuSomma_Click() {
+  frmSomma(sistema_, this).exec();
+  azione("menuSomma")->setChecked(Vero(sistema_.Condizioni.SommaAttiva));
+}
+
+void frmMAIN::menuPariDispari_Click() {
+  frmPari(sistema_, this).exec();
+  azione("menuPariDispari")->setChecked(Vero(sistema_.Condizioni.PariAttiva));
+}
+
+void frmMAIN::menuFisse_Click() {
+  frmFisse(sistema_, this).exec();
+  azione("menuFisse")->setChecked(Vero(sistema_.Condizioni.FisseAttiva));
+}
+
+void frmMAIN::menuConsecutivi_Click() {
+  frmConsecutivi(sistema_, this).exec();
+  azione("menuConsecutivi")->setChecked(Vero(sistema_.Consecutivi.Attivo));
+}
+
+void frmMAIN::menuDistanzaMinima_Click() {
+  frmDistanzaMinima(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
+void frmMAIN::menuRidotto_Click() {
+  frmRidotto(sistema_, this).exec();
+  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
+  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
 void frmMAIN::menuinfo_Click() {
   frmAbout info(this);
   info.exec();
+}
+
+frmArchivio* frmMAIN::Archivio() {
+  if (!archivio_) {
+    archivio_ = new frmArchivio(sistema_, this);
+    connect(archivio_, &frmArchivio::statisticheRichieste, this, &frmMAIN::menuStatistiche_Click);
+    connect(archivio_, &frmArchivio::aggiornamentoTerminato, this, [this] { Statistiche()->refreshStat(); });
+  }
+  return archivio_;
+}
+
+frmStatistiche* frmMAIN::Statistiche() {
+  if (!statistiche_) {
+    Archivio();
+    statistiche_ = new frmStatistiche(sistema_, this);
+    ImpostaFrequenze(statistiche_->arrayFrequenzaNumeri());
+    connect(statistiche_, &frmStatistiche::frequenzeCalcolate, this, &frmMAIN::ImpostaFrequenze);
+  }
+  return statistiche_;
+}
+
+void frmMAIN::menuEstrazioni_Click() {
+  Archivio()->show();
+  archivio_->raise();
+  archivio_->activateWindow();
+}
+
+void frmMAIN::menuStatistiche_Click() {
+  Statistiche()->refreshStat();
+  statistiche_->show();
+  statistiche_->raise();
+  statistiche_->activateWindow();
 }
 
 void frmMAIN::closeEvent(QCloseEvent* e) {

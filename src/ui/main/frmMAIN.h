@@ -19,6 +19,8 @@ class QToolButton;
 namespace tlx::ui {
 
 class GrigliaNumeri;
+class frmArchivio;
+class frmStatistiche;
 
 class frmMAIN : public QMainWindow {
   Q_OBJECT
@@ -39,6 +41,11 @@ class frmMAIN : public QMainWindow {
 
   // The numbers ranked by frequency that the prediction menu picks from.
   void ImpostaFrequenze(const TabellaFrequenza& tabella) { frequenze_ = tabella; }
+
+  // The archive and statistics windows, loaded hidden on first use (the
+  // statistics after the archive they count) and kept for the whole run.
+  frmArchivio* Archivio();
+  frmStatistiche* Statistiche();
 
   void ElaboraSistema();
   // Opens a system file and shows it: numbers, check marks, lock state.
@@ -93,12 +100,24 @@ class frmMAIN : public QMainWindow {
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
   void menuinfo_Click();
+  void menuColonnaFiltro_Click();
+  void menuDistanzaNumeri_Click();
+  void menuEstrazioni_Click();
+  void menuStatistiche_Click();
+  void menuSomma_Click();
+  void menuPariDispari_Click();
+  void menuFisse_Click();
+  void menuConsecutivi_Click();
+  void menuDistanzaMinima_Click();
+  void menuRidotto_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
   Sistema& sistema_;
   FormatoNumeri formato_;
   TabellaFrequenza frequenze_;
+  frmArchivio* archivio_ = nullptr;
+  frmStatistiche* statistiche_ = nullptr;
   GrigliaNumeri* griglia_ = nullptr;
   QFrame* frameNumeri_ = nullptr;
   QLabel* labnumeri_ = nullptr;

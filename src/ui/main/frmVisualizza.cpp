@@ -5,62 +5,18 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
-#include <QPolygonF>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 
 #include "core/Formato.h"
 #include "platform/Finestre.h"
+#include "ui/widgets/BarraPannelli.h"
 
 namespace tlx::ui {
 
 namespace {
-
-enum class Freccia { Primo, Indietro10, Indietro1, Avanti1, Avanti10, Ultimo };
-
-// The picture of a step button, drawn at twice the size for sharp edges on
-// dense screens. Backward pictures are the forward ones mirrored.
-QIcon IconaFreccia(Freccia freccia) {
-  constexpr int lato = 24;
-  constexpr qreal densita = 2.0;
-  QPixmap pixmap(static_cast<int>(lato * densita), static_cast<int>(lato * densita));
-  pixmap.setDevicePixelRatio(densita);
-  pixmap.fill(Qt::transparent);
-
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  if (freccia == Freccia::Primo || freccia == Freccia::Indietro10 || freccia == Freccia::Indietro1) {
-    p.translate(lato, 0);
-    p.scale(-1, 1);
-  }
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1f, 0x4e, 0x8c));
-
-  const auto triangolo = [&p](qreal sinistra) {
-    p.drawPolygon(QPolygonF{{QPointF(sinistra, 5), QPointF(sinistra + 8, 12), QPointF(sinistra, 19)}});
-  };
-  switch (freccia) {
-    case Freccia::Avanti1:
-    case Freccia::Indietro1: triangolo(8); break;
-    case Freccia::Avanti10:
-    case Freccia::Indietro10:
-      triangolo(4.5);
-      triangolo(11.5);
-      break;
-    case Freccia::Primo:
-    case Freccia::Ultimo:
-      triangolo(6);
-      p.drawRoundedRect(QRectF(15, 5, 3, 14), 1, 1);
-      break;
-  }
-  return QIcon(pixmap);
-}
 
 // Two blanks, then the non-zero numbers of the column as "03-08-21-40-55".
 QString TestoColonna(const uint8_t* colonna) {
@@ -69,23 +25,6 @@ QString TestoColonna(const uint8_t* colonna) {
     if (colonna[posizione] != 0) testo += Formatta(colonna[posizione], "0#-");
   if (colonna[4] != 0) testo += Formatta(colonna[4], "0#");
   return QString::fromStdString(testo);
-}
-
-// Keys that keep their usual meaning on a step button.
-bool TastoDiServizio(const QKeyEvent* tasto) {
-  switch (tasto->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock: return true;
-    default: return false;
-  }
 }
 
 }  // namespace
@@ -143,38 +82,24 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   informazioni->addStretch();
   informazioni->addWidget(lblInfo);
 
-  auto* cmdBOTTOM = PulsantePasso("cmdBOTTOM", "Primo Pannello", IconaFreccia(Freccia::Primo));
-  auto* cmdPrev2 = PulsantePasso("cmdPrev2", "Indietro di 10 pannelli", IconaFreccia(Freccia::Indietro10));
-  auto* cmdPrev1 = PulsantePasso("cmdPrev1", "Indietro di 1 pannello", IconaFreccia(Freccia::Indietro1));
-  auto* cmdNext1 = PulsantePasso("cmdNext1", "Avanti di 1 pannello", IconaFreccia(Freccia::Avanti1));
-  auto* cmdNext2 = PulsantePasso("cmdNext2", "Avanti di 10 pannelli", IconaFreccia(Freccia::Avanti10));
-  auto* cmdTOP = PulsantePasso("cmdTOP", "Ultimo Pannello", IconaFreccia(Freccia::Ultimo));
-
-  connect(cmdBOTTOM, &QPushButton::clicked, this, [this] {
-    pannelloCorrente_ = primoPannello_;
-    MostraPannello(pannelloCorrente_);
+  auto* pulsanti = new BarraPannelli(this);
+  connect(pulsanti, &BarraPannelli::mossa, this, [this](BarraPannelli::Mossa m) {
+    switch (m) {
+      case BarraPannelli::Mossa::Primo: MostraPannello(pannelloCorrente_ = primoPannello_); break;
+      case BarraPannelli::Mossa::IndietroLungo: Indietro(10); break;
+      case BarraPannelli::Mossa::Indietro1: Indietro(1); break;
+      case BarraPannelli::Mossa::Avanti1: Avanti(1); break;
+      case BarraPannelli::Mossa::AvantiLungo: Avanti(10); break;
+      case BarraPannelli::Mossa::Ultimo: MostraPannello(pannelloCorrente_ = ultimoPannello_); break;
+    }
   });
-  connect(cmdPrev2, &QPushButton::clicked, this, [this] { Indietro(10); });
-  connect(cmdPrev1, &QPushButton::clicked, this, [this] { Indietro(1); });
-  connect(cmdNext1, &QPushButton::clicked, this, [this] { Avanti(1); });
-  connect(cmdNext2, &QPushButton::clicked, this, [this] { Avanti(10); });
-  connect(cmdTOP, &QPushButton::clicked, this, [this] {
-    pannelloCorrente_ = ultimoPannello_;
-    MostraPannello(pannelloCorrente_);
-  });
-  passoDaTastiera_ = {{cmdPrev2, -10}, {cmdPrev1, -1}, {cmdNext1, 1}, {cmdNext2, 10}};
-  for (QObject* pulsante : passoDaTastiera_.keys()) pulsante->installEventFilter(this);
-
-  auto* pulsanti = new QHBoxLayout;
-  pulsanti->setSpacing(6);
-  for (QPushButton* b : {cmdBOTTOM, cmdPrev2, cmdPrev1, cmdNext1, cmdNext2, cmdTOP}) pulsanti->addWidget(b);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 12, 12, 12);
   layout->setSpacing(10);
   layout->addWidget(fra, 1);
   layout->addLayout(informazioni);
-  layout->addLayout(pulsanti);
+  layout->addWidget(pulsanti);
 
   setMinimumSize(340, 330);
   resize(440, 440);
@@ -187,18 +112,6 @@ frmVisualizza::frmVisualizza(const Sistema& sistema, QWidget* parent) : QDialog(
   platform::CentraForm(this);
 }
 
-QPushButton* frmVisualizza::PulsantePasso(const char* nome, const QString& suggerimento, const QIcon& icona) {
-  auto* pulsante = new QPushButton(this);
-  pulsante->setObjectName(nome);
-  pulsante->setToolTip(suggerimento);
-  pulsante->setIcon(icona);
-  pulsante->setIconSize(QSize(24, 24));
-  pulsante->setAutoDefault(false);
-  pulsante->setMinimumHeight(36);
-  pulsante->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  return pulsante;
-}
-
 void frmVisualizza::Avanti(int32_t passi) {
   pannelloCorrente_ = std::min(pannelloCorrente_ + passi, ultimoPannello_);
   MostraPannello(pannelloCorrente_);
@@ -207,13 +120,6 @@ void frmVisualizza::Avanti(int32_t passi) {
 void frmVisualizza::Indietro(int32_t passi) {
   pannelloCorrente_ = std::max(pannelloCorrente_ - passi, primoPannello_);
   MostraPannello(pannelloCorrente_);
-}
-
-void frmVisualizza::Passo(int32_t passi) {
-  if (passi > 0)
-    Avanti(passi);
-  else
-    Indietro(-passi);
 }
 
 void frmVisualizza::MostraPannello(int32_t pannello) {
@@ -228,15 +134,7 @@ void frmVisualizza::MostraPannello(int32_t pannello) {
 QString frmVisualizza::TestoRiga(int riga) const { return labVisualizza_.at(riga)->text(); }
 
 bool frmVisualizza::eventFilter(QObject* oggetto, QEvent* evento) {
-  if (evento->type() == QEvent::KeyPress) {
-    const auto passo = passoDaTastiera_.constFind(oggetto);
-    if (passo != passoDaTastiera_.constEnd() && !TastoDiServizio(static_cast<QKeyEvent*>(evento))) {
-      // Held keys arrive as repeated key-downs: each one is a step. The key
-      // is used up here, so it does not also click the button.
-      Passo(*passo);
-      return true;
-    }
-  } else if (oggetto == fraColonne_ && evento->type() == QEvent::Resize) {
+  if (oggetto == fraColonne_ && evento->type() == QEvent::Resize) {
     AdattaCarattereRighe();
   }
   return QDialog::eventFilter(oggetto, evento);

@@ -4,14 +4,12 @@
 // 10p. It only reads the system.
 
 #include <QDialog>
-#include <QHash>
 #include <array>
 #include <cstdint>
 
 #include "core/Sistema.h"
 
 class QLabel;
-class QPushButton;
 
 namespace tlx::ui {
 
@@ -36,8 +34,6 @@ class frmVisualizza : public QDialog {
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:
-  QPushButton* PulsantePasso(const char* nome, const QString& suggerimento, const QIcon& icona);
-  void Passo(int32_t passi);
   void AdattaCarattereRighe();
 
   const Sistema& sistema_;
@@ -48,9 +44,6 @@ class frmVisualizza : public QDialog {
   QWidget* fraColonne_ = nullptr;
   std::array<QLabel*, RIGHE> labVisualizza_{};
   QLabel* labNscheda_ = nullptr;
-  // The four step buttons repeat their step on every key-down, so a held
-  // key keeps paging: forward steps are positive, backward negative.
-  QHash<QObject*, int32_t> passoDaTastiera_;
 };
 
 }  // namespace tlx::ui

@@ -1,0 +1,71 @@
+// libFuzzer target of the filter import reader: the input is written to a
+// file and read into a filter table. Besides the sanitizers' checks, it
+// aborts when the table is left in a state it must never be left in.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "conditions/ImportFiltri.h"
+
+namespace {
+
+using namespace tlx;
+
+constexpr int32_t QUANTI = 0b1010;
+constexpr int32_t POSIZIONI = 0b101100;
+
+const std::string& PercorsoProva() {
+  static const std::string percorso = [] {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    return (cartella / ("tlx-fuzz-" + std::to_string(getpid()) + ".txt")).string();
+  }();
+  return percorso;
+}
+
+void Verifica(bool condizione, const char* cosa) {
+  if (condizione) return;
+  std::fprintf(stderr, "broken after loadFileToFilters: %s\n", cosa);
+  std::abort();
+}
+
+bool Gruppo(const RecordFiltro& r) {
+  return r.Numeri[0] == 0 && std::all_of(r.Numeri.begin(), r.Numeri.end(), [](uint8_t v) { return v <= 1; }) &&
+         std::count(r.Numeri.begin(), r.Numeri.end(), 1) >= 1 && r.QuantiMask == QUANTI &&
+         r.PosizioniMask == POSIZIONI && r.Attivo == VERO;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
+  {
+    std::ofstream f(PercorsoProva(), std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(byte));
+  }
+  static std::vector<RecordFiltro> tabella(MAX_FILTRI + 1);
+  std::fill(tabella.begin(), tabella.end(), RecordFiltro{.QuantiMask = 1, .Attivo = VERO});
+  Messaggi messaggi;
+  const int32_t conteggio = loadFileToFilters(tabella, PercorsoProva(), QUANTI, POSIZIONI, messaggi, {});
+  std::remove(PercorsoProva().c_str());  // libFuzzer ends without running exit handlers
+
+  Verifica(conteggio >= 0 && conteggio <= MAX_FILTRI, "count within the table");
+  Verifica(messaggi.size() <= 1, "at most one message");
+  const bool errore = !messaggi.empty() && messaggi[0].testo.starts_with("Error ");
+  Verifica(!errore || conteggio == 0, "a failure returns 0");
+  Verifica((conteggio == MAX_FILTRI) == (!messaggi.empty() && !errore), "capacity warning exactly at 2000");
+  const auto primoVuoto = tabella.begin() + 1 + conteggio;
+  Verifica(std::all_of(tabella.begin() + 1, primoVuoto, Gruppo), "every group read is an active record of 1..55");
+  Verifica(tabella[0] == RecordFiltro{}, "element 0 empty");
+  Verifica(std::all_of(primoVuoto, tabella.end(), [](const RecordFiltro& r) { return r == RecordFiltro{}; }),
+           "records past the count empty");
+  return 0;
+}

@@ -1,0 +1,39 @@
+// libFuzzer target of the parser of the server's archive reply: it either
+// refuses the reply with the conversion errors or gives only real draws,
+// which the archive file then keeps unchanged.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "archive/Archivio.h"
+#include "core/Errori.h"
+
+namespace {
+
+void Verifica(bool condizione, const char* cosa) {
+  if (condizione) return;
+  std::fprintf(stderr, "broken after parsing the reply: %s\n", cosa);
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
+  using namespace tlx;
+  std::vector<Estrazione> archivio;
+  try {
+    archivio = DecodificaRisposta(std::string_view(reinterpret_cast<const char*>(dati), byte));
+  } catch (const ErroreRuntime& e) {
+    Verifica(e.Numero() == errore::TypeMismatch || e.Numero() == 6, "only conversion errors");
+    return 0;
+  }
+  for (const Estrazione& e : archivio) {
+    Verifica(EstrazioneValida(e), "five different numbers 1..55");
+    Verifica(TagliaOPadda(e.Data, LUNGHEZZA_DATA) == e.Data, "a date of ten characters");
+  }
+  const std::string immagine = CodificaArchivio(archivio);
+  Verifica(DecodificaArchivio({reinterpret_cast<const uint8_t*>(immagine.data()), immagine.size()}) == archivio,
+           "stored and read back unchanged");
+  return 0;
+}

@@ -1,0 +1,389 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QRegularExpression>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+
+#include "FinestraPrincipale.h"
+#include "archive/Archivio.h"
+#include "core/Server.h"
+#include "platform/Cartelle.h"
+#include "platform/Download.h"
+#include "platform/ServerProva.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/archive/frmStatistiche.h"
+#include "ui/main/Avvio.h"
+
+namespace tlx::ui {
+namespace {
+
+using namespace std::chrono_literals;
+using RispostaWeb = tlx::prova::RispostaProva;
+using Modo = RispostaWeb::Modo;
+
+// About 900 draws from 7 February 2018, two or three days apart, five
+// different numbers each from a fixed sequence.
+QByteArray RispostaRealistica(int quante = 900) {
+  QByteArray testo = "DATA|NUMERI ESTRATTI\r\n";
+  QDate giorno(2018, 2, 7);
+  uint32_t seme = 12345;
+  for (int k = 0; k < quante; ++k) {
+    std::vector<int> numeri;
+    while (numeri.size() < 5) {
+      seme = seme * 1103515245u + 12345u;
+      const int n = static_cast<int>((seme >> 16) % 55) + 1;
+      if (std::find(numeri.begin(), numeri.end(), n) == numeri.end()) numeri.push_back(n);
+    }
+    testo += giorno.toString("dd/MM/yyyy").toUtf8();
+    for (int n : numeri) testo += "|" + QByteArray::number(n);
+    testo += "\r\n";
+    giorno = giorno.addDays(k % 2 ? 3 : 2);
+  }
+  return testo;
+}
+
+QByteArray Contenuto(const std::string& file) {
+  QFile f(QString::fromStdString(file));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The main window over a data folder of its own, the statistics files in a
+// temporary folder of their own, and the stand-in server.
+class FinestreArchivio : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tmpPrima_ = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toUtf8());
+    qputenv(platform::VARIABILE_SERVER, web.Indirizzo().toUtf8());
+    QDir().mkpath(QString::fromStdString(s().PercorsoDati) + "/archivio");
+  }
+  void TearDown() override {
+    qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9");
+    qputenv("TMPDIR", tmpPrima_);
+    platform::ImpostaAttesaMassima(30s);
+  }
+  Sistema& s() { return *principale.sistema; }
+  void ScriviArchivio(const std::vector<Estrazione>& archivio) {
+    QFile f(QString::fromStdString(s().PercorsoArchivio));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const std::string byte = CodificaArchivio(archivio);
+    f.write(byte.data(), static_cast<qint64>(byte.size()));
+  }
+  template <typename T>
+  T* Figlio(QWidget* w, const char* nome) {
+    T* f = w->findChild<T*>(nome);
+    EXPECT_NE(f, nullptr) << nome;
+    return f;
+  }
+  QStringList Righe(frmArchivio* a) {
+    QStringList righe;
+    const QAbstractItemModel* m = Figlio<QListView>(a, "lst")->model();
+    for (int r = 0; r < m->rowCount(); ++r) righe << m->index(r, 0).data().toString();
+    return righe;
+  }
+  void RispondiArchivio(RispostaWeb risposta) {
+    web.Rispondi(QByteArray(server::PERCORSO_ARCHIVIO.data()), std::move(risposta));
+  }
+
+  QTemporaryDir temp;
+  tlx::prova::ServerProva web;
+  prova::FinestraPrincipale principale;
+
+ private:
+  QByteArray tmpPrima_;
+};
+
+const std::vector<Estrazione> TRE = {
+    {"01/01/2018", {1, 2, 3, 4, 5}}, {"03/01/2018", {7, 12, 33, 41, 55}}, {"05/01/2018", {55, 7, 30, 2, 44}}};
+
+TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirst) {
+  ScriviArchivio(TRE);
+  frmArchivio* a = principale.finestra->Archivio();
+  EXPECT_FALSE(a->isVisible()) << "loaded hidden";
+  EXPECT_EQ(a->windowTitle(), " Archivio Estrazioni");
+  EXPECT_EQ(s().ArchivioEstrazioni, TRE);
+  EXPECT_EQ(Righe(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
+                                   " 01/01/2018 | 01 02 03 04 05"}));
+  EXPECT_EQ(Figlio<QLabel>(a, "Label5")->text(), "    DATA    | Colonna Vincente");
+  EXPECT_EQ(Figlio<QLabel>(a, "lbLast")->text(), " 05/01/2018 | 55 07 30 02 44");
+  EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "3");
+  EXPECT_EQ(Figlio<QListView>(a, "lst")->currentIndex().row(), 0);
+  EXPECT_FALSE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+
+  // From the main window's button, shown modeless; closing only hides it.
+  principale.finestra->findChild<QToolButton*>("cmdArchivio")->click();
+  EXPECT_TRUE(a->isVisible());
+  EXPECT_FALSE(a->isModal());
+  EXPECT_FALSE(a->close());
+  EXPECT_FALSE(a->isVisible());
+  EXPECT_EQ(principale.finestra->Archivio(), a) << "one window for the whole run";
+}
+
+TEST_F(FinestreArchivio, EmptyFileKeepsTheDesignTexts) {
+  ScriviArchivio({});
+  frmArchivio* a = principale.finestra->Archivio();
+  EXPECT_TRUE(s().ArchivioEstrazioni.empty());
+  EXPECT_TRUE(Righe(a).isEmpty());
+  EXPECT_EQ(Figlio<QLabel>(a, "lbLast")->text(), "ultima estrazione");
+  EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "00000000");
+  // No selected line: a double-click changes nothing.
+  s().ColonnaSpoglio = {0, 9, 8, 7, 6, 5};
+  a->lst_DblClick();
+  EXPECT_EQ(s().ColonnaSpoglio, (std::array<uint8_t, 6>{0, 9, 8, 7, 6, 5}));
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+}
+
+TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatistics) {
+  ScriviArchivio(TRE);
+  frmArchivio* a = principale.finestra->Archivio();
+  frmStatistiche* st = principale.finestra->Statistiche();
+  RispondiArchivio({200, RispostaRealistica()});
+  a->resize(640, 480);
+  a->show();
+  a->cmdUpdate_Click();
+
+  ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
+  EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
+  EXPECT_EQ(Contenuto(s().PercorsoArchivio), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
+  EXPECT_EQ(QFileInfo(QString::fromStdString(s().PercorsoArchivio)).size(), 900 * 15);
+  EXPECT_TRUE(QFileInfo::exists(a->PercorsoDownload())) << "the download stays in the temporary folder";
+  EXPECT_EQ(Righe(a).size(), 900);
+  EXPECT_EQ(Righe(a).front(), Figlio<QLabel>(a, "lbLast")->text());
+  EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "900");
+  EXPECT_TRUE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled());
+  EXPECT_TRUE(Figlio<QListView>(a, "lst")->isEnabled());
+  EXPECT_FALSE(a->AggiornamentoInCorso());
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  // The statistics followed, and so did the main window's picks.
+  int32_t conteggio = 0;
+  for (size_t j = 1; j <= NUMERI; ++j) conteggio += st->arrayFrequenzaNumeri()[0][j];
+  EXPECT_EQ(conteggio, 900 * 5);
+  principale.finestra->SelezionaPiuFrequenti(10);
+  const int piuFrequente = st->arrayFrequenzaNumeri()[1][1];
+  EXPECT_EQ(s().NumeriScelti[static_cast<size_t>(piuFrequente - 1)], 1);
+  EXPECT_EQ(s().NumeriPronostico, 10);
+  QApplication::processEvents();
+  a->grab().save("frmArchivio.png");
+  // The busiest chart, over a realistic archive.
+  st->resize(900, 560);
+  st->optStat_Click(5);
+  QApplication::processEvents();
+  st->grab().save("frmStatistiche_Frequenza_900.png");
+}
+
+TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {
+  struct Caso {
+    const char* nome;
+    RispostaWeb risposta;
+    Icona icona;
+    std::string testo;  // the start of the one message shown
+  };
+  const Caso casi[] = {
+      {"server error", {500, "guasto"}, Icona::Critica, "Errore durante il download dell'aggiornamento"},
+      {"cut reply", {200, RispostaRealistica(), Modo::Troncata}, Icona::Critica,
+       "Errore durante il download dell'aggiornamento"},
+      {"no valid draw", {200, "DATA|NUMERI\r\n01/01/2019|1|2|3|4|60\r\n01/01/2019|1|1|3|4|5\r\n"}, Icona::Informazione,
+       "L'aggiornamento scaricato non contiene estrazioni valide"},
+      {"empty reply", {200, ""}, Icona::Informazione, "L'aggiornamento scaricato non contiene estrazioni valide"},
+      {"text for a number", {200, "01/01/2019|1|2|3|4|5\r\n02/01/2019|1|2|tre|4|5\r\n"}, Icona::Nessuna,
+       "Error 13 (Type mismatch) in procedure LoadArchivioTMP of Form frmUpdate"},
+      {"a number above 255", {200, "01/01/2019|1|2|3|4|5\r\n02/01/2019|1|2|300|4|5\r\n"}, Icona::Nessuna,
+       "Error 6 (Overflow) in procedure LoadArchivioTMP of Form frmUpdate"},
+  };
+  ScriviArchivio(TRE);
+  frmArchivio* a = principale.finestra->Archivio();
+  const QByteArray file = Contenuto(s().PercorsoArchivio);
+  for (const Caso& c : casi) {
+    platform::MessageBox::Azzera();
+    RispondiArchivio(c.risposta);
+    a->cmdUpdate_Click();
+    EXPECT_EQ(s().ArchivioEstrazioni, TRE) << c.nome;
+    EXPECT_EQ(Contenuto(s().PercorsoArchivio), file) << c.nome;
+    EXPECT_EQ(Righe(a).size(), 3) << c.nome;
+    ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u) << c.nome;
+    const Messaggio& m = platform::MessageBox::Mostrati()[0];
+    EXPECT_EQ(m.icona, c.icona) << c.nome;
+    EXPECT_TRUE(m.testo.starts_with(c.testo)) << c.nome << ": " << m.testo;
+    EXPECT_TRUE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled()) << c.nome;
+    EXPECT_FALSE(a->AggiornamentoInCorso()) << c.nome;
+  }
+}
+
+TEST_F(FinestreArchivio, WhileUpdatingTheWindowIsBusyAndWillNotClose) {
+  ScriviArchivio(TRE);
+  frmArchivio* a = principale.finestra->Archivio();
+  a->show();
+  RispondiArchivio({200, RispostaRealistica(), Modo::Lenta, 4, 150ms});
+  bool controllato = false;
+  QTimer::singleShot(200, a, [&] {
+    controllato = true;
+    EXPECT_TRUE(a->AggiornamentoInCorso());
+    EXPECT_FALSE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled());
+    EXPECT_FALSE(Figlio<QListView>(a, "lst")->isEnabled());
+    EXPECT_TRUE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
+    EXPECT_EQ(Figlio<QLabel>(a, "lbElaborazione")->text(), "Aggiornamento in corso\r\nAttendere....");
+    EXPECT_FALSE(a->close());
+    EXPECT_TRUE(a->isVisible());
+    a->grab().save("frmArchivio_aggiornamento.png");
+  });
+  a->cmdUpdate_Click();
+  EXPECT_TRUE(controllato);
+  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
+  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, "Aggiornamento Archivio in corso...attendere");
+  EXPECT_EQ(platform::MessageBox::Mostrati()[0].titolo, " Archivio Estrazioni");
+  EXPECT_EQ(s().ArchivioEstrazioni.size(), 900u);
+  EXPECT_FALSE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
+
+  // Leaving the program: the window closes for good.
+  s().ChiusuraApplicazione = VERO;
+  EXPECT_TRUE(a->close());
+  s().ChiusuraApplicazione = FALSO;
+}
+
+TEST_F(FinestreArchivio, DoubleClickMakesTheLineTheCheckingDraw) {
+  std::vector<Estrazione> cento;
+  for (int k = 1; k <= 100; ++k)
+    cento.push_back({"g" + std::to_string(k) + "       ", {static_cast<uint8_t>(k % 50 + 1), 51, 52, 53, 54}});
+  cento[97].Numeri = {41, 7, 33, 12, 55};
+  ScriviArchivio(cento);
+  frmArchivio* a = principale.finestra->Archivio();
+  int scelte = 0;
+  QObject::connect(a, &frmArchivio::estrazioneScelta, [&] {
+    ++scelte;
+    EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u) << "told before the checking side hears of it";
+  });
+  auto* lst = Figlio<QListView>(a, "lst");
+  lst->setCurrentIndex(lst->model()->index(2, 0));
+  a->lst_DblClick();
+  EXPECT_EQ(scelte, 1);
+  EXPECT_EQ(s().ColonnaSpoglio, (std::array<uint8_t, 6>{0, 41, 7, 33, 12, 55}));
+  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
+  const Messaggio& m = platform::MessageBox::Mostrati()[0];
+  EXPECT_EQ(m.icona, Icona::Informazione);
+  EXPECT_EQ(m.titolo, " Archivio Estrazioni");
+  EXPECT_EQ(m.testo, "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
+}
+
+TEST_F(FinestreArchivio, StatisticsWindowFileChartsAndOldFiles) {
+  // Files of an earlier run go when the window loads; other files stay.
+  for (const char* nome : {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", "altro.csv"})
+    QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
+  ScriviArchivio(TRE);
+  frmStatistiche* st = principale.finestra->Statistiche();
+  EXPECT_FALSE(st->isVisible());
+  EXPECT_EQ(st->windowTitle(), "Statistiche Archivio Estrazioni");
+  QStringList csv = QDir(temp.path()).entryList({"*.csv"}, QDir::Files);
+  ASSERT_EQ(csv.size(), 2) << csv.join(",").toStdString();
+  EXPECT_TRUE(csv.contains("altro.csv"));
+  EXPECT_TRUE(QFileInfo(st->FileStatistiche()).fileName().contains(QRegularExpression("^trlxqvx_\\d{8}_\\d{6}\\.csv$")));
+  EXPECT_EQ(Contenuto(st->FileStatistiche().toStdString()).toStdString(),
+            "Data;P1;P2;P3;P4;P5;Ripetuti;Pari;Dispari;Consecutivi;Somma\r\n"
+            "05/01/2018;55;07;30;02;44;2;3;2;1;138\r\n"
+            "03/01/2018;07;12;33;41;55;0;1;4;1;148\r\n"
+            "01/01/2018;01;02;03;04;05;;2;3;5;15\r\n");
+
+  // "S&tatistiche" recomputes and shows the first chart; each option shows its own.
+  principale.finestra->findChild<QAction*>("menuStatistiche")->trigger();
+  EXPECT_TRUE(st->isVisible());
+  EXPECT_TRUE(Figlio<QRadioButton>(st, "optStat_0")->isChecked());
+  st->resize(900, 560);
+  const char* nomi[] = {"Consecutivi", "Ripetuti", "Pari", "Dispari", "Somma", "Frequenza"};
+  const std::vector<qreal> attesi[] = {{2, 0, 0, 0, 1}, {1, 0, 1, 0, 0, 0}, {0, 1, 1, 1, 0, 0},
+                                       {0, 0, 1, 1, 1, 0}, {1, 0, 2, 0, 0}, {}};
+  for (int i = 0; i < NUMERO_GRAFICI; ++i) {
+    Figlio<QRadioButton>(st, qPrintable(QString("optStat_%1").arg(i)))->click();
+    QChart* chart = st->grafico();
+    ASSERT_EQ(chart->series().size(), 1);
+    const auto* serie = qobject_cast<QBarSeries*>(chart->series()[0]);
+    ASSERT_NE(serie, nullptr);
+    const QBarSet* barre = serie->barSets().at(0);
+    std::vector<qreal> valori;
+    for (int r = 0; r < barre->count(); ++r) valori.push_back(barre->at(r));
+    if (i < 5) {
+      EXPECT_EQ(valori, attesi[i]) << nomi[i];
+    }
+    const auto* righe = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+    ASSERT_NE(righe, nullptr);
+    EXPECT_EQ(righe->count(), barre->count());
+    if (i == 0) {
+      EXPECT_EQ(righe->at(0), QString("01 -->      2").replace(' ', QChar(0x00A0)));
+    }
+    if (i == 5) {
+      EXPECT_EQ(chart->title(), "Frequenza Numeri");
+      EXPECT_EQ(barre->count(), 55);
+      EXPECT_EQ(righe->at(0), QString("55 -->      2").replace(' ', QChar(0x00A0)));
+      EXPECT_EQ(barre->at(0), 2);
+    } else {
+      EXPECT_EQ(chart->title(), nomi[i]);
+    }
+    QTest::qWait(30);
+    st->grab().save(QString("frmStatistiche_%1_%2.png").arg(i).arg(nomi[i]));
+  }
+  EXPECT_FALSE(st->close());
+  EXPECT_FALSE(st->isVisible());
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+}
+
+TEST_F(FinestreArchivio, StatisticsFileThatCannotBeWrittenIsReportedAndTheStatisticsStand) {
+  ScriviArchivio(TRE);
+  frmStatistiche* st = principale.finestra->Statistiche();
+  // A temporary folder that is a file.
+  QFile(temp.filePath("file")).open(QIODevice::WriteOnly);
+  qputenv("TMPDIR", temp.filePath("file").toUtf8());
+  st->refreshStat();
+  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
+  EXPECT_TRUE(platform::MessageBox::Mostrati()[0].testo.starts_with("Error 76 (Path not found) in procedure Statistiche"));
+  EXPECT_EQ(st->statistiche().Consecutivi[1], 2);
+  EXPECT_EQ(st->arrayFrequenzaNumeri()[1][1], 55);
+}
+
+TEST(AvvioArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
+  platform::MessageBox::Registra();
+  QTemporaryDir temp;
+  const QByteArray tmpPrima = qgetenv("TMPDIR");
+  qputenv("TMPDIR", temp.path().toUtf8());
+  const QString archivio = platform::CartellaDati() + "/archivio/tremaluxorqvx.dat";
+  QDir().mkpath(platform::CartellaDati() + "/archivio");
+  {
+    QFile f(archivio);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(CodificaArchivio(TRE)));
+  }
+  {
+    Avvio avvio;
+    ASSERT_TRUE(avvio.Main({}));
+    frmMAIN* w = avvio.finestraPrincipale();
+    EXPECT_EQ(avvio.sistema().ArchivioEstrazioni, TRE);
+    EXPECT_FALSE(w->Archivio()->isVisible());
+    EXPECT_FALSE(w->Statistiche()->isVisible());
+    EXPECT_EQ(QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(), 1);
+    // The prediction menu's picks follow the archive: 55 and 7 were drawn twice.
+    w->SelezionaPiuFrequenti(2);
+    EXPECT_EQ(avvio.sistema().NumeriScelti[54], 1);
+    EXPECT_EQ(avvio.sistema().NumeriScelti[6], 1);
+    EXPECT_EQ(avvio.sistema().NumeriPronostico, 2);
+    EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+    w->hide();
+  }
+  QFile::remove(archivio);
+  qputenv("TMPDIR", tmpPrima);
+}
+
+}  // namespace
+}  // namespace tlx::ui
