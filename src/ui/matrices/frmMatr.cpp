@@ -36,12 +36,13 @@
 #include "ui/main/FormatoLocale.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
+#include "ui/widgets/Colori.h"
 
 namespace tlx::ui {
 
 namespace {
 
-const QString kRosso = "background: #ff0000; color: black; font-weight: bold; padding: 2px;";
+const QString kRosso = "background: " + ColoreBgr(colori::ROSSO).name() + "; color: black; font-weight: bold; padding: 2px;";
 const QString kNeutro = "padding: 2px;";
 const char* const kNotaAggiornamento = "scegliere un'altra matrice o contattare l'autore per un aggiornamento";
 

@@ -6,13 +6,14 @@
 #include <QMouseEvent>
 
 #include "matrices/Cruciverba.h"
+#include "ui/widgets/Colori.h"
 
 namespace tlx::ui {
 
-const QColor Tessere::ColoriMescola[5] = {QColor(255, 255, 0), QColor(128, 255, 128), QColor(255, 128, 255),
-                                          QColor(128, 255, 255), QColor(255, 128, 0)};
-const QColor Tessere::FONDO_ATTIVA = QColor(0, 0, 192);
-const QColor Tessere::LETTERE_ATTIVA = QColor(255, 255, 255);
+const QColor Tessere::ColoriMescola[5] = {ColoreBgr(colori::GIALLO), ColoreBgr(0x80FF80), ColoreBgr(0xFF80FF),
+                                          ColoreBgr(0xFFFF80), ColoreBgr(0x0080FF)};
+const QColor Tessere::FONDO_ATTIVA = ColoreBgr(0xC00000);
+const QColor Tessere::LETTERE_ATTIVA = ColoreBgr(colori::BIANCO);
 
 Tessere::Tessere(const QString& nome, int quante, int perRiga, qreal punti, QWidget* parent)
     : QWidget(parent), numeri_(static_cast<size_t>(quante)), colori_(static_cast<size_t>(quante), LETTERE_ATTIVA) {
