@@ -8,8 +8,8 @@
 namespace tlx {
 
 enum class Icona { Nessuna, Critica, Domanda, Esclamazione, Informazione };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+enum class Pulsanti { Ok, SiNo, OkAnnulla };
+enum class Risposta { Ok, Si, No, Annulla };
 
 struct Messaggio {
   Icona icona = Icona::Nessuna;

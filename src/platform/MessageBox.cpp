@@ -26,6 +26,7 @@ Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
       return r;
     }
     // Unscripted questions are answered No: the cautious choice.
+    if (m.pulsanti == Pulsanti::OkAnnulla) return Risposta::Annulla;
     return m.pulsanti == Pulsanti::Ok ? Risposta::Ok : Risposta::No;
   }
 
@@ -47,6 +48,10 @@ Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+  }
+  if (m.pulsanti == Pulsanti::OkAnnulla) {
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? Risposta::Ok : Risposta::Annulla;
   }
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();

@@ -45,6 +45,8 @@
 #include "ui/printing/frmStampa.h"
 #include "ui/checking/frmSpoglio.h"
 #include "ui/checking/frmSpoglioEstrazioni.h"
+#include "ui/matrices/frmCruciverba.h"
+#include "ui/matrices/frmMatr.h"
 
 namespace tlx::ui {
 
@@ -109,7 +111,7 @@ void frmMAIN::CostruisciMenu() {
   esporta->setVisible(false);
   connect(esporta, &QAction::triggered, this, &frmMAIN::menuEsportaColonne_Click);
   separatore(file, "menuspazio1");
-  Voce(file, "mnu_Elenco", "&Elenco Sistemi Immediati");
+  connect(Voce(file, "mnu_Elenco", "&Elenco Sistemi Immediati"), &QAction::triggered, this, &frmMAIN::mnu_Elenco_Click);
   connect(Voce(file, "menuImpostazioni", "&Impostazioni"), &QAction::triggered, this, &frmMAIN::menuImpostazioni_Click);
   separatore(file, "menuspazio2");
   connect(Voce(file, "menuuscita", "&Uscita"), &QAction::triggered, this, &QWidget::close);
@@ -133,7 +135,8 @@ void frmMAIN::CostruisciMenu() {
   menuPrincipali_["menucondizioni"]->setEnabled(false);
 
   QMenu* operazioni = principale("menuoperazioni", "&Operazioni");
-  Voce(operazioni, "menuadattamatrice", "&Adatta matrice");
+  connect(Voce(operazioni, "menuadattamatrice", "&Adatta matrice"), &QAction::triggered, this,
+          &frmMAIN::menuadattamatrice_Click);
   separatore(operazioni, "menuspazio4");
   connect(Voce(operazioni, "menuMescola", "&Mescola Colonne"), &QAction::triggered, this, &frmMAIN::menuMescola_Click);
   separatore(operazioni, "menuspazio5");
@@ -396,10 +399,12 @@ bool frmMAIN::eventFilter(QObject* oggetto, QEvent* evento) {
 
 void frmMAIN::cmdCruciverba_MouseDown(Qt::MouseButton tasto) {
   if (tasto == Qt::LeftButton) {
-    // The crossword window comes with the crossword method; until then the
-    // check on the count is all this button does.
-    if (sistema_.NumeriPronostico != 25)
+    if (sistema_.NumeriPronostico != 25) {
       platform::MessageBox::Mostra(Icona::Critica, Pulsanti::Ok, "E R R O R E", "Errore i numeri in gioco devono essere 25", this);
+      return;
+    }
+    frmCruciverba cruciverba(sistema_, this);
+    if (cruciverba.exec() == QDialog::Accepted) MostraSistema();
   } else if (sistema_.GuiBloccata == 0) {
     PronosticoCruciverbaCasuale();
   }
@@ -606,6 +611,17 @@ void frmMAIN::menuMescola_Click() {
     MescolaColonne(sistema_, static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
   }
   mescola->setEnabled(true);
+}
+
+void frmMAIN::menuadattamatrice_Click() {
+  frmMatr matrici(sistema_, frmMatr::Modo::Adatta, this);
+  matrici.exec();
+  if (matrici.Adattata()) MostraSistema();
+}
+
+void frmMAIN::mnu_Elenco_Click() {
+  frmMatr matrici(sistema_, frmMatr::Modo::Elenco, this);
+  matrici.exec();
 }
 
 void frmMAIN::menuvisualizza_Click() {

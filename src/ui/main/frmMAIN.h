@@ -99,6 +99,8 @@ class frmMAIN : public QMainWindow {
   void menuMescola_Click();
   void menucalcolo_Click();
   void menumodifiche_Click();
+  void menuadattamatrice_Click();
+  void mnu_Elenco_Click();
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();

@@ -1,0 +1,130 @@
+// Adapting a matrix of 1,850,000 columns (the whole column table) onto 55
+// arranged numbers, beside the yardsticks: the same columns mapped and sorted
+// plainly, without the checks, the reset of the system and the yields, and a
+// bare copy of as many bytes. Then building the matrix list from a folder of
+// 1,000 matrix files, CRC included.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Sistemi.h"
+#include "core/Procedure.h"
+#include "matrices/Adattamento.h"
+#include "matrices/ElencoMatrici.h"
+#include "support/Crc32.h"
+
+namespace tlx::bench {
+namespace {
+
+constexpr int V = NUMERI;
+
+const matrix::MatriceCaricata& MatricePiena() {
+  static const auto m = [] {
+    auto nuova = std::make_unique<matrix::MatriceCaricata>();
+    matrix::IntestazioneMatrice& h = nuova->Intestazione;
+    h.V = V, h.K = 5, h.T = 3, h.M = 5, h.C = CAPIENZA;
+    nuova->Matrice.resize(static_cast<size_t>(CAPIENZA) * 5);
+    for (size_t c = 0; c < static_cast<size_t>(CAPIENZA); ++c)
+      for (size_t p = 0; p < 5; ++p) nuova->Matrice[c * 5 + p] = static_cast<uint8_t>(1 + (c * 7 + p * 11) % V);
+    return nuova;
+  }();
+  return *m;
+}
+
+// 55 chosen numbers arranged in reverse.
+Sistema& SistemaOrdinato() {
+  Sistema& s = SistemaCondiviso();
+  CancellaSistema(s, false);
+  for (int i = 0; i < V; ++i) {
+    GrigliaNumeriClick(s, i);
+    s.Pronostico[static_cast<size_t>(i)] = static_cast<uint8_t>(V - i);
+  }
+  return s;
+}
+
+void BM_AdattaMatrice_Piena(benchmark::State& state) {
+  const matrix::MatriceCaricata& m = MatricePiena();
+  Sistema& s = SistemaOrdinato();
+  int64_t eventi = 0;
+  for (auto _ : state) {
+    matrix::AdattaMatrice(s, m, [&] { ++eventi; });
+    benchmark::DoNotOptimize(s.Colonne.Dati());
+  }
+  state.counters["eventi"] = static_cast<double>(eventi) / static_cast<double>(state.iterations());
+  state.SetItemsProcessed(state.iterations() * CAPIENZA);
+}
+BENCHMARK(BM_AdattaMatrice_Piena)->Unit(benchmark::kMillisecond);
+
+void BM_ColonneScritteSemplici(benchmark::State& state) {
+  const matrix::MatriceCaricata& m = MatricePiena();
+  Sistema& s = SistemaOrdinato();
+  const auto ordine = s.Pronostico;
+  for (auto _ : state) {
+    uint8_t* colonne = s.Colonne.Dati();
+    for (size_t i = 0; i < m.Matrice.size(); i += 5) {
+      for (size_t p = 0; p < 5; ++p) colonne[i + p] = ordine[m.Matrice[i + p] - 1u];
+      OrdinaColonna(colonne + i);
+    }
+    benchmark::DoNotOptimize(s.Colonne.Dati());
+  }
+  state.SetItemsProcessed(state.iterations() * CAPIENZA);
+}
+BENCHMARK(BM_ColonneScritteSemplici)->Unit(benchmark::kMillisecond);
+
+void BM_CopiaColonne(benchmark::State& state) {
+  const matrix::MatriceCaricata& m = MatricePiena();
+  Sistema& s = SistemaCondiviso();
+  for (auto _ : state) {
+    std::memcpy(s.Colonne.Dati(), m.Matrice.data(), m.Matrice.size());
+    benchmark::DoNotOptimize(s.Colonne.Dati());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(m.Matrice.size()));
+}
+BENCHMARK(BM_CopiaColonne)->Unit(benchmark::kMillisecond);
+
+// 1,000 matrix files of 10..29 numbers and 200..1,190 columns each.
+const std::string& CartellaMille() {
+  static const std::string cartella = [] {
+    const auto percorso = std::filesystem::temp_directory_path() / ("tlx-bench-matrici-" + std::to_string(getpid()));
+    std::filesystem::create_directories(percorso);
+    for (int f = 0; f < 1000; ++f) {
+      const int v = 10 + f % 20, colonne = 200 + 10 * (f % 100);
+      std::vector<uint8_t> b(matrix::BYTE_INTESTAZIONE, ' ');
+      b[0] = static_cast<uint8_t>(v), b[1] = 5, b[2] = 3, b[3] = 5, b[4] = 0;
+      std::memcpy(&b[5], &colonne, 4);
+      std::memcpy(&b[127], matrix::MAGIC_MATRICE.data(), matrix::MAGIC_MATRICE.size());
+      for (int p = 0; p < 5; ++p)
+        for (int c = 0; c < colonne; ++c) b.push_back(static_cast<uint8_t>(1 + (c + p) % v));
+      const uint32_t crc = cCRC32().GetByteArrayCrc32(b);
+      for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(crc >> (8 * i)));
+      std::ofstream((percorso / ("m" + std::to_string(f) + ".mqvx")).string(), std::ios::binary)
+          .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    }
+    std::atexit([] { std::filesystem::remove_all(CartellaMille()); });
+    return percorso.string();
+  }();
+  return cartella;
+}
+
+void BM_CaricaElencoMatrici_Mille(benchmark::State& state) {
+  const std::string& cartella = CartellaMille();
+  size_t voci = 0;
+  for (auto _ : state) {
+    const auto elenco = matrix::CaricaElencoMatrici(cartella, 0);
+    voci = elenco.size();
+    benchmark::DoNotOptimize(elenco.data());
+  }
+  state.counters["voci"] = static_cast<double>(voci);
+}
+BENCHMARK(BM_CaricaElencoMatrici_Mille)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tlx::bench

@@ -1,0 +1,43 @@
+// libFuzzer target of the text-matrix reader. Besides the sanitizers'
+// checks, it aborts when a refusal leaves anything to rely on or an accepted
+// matrix breaks what the reader promises.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "matrices/MatriceTxt.h"
+
+namespace {
+
+void Verifica(bool condizione, const char* cosa) {
+  if (condizione) return;
+  std::fprintf(stderr, "broken after LeggiMatriceTxt: %s\n", cosa);
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
+  std::istringstream testo(std::string(reinterpret_cast<const char*>(dati), byte));
+  const tlx::matrix::RisultatoMatriceTxt r = tlx::matrix::LeggiMatriceTxt(testo);
+  const tlx::matrix::IntestazioneMatrice& h = r.matrice.Intestazione;
+  if (h.V == 0) {
+    Verifica(r.messaggi.size() == 1 && r.messaggi[0].titolo == "ERROR", "a refusal shows one box");
+    return 0;
+  }
+  Verifica(r.messaggi.empty(), "no box when accepted");
+  Verifica(h.C >= 1 && h.C <= tlx::matrix::MAX_RIGHE_MATRICE_TXT && h.K >= 1, "columns within bounds");
+  Verifica(h.V <= tlx::matrix::MAX_VALORE_MATRICE_TXT, "values up to 90");
+  Verifica(r.matrice.Matrice.size() == static_cast<size_t>(h.C) * h.K, "C x K entries");
+  std::vector<bool> usati(h.V + 1u);
+  for (const uint8_t v : r.matrice.Matrice) {
+    Verifica(v >= 1 && v <= h.V, "entries 1..V");
+    usati[v] = true;
+  }
+  Verifica(std::count(usati.begin() + 1, usati.end(), true) == h.V, "every value 1..V used");
+  return 0;
+}

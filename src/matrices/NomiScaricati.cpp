@@ -1,0 +1,71 @@
+#include "matrices/NomiScaricati.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "core/Errori.h"
+#include "matrices/FileMatrice.h"
+#include "support/ScritturaAtomica.h"
+
+namespace tlx::matrix {
+
+namespace {
+
+bool NomeSicuro(std::string_view nome) {
+  if (nome.empty() || NomeMatriceArchiviata(nome).size() > LUNGHEZZA_MASSIMA_NOME) return false;
+  if (nome.find("..") != std::string_view::npos || nome.find_first_not_of('.') == std::string_view::npos) return false;
+  return std::all_of(nome.begin(), nome.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x7F && c != '/' && c != '\\' && c != ':';
+  });
+}
+
+std::string Maiuscolo(std::string testo) {
+  std::transform(testo.begin(), testo.end(), testo.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return testo;
+}
+
+}  // namespace
+
+std::vector<std::string> NomiListaMatrici(std::string_view risposta) {
+  std::vector<std::string> nomi;
+  while (!risposta.empty()) {
+    const size_t fine = std::min(risposta.find('\n'), risposta.size());
+    std::string_view riga = risposta.substr(0, fine);
+    if (riga.ends_with('\r')) riga.remove_suffix(1);
+    std::string nome = Maiuscolo(std::string(riga));
+    if (NomeSicuro(nome)) nomi.push_back(std::move(nome));
+    risposta.remove_prefix(std::min(fine + 1, risposta.size()));
+  }
+  return nomi;
+}
+
+std::string NomeMatriceArchiviata(std::string_view nomeScaricato) {
+  std::string nome(nomeScaricato);
+  for (size_t p = nome.find(".DAT"); p != std::string::npos; p = nome.find(".DAT", p + ESTENSIONE_MATRICE.size()))
+    nome.replace(p, 4, ESTENSIONE_MATRICE);
+  return nome;
+}
+
+void ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome) {
+  namespace fs = std::filesystem;
+  const std::vector<uint8_t> byte = LeggiByteFile(scaricato);
+  {
+    // Written beside the target and renamed over it: the download and the
+    // matrix folder may sit on different file systems.
+    ScritturaAtomica scrittura(cartellaMatrici + "/" + nome);
+    scrittura.Scrivi(byte.data(), byte.size());
+    scrittura.Conferma();
+  }
+  std::error_code ec;
+  fs::remove(scaricato, ec);
+  const std::string chiave = Maiuscolo(nome);
+  for (fs::directory_iterator it(cartellaMatrici, ec), fine; !ec && it != fine; it.increment(ec)) {
+    const std::string altro = it->path().filename().string();
+    std::error_code ecFile;
+    if (altro != nome && Maiuscolo(altro) == chiave && it->is_regular_file(ecFile)) fs::remove(it->path(), ecFile);
+  }
+}
+
+}  // namespace tlx::matrix

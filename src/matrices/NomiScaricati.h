@@ -1,0 +1,32 @@
+#pragma once
+// Matrix files downloaded from the maker's web server: the names its list
+// reply gives, which become file names here, and the move of each download
+// into the data folder's "matrici" folder.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tlx::matrix {
+
+// Longest name stored: room is left for the temporary name a safe
+// replacement writes beside it.
+inline constexpr size_t LUNGHEZZA_MASSIMA_NOME = 200;
+
+// The names of the list reply, one a line (CR LF or LF), upper-cased, in
+// order; each that is unsafe to use as a file name is left out: empty, with
+// a path separator, a drive colon, "..", only dots, a control or non-ASCII
+// character, or longer than LUNGHEZZA_MASSIMA_NOME once stored.
+std::vector<std::string> NomiListaMatrici(std::string_view risposta);
+
+// The name a downloaded matrix is stored under: every ".DAT" becomes ".mqvx".
+std::string NomeMatriceArchiviata(std::string_view nomeScaricato);
+
+// Moves the downloaded file into `cartellaMatrici` under `nome`, replacing
+// the file of that name at once (a failed move leaves it as it was), then
+// removes the other files whose names differ from it only in letter case.
+// Throws ErroreRuntime when the file can't be moved.
+void ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome);
+
+}  // namespace tlx::matrix

@@ -1,0 +1,66 @@
+#include "ui/matrices/IconeMatrici.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace tlx::ui {
+
+namespace {
+
+constexpr int kLato = 64;
+
+QIcon Disegna(const QColor& fondo, const std::function<void(QPainter&)>& glifo) {
+  QPixmap pm(kLato, kLato);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient g(0, 0, 0, kLato);
+  g.setColorAt(0, fondo.lighter(125));
+  g.setColorAt(1, fondo.darker(115));
+  p.setPen(Qt::NoPen);
+  p.setBrush(g);
+  p.drawRoundedRect(QRectF(2, 2, kLato - 4, kLato - 4), 12, 12);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  glifo(p);
+  return QIcon(pm);
+}
+
+void Punta(QPainter& p, QPointF vertice, QPointF direzione) {
+  const QPointF normale(-direzione.y(), direzione.x());
+  p.drawPolyline(QPolygonF({vertice - 8 * direzione + 7 * normale, vertice, vertice - 8 * direzione - 7 * normale}));
+}
+
+}  // namespace
+
+QIcon IconaMescola() {
+  return Disegna(QColor(200, 120, 30), [](QPainter& p) {
+    QPainterPath a, b;
+    a.moveTo(12, 44);
+    a.cubicTo(30, 44, 32, 20, 50, 20);
+    b.moveTo(12, 20);
+    b.cubicTo(30, 20, 32, 44, 50, 44);
+    p.drawPath(a);
+    p.drawPath(b);
+    Punta(p, {52, 20}, {1, 0});
+    Punta(p, {52, 44}, {1, 0});
+  });
+}
+
+QIcon IconaCartella() {
+  return Disegna(QColor(190, 150, 40), [](QPainter& p) {
+    p.drawPolygon(QPolygonF({{12, 20}, {26, 20}, {30, 25}, {52, 25}, {52, 47}, {12, 47}}));
+  });
+}
+
+QIcon IconaScarica() {
+  return Disegna(QColor(40, 120, 180), [](QPainter& p) {
+    p.drawLine(QPointF(32, 12), QPointF(32, 38));
+    Punta(p, {32, 40}, {0, 1});
+    p.drawPolyline(QPolygonF({{14, 40}, {14, 50}, {50, 50}, {50, 40}}));
+  });
+}
+
+}  // namespace tlx::ui

@@ -1,0 +1,100 @@
+#include "ui/matrices/frmCruciverba.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "matrices/Cruciverba.h"
+#include "platform/Finestre.h"
+#include "ui/main/Icone.h"
+#include "ui/matrices/IconeMatrici.h"
+#include "ui/widgets/Tessere.h"
+
+namespace tlx::ui {
+
+namespace {
+QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(nome);
+  b->setToolTip(suggerimento);
+  b->setIcon(icona);
+  b->setIconSize(QSize(40, 40));
+  b->setFixedSize(58, 58);
+  return b;
+}
+}  // namespace
+
+frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
+  setObjectName("frmCruciverba");
+  setWindowTitle("Cruciverba");
+
+  frameOrdinePronostico_ = new QFrame(this);
+  frameOrdinePronostico_->setObjectName("frameOrdinePronostico");
+  frameOrdinePronostico_->setFrameShape(QFrame::StyledPanel);
+  tessere_ = new Tessere("lblPronostico", matrix::CELLE_CRUCIVERBA, 5, 20.25, frameOrdinePronostico_);
+  l1_ = new QLabel(frameOrdinePronostico_);
+  l1_->setObjectName("l1");
+  l1_->setAlignment(Qt::AlignCenter);
+  l1_->setMinimumHeight(36);
+  l1_->setStyleSheet("font: bold 18pt 'Calibri'; color: #0000c0;");
+  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola());
+  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdCruciverba", "Elabora Cruciverba", IconaPulsante("cmdCruciverba"));
+  connect(mescola, &QToolButton::clicked, this, &frmCruciverba::MescolaNumeri);
+  connect(elabora, &QToolButton::clicked, this, &frmCruciverba::cmdCruciverba_Click);
+  connect(tessere_, &Tessere::trascinamento, l1_, &QLabel::setText);
+
+  lblDescr1_ = new QLabel("Fai click su Mescola Numeri oppure", this);
+  lblDescr1_->setObjectName("lblDescr1");
+  lblDescr2_ = new QLabel("trascina i numeri per cambiargli posto", this);
+  lblDescr2_->setObjectName("lblDescr2");
+  for (QLabel* l : {lblDescr1_, lblDescr2_}) {
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet("font-style: italic; color: #1d5f8a;");
+  }
+
+  auto* laterale = new QVBoxLayout;
+  laterale->addWidget(mescola);
+  laterale->addWidget(l1_);
+  laterale->addStretch();
+  laterale->addWidget(elabora);
+  auto* interno = new QHBoxLayout(frameOrdinePronostico_);
+  interno->addWidget(tessere_);
+  interno->addLayout(laterale);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->addWidget(frameOrdinePronostico_);
+  tutto->addWidget(lblDescr1_);
+  tutto->addWidget(lblDescr2_);
+  tutto->setSizeConstraint(QLayout::SetFixedSize);
+
+  MostraPronostico();
+  l1_->clear();
+  adjustSize();
+  platform::CentraForm(this);
+}
+
+void frmCruciverba::MostraPronostico() {
+  // A crossword system keeps its arrangement in Pronostico.
+  if (sistema_.TitoloSistema.Trimmed() != matrix::TITOLO_CRUCIVERBA) LeggiPronosticoDaGriglia(sistema_);
+  tessere_->Mostra(std::span(sistema_.Pronostico).first(sistema_.NumeriPronostico));
+  const bool modificabile = sistema_.GuiBloccata == 0;
+  frameOrdinePronostico_->setEnabled(modificabile);
+  lblDescr1_->setVisible(modificabile);
+  lblDescr2_->setVisible(modificabile);
+}
+
+void frmCruciverba::MescolaNumeri() { tessere_->Mescola(QRandomGenerator::global()->generate()); }
+
+void frmCruciverba::cmdCruciverba_Click() {
+  const std::vector<uint8_t> numeri = tessere_->Numeri();
+  if (numeri.size() != matrix::CELLE_CRUCIVERBA) return;
+  std::array<uint8_t, matrix::CELLE_CRUCIVERBA> disposizione{};
+  std::copy(numeri.begin(), numeri.end(), disposizione.begin());
+  matrix::SviluppaCruciverba(sistema_, disposizione);
+  accept();
+}
+
+}  // namespace tlx::ui
