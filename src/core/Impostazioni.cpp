@@ -28,8 +28,12 @@ size_t Decimali(std::string_view testo, const FormatoNumeri& formato) {
 
 void ReadConfiguration(Sistema& s, const FormatoNumeri& formato) {
   const classINI ini(s.FileImpostazioni);
-  s.CostoColonna =
+  // A cost the settings window would refuse (a file of an earlier version,
+  // or edited by hand) reads as 0 like one that is no number: beyond the
+  // limit the cost of a full system could overflow.
+  const Centesimi costo =
       CentesimiDaTesto(ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, COSTO_PREDEFINITO), formato).value_or(0);
+  s.CostoColonna = costo >= 0 && costo <= COSTO_COLONNA_MASSIMO ? costo : 0;
   s.IntestazioneStampa = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_INTESTAZIONE, INTESTAZIONE_PREDEFINITA);
   s.StampanteTabulato = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_STAMPANTE, NESSUNA_STAMPANTE);
   s.ModalitaRicalcolo = FALSO;

@@ -22,14 +22,15 @@ inline constexpr std::string_view CHIAVE_STAMPANTE = "stampante_tabulato";
 inline constexpr std::string_view INTESTAZIONE_PREDEFINITA = "RICEVITORIA XXX- CAMBIA LE IMPOSTAZIONI DAL MENU FILE";
 inline constexpr std::string_view NESSUNA_STAMPANTE = "N/A";
 
+// The most a column may cost: 999.999,99 euro.
+inline constexpr Centesimi COSTO_COLONNA_MASSIMO = 99'999'999;
+
 // Loads CostoColonna, IntestazioneStampa and StampanteTabulato from
 // s.FileImpostazioni (defaults for a missing file or key: 1 euro, the
 // placeholder header, "N/A") and clears ModalitaRicalcolo. The cost is kept
-// in whole cents, rounded half to even; one that is not a number reads as 0.
+// in whole cents, rounded half to even; one that is not a number, or is
+// outside 0..COSTO_COLONNA_MASSIMO, reads as 0.
 void ReadConfiguration(Sistema& s, const FormatoNumeri& formato);
-
-// The most a column may cost: 999.999,99 euro.
-inline constexpr Centesimi COSTO_COLONNA_MASSIMO = 99'999'999;
 
 // The cost of a column typed in euro ("1,50") as whole cents. A text without
 // a numeric value throws ErroreRuntime 13 ("Type mismatch"); a number that

@@ -32,9 +32,10 @@ TEST_F(ImpostazioniGenerali, DefaultsWithoutFileThenCostStoredInHundredthsAndRea
   EXPECT_EQ(s->CostoColonna, 150);
   EXPECT_EQ(s->IntestazioneStampa + "|" + s->StampanteTabulato, "RICEVITORIA CENTRALE|");
   // Files of earlier versions may hold fractions of a hundredth: whole cents, half to even. Not a number,
-  // nothing, or a number too large for 64-bit cents reads as 0.
+  // nothing, a negative cost or one beyond 999.999,99 euro reads as 0.
   for (const auto& [testo, centesimi] : {std::pair<std::string, Centesimi>{"125,5", 126}, {"12,345", 12}, {"cento", 0},
-                                         {"", 0}, {std::string(300, '9'), 0}}) {
+                                         {"", 0}, {std::string(300, '9'), 0},
+                                         {"99999999", 99999999}, {"100000000", 0}, {"-5", 0}}) {
     classINI(s->FileImpostazioni).setProperty("Impostazioni", "costo_colonna", testo);
     ReadConfiguration(*s, ITALIANO);
     EXPECT_EQ(s->CostoColonna, centesimi) << testo;
