@@ -33,6 +33,8 @@
 #include "ui/main/frmCalcolo.h"
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
+#include "ui/printing/frmRidottiRandom.h"
+#include "ui/printing/frmTabulato.h"
 
 namespace tlx::ui {
 
@@ -136,7 +138,7 @@ void frmMAIN::CostruisciMenu() {
   menuPrincipali_["menuoperazioni"]->setEnabled(false);
 
   QMenu* stampa = principale("menustampa", "&Stampa");
-  Voce(stampa, "menutabulato", "Stampa &Tabulato");
+  connect(Voce(stampa, "menutabulato", "Stampa &Tabulato"), &QAction::triggered, this, &frmMAIN::menutabulato_Click);
   Voce(stampa, "menuschedine", "Stampa &Schedine");
   menuPrincipali_["menustampa"]->setEnabled(false);
 
@@ -244,6 +246,7 @@ void frmMAIN::CostruisciCorpo() {
   pulsante("cmdCruciverba")->installEventFilter(this);
 
   QToolButton* ridotti = Pulsante("cmdRidotti", "Generatore di sistemi Ridotti");
+  connect(ridotti, &QToolButton::clicked, this, &frmMAIN::cmdRidotti_Click);
   QToolButton* picture = Pulsante("cmdPicture", QString());
   picture->setEnabled(false);
   picture->setIcon(IconaPulsante("cmdPicture").pixmap(36, 36));
@@ -605,6 +608,26 @@ void frmMAIN::menuImpostazioni_Click() {
   }
   ReadConfiguration(sistema_, formato_);
   ViewStatusBar();
+}
+
+void frmMAIN::menutabulato_Click() {
+  frmTabulato tabulato(
+      sistema_, [this] { return PannelloStato(1); }, [this] { menuImpostazioni_Click(); }, this);
+  tabulato.exec();
+}
+
+void frmMAIN::cmdRidotti_Click() {
+  if (!ridotti_) {
+    // Not a child, so that it stays usable while the main window is
+    // disabled by the slip window; it goes with the main window.
+    ridotti_ = new frmRidottiRandom(sistema_);
+    ridotti_->winId();
+    if (windowHandle()) ridotti_->windowHandle()->setTransientParent(windowHandle());
+    connect(this, &QObject::destroyed, ridotti_, [r = ridotti_] { delete r; });
+  }
+  ridotti_->show();
+  ridotti_->raise();
+  ridotti_->activateWindow();
 }
 
 void frmMAIN::menuinfo_Click() {

@@ -19,6 +19,7 @@ class QToolButton;
 namespace tlx::ui {
 
 class GrigliaNumeri;
+class frmRidottiRandom;
 
 class frmMAIN : public QMainWindow {
   Q_OBJECT
@@ -90,6 +91,8 @@ class frmMAIN : public QMainWindow {
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
+  void menutabulato_Click();
+  void cmdRidotti_Click();
   void menuinfo_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
@@ -105,6 +108,7 @@ class frmMAIN : public QMainWindow {
   QMenu* menuPopup_ = nullptr;
   QMap<QString, QAction*> menuPrincipali_;
   QLabel* pannelli_[4] = {};
+  frmRidottiRandom* ridotti_ = nullptr;
 };
 
 }  // namespace tlx::ui
