@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/cups-pdf.sh
 jobs=$(nproc)
 
 scripts/build.sh

@@ -18,4 +18,6 @@ QStringList StampantiInstallate() {
 
 void ImpostaStampantiSimulate(const QStringList& nomi) { Simulate() = nomi; }
 
+void UsaStampantiReali() { Simulate().reset(); }
+
 }  // namespace tlx::platform

@@ -10,5 +10,7 @@ namespace tlx::platform {
 QStringList StampantiInstallate();
 
 void ImpostaStampantiSimulate(const QStringList& nomi);
+// Back to the printers of the machine.
+void UsaStampantiReali();
 
 }  // namespace tlx::platform

@@ -1,0 +1,166 @@
+#include "platform/StampanteQt.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/Errori.h"
+#include "platform/Stampanti.h"
+
+namespace tlx::platform {
+
+namespace {
+
+constexpr double PUNTI_TRATTO_PER_POLLICE = 600.0;  // a printer dot of the draw width
+
+[[noreturn]] void ErroreStampante() { throw ErroreRuntime(ERRORE_STAMPANTE, "Printer error"); }
+
+QColor Colore(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+// The quality codes as resolutions; not configured keeps the printer's own.
+int Risoluzione(int16_t qualita) {
+  switch (qualita) {
+    case qualita::Bozza: return 150;
+    case qualita::Bassa: return 300;
+    case qualita::Media: return 600;
+    case qualita::Alta: return 1200;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+StampanteQt::StampanteQt() : nome_(QPrinterInfo::defaultPrinterName()) {}
+
+StampanteQt::StampanteQt(QString filePdf) : filePdf_(std::move(filePdf)) {}
+
+StampanteQt::~StampanteQt() {
+  if (painter_.isActive()) painter_.end();
+}
+
+std::vector<std::string> StampanteQt::Installate() const {
+  std::vector<std::string> nomi;
+  for (const QString& n : StampantiInstallate()) nomi.push_back(n.toStdString());
+  return nomi;
+}
+
+void StampanteQt::ImpostaCorrente(const std::string& nome) {
+  // A document already begun stays on its printer until it ends.
+  nome_ = QString::fromStdString(nome);
+  if (!painter_.isActive()) printer_.reset();
+}
+
+void StampanteQt::PreparaStampante() {
+  if (printer_) return;
+  if (filePdf_.isEmpty() && !nome_.isEmpty())
+    printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(nome_), QPrinter::HighResolution);
+  else
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!filePdf_.isEmpty()) {
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(filePdf_);
+  }
+  printer_->setPageSize(QPageSize(QPageSize::A4));
+  printer_->setPageOrientation(QPageLayout::Portrait);
+  printer_->setFullPage(true);
+  printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+QPainter& StampanteQt::Pittore() {
+  if (!painter_.isActive()) {
+    PreparaStampante();
+    if (const int dpi = Risoluzione(Qualita()); dpi > 0) printer_->setResolution(dpi);
+    printer_->setDocName(nomeDocumento_);
+    if (!painter_.begin(printer_.get())) {
+      printer_.reset();
+      ErroreStampante();
+    }
+    pagineInSospeso_ = 0;
+  }
+  // A page is started only when something is drawn on it: an end of
+  // document right after a page end prints no blank page.
+  for (; pagineInSospeso_ > 0; --pagineInSospeso_)
+    if (!printer_->newPage()) ErroreStampante();
+  return painter_;
+}
+
+double StampanteQt::Dpmm() const { return printer_->resolution() / MM_PER_POLLICE; }
+
+QFont StampanteQt::Font() const {
+  QFont f(QString::fromStdString(FontNome()));
+  f.setPointSizeF(DimensioneFont());
+  f.setBold(Grassetto());
+  return f;
+}
+
+double StampanteQt::LarghezzaMm(std::string_view testo) const {
+  const_cast<StampanteQt*>(this)->PreparaStampante();
+  const QFontMetricsF fm(Font(), printer_.get());
+  return fm.horizontalAdvance(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()))) / Dpmm();
+}
+
+double StampanteQt::AltezzaRigaMm() const {
+  const_cast<StampanteQt*>(this)->PreparaStampante();
+  return QFontMetricsF(Font(), printer_.get()).height() / Dpmm();
+}
+
+void StampanteQt::DisegnaTesto(double x, double y, std::string_view testo) {
+  QPainter& p = Pittore();
+  p.setFont(Font());
+  p.setPen(Colore(ColoreTesto()));
+  const double k = Dpmm();
+  // drawText takes the baseline: the text's top-left goes at (x, y).
+  const QFontMetricsF fm(p.font(), printer_.get());
+  p.drawText(QPointF(x * k, y * k + fm.ascent()), QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+}
+
+void StampanteQt::DisegnaRiquadro(double x1, double y1, double x2, double y2, int32_t colore) {
+  QPainter& p = Pittore();
+  const double k = Dpmm();
+  const double spessore = SpessoreTratto() * printer_->resolution() / PUNTI_TRATTO_PER_POLLICE;
+  p.setPen(QPen(Colore(colore), spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.setBrush(Riempimento() == StileRiempimento::Pieno ? QBrush(Colore(ColoreRiempimento())) : QBrush(Qt::NoBrush));
+  p.drawRect(QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized());
+}
+
+void StampanteQt::DisegnaImmagine(const std::string& percorso, double x, double y) {
+  const QImage immagine(QString::fromStdString(percorso));
+  if (immagine.isNull()) throw ErroreRuntime(errore::FileNotFound, "File not found");
+  QPainter& p = Pittore();
+  const double k = Dpmm();
+  // Its own size: the picture's pixels at its own resolution.
+  const double larghezza = immagine.width() * 1000.0 / immagine.dotsPerMeterX();
+  const double altezza = immagine.height() * 1000.0 / immagine.dotsPerMeterY();
+  p.drawImage(QRectF(x * k, y * k, larghezza * k, altezza * k), immagine);
+}
+
+void StampanteQt::ChiudiPagina() {
+  if (painter_.isActive()) ++pagineInSospeso_;
+}
+
+void StampanteQt::ChiudiDocumento() {
+  pagineInSospeso_ = 0;
+  if (!painter_.isActive()) return;
+  const bool fatto = painter_.end();
+  const bool errore = printer_->printerState() == QPrinter::Error;
+  printer_.reset();
+  if (!fatto || errore) ErroreStampante();
+}
+
+namespace {
+tlx::Stampante*& Sostituta() {
+  static tlx::Stampante* s = nullptr;
+  return s;
+}
+}  // namespace
+
+tlx::Stampante& StampanteCorrente() {
+  static StampanteQt reale;
+  return Sostituta() ? *Sostituta() : reale;
+}
+
+void ImpostaStampanteCorrente(tlx::Stampante* stampante) { Sostituta() = stampante; }
+
+}  // namespace tlx::platform

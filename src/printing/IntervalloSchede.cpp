@@ -1,0 +1,44 @@
+#include "printing/IntervalloSchede.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace tlx {
+
+int32_t TotaleSchede(int32_t colonne, int colonnePerScheda) {
+  if (colonne <= 0 || colonnePerScheda <= 0) return 0;
+  return (colonne + colonnePerScheda - 1) / colonnePerScheda;
+}
+
+double ValoreIniziale(std::string_view testo) {
+  size_t i = testo.find_first_not_of(" \t");
+  if (i == std::string_view::npos) return 0;
+  std::string numero;
+  if (testo[i] == '+' || testo[i] == '-') numero += testo[i++];
+  bool punto = false;
+  for (; i < testo.size(); ++i) {
+    const char c = testo[i];
+    if (c >= '0' && c <= '9') numero += c;
+    else if (c == '.' && !punto) punto = true, numero += c;
+    else break;
+  }
+  const double v = std::strtod(numero.c_str(), nullptr);
+  return std::isfinite(v) ? v : 0;
+}
+
+std::variant<IntervalloSchede, Messaggio> ControllaIntervallo(std::string_view da, std::string_view a,
+                                                              int32_t minima, int32_t totale) {
+  const double vDa = ValoreIniziale(da);
+  const double vA = ValoreIniziale(a);
+  if (vDa > vA) return Messaggio{Icona::Esclamazione, Pulsanti::Ok, " !!! E R R O R E !!! ", "'DA' è maggiore di 'A'"};
+  if (da.empty() || vDa < minima)
+    return Messaggio{Icona::Esclamazione, Pulsanti::Ok, "!!! E R R O R E !!!", "'DA' è minore del minimo"};
+  if (!a.empty() && vA > totale)
+    return Messaggio{Icona::Esclamazione, Pulsanti::Ok, "!!! E R R O R E !!!", "'A' è maggiore del massimo"};
+  // Here minima <= da <= a <= totale (an empty "a" counts 0 and stops at the
+  // first check), so both fit.
+  return IntervalloSchede{static_cast<int32_t>(std::nearbyint(vDa)), static_cast<int32_t>(std::nearbyint(vA))};
+}
+
+}  // namespace tlx

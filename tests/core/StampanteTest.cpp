@@ -1,0 +1,154 @@
+// The printer layer as every print run uses it (through the recording
+// printer): selection by name, text advance, units, pages and documents,
+// the one-run-at-a-time hold and the slip loop's interruption and faults.
+#include <gtest/gtest.h>
+
+#include "core/Errori.h"
+#include "printing/CicloStampa.h"
+#include "printing/StampanteRegistrata.h"
+
+namespace tlx {
+namespace {
+
+using Tipo = OperazioneStampa::Tipo;
+
+TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
+  struct Caso {
+    std::string nome;
+    bool trovata;
+    std::string corrente;
+  } casi[] = {
+      {"TremaluxorPDF", true, "TremaluxorPDF"},
+      {"Laser", true, "Laser"},
+      {"tremaluxorpdf", false, "Predefinita"},  // case counts
+      {"N/A", false, "Predefinita"},
+      {"", false, "Predefinita"},
+      {"Laser ", false, "Predefinita"},
+  };
+  for (const Caso& c : casi) {
+    StampanteRegistrata p({"Predefinita", "TremaluxorPDF", "Laser"}, "Predefinita");
+    EXPECT_EQ(p.Seleziona(c.nome), c.trovata) << c.nome;
+    EXPECT_EQ(p.Corrente(), c.corrente) << c.nome;
+    p.Stampa("x");
+    p.FineDocumento();
+    EXPECT_EQ(p.Documenti().at(0).stampante, c.corrente) << c.nome;
+  }
+}
+
+TEST(Stampante, TestoConESenzaFineRiga) {
+  StampanteRegistrata p;
+  p.ImpostaDimensioneFont(10);
+  const double carattere = StampanteRegistrata::LARGHEZZA_CARATTERE * 10 * MM_PER_PUNTO;
+  p.ImpostaX(20);
+  p.ImpostaY(30);
+  p.Stampa("Scheda", false);
+  EXPECT_DOUBLE_EQ(p.X(), 20 + 6 * carattere);
+  EXPECT_DOUBLE_EQ(p.Y(), 30);
+  p.ImpostaDimensioneFont(22);
+  p.Stampa("€ 2,00", true);  // six characters, one of them two bytes
+  EXPECT_DOUBLE_EQ(p.X(), 0);
+  EXPECT_DOUBLE_EQ(p.Y(), 30 + StampanteRegistrata::INTERLINEA * 22 * MM_PER_PUNTO);
+  const auto& testi = p.Aperto()->pagine.at(0).operazioni;
+  ASSERT_EQ(testi.size(), 2U);
+  EXPECT_DOUBLE_EQ(testi[1].x, 20 + 6 * carattere);
+  EXPECT_DOUBLE_EQ(testi[1].y, 30);
+  EXPECT_EQ(testi[1].punti, 22);
+}
+
+TEST(Stampante, TwipEMillimetriSonoLaStessaPagina) {
+  StampanteRegistrata p;
+  p.ImpostaUnita(UnitaStampa::Twip);
+  p.ImpostaX(1440);  // one inch
+  p.ImpostaY(720);
+  p.Riquadro(0, 0, 1440, 2880);
+  p.ImpostaUnita(UnitaStampa::Millimetri);
+  EXPECT_NEAR(p.X(), 25.4, 1e-9);
+  EXPECT_NEAR(p.Y(), 12.7, 1e-9);
+  const OperazioneStampa box = p.Aperto()->pagine.at(0).operazioni.at(0);
+  EXPECT_NEAR(box.x2, 25.4, 1e-9);
+  EXPECT_NEAR(box.y2, 50.8, 1e-9);
+}
+
+TEST(Stampante, PagineEDocumenti) {
+  StampanteRegistrata p;
+  p.FineDocumento();  // nothing drawn: no document
+  EXPECT_TRUE(p.Documenti().empty());
+
+  p.ImpostaQualita(qualita::Alta);
+  p.ImpostaX(5);
+  p.Stampa("uno");
+  EXPECT_EQ(p.NumeroPagina(), 1);
+  p.NuovaPagina();
+  EXPECT_EQ(p.NumeroPagina(), 2);
+  EXPECT_DOUBLE_EQ(p.X(), 0);
+  EXPECT_DOUBLE_EQ(p.Y(), 0);
+  p.Riquadro(1, 1, 5, 5);
+  p.NuovaPagina();
+  p.FineDocumento();  // right after a page end: no blank third page
+  ASSERT_EQ(p.Documenti().size(), 1U);
+  const DocumentoRegistrato& d = p.Documenti()[0];
+  EXPECT_EQ(d.qualita, qualita::Alta);
+  ASSERT_EQ(d.pagine.size(), 2U);
+  EXPECT_EQ(d.pagine[0].Testi(), std::vector<std::string>{"uno"});
+  EXPECT_EQ(d.pagine[1].Di(Tipo::Riquadro).size(), 1U);
+  EXPECT_EQ(p.NumeroPagina(), 1);
+}
+
+TEST(Stampante, UnaStampaAllaVolta) {
+  StampanteRegistrata p;
+  EXPECT_FALSE(p.Occupata());
+  {
+    PrenotazioneStampante prenotazione(p);
+    EXPECT_TRUE(p.Occupata());
+  }
+  EXPECT_FALSE(p.Occupata());
+}
+
+// The slip loop: k slips printed before an interruption stay printed, the
+// document is ended in every case, a fault ends it and is passed on.
+TEST(CicloSchede, InterruzioneEGuasto) {
+  struct Caso {
+    int interrompiAllaScheda;  // 0: never
+    int guastoDopo;            // drawing operations that succeed; -1: none
+    EsitoStampa esito;
+    size_t pagine;
+  } casi[] = {
+      {0, -1, EsitoStampa::Completata, 10},
+      {4, -1, EsitoStampa::Interrotta, 3},
+      {1, -1, EsitoStampa::Interrotta, 0},
+      {0, 4, EsitoStampa::Guasto, 2},  // two operations per slip: slip 3 fails
+  };
+  for (const Caso& c : casi) {
+    StampanteRegistrata p;
+    if (c.guastoDopo >= 0) p.SimulaGuasto(c.guastoDopo);
+    Flag interrotta = FALSO;
+    std::vector<int32_t> mostrate;
+    int ceduto = 0;
+    AvanzamentoStampa avanzamento{[&] {
+                                    // The user answers while the run yields.
+                                    if (++ceduto == c.interrompiAllaScheda) interrotta = VERO;
+                                  },
+                                  [&](int32_t n) { mostrate.push_back(n); }};
+    auto scheda = [&](int32_t n) {
+      p.Stampa("Scheda " + std::to_string(n));
+      p.Riquadro(0, 0, 1, 1);
+    };
+    EsitoStampa esito = EsitoStampa::Completata;
+    try {
+      esito = CicloSchede(p, interrotta, 1, 10, avanzamento, scheda);
+    } catch (const ErroreRuntime& e) {
+      EXPECT_EQ(e.Numero(), ERRORE_STAMPANTE);
+      esito = EsitoStampa::Guasto;
+    }
+    EXPECT_EQ(esito, c.esito);
+    EXPECT_EQ(p.Aperto(), nullptr) << "the document is always ended";
+    const size_t pagine = p.Documenti().empty() ? 0 : p.Documenti()[0].pagine.size();
+    EXPECT_EQ(pagine, c.pagine) << c.interrompiAllaScheda << " " << c.guastoDopo;
+    if (pagine > 0) {
+      EXPECT_EQ(p.Documenti()[0].pagine.back().Testi().front(), "Scheda " + std::to_string(pagine));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tlx

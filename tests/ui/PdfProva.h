@@ -1,0 +1,64 @@
+#pragma once
+// Reading back printed PDF files in the tests: the words with their boxes in
+// millimetres (pdftotext -bbox), the page count (pdfinfo) and a page as an
+// image of 10 pixels per millimetre (pdftoppm -r 254).
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <vector>
+
+namespace tlx::prova {
+
+struct ParolaPdf {
+  int pagina;  // from 1
+  QString testo;
+  double x, y;  // top-left corner, mm
+};
+
+inline QString Esegui(const QString& programma, const QStringList& argomenti) {
+  QProcess p;
+  p.start(programma, argomenti);
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline std::vector<ParolaPdf> ParolePdf(const QString& pdf) {
+  constexpr double mmPerPunto = 25.4 / 72;
+  std::vector<ParolaPdf> parole;
+  int pagina = 0;
+  static const QRegularExpression riga(
+      R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+  const QString xml = Esegui("pdftotext", {"-bbox", pdf, "-"});
+  for (auto it = riga.globalMatch(xml); it.hasNext();) {
+    const auto m = it.next();
+    if (m.captured(0).startsWith("<page")) {
+      ++pagina;
+      continue;
+    }
+    parole.push_back({pagina, m.captured(3), m.captured(1).toDouble() * mmPerPunto, m.captured(2).toDouble() * mmPerPunto});
+  }
+  return parole;
+}
+
+inline int PaginePdf(const QString& pdf) {
+  static const QRegularExpression pagine(R"(Pages:\s+(\d+))");
+  return pagine.match(Esegui("pdfinfo", {pdf})).captured(1).toInt();
+}
+
+// The page rendered at 10 pixels per millimetre, also saved as `png`.
+inline QImage PaginaPng(const QString& pdf, int pagina, const QString& png) {
+  QString base = png;
+  base.chop(4);
+  Esegui("pdftoppm", {"-r", "254", "-png", "-singlefile", "-f", QString::number(pagina), "-l", QString::number(pagina),
+                      pdf, base});
+  return QImage(png);
+}
+
+// True when the pixel at (x, y) mm is dark.
+inline bool Scuro(const QImage& pagina, double x, double y) {
+  return qGray(pagina.pixel(static_cast<int>(x * 10), static_cast<int>(y * 10))) < 100;
+}
+
+}  // namespace tlx::prova
