@@ -1,21 +1,18 @@
 #pragma once
 // A laid-out page as plain data: lines of text, boxes and pictures at their
-// positions, in the unit of the layout (twips for the listing, millimetres
-// for slips). Laying out knows nothing of printers: a printer replays the
-// page; tests read it.
+// positions, in one unit (the listing's twips). Laying out needs only the
+// printer's line heights; the page is then replayed on the printer, and
+// tests read it as it stands.
 
-#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "printing/Stampante.h"
+
 namespace tlx {
 
-enum class Unita { Twip, Millimetro };
-
-inline constexpr double TWIP_PER_MM = 1440.0 / 25.4;
-
-inline constexpr uint32_t NERO = 0x000000;
-inline constexpr uint32_t ROSSO = 0x0000FF;  // blue-green-red, as the colours are stored
+inline constexpr double TWIP_PER_MM = TWIP_PER_POLLICE / MM_PER_POLLICE;
 
 struct Carattere {
   std::string nome;
@@ -36,15 +33,14 @@ struct RigaTesto {
   double x = 0;
   double y = 0;
   std::vector<Segmento> segmenti;
-  uint32_t colore = NERO;
+  int32_t colore = COLORE_NERO;
   std::string Testo() const;  // the segments joined
 };
 
 struct Riquadro {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  bool pieno = false;     // a filled square, otherwise an outline
-  uint32_t colore = NERO;
-  int spessore = 1;       // outline width in printer dots
+  int32_t colore = COLORE_NERO;
+  int16_t spessore = 1;  // outline width in printer dots
 };
 
 enum class Figura { Logo, Vietato };
@@ -57,18 +53,29 @@ struct Immagine {
 
 struct Pagina {
   std::vector<RigaTesto> righe;
-  std::vector<Riquadro> riquadri;
+  std::vector<Riquadro> riquadri;  // outlines
   std::vector<Immagine> immagini;
 };
 
-// The line height of a font in the layout's unit, as the printer measures
-// it: a text printed with a line end moves the next line down by it.
+// The line height of a font in the layout's unit: a text printed with a
+// line end moves the next line down by it.
 struct MetricaRighe {
   virtual ~MetricaRighe() = default;
   virtual double AltezzaRiga(const Carattere& carattere) const = 0;
 };
 
-// The maker's web address as the printed footers show it.
-inline constexpr const char* INDIRIZZO_WEB_STAMPA = "WWW.TREMALUXORQVX.IT";
+// The printer's own line heights in its current unit.
+class MetricaStampante : public MetricaRighe {
+ public:
+  explicit MetricaStampante(Stampante& p) : p_(p) {}
+  double AltezzaRiga(const Carattere& carattere) const override;
+
+ private:
+  Stampante& p_;
+};
+
+// Draws the page on the printer in its current unit, outlines only; the
+// pictures are the image files `percorso` names. The page is not ended.
+void StampaPagina(Stampante& p, const Pagina& pagina, const std::function<std::string(Figura)>& percorso);
 
 }  // namespace tlx

@@ -1,20 +1,13 @@
 #include "printing/SistemiRidotti.h"
 
+#include "core/Sistema.h"
+#include "printing/Schede.h"
+
 namespace tlx {
 
 namespace {
-constexpr double LATO_MARCATORE = 4.0;
-constexpr int16_t SOLO_RIQUADRO = 9999;
-
-const Carattere kPiccolo{"Arial", 8, false};
-const Carattere kGrande{"Arial", 24, false};
-
-// The top-left corner of number m's box on a one-panel slip: 1..5 in the
-// last five places of the first row, then rows of ten from kLeft.
-std::pair<double, double> PosizioneNumero(int m, const TaraturaScheda& t) {
-  if (m <= 5) return {t.kLeft + (5 + m - 1) * t.kX, t.kTop};
-  return {t.kLeft + ((m - 6) % 10) * t.kX, t.kTop + ((m - 6) / 10 + 1) * t.kY};
-}
+constexpr double PUNTI_TESTI = 8;
+constexpr double PUNTI_GRANDI = 24;
 }  // namespace
 
 int ColonneRidotto(int numeri) {
@@ -43,34 +36,36 @@ std::vector<std::vector<uint8_t>> GeneraRidottiCasuali(int massimo, int numeri, 
   return tabella;
 }
 
-std::string EtichettaAvanzamento(int numeroScheda) { return "Scheda n. " + Formatta(numeroScheda, "00000"); }
+void StampaPaginaRidotto(Stampante& p, const TaraturaScheda& t, const DatiSchedaRidotto& dati) {
+  const TipoScheda tipo = DatiTipoScheda(LayoutScheda::Ridotti);
+  ImpostaPaginaScheda(p, StileRiempimento::Pieno, t.Qualita);
+  p.ImpostaX(t.kWebX);
+  p.ImpostaY(t.kWebY);
+  p.ImpostaDimensioneFont(PUNTI_TESTI);
+  p.Stampa(dati.intestazione, true);
 
-Pagina ImpaginaSchedaRidotto(const DatiSchedaRidotto& dati, const TaraturaScheda& t, const MetricaRighe& metrica) {
-  Pagina p;
-  p.righe.push_back({t.kWebX, t.kWebY, {{dati.intestazione, kPiccolo}}});
+  p.ImpostaDimensioneFont(tipo.puntiNumeri);
+  Segni segni{};
+  for (uint8_t n : dati.numeri)
+    if (n >= 1 && n <= NUMERI) segni[n] = true;
+  DisegnaPannello(p, t, InizioPannello(t, LayoutScheda::Ridotti, 1), segni, tipo.lato);
+  const double x = t.kLeft + 9 * double{t.kX} - 2;
+  const double y = t.kTop + 8 * double{t.kY} - 2;
+  p.Riquadro(x, y, x + tipo.lato, y + tipo.lato, COLORE_NERO);
 
-  for (uint8_t numero : dati.numeri) {
-    const auto [x, y] = PosizioneNumero(numero, t);
-    p.riquadri.push_back({x, y, x + LATO_MARCATORE, y + LATO_MARCATORE, true});
-    // The number sits on a filled square: printed in white it stays legible.
-    if (t.Marcatore != SOLO_RIQUADRO) p.righe.push_back({x, y, {{Formatta(numero, "00"), kPiccolo}}, 0xFFFFFF});
-  }
-  const double xExtra = t.kLeft + 9 * t.kX - 2;
-  const double yExtra = t.kTop + 8 * t.kY - 2;
-  p.riquadri.push_back({xExtra, yExtra, xExtra + LATO_MARCATORE, yExtra + LATO_MARCATORE, true});
-
-  const double altezzaGrande = metrica.AltezzaRiga(kGrande);
-  double y = t.kNomeY;
-  p.righe.push_back({t.kNomeX, y, {{"SISTEMA RIDOTTO", kGrande}}});
-  y += altezzaGrande;
+  p.ImpostaX(t.kNomeX);
+  p.ImpostaY(t.kNomeY);
+  p.ImpostaDimensioneFont(PUNTI_GRANDI);
+  p.Stampa("SISTEMA RIDOTTO", true);
+  p.ImpostaX(t.kNomeX);
+  p.ImpostaDimensioneFont(PUNTI_TESTI);
+  p.Stampa("Scheda n. " + Formatta(dati.numeroScheda, "##,#00", dati.formato), false);
+  p.ImpostaDimensioneFont(PUNTI_GRANDI);
   const Centesimi prezzo = CostoSistema(dati.costoColonna, ColonneRidotto(static_cast<int>(dati.numeri.size())));
-  p.righe.push_back({t.kNomeX,
-                     y,
-                     {{"Scheda n. " + Formatta(dati.numeroScheda, "##,#00", dati.formato), kPiccolo},
-                      {FormattaScalato(prezzo, 2, "   € #,##0.00", dati.formato), kGrande}}});
-  y += altezzaGrande;  // the line ends in the large font
-  p.righe.push_back({t.kNomeX, y, {{std::string("TremaluxorQVX by Velmora - ") + INDIRIZZO_WEB_STAMPA, kPiccolo}}});
-  return p;
+  p.Stampa(TestoImportoScheda(prezzo, dati.formato), true);
+  p.ImpostaDimensioneFont(PUNTI_TESTI);
+  p.ImpostaX(t.kNomeX);
+  p.Stampa(PIEDE_SCHEDA, true);
 }
 
 }  // namespace tlx

@@ -1,7 +1,7 @@
 #pragma once
-// Random reduced systems and the layout of their slips: each system is a
-// set of 6 to 9 different numbers marked on one reduced-system slip, priced
-// by how many numbers it holds.
+// Random reduced systems and their slips: each system is a set of 6 to 9
+// different numbers marked on one reduced-system slip, priced by how many
+// numbers it holds.
 
 #include <cstdint>
 #include <random>
@@ -10,8 +10,8 @@
 
 #include "core/Denaro.h"
 #include "core/Formato.h"
-#include "printing/Impaginato.h"
-#include "printing/TaraturaProvvisoria.h"
+#include "printing/Stampante.h"
+#include "printing/Taratura.h"
 
 namespace tlx {
 
@@ -25,21 +25,20 @@ int ColonneRidotto(int numeri);
 
 // `sistemi` sets of `numeri` different numbers from 1 to `massimo`, each in
 // the order drawn; sets are independent and may repeat. Nothing when the
-// counts are impossible (no set can hold more numbers than there are).
+// counts are impossible (a set cannot hold more numbers than there are).
 std::vector<std::vector<uint8_t>> GeneraRidottiCasuali(int massimo, int numeri, int sistemi, std::mt19937& generatore);
 
 struct DatiSchedaRidotto {
   std::vector<uint8_t> numeri;
-  int numeroScheda = 1;
+  int32_t numeroScheda = 1;
   Centesimi costoColonna = 0;
   std::string intestazione;
   FormatoNumeri formato;
 };
 
-// The progress window's label for a slip: "Scheda n. 00007".
-std::string EtichettaAvanzamento(int numeroScheda);
-
-// One reduced-system slip in millimetres.
-Pagina ImpaginaSchedaRidotto(const DatiSchedaRidotto& dati, const TaraturaScheda& taratura, const MetricaRighe& metrica);
+// Prints one reduced-system slip on the current page, without ending it:
+// the header, the set's marks, the extra box, "SISTEMA RIDOTTO", the slip
+// number with the price, and the footer.
+void StampaPaginaRidotto(Stampante& p, const TaraturaScheda& t, const DatiSchedaRidotto& dati);
 
 }  // namespace tlx

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/Errori.h"
 #include "core/Procedure.h"
+#include "printing/Schede.h"
 
 namespace tlx {
 
@@ -15,7 +17,7 @@ constexpr int NUMERI_PER_RIGA = 31;
 constexpr double GRIGLIA_X_MM = 110;
 constexpr double GRIGLIA_Y_MM = 55;
 constexpr double LATO_MM = 20;
-constexpr int SPESSORE_GRIGLIA = 25;
+constexpr int16_t SPESSORE_GRIGLIA = 25;
 
 const Carattere kImporto{"Arial", 72, false};
 const Carattere kNumeroGriglia{"Courier New", 36, true};
@@ -26,7 +28,7 @@ std::string Filetto() {
   return s;
 }
 
-std::string FirmaVelmora() { return std::string("TremaluxorQVX by Velmora - ") + INDIRIZZO_WEB_STAMPA; }
+constexpr std::string_view INDIRIZZO_WEB = "WWW.TREMALUXORQVX.IT";
 
 // A tab moves on to the next stop of eight characters.
 std::string EspandiTab(const std::string& testo) {
@@ -52,6 +54,11 @@ void DueCifre(std::string& s, uint8_t n) {
 
 Messaggio MessaggioNessunaScelta() {
   return {Icona::Esclamazione, Pulsanti::Ok, " E R R O R E ", "Nessuna scelta selezionata"};
+}
+
+Messaggio MessaggioErroreTabulato(const ErroreRuntime& e) {
+  return {Icona::Nessuna, Pulsanti::Ok, "",
+          "Error " + std::to_string(e.Numero()) + " (" + e.Descrizione() + ") in procedure Stampa Tabulato"};
 }
 
 Tabulato::Tabulato(const Sistema& sistema, std::string nomeSistema, OpzioniTabulato opzioni, FormatoNumeri formato,
@@ -85,7 +92,7 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
   if (numero > 1) {
     const int primo = BlocchiPrimaPagina() + (numero - 2) * BLOCCHI_PER_PAGINA;
     double y = PRIMA_RIGA;
-    Riga(p, y, "Pag. " + std::to_string(numero) + " del sistema " + nomeSistema_ + " - " + FirmaVelmora(), true);
+    Riga(p, y, "Pag. " + std::to_string(numero) + " del sistema " + nomeSistema_ + " - " + std::string(PIEDE_SCHEDA), true);
     y += 2 * altezza_;  // the header and an empty line
     ScriviBlocchi(p, y, primo, std::min(primo + BLOCCHI_PER_PAGINA, blocchi));
     return p;
@@ -93,7 +100,7 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
 
   const Sistema& s = sistema_;
   double y = PRIMA_RIGA;
-  Riga(p, y, "Pag. 1 " + s.IntestazioneStampa + " - By Velmora - " + INDIRIZZO_WEB_STAMPA, true);
+  Riga(p, y, "Pag. 1 " + s.IntestazioneStampa + " - By Velmora - " + std::string(INDIRIZZO_WEB), true);
   y += altezza_;
   Riga(p, y, Filetto());
   y += altezza_;
@@ -178,13 +185,13 @@ double Tabulato::ScriviPronostico(Pagina& p, double y, double& yDopoNumeri) cons
 
 double Tabulato::ScriviCruciverba(Pagina& p, double yMinimo) const {
   const Sistema& s = sistema_;
-  const uint32_t colore = opzioni_.colori ? ROSSO : NERO;
+  const int32_t colore = opzioni_.colori ? COLORE_ROSSO : COLORE_NERO;
   const double x = Mm(GRIGLIA_X_MM);
   const double y = std::max(Mm(GRIGLIA_Y_MM), yMinimo);
   for (int r = 0; r < 5; ++r) {
     for (int q = 0; q < 5; ++q) {
       const double x1 = x + Mm(LATO_MM * q), y1 = y + Mm(LATO_MM * r);
-      p.riquadri.push_back({x1, y1, x1 + Mm(LATO_MM), y1 + Mm(LATO_MM), false, colore, SPESSORE_GRIGLIA});
+      p.riquadri.push_back({x1, y1, x1 + Mm(LATO_MM), y1 + Mm(LATO_MM), colore, SPESSORE_GRIGLIA});
     }
   }
   const double yImporto = y + Mm(140);
@@ -220,6 +227,37 @@ double Tabulato::ScriviBlocchi(Pagina& p, double y, int primo, int ultimo) const
     y += altezza_ + TABULATO_PASSO;
   }
   return y;
+}
+
+}  // namespace tlx
+
+namespace tlx {
+
+void StampaTabulato(Stampante& p, const Sistema& sistema, const std::string& nomeSistema, OpzioniTabulato opzioni,
+                    const FormatoNumeri& formato, int copie, const std::function<std::string(Figura)>& figure) {
+  p.ImpostaUnita(UnitaStampa::Twip);
+  p.ImpostaRiempimento(StileRiempimento::Trasparente);
+  p.ImpostaColoreTesto(COLORE_NERO);
+  p.ImpostaStileTratto(0);
+  const MetricaStampante metrica(p);
+  const Tabulato tabulato(sistema, nomeSistema, opzioni, formato, metrica);
+  try {
+    for (int copia = 1; copia <= copie; ++copia) {
+      const int pagine = tabulato.NumeroPagine();
+      for (int n = 1; n <= pagine; ++n) {
+        if (n > 1) p.NuovaPagina();
+        StampaPagina(p, tabulato.ImpaginaPagina(n), figure);
+      }
+      p.FineDocumento();
+    }
+  } catch (const ErroreRuntime&) {
+    // The pages done so far go out; the fault is the caller's to report.
+    try {
+      p.FineDocumento();
+    } catch (const ErroreRuntime&) {
+    }
+    throw;
+  }
 }
 
 }  // namespace tlx

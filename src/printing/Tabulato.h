@@ -5,9 +5,11 @@
 // in blocks of 19 side by side. Laid out page by page, so a listing of a
 // million columns never sits in memory whole.
 
+#include <functional>
 #include <string>
 
 #include "core/Formato.h"
+#include "core/Errori.h"
 #include "core/Messaggio.h"
 #include "core/Sistema.h"
 #include "printing/Impaginato.h"
@@ -55,8 +57,16 @@ class Tabulato {
   double altezzaImporto_;
 };
 
+// Prints the listing in `copie` copies, each a document of its own, in
+// twips on the current printer; the pictures are the image files `figure`
+// names. A printer fault ends the unfinished document and is thrown again.
+void StampaTabulato(Stampante& p, const Sistema& sistema, const std::string& nomeSistema, OpzioniTabulato opzioni,
+                    const FormatoNumeri& formato, int copie, const std::function<std::string(Figura)>& figure);
+
 // "Nessuna scelta selezionata" when neither the columns nor the prediction
 // are asked for.
 Messaggio MessaggioNessunaScelta();
+// "Error n (...) in procedure Stampa Tabulato".
+Messaggio MessaggioErroreTabulato(const ErroreRuntime& e);
 
 }  // namespace tlx

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "printing/StampanteRegistrata.h"
 #include "printing/Tabulato.h"
 
 namespace {
@@ -212,16 +213,15 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
         EXPECT_NEAR(r.x1, (110 + 20.0 * static_cast<double>(i % 5)) * mm, 1e-6);
         EXPECT_NEAR(r.y1, y0 + 20.0 * static_cast<double>(i / 5) * mm, 1e-6);
         EXPECT_NEAR(r.x2 - r.x1, 20 * mm, 1e-6);
-        EXPECT_FALSE(r.pieno);
         EXPECT_EQ(r.spessore, 25);
-        EXPECT_EQ(r.colore, colori ? 0x0000FFu : 0u);
+        EXPECT_EQ(r.colore, colori ? COLORE_ROSSO : COLORE_NERO);
       }
       std::vector<std::string> numeri;
       const RigaTesto* importo = nullptr;
       for (const RigaTesto& r : p.righe) {
         if (r.segmenti[0].carattere.punti == 36) {
           numeri.push_back(r.Testo());
-          EXPECT_EQ(r.colore, 0u);
+          EXPECT_EQ(r.colore, COLORE_NERO);
           EXPECT_TRUE(r.segmenti[0].carattere.grassetto);
         }
         if (r.segmenti[0].carattere.punti == 72) importo = &r;
@@ -232,7 +232,7 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
       EXPECT_EQ(numeri.back(), "07");
       ASSERT_NE(importo, nullptr);
       EXPECT_EQ(importo->Testo(), ",48 €");
-      EXPECT_EQ(importo->colore, colori ? 0x0000FFu : 0u);
+      EXPECT_EQ(importo->colore, colori ? COLORE_ROSSO : COLORE_NERO);
       EXPECT_NEAR(importo->x, 150 * mm, 1e-6);
       EXPECT_NEAR(importo->y, y0 + 140 * mm, 1e-6);
       double ySviluppo = 0;
@@ -244,6 +244,42 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
   }
   Prova integrale(12, "Integrale");
   EXPECT_TRUE(integrale.Listing(true, true).ImpaginaPagina(1).riquadri.empty());
+}
+
+TEST(StampaTabulato, CopiesAreDocumentsOfTheirOwnAndAFaultEndsTheDocument) {
+  Prova prova(200);
+  auto figura = [](Figura f) { return std::string(f == Figura::Logo ? "logo.png" : "vietato.png"); };
+  StampanteRegistrata p;
+  StampaTabulato(p, *prova.s, "prova.tlqvx", {true, true, true}, FormatoNumeri::Italiano(), 3, figura);
+  ASSERT_EQ(p.Documenti().size(), 3u);
+  for (const DocumentoRegistrato& d : p.Documenti()) {
+    ASSERT_EQ(d.pagine.size(), 2u);
+    const auto testata = d.pagine[0].Di(OperazioneStampa::Tipo::Testo).front();
+    EXPECT_EQ(testata.testo, "Pag. 1 Ricevitoria - By Velmora - WWW.TREMALUXORQVX.IT");
+    EXPECT_NEAR(testata.x, 120 / TWIP_PER_MM, 1e-9);  // twips on the page
+    EXPECT_NEAR(testata.y, 250 / TWIP_PER_MM, 1e-9);
+    EXPECT_EQ(testata.font, "Courier New");
+    EXPECT_TRUE(testata.grassetto);
+    EXPECT_TRUE(d.pagine[1].Testo("Pag. 2 del sistema prova.tlqvx"));
+    const auto figure = d.pagine[0].Di(OperazioneStampa::Tipo::Immagine);
+    ASSERT_EQ(figure.size(), 2u);
+    EXPECT_EQ(figure[0].testo, "logo.png");
+    EXPECT_NEAR(figure[0].x, 4000 / TWIP_PER_MM, 1e-9);
+  }
+  // The line height is the printer's own: the rule under the header lies
+  // one Courier New 10 pt line below it.
+  const auto testi = p.Documenti()[0].pagine[0].Di(OperazioneStampa::Tipo::Testo);
+  EXPECT_NEAR(testi[1].y - testi[0].y, 1.15 * 10 * MM_PER_PUNTO, 1e-9);
+
+  StampanteRegistrata guasta;
+  guasta.SimulaGuasto(30);
+  EXPECT_THROW(StampaTabulato(guasta, *prova.s, "prova.tlqvx", {true, true, true}, FormatoNumeri::Italiano(), 2, figura),
+               ErroreRuntime);
+  EXPECT_EQ(guasta.Aperto(), nullptr);  // ended, not left open
+  ASSERT_EQ(guasta.Documenti().size(), 1u);
+  EXPECT_EQ(guasta.Documenti()[0].pagine[0].operazioni.size(), 30u);
+  EXPECT_EQ(MessaggioErroreTabulato(ErroreRuntime(482, "Printer error")).testo,
+            "Error 482 (Printer error) in procedure Stampa Tabulato");
 }
 
 }  // namespace
