@@ -1,5 +1,6 @@
 #include "ui/printing/frmRidottiRandom.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -13,7 +14,11 @@
 
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "platform/StampanteQt.h"
+#include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
+#include "ui/main/FormatoLocale.h"
+#include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/FigureStampa.h"
 
 namespace tlx::ui {
@@ -123,10 +128,53 @@ void frmRidottiRandom::scrollNsis_Change(int valore) {
 }
 
 void frmRidottiRandom::cmdStampa_Click() {
+  // Another run holds the printer: its calibration and printer stay.
+  if (platform::StampanteCorrente().Occupata()) {
+    platform::MessageBox::Mostra(MessaggioStampaInCorso(), this);
+    return;
+  }
   setEnabled(false);
+  LeggiTaratura();
   std::mt19937 generatore = generatore_();
   StampaSchedaRidotti(GeneraRidottiCasuali(NUMERI, NumeriRidotto_, NumeroSistemi_, generatore));
   setEnabled(true);
+}
+
+void frmRidottiRandom::LeggiTaratura() {
+  taratura_ = tlx::LeggiTaratura(sistema_.FileTaraturaRidotti, LayoutScheda::Ridotti);
+  platform::StampanteCorrente().Seleziona(taratura_.NomeStampante);
+}
+
+void frmRidottiRandom::StampaSchedaRidotti(const std::vector<std::vector<uint8_t>>& sistemi) {
+  sistema_.ColonnePerScheda = 1;
+  Stampante& stampante = platform::StampanteCorrente();
+  DatiSchedaRidotto dati;
+  dati.costoColonna = sistema_.CostoColonna;
+  dati.intestazione = sistema_.IntestazioneStampa;
+  dati.formato = FormatoLocale();
+  EseguiStampaSchede(
+      sistema_, this, 1, static_cast<int32_t>(sistemi.size()),
+      [&](int32_t n) {
+        dati.numeri = sistemi[static_cast<size_t>(n - 1)];
+        dati.numeroScheda = n;
+        StampaPaginaRidotto(stampante, taratura_, dati);
+      },
+      "StampaSchedaRidotti", "frmRidottiRandom");
+}
+
+void frmRidottiRandom::cmdTaratura_Click() {}
+
+// Closing gives the main window back, unless the slip window keeps it
+// disabled.
+void frmRidottiRandom::closeEvent(QCloseEvent* evento) {
+  QWidget* principale = nullptr;
+  bool schedine = false;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == "frmMAIN") principale = w;
+    if (w->objectName() == "frmStampa" && w->isVisible()) schedine = true;
+  }
+  if (principale && !schedine) principale->setEnabled(true);
+  QDialog::closeEvent(evento);
 }
 
 }  // namespace tlx::ui

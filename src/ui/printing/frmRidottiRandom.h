@@ -10,6 +10,7 @@
 #include <random>
 
 #include "core/Sistema.h"
+#include "printing/Taratura.h"
 
 class QLabel;
 class QPushButton;
@@ -38,10 +39,12 @@ class frmRidottiRandom : public QDialog {
   void scrollNsis_Change(int valore);
   void cmdStampa_Click();
   void cmdTaratura_Click();
+  void LeggiTaratura();
   void StampaSchedaRidotti(const std::vector<std::vector<uint8_t>>& sistemi);
 
   Sistema& sistema_;
   std::function<std::mt19937()> generatore_;
+  TaraturaScheda taratura_;
   int NumeriRidotto_ = 6;
   int NumeroSistemi_ = 1;
   std::array<QPushButton*, 4> optTipoRidotto_{};

@@ -1,5 +1,6 @@
 #include "ui/printing/frmTabulato.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,10 +8,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "platform/StampanteQt.h"
+#include "printing/Tabulato.h"
+#include "ui/main/FormatoLocale.h"
+#include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/FigureStampa.h"
 
 namespace tlx::ui {
@@ -94,6 +100,40 @@ frmTabulato::frmTabulato(Sistema& sistema, std::function<QString()> nomeSistema,
 }
 
 void frmTabulato::VsCopie_Change(int valore) { labCopie_->setText(QString::number(valore)); }
+
+void frmTabulato::StampaTabulato() {
+  Stampante& stampante = platform::StampanteCorrente();
+  if (stampante.Occupata()) {
+    platform::MessageBox::Mostra(MessaggioStampaInCorso(), this);
+    return;
+  }
+  PrenotazioneStampante prenotazione(stampante);
+  stampante.Seleziona(sistema_.StampanteTabulato);
+  if (!chkCol_->isChecked() && !chkProno_->isChecked()) {
+    platform::MessageBox::Mostra(MessaggioNessunaScelta(), this);
+    return;
+  }
+
+  // The pictures go to the printer as image files of their own size.
+  const bool colori = chkColor_->isChecked();
+  QTemporaryDir cartella;
+  const QString logo = cartella.filePath("logo.png"), vietato = cartella.filePath("vietato.png");
+  FiguraTabulato(Figura::Logo, colori).save(logo);
+  FiguraTabulato(Figura::Vietato, colori).save(vietato);
+  auto percorso = [&](Figura f) { return (f == Figura::Logo ? logo : vietato).toStdString(); };
+
+  const OpzioniTabulato opzioni{chkCol_->isChecked(), chkProno_->isChecked(), colori};
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  try {
+    tlx::StampaTabulato(stampante, sistema_, nomeSistema_().toStdString(), opzioni, FormatoLocale(),
+                        labCopie_->text().toInt(), percorso);
+  } catch (const ErroreRuntime& e) {
+    QApplication::restoreOverrideCursor();
+    platform::MessageBox::Mostra(MessaggioErroreTabulato(e), this);
+    return;
+  }
+  QApplication::restoreOverrideCursor();
+}
 
 void frmTabulato::cmdStampa_Click() {
   setEnabled(false);
