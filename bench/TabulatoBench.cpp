@@ -10,6 +10,9 @@ namespace {
 
 struct MetricaFissa : MetricaRighe {
   double AltezzaRiga(const Carattere& c) const override { return c.punti * 22.656; }
+  double Larghezza(const Carattere& c, const std::string& t) const override {
+    return static_cast<double>(t.size()) * 12 * c.punti;
+  }
 };
 
 void BM_ImpaginaTabulato(benchmark::State& state) {

@@ -21,6 +21,11 @@ double MetricaStampante::AltezzaRiga(const Carattere& carattere) const {
   return p_.AltezzaRiga();
 }
 
+double MetricaStampante::Larghezza(const Carattere& carattere, const std::string& testo) const {
+  ImpostaCarattere(p_, carattere);
+  return p_.LarghezzaTesto(testo);
+}
+
 void StampaPagina(Stampante& p, const Pagina& pagina, const std::function<std::string(Figura)>& percorso) {
   p.ImpostaRiempimento(StileRiempimento::Trasparente);
   for (const Riquadro& r : pagina.riquadri) {

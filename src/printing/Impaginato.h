@@ -57,11 +57,12 @@ struct Pagina {
   std::vector<Immagine> immagini;
 };
 
-// The line height of a font in the layout's unit: a text printed with a
-// line end moves the next line down by it.
+// Text measures in the layout's unit: a text printed with a line end moves
+// the next line down by the font's line height.
 struct MetricaRighe {
   virtual ~MetricaRighe() = default;
   virtual double AltezzaRiga(const Carattere& carattere) const = 0;
+  virtual double Larghezza(const Carattere& carattere, const std::string& testo) const = 0;
 };
 
 // The printer's own line heights in its current unit.
@@ -69,6 +70,7 @@ class MetricaStampante : public MetricaRighe {
  public:
   explicit MetricaStampante(Stampante& p) : p_(p) {}
   double AltezzaRiga(const Carattere& carattere) const override;
+  double Larghezza(const Carattere& carattere, const std::string& testo) const override;
 
  private:
   Stampante& p_;

@@ -13,10 +13,13 @@ constexpr double PRIMA_RIGA = TABULATO_PASSO;
 constexpr double X_FIGURE = 4000;
 constexpr int NUMERI_PER_RIGA = 31;
 
-// The crossword grid: 5 x 5 squares of 20 mm at (110 mm, 55 mm).
-constexpr double GRIGLIA_X_MM = 110;
-constexpr double GRIGLIA_Y_MM = 55;
+// The crossword grid: 5 x 5 squares of 20 mm from (110 mm, 55 mm), kept
+// within an A4 sheet with the listing's margin on the right too.
+constexpr double LARGHEZZA_PAGINA_MM = 210;
 constexpr double LATO_MM = 20;
+constexpr double GRIGLIA_MM = 5 * LATO_MM;
+constexpr double GRIGLIA_Y_MM = 55;
+constexpr double DISTANZA_IMPORTO_MM = 5;
 constexpr int16_t SPESSORE_GRIGLIA = 25;
 
 const Carattere kImporto{"Arial", 72, false};
@@ -67,6 +70,7 @@ Tabulato::Tabulato(const Sistema& sistema, std::string nomeSistema, OpzioniTabul
       nomeSistema_(std::move(nomeSistema)),
       opzioni_(opzioni),
       formato_(std::move(formato)),
+      metrica_(metrica),
       altezza_(metrica.AltezzaRiga(CARATTERE_TABULATO)),
       altezzaImporto_(metrica.AltezzaRiga(kImporto)) {}
 
@@ -117,14 +121,11 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
                   s.TitoloSistema.Testo()));
   y += altezza_ + TABULATO_PASSO;
 
-  double yDopoNumeri = 0;
-  if (opzioni_.pronostico) y = ScriviPronostico(p, y, yDopoNumeri);
+  if (opzioni_.pronostico) y = ScriviPronostico(p, y);
 
-  if (s.TitoloSistema.Trimmed() == "CRUCIVERBA") {
-    // The grid sits beside the prediction section; when the prediction's
-    // numbers run across its place it moves down below them.
-    y = std::max(y, ScriviCruciverba(p, yDopoNumeri));
-  }
+  // The grid goes below the prediction section, whose numbers and rules
+  // run across the whole width.
+  if (s.TitoloSistema.Trimmed() == "CRUCIVERBA") y = ScriviCruciverba(p, opzioni_.pronostico ? y : 0);
 
   if (opzioni_.colonne) {
     Riga(p, y, "Sviluppo");
@@ -134,7 +135,7 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
   return p;
 }
 
-double Tabulato::ScriviPronostico(Pagina& p, double y, double& yDopoNumeri) const {
+double Tabulato::ScriviPronostico(Pagina& p, double y) const {
   const Sistema& s = sistema_;
   for (const char* t : {"", "Pronostico Sistema", ""}) {
     Riga(p, y, *t ? t : Filetto());
@@ -151,7 +152,6 @@ double Tabulato::ScriviPronostico(Pagina& p, double y, double& yDopoNumeri) cons
   }
   if (!numeri.empty()) Riga(p, y, std::move(numeri));
   y += TABULATO_PASSO;
-  yDopoNumeri = y;
 
   for (const char* t : {"", "Condizioni base ", ""}) {
     Riga(p, y, *t ? t : Filetto());
@@ -186,7 +186,8 @@ double Tabulato::ScriviPronostico(Pagina& p, double y, double& yDopoNumeri) cons
 double Tabulato::ScriviCruciverba(Pagina& p, double yMinimo) const {
   const Sistema& s = sistema_;
   const int32_t colore = opzioni_.colori ? COLORE_ROSSO : COLORE_NERO;
-  const double x = Mm(GRIGLIA_X_MM);
+  const double larghezzaPagina = Mm(LARGHEZZA_PAGINA_MM);
+  const double x = std::min(Mm(110), larghezzaPagina - TABULATO_MARGINE - Mm(GRIGLIA_MM));
   const double y = std::max(Mm(GRIGLIA_Y_MM), yMinimo);
   for (int r = 0; r < 5; ++r) {
     for (int q = 0; q < 5; ++q) {
@@ -194,14 +195,20 @@ double Tabulato::ScriviCruciverba(Pagina& p, double yMinimo) const {
       p.riquadri.push_back({x1, y1, x1 + Mm(LATO_MM), y1 + Mm(LATO_MM), colore, SPESSORE_GRIGLIA});
     }
   }
-  const double yImporto = y + Mm(140);
-  const Centesimi importo = CostoSistema(s.CostoColonna, s.NumeroColonne);
-  p.righe.push_back({x + Mm(40), yImporto, {{FormattaScalato(importo, 2, "#.00 €", formato_), kImporto}}, colore});
   for (int i = 0; i < s.NumeriPronostico && i < 25; ++i) {
     const int r = i / 5, q = i % 5;
     p.righe.push_back({x + Mm(LATO_MM * q + 2.5), y + Mm(LATO_MM * r + LATO_MM / 6),
                        {{Formatta(s.Pronostico[static_cast<size_t>(i)], "00"), kNumeroGriglia}}});
   }
+  // The amount just below the grid, centred under it as far as the sheet
+  // allows.
+  const std::string importo = FormattaScalato(CostoSistema(s.CostoColonna, s.NumeroColonne), 2, "#.00 €", formato_);
+  const double larghezza = metrica_.Larghezza(kImporto, importo);
+  const double xImporto = std::max(
+      TABULATO_MARGINE,
+      std::min(x + (Mm(GRIGLIA_MM) - larghezza) / 2, larghezzaPagina - TABULATO_MARGINE - larghezza));
+  const double yImporto = y + Mm(GRIGLIA_MM + DISTANZA_IMPORTO_MM);
+  p.righe.push_back({xImporto, yImporto, {{importo, kImporto}}, colore});
   // The listing goes on below the grid and its amount.
   return yImporto + altezzaImporto_;
 }

@@ -45,7 +45,7 @@ class Tabulato {
  private:
   // Y after the last line; the page holds blocks [primo, ultimo).
   double ScriviBlocchi(Pagina& p, double y, int primo, int ultimo) const;
-  double ScriviPronostico(Pagina& p, double y, double& yDopoNumeri) const;
+  double ScriviPronostico(Pagina& p, double y) const;
   double ScriviCruciverba(Pagina& p, double yMinimo) const;
   void Riga(Pagina& p, double y, std::string testo, bool grassetto = false) const;
 
@@ -53,6 +53,7 @@ class Tabulato {
   std::string nomeSistema_;
   OpzioniTabulato opzioni_;
   FormatoNumeri formato_;
+  const MetricaRighe& metrica_;
   double altezza_;  // the line height of the listing's font
   double altezzaImporto_;
 };

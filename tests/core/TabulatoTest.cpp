@@ -12,6 +12,10 @@ using namespace tlx;
 // Round line heights so that every expected position reads as a sum.
 struct MetricaProva : MetricaRighe {
   double AltezzaRiga(const Carattere& c) const override { return c.punti == 72 ? 1600 : 200; }
+  // A character 0.6 of the font size wide, in twips.
+  double Larghezza(const Carattere& c, const std::string& t) const override {
+    return static_cast<double>(t.size()) * 0.6 * c.punti * 20;
+  }
 };
 
 struct Prova {
@@ -206,11 +210,14 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
       for (int i = 0; i < 25; ++i) prova.s->Pronostico[static_cast<size_t>(i)] = static_cast<uint8_t>(55 - 2 * i);
       const Pagina p = prova.Listing(true, pronostico, colori).ImpaginaPagina(1);
       const double mm = 1440.0 / 25.4;
-      const double y0 = pronostico ? 3350 : 55 * mm;  // below the prediction's numbers when they run across
+      // Below the prediction section, whose lines run across the width; the
+      // right edge one margin inside an A4 sheet.
+      const double y0 = pronostico ? 5200 : 55 * mm;
+      const double x0 = 110 * mm - 120;
       ASSERT_EQ(p.riquadri.size(), 25u);
       for (size_t i = 0; i < 25; ++i) {
         const Riquadro& r = p.riquadri[i];
-        EXPECT_NEAR(r.x1, (110 + 20.0 * static_cast<double>(i % 5)) * mm, 1e-6);
+        EXPECT_NEAR(r.x1, x0 + 20.0 * static_cast<double>(i % 5) * mm, 1e-6);
         EXPECT_NEAR(r.y1, y0 + 20.0 * static_cast<double>(i / 5) * mm, 1e-6);
         EXPECT_NEAR(r.x2 - r.x1, 20 * mm, 1e-6);
         EXPECT_EQ(r.spessore, 25);
@@ -233,8 +240,10 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
       ASSERT_NE(importo, nullptr);
       EXPECT_EQ(importo->Testo(), ",48 €");
       EXPECT_EQ(importo->colore, colori ? COLORE_ROSSO : COLORE_NERO);
-      EXPECT_NEAR(importo->x, 150 * mm, 1e-6);
-      EXPECT_NEAR(importo->y, y0 + 140 * mm, 1e-6);
+      // Centred under the grid, but an amount wider than the grid ends at the
+      // right margin.
+      EXPECT_NEAR(importo->x, 210 * mm - 120 - 7 * 0.6 * 72 * 20, 1e-6);
+      EXPECT_NEAR(importo->y, y0 + 105 * mm, 1e-6);
       double ySviluppo = 0;
       for (const RigaTesto& r : p.righe)
         if (r.Testo() == "Sviluppo") ySviluppo = r.y;

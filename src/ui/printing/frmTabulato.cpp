@@ -63,6 +63,7 @@ frmTabulato::frmTabulato(Sistema& sistema, std::function<QString()> nomeSistema,
   VsCopie_->setFixedHeight(48);
   connect(VsCopie_, &QScrollBar::valueChanged, this, &frmTabulato::VsCopie_Change);
   auto* copie = new QHBoxLayout;
+  copie->setSpacing(10);
   copie->addWidget(Label2);
   copie->addWidget(labCopie_);
   copie->addWidget(VsCopie_);
