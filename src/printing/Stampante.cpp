@@ -9,6 +9,7 @@ constexpr double MM_PER_TWIP = MM_PER_POLLICE / TWIP_PER_POLLICE;
 }
 
 bool Stampante::Seleziona(std::string_view nome) {
+  if (occupata_) return false;
   const auto installate = Installate();
   const auto trovata = std::ranges::find(installate, nome);
   if (trovata == installate.end()) return false;

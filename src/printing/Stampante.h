@@ -49,7 +49,8 @@ class Stampante {
 
   // The first installed printer whose name equals `nome` exactly (case
   // counts) becomes the current one; with no match the current printer
-  // stays. True when one matched.
+  // stays. True when one matched. While a run holds the printer nothing
+  // changes: its document stays on its printer.
   bool Seleziona(std::string_view nome);
 
   // Page and drawing settings. A change of unit keeps the position in place.

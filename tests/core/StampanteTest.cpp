@@ -97,10 +97,14 @@ TEST(Stampante, PagineEDocumenti) {
 TEST(Stampante, UnaStampaAllaVolta) {
   StampanteRegistrata p;
   EXPECT_FALSE(p.Occupata());
+  p.ImpostaInstallate({"A", "B"});
   {
     PrenotazioneStampante prenotazione(p);
     EXPECT_TRUE(p.Occupata());
+    EXPECT_FALSE(p.Seleziona("B")) << "a run's printer is not switched under it";
+    EXPECT_EQ(p.Corrente(), "");
   }
+  EXPECT_TRUE(p.Seleziona("B"));
   EXPECT_FALSE(p.Occupata());
 }
 

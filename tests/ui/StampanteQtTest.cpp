@@ -40,6 +40,14 @@ TEST(StampanteQt, TestiERiquadriInMillimetri) {
   p.Stampa("EURO", true);
   p.ImpostaRiempimento(StileRiempimento::Pieno);
   p.Riquadro(62.0, 43.3, 66.0, 47.3);
+  // A stored picture at its own size: 100 pixels at 100 per cm are 10 mm.
+  QImage quadrato(100, 100, QImage::Format_RGB32);
+  quadrato.fill(Qt::black);
+  quadrato.setDotsPerMeterX(10000);
+  quadrato.setDotsPerMeterY(10000);
+  const QString immagine = dir.filePath("quadrato.png");
+  ASSERT_TRUE(quadrato.save(immagine));
+  p.Immagine(immagine.toStdString(), 100, 100);
   p.NuovaPagina();
   p.ImpostaUnita(UnitaStampa::Twip);
   p.ImpostaDimensioneFont(10);
@@ -70,6 +78,9 @@ TEST(StampanteQt, TestiERiquadriInMillimetri) {
   EXPECT_TRUE(prova::Scuro(pagina, 65.8, 47.1));
   EXPECT_FALSE(prova::Scuro(pagina, 61.7, 43.5));
   EXPECT_FALSE(prova::Scuro(pagina, 66.3, 47.1));
+  EXPECT_TRUE(prova::Scuro(pagina, 100.3, 100.3));
+  EXPECT_TRUE(prova::Scuro(pagina, 109.7, 109.7));
+  EXPECT_FALSE(prova::Scuro(pagina, 110.3, 105));
 }
 
 TEST(StampanteQt, NessunaStampanteUsabileEUnGuasto) {

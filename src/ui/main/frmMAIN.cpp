@@ -34,6 +34,7 @@
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
 #include "ui/printing/frmRidottiRandom.h"
+#include "ui/printing/frmStampa.h"
 #include "ui/printing/frmTabulato.h"
 
 namespace tlx::ui {
@@ -139,7 +140,7 @@ void frmMAIN::CostruisciMenu() {
 
   QMenu* stampa = principale("menustampa", "&Stampa");
   connect(Voce(stampa, "menutabulato", "Stampa &Tabulato"), &QAction::triggered, this, &frmMAIN::menutabulato_Click);
-  Voce(stampa, "menuschedine", "Stampa &Schedine");
+  connect(Voce(stampa, "menuschedine", "Stampa &Schedine"), &QAction::triggered, this, &frmMAIN::menuschedine_Click);
   menuPrincipali_["menustampa"]->setEnabled(false);
 
   // "&Info" has no items: the bar entry itself opens the about window.
@@ -628,6 +629,13 @@ void frmMAIN::cmdRidotti_Click() {
   ridotti_->show();
   ridotti_->raise();
   ridotti_->activateWindow();
+}
+
+// The slip window keeps the main window disabled until it closes.
+void frmMAIN::menuschedine_Click() {
+  setEnabled(false);
+  auto* stampa = new frmStampa(sistema_, formato_, PannelloStato(1), this);
+  stampa->show();
 }
 
 void frmMAIN::menuinfo_Click() {

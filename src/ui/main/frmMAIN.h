@@ -92,6 +92,7 @@ class frmMAIN : public QMainWindow {
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
   void menutabulato_Click();
+  void menuschedine_Click();
   void cmdRidotti_Click();
   void menuinfo_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);

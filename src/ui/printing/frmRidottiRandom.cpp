@@ -19,6 +19,7 @@
 #include "printing/SistemiRidotti.h"
 #include "ui/main/FormatoLocale.h"
 #include "ui/printing/frmPrnInCorso.h"
+#include "ui/printing/frmTaratura.h"
 #include "ui/printing/FigureStampa.h"
 
 namespace tlx::ui {
@@ -162,7 +163,10 @@ void frmRidottiRandom::StampaSchedaRidotti(const std::vector<std::vector<uint8_t
       "StampaSchedaRidotti", "frmRidottiRandom");
 }
 
-void frmRidottiRandom::cmdTaratura_Click() {}
+void frmRidottiRandom::cmdTaratura_Click() {
+  frmTaratura taratura(sistema_, LayoutScheda::Ridotti, this);
+  taratura.exec();
+}
 
 // Closing gives the main window back, unless the slip window keeps it
 // disabled.
