@@ -4,6 +4,7 @@
 // main window's button.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -292,6 +293,16 @@ TEST_F(RidottiTest, TheMainWindowOpensOneModelessWindow) {
   EXPECT_TRUE(principale.finestra->isEnabled());
   aperte[0]->close();
   EXPECT_TRUE(principale.finestra->isEnabled());
+
+  // Closed while the slip window keeps the main window disabled: it stays so.
+  principale.Scegli({1, 2, 3, 4, 5, 6});
+  principale.finestra->ElaboraSistema();
+  comando->click();
+  principale.finestra->findChild<QAction*>("menuschedine")->trigger();
+  ASSERT_FALSE(principale.finestra->isEnabled());
+  EXPECT_TRUE(aperte[0]->isEnabled());  // usable beside the slip window
+  aperte[0]->close();
+  EXPECT_FALSE(principale.finestra->isEnabled());
 }
 
 }  // namespace
