@@ -108,12 +108,12 @@ void frmTabulato::StampaTabulato() {
     platform::MessageBox::Mostra(MessaggioStampaInCorso(), this);
     return;
   }
-  PrenotazioneStampante prenotazione(stampante);
   stampante.Seleziona(sistema_.StampanteTabulato);
   if (!chkCol_->isChecked() && !chkProno_->isChecked()) {
     platform::MessageBox::Mostra(MessaggioNessunaScelta(), this);
     return;
   }
+  PrenotazioneStampante prenotazione(stampante);
 
   // The pictures go to the printer as image files of their own size.
   const bool colori = chkColor_->isChecked();
