@@ -52,7 +52,7 @@ void StampanteQt::ImpostaCorrente(const std::string& nome) {
   if (!painter_.isActive()) printer_.reset();
 }
 
-void StampanteQt::PreparaStampante() {
+void StampanteQt::PreparaStampante() const {
   if (printer_) return;
   if (filePdf_.isEmpty() && !nome_.isEmpty())
     printer_ = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(nome_), QPrinter::HighResolution);
@@ -64,6 +64,11 @@ void StampanteQt::PreparaStampante() {
   }
   printer_->setPageSize(QPageSize(QPageSize::A4));
   printer_->setPageOrientation(QPageLayout::Portrait);
+  printer_->setColorMode(QPrinter::Color);
+  QPageLayout pagina = printer_->pageLayout();
+  pagina.setUnits(QPageLayout::Millimeter);
+  origineMm_ = QPointF(pagina.minimumMargins().left(), pagina.minimumMargins().top());
+  // The whole sheet is the device, so the drawing needs no margin rounding.
   printer_->setFullPage(true);
   printer_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
@@ -88,6 +93,8 @@ QPainter& StampanteQt::Pittore() {
 
 double StampanteQt::Dpmm() const { return printer_->resolution() / MM_PER_POLLICE; }
 
+QPointF StampanteQt::Punto(double xMm, double yMm) const { return (QPointF(xMm, yMm) + origineMm_) * Dpmm(); }
+
 QFont StampanteQt::Font() const {
   QFont f(QString::fromStdString(FontNome()));
   f.setPointSizeF(DimensioneFont());
@@ -96,13 +103,13 @@ QFont StampanteQt::Font() const {
 }
 
 double StampanteQt::LarghezzaMm(std::string_view testo) const {
-  const_cast<StampanteQt*>(this)->PreparaStampante();
+  PreparaStampante();
   const QFontMetricsF fm(Font(), printer_.get());
   return fm.horizontalAdvance(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()))) / Dpmm();
 }
 
 double StampanteQt::AltezzaRigaMm() const {
-  const_cast<StampanteQt*>(this)->PreparaStampante();
+  PreparaStampante();
   return QFontMetricsF(Font(), printer_.get()).height() / Dpmm();
 }
 
@@ -110,19 +117,17 @@ void StampanteQt::DisegnaTesto(double x, double y, std::string_view testo) {
   QPainter& p = Pittore();
   p.setFont(Font());
   p.setPen(Colore(ColoreTesto()));
-  const double k = Dpmm();
   // drawText takes the baseline: the text's top-left goes at (x, y).
   const QFontMetricsF fm(p.font(), printer_.get());
-  p.drawText(QPointF(x * k, y * k + fm.ascent()), QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+  p.drawText(Punto(x, y) + QPointF(0, fm.ascent()), QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
 }
 
 void StampanteQt::DisegnaRiquadro(double x1, double y1, double x2, double y2, int32_t colore) {
   QPainter& p = Pittore();
-  const double k = Dpmm();
   const double spessore = SpessoreTratto() * printer_->resolution() / PUNTI_TRATTO_PER_POLLICE;
   p.setPen(QPen(Colore(colore), spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.setBrush(Riempimento() == StileRiempimento::Pieno ? QBrush(Colore(ColoreRiempimento())) : QBrush(Qt::NoBrush));
-  p.drawRect(QRectF(QPointF(x1 * k, y1 * k), QPointF(x2 * k, y2 * k)).normalized());
+  p.drawRect(QRectF(Punto(x1, y1), Punto(x2, y2)).normalized());
 }
 
 void StampanteQt::DisegnaImmagine(const std::string& percorso, double x, double y) {
@@ -133,7 +138,7 @@ void StampanteQt::DisegnaImmagine(const std::string& percorso, double x, double 
   // Its own size: the picture's pixels at its own resolution.
   const double larghezza = immagine.width() * 1000.0 / immagine.dotsPerMeterX();
   const double altezza = immagine.height() * 1000.0 / immagine.dotsPerMeterY();
-  p.drawImage(QRectF(x * k, y * k, larghezza * k, altezza * k), immagine);
+  p.drawImage(QRectF(Punto(x, y), QSizeF(larghezza * k, altezza * k)), immagine);
 }
 
 void StampanteQt::ChiudiPagina() {

@@ -2,7 +2,8 @@
 // The real printer behind tlx::Stampante: Qt's QPrinter and QPainter on an
 // installed printer (CUPS on Linux), or on a PDF file. Pages are drawn with
 // no painter scaling, each millimetre mapped to device units, so a font of
-// N points prints N points high.
+// N points prints N points high. Positions start at the top-left corner of
+// the printer's printable area (of the sheet, for a PDF file).
 
 #include <QPainter>
 #include <QString>
@@ -38,16 +39,20 @@ class StampanteQt : public tlx::Stampante {
   void ChiudiDocumento() override;
 
  private:
-  void PreparaStampante();
+  void PreparaStampante() const;
   QPainter& Pittore();
+  QPointF Punto(double xMm, double yMm) const;
   QFont Font() const;
   double Dpmm() const;
 
   QString nome_;
   QString filePdf_;
   QString nomeDocumento_ = QStringLiteral("TremaluxorQVX");
-  std::unique_ptr<QPrinter> printer_;
+  // Made on first need (text is measured before a document begins) and
+  // after each document ends.
+  mutable std::unique_ptr<QPrinter> printer_;
   QPainter painter_;
+  mutable QPointF origineMm_;  // the printable area's corner on the sheet
   int pagineInSospeso_ = 0;
 };
 
