@@ -14,8 +14,8 @@ constexpr double X_FIGURE = 4000;
 constexpr int NUMERI_PER_RIGA = 31;
 
 // The crossword grid: 5 x 5 squares of 20 mm from (110 mm, 55 mm), kept
-// within an A4 sheet with the listing's margin on the right too.
-constexpr double LARGHEZZA_PAGINA_MM = 210;
+// within the printable width of an A4 sheet on common printers.
+constexpr double LARGHEZZA_STAMPABILE_MM = 200;
 constexpr double LATO_MM = 20;
 constexpr double GRIGLIA_MM = 5 * LATO_MM;
 constexpr double GRIGLIA_Y_MM = 55;
@@ -186,8 +186,8 @@ double Tabulato::ScriviPronostico(Pagina& p, double y) const {
 double Tabulato::ScriviCruciverba(Pagina& p, double yMinimo) const {
   const Sistema& s = sistema_;
   const int32_t colore = opzioni_.colori ? COLORE_ROSSO : COLORE_NERO;
-  const double larghezzaPagina = Mm(LARGHEZZA_PAGINA_MM);
-  const double x = std::min(Mm(110), larghezzaPagina - TABULATO_MARGINE - Mm(GRIGLIA_MM));
+  const double destra = Mm(LARGHEZZA_STAMPABILE_MM);
+  const double x = std::min(Mm(110), destra - Mm(GRIGLIA_MM));
   const double y = std::max(Mm(GRIGLIA_Y_MM), yMinimo);
   for (int r = 0; r < 5; ++r) {
     for (int q = 0; q < 5; ++q) {
@@ -206,7 +206,7 @@ double Tabulato::ScriviCruciverba(Pagina& p, double yMinimo) const {
   const double larghezza = metrica_.Larghezza(kImporto, importo);
   const double xImporto = std::max(
       TABULATO_MARGINE,
-      std::min(x + (Mm(GRIGLIA_MM) - larghezza) / 2, larghezzaPagina - TABULATO_MARGINE - larghezza));
+      std::min(x + (Mm(GRIGLIA_MM) - larghezza) / 2, destra - larghezza));
   const double yImporto = y + Mm(GRIGLIA_MM + DISTANZA_IMPORTO_MM);
   p.righe.push_back({xImporto, yImporto, {{importo, kImporto}}, colore});
   // The listing goes on below the grid and its amount.

@@ -206,9 +206,9 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
       const Pagina p = prova.Listing(true, pronostico, colori).ImpaginaPagina(1);
       const double mm = 1440.0 / 25.4;
       // Below the prediction section, whose lines run across the width; the
-      // right edge one margin inside an A4 sheet.
+      // right edge within the printable width of an A4 sheet.
       const double y0 = pronostico ? 5200 : 55 * mm;
-      const double x0 = 110 * mm - 120;
+      const double x0 = 100 * mm;
       ASSERT_EQ(p.riquadri.size(), 25u);
       for (size_t i = 0; i < 25; ++i) {
         const Riquadro& r = p.riquadri[i];
@@ -237,7 +237,7 @@ TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
       EXPECT_EQ(importo->colore, colori ? COLORE_ROSSO : COLORE_NERO);
       // Centred under the grid, but an amount wider than the grid ends at the
       // right margin.
-      EXPECT_NEAR(importo->x, 210 * mm - 120 - 7 * 0.6 * 72 * 20, 1e-6);
+      EXPECT_NEAR(importo->x, 200 * mm - 7 * 0.6 * 72 * 20, 1e-6);
       EXPECT_NEAR(importo->y, y0 + 105 * mm, 1e-6);
       double ySviluppo = 0;
       for (const RigaTesto& r : p.righe)

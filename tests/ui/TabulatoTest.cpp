@@ -139,8 +139,8 @@ TEST_F(TabulatoTest, TextsGridAndPagesOnQtsPdf) {
     EXPECT_NEAR(parola("Pag.").y, 250 / TWIP_PER_MM, 0.2);
     if (cruciverba) {
       // The arrangement row by row in squares from 55 mm down, the grid's
-      // right edge one margin inside the sheet.
-      const double x0 = 210 - 100 - 120 / TWIP_PER_MM;
+      // right edge within the printable width.
+      const double x0 = 100;
       for (int i : {0, 6, 24}) {
         const auto w = parola(QString::number(51 - 2 * i).rightJustified(2, '0'));
         EXPECT_NEAR(w.x, x0 + 20 * (i % 5) + 2.5, 0.5) << i;
@@ -173,7 +173,7 @@ TEST_F(TabulatoTest, AListingThroughTheRealCupsQueue) {
   EXPECT_EQ(pdf::PaginePdf(file), 1);
   const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("tabulato-cups.png"));
   // The crossword grid's lines, and no ink inside an empty square.
-  const double x0 = 210 - 100 - 120 / TWIP_PER_MM;
+  const double x0 = 100;
   EXPECT_TRUE(pdf::Scuro(pagina, x0, 100));
   EXPECT_TRUE(pdf::Scuro(pagina, x0 + 50, 155));
   EXPECT_FALSE(pdf::Scuro(pagina, x0 + 50, 80));
