@@ -42,11 +42,13 @@
 #include "ui/main/frmCalcolo.h"
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
+#include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmStampa.h"
 #include "ui/checking/frmSpoglio.h"
 #include "ui/checking/frmSpoglioEstrazioni.h"
 #include "ui/matrices/frmCruciverba.h"
 #include "ui/matrices/frmMatr.h"
+#include "ui/printing/frmTabulato.h"
 
 namespace tlx::ui {
 
@@ -161,7 +163,7 @@ void frmMAIN::CostruisciMenu() {
   menuPrincipali_["menuoperazioni"]->setEnabled(false);
 
   QMenu* stampa = principale("menustampa", "&Stampa");
-  Voce(stampa, "menutabulato", "Stampa &Tabulato");
+  connect(Voce(stampa, "menutabulato", "Stampa &Tabulato"), &QAction::triggered, this, &frmMAIN::menutabulato_Click);
   connect(Voce(stampa, "menuschedine", "Stampa &Schedine"), &QAction::triggered, this, &frmMAIN::menuschedine_Click);
   menuPrincipali_["menustampa"]->setEnabled(false);
 
@@ -269,6 +271,7 @@ void frmMAIN::CostruisciCorpo() {
   pulsante("cmdCruciverba")->installEventFilter(this);
 
   QToolButton* ridotti = Pulsante("cmdRidotti", "Generatore di sistemi Ridotti");
+  connect(ridotti, &QToolButton::clicked, this, &frmMAIN::cmdRidotti_Click);
   QToolButton* picture = Pulsante("cmdPicture", QString());
   picture->setEnabled(false);
   picture->setIcon(IconaPulsante("cmdPicture").pixmap(36, 36));
@@ -687,6 +690,26 @@ void frmMAIN::menuRidotto_Click() {
   frmRidotto(sistema_, this).exec();
   azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
   azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
+}
+
+void frmMAIN::menutabulato_Click() {
+  frmTabulato tabulato(
+      sistema_, [this] { return PannelloStato(1); }, [this] { menuImpostazioni_Click(); }, this);
+  tabulato.exec();
+}
+
+void frmMAIN::cmdRidotti_Click() {
+  if (!ridotti_) {
+    // Not a child, so that it stays usable while the main window is
+    // disabled by the slip window; it goes with the main window.
+    ridotti_ = new frmRidottiRandom(sistema_);
+    ridotti_->winId();
+    if (windowHandle()) ridotti_->windowHandle()->setTransientParent(windowHandle());
+    connect(this, &QObject::destroyed, ridotti_, [r = ridotti_] { delete r; });
+  }
+  ridotti_->show();
+  ridotti_->raise();
+  ridotti_->activateWindow();
 }
 
 // The slip window keeps the main window disabled until it closes.

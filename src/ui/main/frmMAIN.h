@@ -23,6 +23,7 @@ class frmSpoglio;
 class frmSpoglioEstrazioni;
 class frmArchivio;
 class frmStatistiche;
+class frmRidottiRandom;
 
 class frmMAIN : public QMainWindow {
   Q_OBJECT
@@ -104,7 +105,9 @@ class frmMAIN : public QMainWindow {
   void menuvisualizza_Click();
   void cmdVisualizza_Click();
   void menuImpostazioni_Click();
+  void menutabulato_Click();
   void menuschedine_Click();
+  void cmdRidotti_Click();
   void menuinfo_Click();
   void menuColonnaFiltro_Click();
   void menuDistanzaNumeri_Click();
@@ -143,6 +146,7 @@ class frmMAIN : public QMainWindow {
   int spogliInCorso_ = 0;
   QList<QPair<QAction*, bool>> azioniBloccate_;
   QList<QPair<QWidget*, bool>> pulsantiBloccati_;
+  frmRidottiRandom* ridotti_ = nullptr;
 };
 
 }  // namespace tlx::ui
