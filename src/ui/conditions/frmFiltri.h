@@ -8,13 +8,13 @@
 #include "conditions/EditorFiltri.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
+#include "ui/conditions/ComponentiFiltri.h"
 
 class QLabel;
 class QPushButton;
 
 namespace tlx::ui {
 
-class BarraPannelli;
 class CoppiaOnOff;
 class GrigliaEtichette;
 
@@ -34,23 +34,17 @@ class frmFiltri : public QDialog {
 
  private:
   void MostraFiltro();
-  void MostraContatori();
   void cmdCancellaTutto_Click();
 
   Sistema& sistema_;
   FormatoNumeri formato_;
   EditorFiltri editor_;
-  void Chiudi();
-  bool chiuso_ = false;
 
   GrigliaEtichette* labGriglia_ = nullptr;
   GrigliaEtichette* lbPresenze_ = nullptr;
   GrigliaEtichette* lbPosizione_ = nullptr;
   CoppiaOnOff* optCond_ = nullptr;
-  QLabel* lblnFiltro_ = nullptr;
-  QLabel* lblTotFiltri_ = nullptr;
-  QLabel* lblTotFiltriON_ = nullptr;
-  QLabel* lblTotFiltriOFF_ = nullptr;
+  ContatoriFiltri contatori_{};
   QLabel* lblNumSelezionati_ = nullptr;
 };
 
