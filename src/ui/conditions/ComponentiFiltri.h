@@ -24,6 +24,9 @@ namespace tlx::ui {
 
 
 inline constexpr const char* MASCHERA_CONTATORE_FILTRI = "###,#00";
+// Asked before a table of filter columns is emptied or replaced.
+inline constexpr const char* DOMANDA_CANCELLA_FILTRI =
+    "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?";
 // The selected look of the position labels: green back, black text.
 inline constexpr uint32_t VERDE_POSIZIONI = 0x00FF00;
 

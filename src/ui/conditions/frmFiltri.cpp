@@ -117,8 +117,9 @@ void frmFiltri::MostraFiltro() {
 }
 
 void frmFiltri::cmdCancellaTutto_Click() {
-  const QString domanda = "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?";
-  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), domanda, this) != Risposta::Si) return;
+  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), DOMANDA_CANCELLA_FILTRI, this) !=
+      Risposta::Si)
+    return;
   editor_.CancellaTutto();
   MostraFiltro();
 }
