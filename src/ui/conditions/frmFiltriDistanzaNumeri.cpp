@@ -8,6 +8,7 @@
 
 #include "platform/Finestre.h"
 #include "ui/conditions/ComponentiFiltri.h"
+#include "ui/conditions/DialogoCondizione.h"
 #include "ui/conditions/IconeFiltri.h"
 #include "ui/widgets/Colori.h"
 #include "ui/widgets/CoppiaOnOff.h"
@@ -35,12 +36,7 @@ QLabel* Limite(QHBoxLayout* riga, const char* nomeDidascalia, const QString& did
                QWidget* genitore) {
   auto* titolo = new QLabel(didascalia, genitore);
   titolo->setObjectName(nomeDidascalia);
-  auto* casella = new QLabel(QString("%1").arg(valore, 2, 10, QChar('0')), genitore);
-  casella->setObjectName(nome);
-  casella->setFrameShape(QFrame::Panel);
-  casella->setFrameShadow(QFrame::Sunken);
-  casella->setAlignment(Qt::AlignCenter);
-  casella->setMinimumWidth(34);
+  auto* casella = CasellaValore(nome, QString("%1").arg(valore, 2, 10, QChar('0')), genitore);
   casella->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   riga->addWidget(titolo);
   riga->addWidget(casella);
