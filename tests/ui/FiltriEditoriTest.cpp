@@ -165,6 +165,11 @@ TEST(EditorFiltriAnd, DeleteAllAsksAndTheHiddenImportReplacesTheTable) {
                                                    .PosizioniMask = 0b10, .Attivo = VERO}));
   EXPECT_EQ(std::pair(Testo(w, "lblnFiltro"), Testo(w, "lblTotFiltriON")), std::pair(QString("01"), QString("02")));
   EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3}));
+
+  // An import closed without importing keeps the panel's unsaved change.
+  emit Griglia(w, "labGriglia")->etichettaAttivata(4);
+  InFinestraModale([&] { w.cmdLoadFiltri_Click(); }, [](QWidget&) {});
+  EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3, 4}));
 }
 
 TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {

@@ -125,10 +125,10 @@ void frmFiltri::cmdCancellaTutto_Click() {
 }
 
 void frmFiltri::cmdLoadFiltri_Click() {
-  {
-    frmImportFiltri importa(sistema_, formato_, this);
-    importa.exec();
-  }
+  frmImportFiltri importa(sistema_, formato_, this);
+  // Closed without importing, the table is as it was: the panel keeps its
+  // unsaved changes.
+  if (importa.exec() != QDialog::Accepted) return;
   editor_.RicaricaDalPrimo();
   MostraFiltro();
 }

@@ -24,8 +24,8 @@ class frmFiltri : public QDialog {
   frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent = nullptr);
 
   const EditorFiltri& editor() const { return editor_; }
-  // The import from a text file, then panel 1 again. Its button stays
-  // hidden in this build.
+  // The import from a text file, then panel 1 again when it ran. Its button
+  // stays hidden in this build.
   void cmdLoadFiltri_Click();
 
   ~frmFiltri() override;
