@@ -1,7 +1,8 @@
 #pragma once
 // Parts shared by the filter windows: the counters (a caption above a
-// sunken box showing a value formatted "###,#00"), the titled frames that
-// hold a row of toggle labels, and the picture buttons.
+// sunken box showing a value formatted "###,#00"), the editors' layout over
+// the step-button bar, the titled frames that hold a row of toggle labels,
+// and the picture buttons.
 
 #include <QString>
 #include <cstdint>
@@ -21,7 +22,6 @@ class EditorAPannelli;
 }
 
 namespace tlx::ui {
-
 
 inline constexpr const char* MASCHERA_CONTATORE_FILTRI = "###,#00";
 // Asked before a table of filter columns is emptied or replaced.

@@ -74,7 +74,6 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   corpo->addLayout(impostazioni);
   corpo->addLayout(piede);
 
-
   connect(labGriglia_, &GrigliaEtichette::etichettaAttivata, this, [this](int n) {
     editor_.CambiaNumero(n);
     if (editor_.Disponibile(n)) labGriglia_->Seleziona(n, editor_.Numero(n));

@@ -91,7 +91,6 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   corpo->addWidget(RiquadroCon("frameDistanzaMax", "Distanza Massima", lbDistanzaMax_, frameCondizione));
   corpo->addLayout(piede);
 
-
   connect(lbPFromPTo_, &GrigliaEtichette::etichettaAttivata, this, [this](int p) {
     editor_.CambiaCoppia(p);
     lbPFromPTo_->Seleziona(p, editor_.Coppia(p));

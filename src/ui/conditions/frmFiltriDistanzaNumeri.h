@@ -10,7 +10,6 @@
 #include "core/Sistema.h"
 #include "ui/conditions/ComponentiFiltri.h"
 
-
 namespace tlx::ui {
 
 class CoppiaOnOff;
