@@ -30,6 +30,18 @@ std::string DataFissa(std::string_view byteWindows1252) {
   return TagliaOPadda(DaWindows1252(byteWindows1252), LUNGHEZZA_DATA);
 }
 
+// The whole content of a file; a folder, or a file that can't be read,
+// throws the run-time error.
+std::string LeggiTutto(const std::string& percorso) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
+  std::ifstream in(percorso, std::ios::binary);
+  if (!in) throw ErroreFile(percorso, false);
+  std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw ErroreFile(percorso, false);
+  return testo;
+}
+
 // A number field of the reply: blanks around a whole decimal number.
 uint8_t NumeroCampo(std::string_view campo) {
   const auto inizio = campo.find_first_not_of(' ');
@@ -109,12 +121,8 @@ RisultatoLetturaArchivio LoadArchivioEstrazioni(const std::string& percorso) {
       if (!crea) throw ErroreFile(percorso, true);
       return r;
     }
-    if (!fs::is_regular_file(file, ec)) throw ErroreFile(percorso, false);
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) throw ErroreFile(percorso, false);
-    const std::vector<uint8_t> byte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ErroreFile(percorso, false);
-    r.estrazioni = DecodificaArchivio(byte);
+    const std::string byte = LeggiTutto(percorso);
+    r.estrazioni = DecodificaArchivio(std::span(reinterpret_cast<const uint8_t*>(byte.data()), byte.size()));
   } catch (const ErroreRuntime& e) {
     r.estrazioni.clear();
     r.messaggi.push_back(MessaggioArchivio(e, "LoadArchivioEstrazioni", percorso));
@@ -153,13 +161,7 @@ std::vector<Estrazione> DecodificaRisposta(std::string_view testo) {
 RisultatoRisposta LoadArchivioTMP(const std::string& percorso) {
   RisultatoRisposta r;
   try {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
-    std::ifstream in(percorso, std::ios::binary);
-    if (!in) throw ErroreFile(percorso, false);
-    const std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ErroreFile(percorso, false);
-    r.estrazioni = DecodificaRisposta(testo);
+    r.estrazioni = DecodificaRisposta(LeggiTutto(percorso));
     r.letta = true;
   } catch (const ErroreRuntime& e) {
     r.estrazioni.clear();

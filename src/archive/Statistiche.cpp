@@ -23,6 +23,17 @@ std::array<uint8_t, 5> Ordinati(const Estrazione& e) {
 
 std::string DueCifre(int valore) { return Formatta(valore, "00"); }
 
+// What the statistics count of draw i (its run, sum, evens, and how many
+// numbers repeat the draw before it; -1 for the oldest, which has none).
+struct Misure {
+  int pari, somma, consecutivi, ripetuti;
+};
+
+Misure Misura(const std::vector<Estrazione>& archivio, size_t i) {
+  const std::array<uint8_t, 5> n = Ordinati(archivio[i]);
+  return {ContaPari(n), SommaNumeri(n), MaxConsecutivi(n), i > 0 ? ContaRipetuti(n, archivio[i - 1].Numeri) : -1};
+}
+
 }  // namespace
 
 int ContaPari(std::span<const uint8_t, 5> ordinati) {
@@ -59,13 +70,12 @@ int ClasseSomma(int somma) {
 Statistiche CalcolaStatistiche(const std::vector<Estrazione>& archivio) {
   Statistiche s;
   for (size_t i = 0; i < archivio.size(); ++i) {
-    const std::array<uint8_t, 5> n = Ordinati(archivio[i]);
-    const int pari = ContaPari(n);
-    ++s.Pari[static_cast<size_t>(pari)];
-    ++s.Dispari[static_cast<size_t>(5 - pari)];
-    ++s.Somma[static_cast<size_t>(ClasseSomma(SommaNumeri(n)))];
-    ++s.Consecutivi[static_cast<size_t>(MaxConsecutivi(n))];
-    if (i > 0) ++s.Ripetuti[static_cast<size_t>(ContaRipetuti(n, archivio[i - 1].Numeri))];
+    const Misure m = Misura(archivio, i);
+    ++s.Pari[static_cast<size_t>(m.pari)];
+    ++s.Dispari[static_cast<size_t>(5 - m.pari)];
+    ++s.Somma[static_cast<size_t>(ClasseSomma(m.somma))];
+    ++s.Consecutivi[static_cast<size_t>(m.consecutivi)];
+    if (m.ripetuti >= 0) ++s.Ripetuti[static_cast<size_t>(m.ripetuti)];
   }
   s.FrequenzaNumeri = CalcolaFrequenzaNumeri(archivio);
   return s;
@@ -81,17 +91,16 @@ std::string TestoFileStatistiche(const std::vector<Estrazione>& archivio) {
   testo.append(INTESTAZIONE_STATISTICHE).append("\r\n");
   for (size_t i = archivio.size(); i-- > 0;) {
     const Estrazione& e = archivio[i];
-    const std::array<uint8_t, 5> n = Ordinati(e);
-    const int pari = ContaPari(n);
+    const Misure m = Misura(archivio, i);
     testo += TagliaOPadda(e.Data, LUNGHEZZA_DATA);
     for (uint8_t numero : e.Numeri) {
       testo += ';';
       AggiungiDueCifre(testo, numero);
     }
     testo += ';';
-    if (i > 0) testo += std::to_string(ContaRipetuti(n, archivio[i - 1].Numeri));
-    testo += ';' + std::to_string(pari) + ';' + std::to_string(5 - pari) + ';' + std::to_string(MaxConsecutivi(n)) +
-             ';' + std::to_string(SommaNumeri(n)) + "\r\n";
+    if (m.ripetuti >= 0) testo += std::to_string(m.ripetuti);
+    testo += ';' + std::to_string(m.pari) + ';' + std::to_string(5 - m.pari) + ';' + std::to_string(m.consecutivi) +
+             ';' + std::to_string(m.somma) + "\r\n";
   }
   return testo;
 }
@@ -126,35 +135,30 @@ DatiGrafico DatiDelGrafico(const Statistiche& s, Grafico grafico) {
     d.etichette.push_back(nome + " --> " + Formatta(valore, "     0"));
     d.valori.push_back(valore);
   };
-  const auto tabella = [&](const std::array<int32_t, 6>& t, int da) {
-    for (int k = da; k <= 5; ++k) riga(DueCifre(k), t[static_cast<size_t>(k)]);
+  // The four charts of a count 0..5 (a run is at least 1).
+  struct Conteggio {
+    Grafico grafico;
+    const char* titolo;
+    const std::array<int32_t, 6> Statistiche::*tabella;
+    int da;
   };
-  switch (grafico) {
-    case Grafico::Consecutivi:
-      d.titolo = "Consecutivi";
-      tabella(s.Consecutivi, 1);
-      break;
-    case Grafico::Ripetuti:
-      d.titolo = "Ripetuti";
-      tabella(s.Ripetuti, 0);
-      break;
-    case Grafico::Pari:
-      d.titolo = "Pari";
-      tabella(s.Pari, 0);
-      break;
-    case Grafico::Dispari:
-      d.titolo = "Dispari";
-      tabella(s.Dispari, 0);
-      break;
-    case Grafico::Somma:
-      d.titolo = "Somma";
-      for (size_t k = 0; k < CLASSI_SOMMA.size(); ++k)
-        riga(Formatta(CLASSI_SOMMA[k].first, "000-") + Formatta(CLASSI_SOMMA[k].second, "000"), s.Somma[k + 1]);
-      break;
-    case Grafico::Frequenza:
-      d.titolo = "Frequenza Numeri";
-      for (size_t j = 1; j <= NUMERI; ++j) riga(DueCifre(s.FrequenzaNumeri[1][j]), s.FrequenzaNumeri[0][j]);
-      break;
+  static constexpr Conteggio CONTEGGI[] = {{Grafico::Consecutivi, "Consecutivi", &Statistiche::Consecutivi, 1},
+                                           {Grafico::Ripetuti, "Ripetuti", &Statistiche::Ripetuti, 0},
+                                           {Grafico::Pari, "Pari", &Statistiche::Pari, 0},
+                                           {Grafico::Dispari, "Dispari", &Statistiche::Dispari, 0}};
+  for (const Conteggio& c : CONTEGGI) {
+    if (c.grafico != grafico) continue;
+    d.titolo = c.titolo;
+    for (int k = c.da; k <= 5; ++k) riga(DueCifre(k), (s.*c.tabella)[static_cast<size_t>(k)]);
+    return d;
+  }
+  if (grafico == Grafico::Somma) {
+    d.titolo = "Somma";
+    for (size_t k = 0; k < CLASSI_SOMMA.size(); ++k)
+      riga(Formatta(CLASSI_SOMMA[k].first, "000-") + Formatta(CLASSI_SOMMA[k].second, "000"), s.Somma[k + 1]);
+  } else {
+    d.titolo = "Frequenza Numeri";
+    for (size_t j = 1; j <= NUMERI; ++j) riga(DueCifre(s.FrequenzaNumeri[1][j]), s.FrequenzaNumeri[0][j]);
   }
   return d;
 }

@@ -15,7 +15,7 @@ constexpr int32_t BIT_POSIZIONI = 0b111110;
 
 void CompattaFiltri(Sistema& s) { s.NumeroFiltriAnd = CompattaAttivi(std::span(s.FiltriAnd)); }
 
-EditorFiltri::EditorFiltri(Sistema& s) : s_(s) { Mostra(Record(Pannelli::PRIMO)); }
+EditorFiltri::EditorFiltri(Sistema& s) : EditorAPannelli(MAX_FILTRI, PASSO_LUNGO), s_(s) { MostraCorrente(); }
 
 // What the panel can show of a record: the group limited to the chosen
 // numbers, the mask bits that have a label, the switch as on or off.
@@ -34,7 +34,7 @@ void EditorFiltri::Mostra(const RecordFiltro& r) {
   pannello_.Attivo = ComeFlag(Vero(r.Attivo));
 }
 
-void EditorFiltri::Salva() { Record(pannelli_.Corrente()) = pannello_; }
+void EditorFiltri::Salva() { Record(Pannello()) = pannello_; }
 
 void EditorFiltri::CambiaNumero(int n) {
   if (!Modificabile() || !Disponibile(n)) return;
@@ -57,17 +57,6 @@ void EditorFiltri::ImpostaAttivo(bool on) {
   s_.NumeroFiltriAnd += on ? 1 : -1;
 }
 
-void EditorFiltri::Sposta(void (Pannelli::*mossa)(int32_t), int32_t n) {
-  Salva();
-  (pannelli_.*mossa)(n);
-  Mostra(Record(pannelli_.Corrente()));
-}
-
-void EditorFiltri::Avanti(int32_t n) { Sposta(&Pannelli::Avanti, n); }
-void EditorFiltri::Indietro(int32_t n) { Sposta(&Pannelli::Indietro, n); }
-void EditorFiltri::VaiAlPrimo() { Sposta(&Pannelli::Indietro, MAX_FILTRI); }
-void EditorFiltri::VaiAllUltimo() { Sposta(&Pannelli::Avanti, MAX_FILTRI); }
-
 void EditorFiltri::Cancella() {
   if (!Modificabile()) return;
   if (Attivo()) --s_.NumeroFiltriAnd;
@@ -83,12 +72,7 @@ void EditorFiltri::CancellaTutto() {
 
 void EditorFiltri::RicaricaDalPrimo() {
   pannelli_.Indietro(MAX_FILTRI);
-  Mostra(Record(Pannelli::PRIMO));
-}
-
-void EditorFiltri::Chiudi() {
-  Salva();
-  CompattaFiltri(s_);
+  MostraCorrente();
 }
 
 }  // namespace tlx

@@ -14,7 +14,7 @@ namespace tlx {
 // NumeroFiltriAnd to the ON count.
 void CompattaFiltri(Sistema& s);
 
-class EditorFiltri {
+class EditorFiltri : public EditorAPannelli {
  public:
   static constexpr int32_t PASSO_LUNGO = 100;  // the long moves
   static constexpr int PRESENZE = 26;          // count labels 0..25; 0..5 are shown
@@ -22,7 +22,6 @@ class EditorFiltri {
   // Opening: panel 1 shows FiltriAnd(1).
   explicit EditorFiltri(Sistema& s);
 
-  int32_t Pannello() const { return pannelli_.Corrente(); }
   // The panel's contents, as they would be saved now.
   const RecordFiltro& Mostrato() const { return pannello_; }
   bool Numero(int n) const { return pannello_.Numeri[static_cast<size_t>(n)] != 0; }
@@ -32,8 +31,7 @@ class EditorFiltri {
   int NumeriSelezionati() const { return selezionati_; }
   // The running totals: ON presses and deletions move them while the editor
   // is open; the closing recounts them.
-  int32_t TotaleOn() const { return s_.NumeroFiltriAnd; }
-  int32_t TotaleOff() const { return MAX_FILTRI - s_.NumeroFiltriAnd; }
+  int32_t TotaleOn() const override { return s_.NumeroFiltriAnd; }
 
   // False while a built system is shown: the panel is read-only then, and
   // every change below does nothing. Moves and the closing still work.
@@ -47,12 +45,6 @@ class EditorFiltri {
   void CambiaPosizione(int p);  // 1..5
   void ImpostaAttivo(bool on);
 
-  // Each move saves the panel into FiltriAnd first.
-  void Avanti(int32_t n);
-  void Indietro(int32_t n);
-  void VaiAlPrimo();
-  void VaiAllUltimo();
-
   // Empties the panel (the ON total falls when it was ON); the table changes
   // only when the panel is next saved.
   void Cancella();
@@ -62,17 +54,15 @@ class EditorFiltri {
   // Shows panel 1 again without saving the shown one: after an import
   // replaced the table.
   void RicaricaDalPrimo();
-  // The closing: saves the panel and compacts the table.
-  void Chiudi();
 
  private:
   void Mostra(const RecordFiltro& r);
-  void Salva();
-  void Sposta(void (Pannelli::*mossa)(int32_t), int32_t n);
+  void Salva() override;
+  void MostraCorrente() override { Mostra(Record(Pannello())); }
+  void Compatta() override { CompattaFiltri(s_); }
   RecordFiltro& Record(int32_t pannello) { return s_.FiltriAnd[static_cast<size_t>(pannello)]; }
 
   Sistema& s_;
-  Pannelli pannelli_{MAX_FILTRI};
   RecordFiltro pannello_;
   int selezionati_ = 0;
 };

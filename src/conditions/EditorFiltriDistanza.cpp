@@ -26,10 +26,11 @@ DistanzePossibili CalcolaDistanzePossibili(const std::array<uint8_t, NUMERI>& Nu
 }
 
 EditorFiltriDistanza::EditorFiltriDistanza(Sistema& s)
-    : s_(s),
+    : EditorAPannelli(MAX_FILTRI_DISTANZA, PASSO_LUNGO),
+      s_(s),
       distanze_(CalcolaDistanzePossibili(s.NumeriScelti)),
       contaAttivi_(std::min<int32_t>(s.NumeroFiltriDistanza, MAX_FILTRI_DISTANZA)) {
-  Mostra(Record(Pannelli::PRIMO));
+  MostraCorrente();
 }
 
 // Only the four pairs a column has are shown: an entry naming no pair, from
@@ -59,8 +60,6 @@ RecordDistanza EditorFiltriDistanza::LeggiFiltroDistanza() const {
   return r;
 }
 
-void EditorFiltriDistanza::Salva() { Record(pannelli_.Corrente()) = LeggiFiltroDistanza(); }
-
 void EditorFiltriDistanza::CambiaCoppia(int p) {
   if (Modificabile() && p >= 1 && p <= COPPIE) coppie_[static_cast<size_t>(p)] ^= true;
 }
@@ -79,25 +78,13 @@ void EditorFiltriDistanza::ImpostaAttivo(bool on) {
   contaAttivi_ += on ? 1 : -1;
 }
 
-void EditorFiltriDistanza::Sposta(void (Pannelli::*mossa)(int32_t), int32_t n) {
-  Salva();
-  (pannelli_.*mossa)(n);
-  Mostra(Record(pannelli_.Corrente()));
-}
-
-void EditorFiltriDistanza::Avanti(int32_t n) { Sposta(&Pannelli::Avanti, n); }
-void EditorFiltriDistanza::Indietro(int32_t n) { Sposta(&Pannelli::Indietro, n); }
-void EditorFiltriDistanza::VaiAlPrimo() { Sposta(&Pannelli::Indietro, MAX_FILTRI_DISTANZA); }
-void EditorFiltriDistanza::VaiAllUltimo() { Sposta(&Pannelli::Avanti, MAX_FILTRI_DISTANZA); }
-
 void EditorFiltriDistanza::Cancella() {
   if (!Modificabile()) return;
   if (attivo_) --contaAttivi_;
   Mostra(RecordDistanza{});
 }
 
-void EditorFiltriDistanza::Chiudi() {
-  Salva();
+void EditorFiltriDistanza::Compatta() {
   CompattaFiltriDistanza(s_);
   contaAttivi_ = s_.NumeroFiltriDistanza;
 }

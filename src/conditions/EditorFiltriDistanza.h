@@ -30,7 +30,7 @@ struct DistanzePossibili {
 };
 DistanzePossibili CalcolaDistanzePossibili(const std::array<uint8_t, NUMERI>& NumeriScelti);
 
-class EditorFiltriDistanza {
+class EditorFiltriDistanza : public EditorAPannelli {
  public:
   static constexpr int COPPIE = 4;              // a column has four neighbouring pairs
   static constexpr int32_t PASSO_LUNGO = MAX_FILTRI_DISTANZA;
@@ -41,14 +41,12 @@ class EditorFiltriDistanza {
   // and Pronostico is left as it is.
   explicit EditorFiltriDistanza(Sistema& s);
 
-  int32_t Pannello() const { return pannelli_.Corrente(); }
   const DistanzePossibili& Distanze() const { return distanze_; }
   bool Coppia(int p) const { return coppie_[static_cast<size_t>(p)]; }   // 1..4
   bool Minima(int g) const { return minime_[static_cast<size_t>(g)]; }   // 1..54
   bool Massima(int g) const { return massime_[static_cast<size_t>(g)]; }  // 1..54
   bool Attivo() const { return attivo_; }
-  int32_t TotaleOn() const { return contaAttivi_; }
-  int32_t TotaleOff() const { return MAX_FILTRI_DISTANZA - contaAttivi_; }
+  int32_t TotaleOn() const override { return contaAttivi_; }
   // The record the panel would save now.
   RecordDistanza LeggiFiltroDistanza() const;
 
@@ -61,26 +59,19 @@ class EditorFiltriDistanza {
   void CambiaMassima(int g);
   void ImpostaAttivo(bool on);
 
-  // Each move saves the panel into FiltriDistanza first.
-  void Avanti(int32_t n);
-  void Indietro(int32_t n);
-  void VaiAlPrimo();
-  void VaiAllUltimo();
-
   // Empties the panel (the ON counter falls when it was ON); the record
   // changes only when the panel is next saved.
   void Cancella();
-  // The closing: saves the panel, compacts the five records and counts them.
-  void Chiudi();
 
  private:
   void Mostra(const RecordDistanza& r);
-  void Salva();
-  void Sposta(void (Pannelli::*mossa)(int32_t), int32_t n);
+  void Salva() override { Record(Pannello()) = LeggiFiltroDistanza(); }
+  void MostraCorrente() override { Mostra(Record(Pannello())); }
+  // Compacts the five records and counts them again.
+  void Compatta() override;
   RecordDistanza& Record(int32_t pannello) { return s_.FiltriDistanza[static_cast<size_t>(pannello)]; }
 
   Sistema& s_;
-  Pannelli pannelli_{MAX_FILTRI_DISTANZA};
   DistanzePossibili distanze_;
   int32_t contaAttivi_;
   std::array<bool, COPPIE + 1> coppie_{};

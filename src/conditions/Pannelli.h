@@ -24,4 +24,52 @@ class Pannelli {
   int32_t corrente_ = PRIMO;
 };
 
+// What the filter editors share: each move saves the shown panel into its
+// record first, then shows the record of the new panel; the closing saves
+// the panel and compacts the table, once however often it is asked for.
+class EditorAPannelli {
+ public:
+  int32_t Pannello() const { return pannelli_.Corrente(); }
+  int32_t UltimoPannello() const { return pannelli_.Ultimo(); }
+  // How far the long moves go.
+  int32_t PassoLungo() const { return passoLungo_; }
+  // The records switched ON, counted as the editor goes, and the others.
+  virtual int32_t TotaleOn() const = 0;
+  int32_t TotaleOff() const { return pannelli_.Ultimo() - TotaleOn(); }
+
+  void Avanti(int32_t n) { Sposta(&Pannelli::Avanti, n); }
+  void Indietro(int32_t n) { Sposta(&Pannelli::Indietro, n); }
+  void VaiAlPrimo() { Sposta(&Pannelli::Indietro, pannelli_.Ultimo()); }
+  void VaiAllUltimo() { Sposta(&Pannelli::Avanti, pannelli_.Ultimo()); }
+
+  void Chiudi() {
+    if (chiuso_) return;
+    chiuso_ = true;
+    Salva();
+    Compatta();
+  }
+
+ protected:
+  EditorAPannelli(int32_t ultimo, int32_t passoLungo) : pannelli_(ultimo), passoLungo_(passoLungo) {}
+  virtual ~EditorAPannelli() = default;
+
+  // The shown panel into the record of the current panel.
+  virtual void Salva() = 0;
+  // The record of the current panel onto the panel.
+  virtual void MostraCorrente() = 0;
+  virtual void Compatta() = 0;
+
+  Pannelli pannelli_;
+
+ private:
+  void Sposta(void (Pannelli::*mossa)(int32_t), int32_t n) {
+    Salva();
+    (pannelli_.*mossa)(n);
+    MostraCorrente();
+  }
+
+  int32_t passoLungo_;
+  bool chiuso_ = false;
+};
+
 }  // namespace tlx

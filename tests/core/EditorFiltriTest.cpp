@@ -50,14 +50,6 @@ TEST(Compattazione, StablePartitionOfEverySlotWithDamagedSwitchesCountedOn) {
       EXPECT_EQ(r.Attivo, j < static_cast<size_t>(accesi) ? VERO : FALSO) << "slot " << j + 1;
     }
   }
-  auto s = std::make_unique<Sistema>();
-  for (int i = 1; i <= MAX_FILTRI; ++i) s->FiltriAnd[static_cast<size_t>(i)] = Filtro(i % 55 + 1, i % 3 ? FALSO : VERO);
-  s->NumeroFiltriAnd = 1;
-  CompattaFiltri(*s);
-  EXPECT_EQ(s->NumeroFiltriAnd, 666);
-  EXPECT_EQ(s->FiltriAnd[666].Numeri[1998 % 55 + 1], 1);
-  EXPECT_EQ(s->FiltriAnd[667].Numeri[2], 1);
-  EXPECT_EQ(s->FiltriAnd[MAX_FILTRI].Numeri[2000 % 55 + 1], 1);
 }
 
 TEST(EditorFiltri, RunningTotalsUnderRepeatedPressesDeletionsAndTheClosing) {

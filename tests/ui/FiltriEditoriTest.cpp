@@ -16,12 +16,12 @@
 #include <functional>
 
 #include "FinestraPrincipale.h"
+#include "ProvaEtichette.h"
 #include "platform/FileDialogs.h"
 #include "ui/conditions/frmFiltri.h"
 #include "ui/conditions/frmFiltriDistanzaNumeri.h"
 #include "ui/conditions/frmImportFiltri.h"
 #include "ui/widgets/CoppiaOnOff.h"
-#include "ui/widgets/GrigliaEtichette.h"
 
 namespace tlx::ui {
 namespace {
@@ -32,24 +32,11 @@ QString Testo(const QWidget& w, const char* nome) { return w.findChild<QLabel*>(
 GrigliaEtichette* Griglia(const QWidget& w, const char* nome) { return w.findChild<GrigliaEtichette*>(nome); }
 QPushButton* Pulsante(const QWidget& w, const char* nome) { return w.findChild<QPushButton*>(nome); }
 
-std::vector<int> Selezionate(const GrigliaEtichette* g) {
-  std::vector<int> s;
-  for (int i = g->Primo(); i <= g->Ultimo(); ++i)
-    if (g->Selezionata(i)) s.push_back(i);
-  return s;
-}
+using prova::Centro;
+using prova::Selezionate;
 
-QPoint Centro(QWidget& finestra, GrigliaEtichette* g, int i) {
-  return g->Etichetta(i)->mapTo(&finestra, g->Etichetta(i)->rect().center());
-}
-
-// One press at `da`, a sweep to `a` and the release, through the window system.
-void Trascina(QWidget& finestra, QPoint da, QPoint a) {
-  QWindow* w = finestra.windowHandle();
-  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, da);
-  QTest::mouseMove(w, a);
-  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, a);
-}
+// One press at `da`, a sweep to `a` and the release.
+void Trascina(QWidget& finestra, QPoint da, QPoint a) { prova::Trascina(finestra, {da, a}); }
 
 // A key held on a step button: the press and two repeats.
 void TastoTenuto(QPushButton* pulsante) {
@@ -165,6 +152,11 @@ TEST(EditorFiltriAnd, DeleteAllAsksAndTheHiddenImportReplacesTheTable) {
                                                    .PosizioniMask = 0b10, .Attivo = VERO}));
   EXPECT_EQ(std::pair(Testo(w, "lblnFiltro"), Testo(w, "lblTotFiltriON")), std::pair(QString("01"), QString("02")));
   EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3}));
+
+  // An import closed without importing keeps the panel's unsaved change.
+  emit Griglia(w, "labGriglia")->etichettaAttivata(4);
+  InFinestraModale([&] { w.cmdLoadFiltri_Click(); }, [](QWidget&) {});
+  EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3, 4}));
 }
 
 TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {

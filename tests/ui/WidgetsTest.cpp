@@ -11,10 +11,12 @@
 #include "ui/widgets/Colori.h"
 #include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/FiltroTastiNumerici.h"
-#include "ui/widgets/GrigliaEtichette.h"
+#include "ProvaEtichette.h"
 
 namespace tlx::ui {
 namespace {
+
+using prova::Selezionate;
 
 // Two toggle-label grids in one window, each label toggling when activated.
 struct DueGriglie {
@@ -31,40 +33,23 @@ struct DueGriglie {
     finestra.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
   }
-  QPoint Centro(GrigliaEtichette* g, int i) const { return g->Etichetta(i)->mapTo(&finestra, g->Etichetta(i)->rect().center()); }
-  std::vector<int> Selezionate(GrigliaEtichette* g) const {
-    std::vector<int> s;
-    for (int i = g->Primo(); i <= g->Ultimo(); ++i)
-      if (g->Selezionata(i)) s.push_back(i);
-    return s;
-  }
-  // One press, a sweep through the given points (as single moves) and the release, through the window system.
-  void Trascina(std::initializer_list<QPoint> punti) {
-    QWindow* w = finestra.windowHandle();
-    auto it = punti.begin();
-    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, *it);
-    QPoint ultimo = *it;
-    for (++it; it != punti.end(); ++it) {
-      QTest::mouseMove(w, *it);
-      ultimo = *it;
-    }
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, ultimo);
-  }
+  QPoint Centro(GrigliaEtichette* g, int i) const { return prova::Centro(finestra, g, i); }
+  void Trascina(const std::vector<QPoint>& punti) { prova::Trascina(finestra, punti); }
 };
 
 TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) {
   DueGriglie d;
   // The lower grid's label i stands under the upper grid's label i-1.
   d.Trascina({d.Centro(d.sopra, 2), d.Centro(d.sotto, 3)});
-  EXPECT_EQ(d.Selezionate(d.sopra), (std::vector<int>{2}));
-  EXPECT_EQ(d.Selezionate(d.sotto), (std::vector<int>{3}));
+  EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2}));
+  EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 
   d.sotto->setEnabled(false);
   d.Trascina({d.Centro(d.sopra, 3), d.Centro(d.sotto, 4)});
   // A press on the disabled grid does nothing at all.
   d.Trascina({d.Centro(d.sotto, 5), d.Centro(d.sopra, 4)});
-  EXPECT_EQ(d.Selezionate(d.sopra), (std::vector<int>{2, 3}));
-  EXPECT_EQ(d.Selezionate(d.sotto), (std::vector<int>{3}));
+  EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2, 3}));
+  EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 }
 
 TEST(CoppiaOnOff, APressShowsThePressedOptionYellowAndReportsTheStateBefore) {

@@ -2,7 +2,6 @@
 
 #include <QAbstractListModel>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +19,9 @@
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
+#include "ui/archive/FinestreArchivio.h"
 #include "ui/main/FormatoLocale.h"
+#include "ui/widgets/Clessidra.h"
 
 namespace tlx::ui {
 
@@ -63,11 +64,6 @@ QFont FontFisso() {
   return f;
 }
 
-struct Clessidra {
-  Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Clessidra() { QApplication::restoreOverrideCursor(); }
-};
-
 void Mostra(const Messaggi& messaggi, QWidget* parent) {
   for (const Messaggio& m : messaggi) platform::MessageBox::Mostra(m, parent);
 }
@@ -95,11 +91,7 @@ frmArchivio::frmArchivio(Sistema& sistema, QWidget* parent) : QWidget(parent, Qt
   Label5_->setContentsMargins(lst_->frameWidth() + lst_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin), 0, 0, 0);
   connect(lst_, &QListView::doubleClicked, this, [this] { lst_DblClick(); });
 
-  lbElaborazione_ = new QLabel("Elaborazione in corso", this);
-  lbElaborazione_->setObjectName("lbElaborazione");
-  lbElaborazione_->setAlignment(Qt::AlignCenter);
-  lbElaborazione_->setStyleSheet("color: #b00000; font-weight: bold;");
-  lbElaborazione_->hide();
+  lbElaborazione_ = AvvisoElaborazione(this);
 
   Frame1_ = new QGroupBox("Ultima Estrazione", this);
   Frame1_->setObjectName("Frame1");
@@ -179,16 +171,13 @@ void frmArchivio::PopolaListView() {
 void frmArchivio::cmdUpdate_Click() {
   cmdUpdate_->setEnabled(false);
   aggiornamentoInCorso_ = true;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Clessidra clessidra;
   MostraAttesa(true);
   platform::ElaboraEventi();
 
   const bool scaricato = platform::DownloadFile(platform::UrlServer(server::PERCORSO_ARCHIVIO), percorsoDownload_, true);
   // Leaving the program ends the download: nothing more to tell.
-  if (Vero(sistema_.ChiusuraApplicazione)) {
-    QApplication::restoreOverrideCursor();
-    return;
-  }
+  if (Vero(sistema_.ChiusuraApplicazione)) return;
   if (!scaricato) {
     platform::MessageBox::Mostra(Icona::Critica, Pulsanti::Ok, TITOLO, "Errore durante il download dell'aggiornamento", this);
   } else {
@@ -208,7 +197,6 @@ void frmArchivio::cmdUpdate_Click() {
 
   cmdUpdate_->setEnabled(true);
   aggiornamentoInCorso_ = false;
-  QApplication::restoreOverrideCursor();
   MostraAttesa(false);
   emit aggiornamentoTerminato();
 }
@@ -232,10 +220,7 @@ void frmArchivio::closeEvent(QCloseEvent* e) {
     platform::MessageBox::Mostra(Icona::Informazione, Pulsanti::Ok, TITOLO, "Aggiornamento Archivio in corso...attendere", this);
   else
     hide();
-  if (Vero(sistema_.ChiusuraApplicazione))
-    e->accept();
-  else
-    e->ignore();
+  ChiudiSoloInUscita(e, sistema_);
 }
 
 }  // namespace tlx::ui

@@ -1,7 +1,6 @@
 #include "ui/archive/frmStatistiche.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -19,6 +18,8 @@
 
 #include "platform/Cartelle.h"
 #include "platform/MessageBox.h"
+#include "ui/archive/FinestreArchivio.h"
+#include "ui/widgets/Clessidra.h"
 
 namespace tlx::ui {
 
@@ -62,11 +63,7 @@ frmStatistiche::frmStatistiche(Sistema& sistema, QWidget* parent) : QWidget(pare
   contenitore->addWidget(MSChart1_, 1);
   contenitore->addLayout(opzioni);
 
-  lbElaborazione_ = new QLabel("Elaborazione in corso", this);
-  lbElaborazione_->setObjectName("lbElaborazione");
-  lbElaborazione_->setAlignment(Qt::AlignCenter);
-  lbElaborazione_->setStyleSheet("color: #b00000; font-weight: bold;");
-  lbElaborazione_->hide();
+  lbElaborazione_ = AvvisoElaborazione(this);
 
   auto* tutto = new QVBoxLayout(this);
   tutto->addWidget(lbElaborazione_);
@@ -89,10 +86,9 @@ void frmStatistiche::refreshStat() {
   repaint();
   Messaggi errori;
   {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Clessidra clessidra;
     statistiche_ = CalcolaStatistiche(sistema_.ArchivioEstrazioni);
     errori = ScriviFileStatistiche(sistema_.ArchivioEstrazioni, fileStatistiche_.toStdString());
-    QApplication::restoreOverrideCursor();
   }
   lbElaborazione_->hide();
   frameContainer_->setEnabled(true);
@@ -109,7 +105,7 @@ void frmStatistiche::optStat_Click(int indice) {
   optStat_[static_cast<size_t>(indice)]->setChecked(true);
 
   MSChart1_->hide();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Clessidra clessidra;
   const DatiGrafico dati = DatiDelGrafico(statistiche_, static_cast<Grafico>(indice));
   auto* barre = new QBarSet(QString::fromStdString(dati.titolo));
   QStringList etichette;
@@ -154,16 +150,12 @@ void frmStatistiche::optStat_Click(int indice) {
   QChart* vecchio = MSChart1_->chart();
   MSChart1_->setChart(chart);
   delete vecchio;
-  QApplication::restoreOverrideCursor();
   MSChart1_->show();
 }
 
 void frmStatistiche::closeEvent(QCloseEvent* e) {
   hide();
-  if (Vero(sistema_.ChiusuraApplicazione))
-    e->accept();
-  else
-    e->ignore();
+  ChiudiSoloInUscita(e, sistema_);
 }
 
 }  // namespace tlx::ui

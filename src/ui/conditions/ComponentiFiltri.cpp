@@ -5,8 +5,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "conditions/Pannelli.h"
 #include "ui/conditions/DialogoCondizione.h"
+#include "ui/widgets/BarraPannelli.h"
 
 namespace tlx::ui {
 
@@ -14,6 +17,9 @@ QString TestoContatore(int32_t valore, const FormatoNumeri& formato) {
   return QString::fromStdString(Formatta(valore, MASCHERA_CONTATORE_FILTRI, formato));
 }
 
+namespace {
+// Adds the caption (named nomeDidascalia) and the box (named nome) in
+// column `colonna` of the layout and returns the box.
 QLabel* AggiungiContatore(QGridLayout* layout, int colonna, const char* nomeDidascalia, const QString& didascalia,
                           const char* nome, QWidget* genitore) {
   auto* titolo = new QLabel(didascalia, genitore);
@@ -32,6 +38,46 @@ QLabel* AggiungiContatore(QGridLayout* layout, int colonna, const char* nomeDida
   layout->addWidget(titolo, 0, colonna);
   layout->addWidget(casella, 1, colonna);
   return casella;
+}
+}  // namespace
+
+ContatoriFiltri CreaContatori(const EditorAPannelli& editor, const FormatoNumeri& formato, QWidget* genitore) {
+  auto* griglia = new QGridLayout;
+  griglia->setHorizontalSpacing(8);
+  griglia->setVerticalSpacing(2);
+  ContatoriFiltri c{griglia, AggiungiContatore(griglia, 0, "lblid", "ID", "lblnFiltro", genitore),
+                    AggiungiContatore(griglia, 2, "lblon", "ON", "lblTotFiltriON", genitore),
+                    AggiungiContatore(griglia, 3, "lbloff", "OFF", "lblTotFiltriOFF", genitore)};
+  AggiungiContatore(griglia, 1, "lbltot", "TOT", "lblTotFiltri", genitore)
+      ->setText(TestoContatore(editor.UltimoPannello(), formato));
+  return c;
+}
+
+void MostraContatori(const ContatoriFiltri& contatori, const EditorAPannelli& editor, const FormatoNumeri& formato) {
+  contatori.lblnFiltro->setText(TestoContatore(editor.Pannello(), formato));
+  contatori.lblTotFiltriON->setText(TestoContatore(editor.TotaleOn(), formato));
+  contatori.lblTotFiltriOFF->setText(TestoContatore(editor.TotaleOff(), formato));
+}
+
+void ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor, std::function<void()> mostra) {
+  auto* barra = new BarraPannelli(finestra);
+  auto* layout = new QVBoxLayout(finestra);
+  layout->setContentsMargins(12, 12, 12, 12);
+  layout->setSpacing(10);
+  layout->addWidget(cornice);
+  layout->addWidget(barra);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  QObject::connect(barra, &BarraPannelli::mossa, barra, [&editor, mostra = std::move(mostra)](BarraPannelli::Mossa m) {
+    switch (m) {
+      case BarraPannelli::Mossa::Primo: editor.VaiAlPrimo(); break;
+      case BarraPannelli::Mossa::IndietroLungo: editor.Indietro(editor.PassoLungo()); break;
+      case BarraPannelli::Mossa::Indietro1: editor.Indietro(1); break;
+      case BarraPannelli::Mossa::Avanti1: editor.Avanti(1); break;
+      case BarraPannelli::Mossa::AvantiLungo: editor.Avanti(editor.PassoLungo()); break;
+      case BarraPannelli::Mossa::Ultimo: editor.VaiAllUltimo(); break;
+    }
+    mostra();
+  });
 }
 
 QGroupBox* RiquadroCon(const char* nome, const QString& titolo, QWidget* contenuto, QWidget* genitore) {

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "platform/Finestre.h"
@@ -13,6 +14,16 @@ QGroupBox* Riquadro(const char* nome, const QString& titolo, QWidget* parent) {
   auto* riquadro = new QGroupBox(titolo, parent);
   riquadro->setObjectName(nome);
   return riquadro;
+}
+
+QLabel* CasellaValore(const char* nome, const QString& testo, QWidget* parent) {
+  auto* casella = new QLabel(testo, parent);
+  casella->setObjectName(nome);
+  casella->setFrameShape(QFrame::Panel);
+  casella->setFrameShadow(QFrame::Sunken);
+  casella->setAlignment(Qt::AlignCenter);
+  casella->setMinimumWidth(casella->fontMetrics().horizontalAdvance("00") + 20);
+  return casella;
 }
 
 DialogoCondizione::DialogoCondizione(Sistema& sistema, Flag& interruttore, const char* nome, const QString& titolo,

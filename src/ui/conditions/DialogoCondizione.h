@@ -10,6 +10,7 @@
 
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QVBoxLayout;
 
 namespace tlx::ui {
@@ -49,5 +50,7 @@ class DialogoCondizione : public QDialog {
 
 // A framed caption box of the dialogs, e.g. "Distanza".
 QGroupBox* Riquadro(const char* nome, const QString& titolo, QWidget* parent);
+// A sunken box showing a two-digit value, e.g. the longest run.
+QLabel* CasellaValore(const char* nome, const QString& testo, QWidget* parent);
 
 }  // namespace tlx::ui

@@ -26,12 +26,7 @@ frmConsecutivi::frmConsecutivi(Sistema& sistema, QWidget* parent)
   auto* lblMax = new QLabel("Max", presenze);
   lblMax->setObjectName("lblMax");
   lblMax->setAlignment(Qt::AlignCenter);
-  auto* l1 = new QLabel(QString("%1").arg(RunPiuLunga(sistema_.NumeriScelti), 2, 10, QChar('0')), presenze);
-  l1->setObjectName("l1");
-  l1->setAlignment(Qt::AlignCenter);
-  l1->setFrameShape(QFrame::Panel);
-  l1->setFrameShadow(QFrame::Sunken);
-  l1->setMinimumWidth(l1->fontMetrics().horizontalAdvance("00") + 20);
+  auto* l1 = CasellaValore("l1", QString("%1").arg(RunPiuLunga(sistema_.NumeriScelti), 2, 10, QChar('0')), presenze);
   auto* massimo = new QVBoxLayout;
   massimo->setSpacing(2);
   massimo->addWidget(lblMax);

@@ -1,6 +1,5 @@
 #include "ui/conditions/frmFiltri.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include "ui/conditions/ComponentiFiltri.h"
 #include "ui/conditions/IconeFiltri.h"
 #include "ui/conditions/frmImportFiltri.h"
-#include "ui/widgets/BarraPannelli.h"
 #include "ui/widgets/Colori.h"
 #include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/GrigliaEtichette.h"
@@ -54,13 +52,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   optCond_ = new CoppiaOnOff(frameCondizione);
   optCond_->setObjectName("optCond");
 
-  auto* contatori = new QGridLayout;
-  contatori->setHorizontalSpacing(8);
-  contatori->setVerticalSpacing(2);
-  lblnFiltro_ = AggiungiContatore(contatori, 0, "lblid", "ID", "lblnFiltro", frameCondizione);
-  lblTotFiltri_ = AggiungiContatore(contatori, 1, "lbltot", "TOT", "lblTotFiltri", frameCondizione);
-  lblTotFiltriON_ = AggiungiContatore(contatori, 2, "lblon", "ON", "lblTotFiltriON", frameCondizione);
-  lblTotFiltriOFF_ = AggiungiContatore(contatori, 3, "lbloff", "OFF", "lblTotFiltriOFF", frameCondizione);
+  contatori_ = CreaContatori(editor_, formato_, frameCondizione);
   auto* cmdCancella = PulsanteFigura("cmdCancella", "Cancella la colonna filtro", IconaCancella(), frameCondizione);
   auto* cmdCancellaTutto =
       PulsanteFigura("cmdCancellaTutto", "Cancella tutte le colonne filtro", IconaCancellaTutto(), frameCondizione);
@@ -73,7 +65,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   impostazioni->addWidget(RiquadroCon("framePosizione", "Posizione", lbPosizione_, frameCondizione), 3);
   impostazioni->addWidget(RiquadroCon("frameStatoCond", "Condizione", optCond_, frameCondizione), 2);
   auto* piede = new QHBoxLayout;
-  piede->addLayout(contatori);
+  piede->addLayout(contatori_.griglia);
   piede->addStretch();
   for (QPushButton* b : {cmdLoadFiltri, cmdCancella, cmdCancellaTutto}) piede->addWidget(b, 0, Qt::AlignBottom);
   auto* corpo = new QVBoxLayout(frameCondizione);
@@ -81,14 +73,6 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   corpo->addWidget(griglia);
   corpo->addLayout(impostazioni);
   corpo->addLayout(piede);
-
-  auto* navigazione = new BarraPannelli(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
-  layout->addWidget(frameCondizione);
-  layout->addWidget(navigazione);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(labGriglia_, &GrigliaEtichette::etichettaAttivata, this, [this](int n) {
     editor_.CambiaNumero(n);
@@ -106,7 +90,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   connect(optCond_, &CoppiaOnOff::opzioneCliccata, this, [this](int indice) {
     editor_.ImpostaAttivo(indice == 0);
     optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
-    MostraContatori();
+    MostraContatori(contatori_, editor_, formato_);
   });
   connect(cmdCancella, &QPushButton::clicked, this, [this] {
     editor_.Cancella();
@@ -114,19 +98,8 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   });
   connect(cmdCancellaTutto, &QPushButton::clicked, this, &frmFiltri::cmdCancellaTutto_Click);
   connect(cmdLoadFiltri, &QPushButton::clicked, this, &frmFiltri::cmdLoadFiltri_Click);
-  connect(navigazione, &BarraPannelli::mossa, this, [this](BarraPannelli::Mossa m) {
-    switch (m) {
-      case BarraPannelli::Mossa::Primo: editor_.VaiAlPrimo(); break;
-      case BarraPannelli::Mossa::IndietroLungo: editor_.Indietro(EditorFiltri::PASSO_LUNGO); break;
-      case BarraPannelli::Mossa::Indietro1: editor_.Indietro(1); break;
-      case BarraPannelli::Mossa::Avanti1: editor_.Avanti(1); break;
-      case BarraPannelli::Mossa::AvantiLungo: editor_.Avanti(EditorFiltri::PASSO_LUNGO); break;
-      case BarraPannelli::Mossa::Ultimo: editor_.VaiAllUltimo(); break;
-    }
-    MostraFiltro();
-  });
+  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltro(); });
 
-  lblTotFiltri_->setText(TestoContatore(MAX_FILTRI, formato_));
   MostraFiltro();
   frameCondizione->setEnabled(editor_.Modificabile());
   platform::CentraForm(this);
@@ -139,44 +112,33 @@ void frmFiltri::MostraFiltro() {
   for (int p = 1; p <= 5; ++p) lbPosizione_->Seleziona(p, editor_.Posizione(p));
   optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
   lblNumSelezionati_->setText(QString::number(editor_.NumeriSelezionati()));
-  lblnFiltro_->setText(TestoContatore(editor_.Pannello(), formato_));
-  MostraContatori();
-}
-
-void frmFiltri::MostraContatori() {
-  lblTotFiltriON_->setText(TestoContatore(editor_.TotaleOn(), formato_));
-  lblTotFiltriOFF_->setText(TestoContatore(editor_.TotaleOff(), formato_));
+  MostraContatori(contatori_, editor_, formato_);
 }
 
 void frmFiltri::cmdCancellaTutto_Click() {
-  const QString domanda = "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?";
-  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), domanda, this) != Risposta::Si) return;
+  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), DOMANDA_CANCELLA_FILTRI, this) !=
+      Risposta::Si)
+    return;
   editor_.CancellaTutto();
   MostraFiltro();
 }
 
 void frmFiltri::cmdLoadFiltri_Click() {
-  {
-    frmImportFiltri importa(sistema_, formato_, this);
-    importa.exec();
-  }
+  frmImportFiltri importa(sistema_, formato_, this);
+  // Closed without importing, the table is as it was: the panel keeps its
+  // unsaved changes.
+  if (importa.exec() != QDialog::Accepted) return;
   editor_.RicaricaDalPrimo();
   MostraFiltro();
 }
 
-// Every way of closing comes here once: the close box, Escape, the program's
-// end, or the window destroyed while still open.
-void frmFiltri::Chiudi() {
-  if (chiuso_) return;
-  chiuso_ = true;
-  editor_.Chiudi();
-}
-
+// Every way of closing saves the panel and compacts the table once: the
+// close box, Escape, the program's end, or the window destroyed while open.
 void frmFiltri::done(int esito) {
-  Chiudi();
+  editor_.Chiudi();
   QDialog::done(esito);
 }
 
-frmFiltri::~frmFiltri() { Chiudi(); }
+frmFiltri::~frmFiltri() { editor_.Chiudi(); }
 
 }  // namespace tlx::ui

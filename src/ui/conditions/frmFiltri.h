@@ -8,13 +8,13 @@
 #include "conditions/EditorFiltri.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
+#include "ui/conditions/ComponentiFiltri.h"
 
 class QLabel;
 class QPushButton;
 
 namespace tlx::ui {
 
-class BarraPannelli;
 class CoppiaOnOff;
 class GrigliaEtichette;
 
@@ -24,8 +24,8 @@ class frmFiltri : public QDialog {
   frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent = nullptr);
 
   const EditorFiltri& editor() const { return editor_; }
-  // The import from a text file, then panel 1 again. Its button stays
-  // hidden in this build.
+  // The import from a text file, then panel 1 again when it ran. Its button
+  // stays hidden in this build.
   void cmdLoadFiltri_Click();
 
   ~frmFiltri() override;
@@ -34,23 +34,17 @@ class frmFiltri : public QDialog {
 
  private:
   void MostraFiltro();
-  void MostraContatori();
   void cmdCancellaTutto_Click();
 
   Sistema& sistema_;
   FormatoNumeri formato_;
   EditorFiltri editor_;
-  void Chiudi();
-  bool chiuso_ = false;
 
   GrigliaEtichette* labGriglia_ = nullptr;
   GrigliaEtichette* lbPresenze_ = nullptr;
   GrigliaEtichette* lbPosizione_ = nullptr;
   CoppiaOnOff* optCond_ = nullptr;
-  QLabel* lblnFiltro_ = nullptr;
-  QLabel* lblTotFiltri_ = nullptr;
-  QLabel* lblTotFiltriON_ = nullptr;
-  QLabel* lblTotFiltriOFF_ = nullptr;
+  ContatoriFiltri contatori_{};
   QLabel* lblNumSelezionati_ = nullptr;
 };
 

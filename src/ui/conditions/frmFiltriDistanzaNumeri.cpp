@@ -1,6 +1,5 @@
 #include "ui/conditions/frmFiltriDistanzaNumeri.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +8,8 @@
 
 #include "platform/Finestre.h"
 #include "ui/conditions/ComponentiFiltri.h"
+#include "ui/conditions/DialogoCondizione.h"
 #include "ui/conditions/IconeFiltri.h"
-#include "ui/widgets/BarraPannelli.h"
 #include "ui/widgets/Colori.h"
 #include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/GrigliaEtichette.h"
@@ -37,12 +36,7 @@ QLabel* Limite(QHBoxLayout* riga, const char* nomeDidascalia, const QString& did
                QWidget* genitore) {
   auto* titolo = new QLabel(didascalia, genitore);
   titolo->setObjectName(nomeDidascalia);
-  auto* casella = new QLabel(QString("%1").arg(valore, 2, 10, QChar('0')), genitore);
-  casella->setObjectName(nome);
-  casella->setFrameShape(QFrame::Panel);
-  casella->setFrameShadow(QFrame::Sunken);
-  casella->setAlignment(Qt::AlignCenter);
-  casella->setMinimumWidth(34);
+  auto* casella = CasellaValore(nome, QString("%1").arg(valore, 2, 10, QChar('0')), genitore);
   casella->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   riga->addWidget(titolo);
   riga->addWidget(casella);
@@ -81,18 +75,12 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   coppie->addWidget(RiquadroCon("framePosizioni", "Posizioni", lbPFromPTo_, frameCondizione), 1);
   coppie->addLayout(limiti);
 
-  auto* contatori = new QGridLayout;
-  contatori->setHorizontalSpacing(8);
-  contatori->setVerticalSpacing(2);
-  lblnFiltro_ = AggiungiContatore(contatori, 0, "lblid", "ID", "lblnFiltro", frameCondizione);
-  QLabel* lblTotFiltri = AggiungiContatore(contatori, 1, "lbltot", "TOT", "lblTotFiltri", frameCondizione);
-  lblTotFiltriON_ = AggiungiContatore(contatori, 2, "lblon", "ON", "lblTotFiltriON", frameCondizione);
-  lblTotFiltriOFF_ = AggiungiContatore(contatori, 3, "lbloff", "OFF", "lblTotFiltriOFF", frameCondizione);
+  contatori_ = CreaContatori(editor_, formato_, frameCondizione);
   auto* cmdCancella = PulsanteFigura("cmdCancella", "Cancella il filtro", IconaCancella(), frameCondizione);
   auto* piede = new QHBoxLayout;
   piede->addWidget(RiquadroCon("frameStatoCond", "Condizione", optCond_, frameCondizione));
   piede->addStretch();
-  piede->addLayout(contatori);
+  piede->addLayout(contatori_.griglia);
   piede->addSpacing(12);
   piede->addWidget(cmdCancella, 0, Qt::AlignBottom);
 
@@ -102,14 +90,6 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   corpo->addWidget(RiquadroCon("frameDistanzaMin", "Distanza Minima", lbDistanzaMin_, frameCondizione));
   corpo->addWidget(RiquadroCon("frameDistanzaMax", "Distanza Massima", lbDistanzaMax_, frameCondizione));
   corpo->addLayout(piede);
-
-  auto* navigazione = new BarraPannelli(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 12);
-  layout->setSpacing(10);
-  layout->addWidget(frameCondizione);
-  layout->addWidget(navigazione);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(lbPFromPTo_, &GrigliaEtichette::etichettaAttivata, this, [this](int p) {
     editor_.CambiaCoppia(p);
@@ -126,25 +106,14 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   connect(optCond_, &CoppiaOnOff::opzioneCliccata, this, [this](int indice) {
     editor_.ImpostaAttivo(indice == 0);
     optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
-    MostraContatori();
+    MostraContatori(contatori_, editor_, formato_);
   });
   connect(cmdCancella, &QPushButton::clicked, this, [this] {
     editor_.Cancella();
     MostraFiltroDistanza();
   });
-  connect(navigazione, &BarraPannelli::mossa, this, [this](BarraPannelli::Mossa m) {
-    switch (m) {
-      case BarraPannelli::Mossa::Primo: editor_.VaiAlPrimo(); break;
-      case BarraPannelli::Mossa::IndietroLungo: editor_.Indietro(EditorFiltriDistanza::PASSO_LUNGO); break;
-      case BarraPannelli::Mossa::Indietro1: editor_.Indietro(1); break;
-      case BarraPannelli::Mossa::Avanti1: editor_.Avanti(1); break;
-      case BarraPannelli::Mossa::AvantiLungo: editor_.Avanti(EditorFiltriDistanza::PASSO_LUNGO); break;
-      case BarraPannelli::Mossa::Ultimo: editor_.VaiAllUltimo(); break;
-    }
-    MostraFiltroDistanza();
-  });
+  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltroDistanza(); });
 
-  lblTotFiltri->setText(TestoContatore(MAX_FILTRI_DISTANZA, formato_));
   MostraFiltroDistanza();
   frameCondizione->setEnabled(editor_.Modificabile());
   platform::CentraForm(this);
@@ -157,31 +126,19 @@ void frmFiltriDistanzaNumeri::MostraFiltroDistanza() {
     lbDistanzaMax_->Seleziona(g, editor_.Massima(g));
   }
   optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
-  QPalette tavolozza = lblnFiltro_->palette();
+  QPalette tavolozza = contatori_.lblnFiltro->palette();
   tavolozza.setColor(QPalette::Window, ColoreBgr(editor_.Pannello() % 2 == 0 ? kPannelloPari : kPannelloDispari));
-  lblnFiltro_->setPalette(tavolozza);
-  lblnFiltro_->setText(TestoContatore(editor_.Pannello(), formato_));
-  MostraContatori();
+  contatori_.lblnFiltro->setPalette(tavolozza);
+  MostraContatori(contatori_, editor_, formato_);
 }
 
-void frmFiltriDistanzaNumeri::MostraContatori() {
-  lblTotFiltriON_->setText(TestoContatore(editor_.TotaleOn(), formato_));
-  lblTotFiltriOFF_->setText(TestoContatore(editor_.TotaleOff(), formato_));
-}
-
-// Every way of closing comes here once: the close box, Escape, the program's
-// end, or the window destroyed while still open.
-void frmFiltriDistanzaNumeri::Chiudi() {
-  if (chiuso_) return;
-  chiuso_ = true;
-  editor_.Chiudi();
-}
-
+// Every way of closing saves the panel and compacts the table once: the
+// close box, Escape, the program's end, or the window destroyed while open.
 void frmFiltriDistanzaNumeri::done(int esito) {
-  Chiudi();
+  editor_.Chiudi();
   QDialog::done(esito);
 }
 
-frmFiltriDistanzaNumeri::~frmFiltriDistanzaNumeri() { Chiudi(); }
+frmFiltriDistanzaNumeri::~frmFiltriDistanzaNumeri() { editor_.Chiudi(); }
 
 }  // namespace tlx::ui

@@ -8,8 +8,7 @@
 #include "conditions/EditorFiltriDistanza.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
-
-class QLabel;
+#include "ui/conditions/ComponentiFiltri.h"
 
 namespace tlx::ui {
 
@@ -29,20 +28,15 @@ class frmFiltriDistanzaNumeri : public QDialog {
 
  private:
   void MostraFiltroDistanza();
-  void MostraContatori();
 
   FormatoNumeri formato_;
   EditorFiltriDistanza editor_;
-  void Chiudi();
-  bool chiuso_ = false;
 
   GrigliaEtichette* lbPFromPTo_ = nullptr;
   GrigliaEtichette* lbDistanzaMin_ = nullptr;
   GrigliaEtichette* lbDistanzaMax_ = nullptr;
   CoppiaOnOff* optCond_ = nullptr;
-  QLabel* lblnFiltro_ = nullptr;
-  QLabel* lblTotFiltriON_ = nullptr;
-  QLabel* lblTotFiltriOFF_ = nullptr;
+  ContatoriFiltri contatori_{};
 };
 
 }  // namespace tlx::ui

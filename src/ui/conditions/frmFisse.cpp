@@ -18,12 +18,7 @@ frmFisse::frmFisse(Sistema& sistema, QWidget* parent)
   for (int i = 0; i < NUMERI; ++i)
     if (sistema_.NumeriScelti[static_cast<size_t>(i)] != 1) labGriglia_->Ingrigisci(i);
 
-  l1_ = new QLabel(Cornice());
-  l1_->setObjectName("l1");
-  l1_->setFrameShape(QFrame::Panel);
-  l1_->setFrameShadow(QFrame::Sunken);
-  l1_->setAlignment(Qt::AlignCenter);
-  l1_->setMinimumWidth(l1_->fontMetrics().horizontalAdvance("00") + 20);
+  l1_ = CasellaValore("l1", QString(), Cornice());
   auto* conteggio = new QHBoxLayout;
   conteggio->addStretch();
   conteggio->addWidget(new QLabel("Numeri fissi", Cornice()));

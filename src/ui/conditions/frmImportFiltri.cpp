@@ -1,6 +1,5 @@
 #include "ui/conditions/frmImportFiltri.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "ui/conditions/ComponentiFiltri.h"
 #include "ui/conditions/IconeFiltri.h"
+#include "ui/widgets/Clessidra.h"
 #include "ui/widgets/Colori.h"
 #include "ui/widgets/GrigliaEtichette.h"
 
@@ -81,15 +81,17 @@ int32_t frmImportFiltri::Maschera(const GrigliaEtichette* etichette) const {
 void frmImportFiltri::cmdProcess_Click() {
   const int32_t quanti = Maschera(lbPresenze_);
   const int32_t posizioni = Maschera(lbPosizione_);
-  const QString domanda = "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?";
-  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), domanda, this) != Risposta::Si) return;
+  if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), DOMANDA_CANCELLA_FILTRI, this) !=
+      Risposta::Si)
+    return;
   const bool filtriAnd = tipoFiltro_ == 0;
   Messaggi messaggi;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const int32_t conteggio = loadFileToFilters(filtriAnd ? sistema_.FiltriAnd : sistema_.FiltriOr,
-                                              NomeFileFiltri.toStdString(), quanti, posizioni, messaggi, formato_,
-                                              platform::ElaboraEventi);
-  QApplication::restoreOverrideCursor();
+  int32_t conteggio = 0;
+  {
+    Clessidra clessidra;
+    conteggio = loadFileToFilters(filtriAnd ? sistema_.FiltriAnd : sistema_.FiltriOr, NomeFileFiltri.toStdString(),
+                                  quanti, posizioni, messaggi, formato_, platform::ElaboraEventi);
+  }
   (filtriAnd ? sistema_.NumeroFiltriAnd : sistema_.NumeroFiltriOr) = conteggio;
   for (const Messaggio& m : messaggi) platform::MessageBox::Mostra(m, this);
   accept();

@@ -23,12 +23,7 @@ DialogoRiduzione::DialogoRiduzione(Sistema& sistema, Flag& interruttore, const c
   barra_->setRange(minimo, massimo);
   barra_->setPageStep(1);
   barra_->setMinimumWidth(160);
-  etichetta_ = new QLabel(riquadro);
-  etichetta_->setObjectName(nomeEtichetta);
-  etichetta_->setAlignment(Qt::AlignCenter);
-  etichetta_->setFrameShape(QFrame::Panel);
-  etichetta_->setFrameShadow(QFrame::Sunken);
-  etichetta_->setMinimumWidth(etichetta_->fontMetrics().horizontalAdvance("00") + 20);
+  etichetta_ = CasellaValore(nomeEtichetta, QString(), riquadro);
   connect(barra_, &QScrollBar::valueChanged, etichetta_, [this](int v) { etichetta_->setText(QString::number(v)); });
   barra_->setValue(valore);
   etichetta_->setText(QString::number(barra_->value()));
