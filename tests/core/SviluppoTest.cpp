@@ -95,6 +95,9 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
 TEST(Descrizione, NamesTheReductionAndWhetherAConditionIsOn) {
   const std::pair<std::function<void(Sistema&)>, const char*> casi[] = {
       {[](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},
+      {[](Sistema& k) { k.NumeroFiltriDistanza = 1, k.FiltriDistanza[1].Attivo = VERO; }, "Condizionato"},
+      {[](Sistema& k) { k.Consecutivi = {62, VERO}; }, "Condizionato"},
+      {[](Sistema& k) { k.Condizioni = {.PariAttiva = VERO, .PariAmmessi = {VERO, VERO, VERO}}; }, "Condizionato"},
       {[](Sistema& k) { k.Condizioni.RidottoAttivo = VERO, k.Condizioni.Garanzia = 2; }, "Ridotto N-2"},
       {[](Sistema& k) { k.Condizioni = {.SommaAttiva = VERO, .SommaMinMax = {0, 300}, .RidottoAttivo = VERO,
                                         .Garanzia = 2}; }, "Ridotto N-2 Condizionato"},
