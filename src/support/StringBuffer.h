@@ -17,7 +17,6 @@ class cStringBuffer {
   std::string toString() const { return buffer_.substr(0, usati_); }
   // Forgets the text but keeps the buffer and its capacity.
   void Clear() { usati_ = 0; }
-  std::size_t Capacita() const { return capacita_; }
 
  private:
   std::string buffer_;

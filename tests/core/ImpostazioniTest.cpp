@@ -10,32 +10,25 @@ using namespace tlx;
 
 const FormatoNumeri ITALIANO = FormatoNumeri::Italiano(), INGLESE{",", "."};
 
-struct ImpostazioniGenerali : ::testing::Test {
-  ImpostazioniGenerali() { s->FileImpostazioni = dir.File("impostazioni.cfg"); }
-  std::string Valore(const char* k) const { return classINI(s->FileImpostazioni).getProperty("Impostazioni", k, ""); }
-
+TEST(Impostazioni, DefaultsWithoutFileThenCostStoredInHundredthsAndReadBack) {
   prova::CartellaTemporanea dir;
-  std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
-};
-
-TEST_F(ImpostazioniGenerali, DefaultsWithoutFileThenCostStoredInHundredthsAndReadBack) {
-  s->CostoColonna = 700;
-  s->ModalitaRicalcolo = VERO;
+  auto s = std::make_unique<Sistema>();
+  s->FileImpostazioni = dir.File("impostazioni.cfg");
+  s->CostoColonna = 700, s->ModalitaRicalcolo = VERO;
   ReadConfiguration(*s, ITALIANO);
-  EXPECT_EQ(s->CostoColonna, 100);
-  EXPECT_EQ(s->IntestazioneStampa + "|" + s->StampanteTabulato, "RICEVITORIA XXX- CAMBIA LE IMPOSTAZIONI DAL MENU FILE|N/A");
-  EXPECT_EQ(s->ModalitaRicalcolo, FALSO);
+  EXPECT_EQ(std::tuple(s->CostoColonna, s->IntestazioneStampa, s->StampanteTabulato, s->ModalitaRicalcolo),
+            std::tuple(100, "RICEVITORIA XXX- CAMBIA LE IMPOSTAZIONI DAL MENU FILE", "N/A", FALSO));
 
   SalvaImpostazioni(s->FileImpostazioni, 150, "RICEVITORIA CENTRALE", "");
   ReadConfiguration(*s, ITALIANO);
-  EXPECT_EQ(Valore("costo_colonna"), "150");
-  EXPECT_EQ(s->CostoColonna, 150);
-  EXPECT_EQ(s->IntestazioneStampa + "|" + s->StampanteTabulato, "RICEVITORIA CENTRALE|");
+  EXPECT_EQ(classINI(s->FileImpostazioni).getProperty("Impostazioni", "costo_colonna", ""), "150");
+  EXPECT_EQ(std::tuple(s->CostoColonna, s->IntestazioneStampa, s->StampanteTabulato),
+            std::tuple(150, "RICEVITORIA CENTRALE", ""));
   // Files of earlier versions may hold fractions of a hundredth: whole cents, half to even. Not a number,
-  // nothing, a negative cost or one beyond 999.999,99 euro reads as 0.
+  // a negative cost or one beyond 999.999,99 euro reads as 0.
   for (const auto& [testo, centesimi] : {std::pair<std::string, Centesimi>{"125,5", 126}, {"12,345", 12}, {"cento", 0},
-                                         {"", 0}, {std::string(300, '9'), 0},
-                                         {"99999999", 99999999}, {"100000000", 0}, {"-5", 0}}) {
+                                         {std::string(300, '9'), 0}, {"99999999", 99999999}, {"100000000", 0},
+                                         {"-5", 0}}) {
     classINI(s->FileImpostazioni).setProperty("Impostazioni", "costo_colonna", testo);
     ReadConfiguration(*s, ITALIANO);
     EXPECT_EQ(s->CostoColonna, centesimi) << testo;
@@ -46,14 +39,10 @@ TEST_F(ImpostazioniGenerali, DefaultsWithoutFileThenCostStoredInHundredthsAndRea
 TEST(CostoColonna, ExactCentsUpToTheMaximumTheRestRefusedOrNotANumber) {
   constexpr Centesimi rifiutato = -1, nonNumero = -13;
   const std::tuple<std::string, FormatoNumeri, Centesimi> casi[] = {
-      {"1,50", ITALIANO, 150},        {"0,07", ITALIANO, 7},           {"1.000", ITALIANO, 100000},
-      {" 1,500 ", ITALIANO, 150},     {"1.5", INGLESE, 150},           {"0", ITALIANO, 0},
+      {"0,07", ITALIANO, 7},          {" 1,500 ", ITALIANO, 150},      {"1.5", INGLESE, 150},
       {"999.999,99", ITALIANO, 99'999'999},
-      {"1,255", ITALIANO, rifiutato}, {"1.245", INGLESE, rifiutato},   {"0,001", ITALIANO, rifiutato},
-      {"1.000.000", ITALIANO, rifiutato}, {"9999999999999", ITALIANO, rifiutato}, {"-1", ITALIANO, rifiutato},
-      {std::string(400, '9'), ITALIANO, rifiutato},
-      {"", ITALIANO, nonNumero},      {"abc", ITALIANO, nonNumero},    {",", ITALIANO, nonNumero},
-      {"nan", ITALIANO, nonNumero},   {"1,5x", ITALIANO, nonNumero}};
+      {"1,255", ITALIANO, rifiutato}, {"1.000.000", ITALIANO, rifiutato}, {"-1", ITALIANO, rifiutato},
+      {std::string(400, '9'), ITALIANO, rifiutato}, {"", ITALIANO, nonNumero}, {"1,5x", ITALIANO, nonNumero}};
   for (const auto& [testo, formato, atteso] : casi) {
     Centesimi avuto = 0;
     try {

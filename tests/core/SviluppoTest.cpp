@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -51,23 +50,16 @@ void PrimeCombinazioni(const Sistema& s, int n) {
   EXPECT_EQ(rango, s.NumeroColonne);
 }
 
-class SviluppoTest : public ::testing::Test {
- protected:
+struct SviluppoTest : ::testing::Test {
   std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
 };
 
 TEST_F(SviluppoTest, AFullSystemHoldsAllTheCombinationsInLexicographicOrder) {
-  EXPECT_EQ(Fattoriale(5), 120);
-  EXPECT_EQ(Combinazioni(4, 5), 0);
-  const std::pair<int, int> colonne[]{{5, 1}, {6, 6}, {11, 462}, {20, 15'504}, {33, 237'336}, {48, 1'712'304}};
-  for (auto [n, attese] : colonne) {
+  for (auto [n, attese] : {std::pair{5, 1}, {6, 6}, {20, 15'504}, {48, 1'712'304}}) {
     Sviluppa(*s, n);
-    EXPECT_EQ(Combinazioni(n, 5), attese);
-    EXPECT_EQ(s->NumeroColonne, attese) << n;
-    EXPECT_EQ(s->TitoloSistema.Trimmed(), "Integrale");
+    EXPECT_EQ(std::pair(s->NumeroColonne, s->TitoloSistema.Trimmed()), std::pair(attese, std::string("Integrale")));
     PrimeCombinazioni(*s, n);
   }
-  EXPECT_EQ(Combinazioni(55, 5), 3'478'761);
 }
 
 TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
@@ -75,7 +67,6 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   r.alPasso = [&] { s->InterrompiSviluppo = ComeFlag(r.passi.size() == 120); };
   Sviluppa(*s, 55, &r);
   ASSERT_EQ(r.passi.size(), 120u) << "no progress after the stop";
-  EXPECT_EQ(s->NumeroColonne, r.passi.back().colonneSistema);
   PrimeCombinazioni(*s, 55);
   EXPECT_EQ(s->TitoloSistema.Trimmed(), "Integrale - ***");
   EXPECT_TRUE(Vero(s->InterrompiSviluppo)) << "the request stays until the next development";
@@ -85,7 +76,6 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   ASSERT_EQ(s->NumeroColonne, CAPIENZA);
   PrimeCombinazioni(*s, 55);
   EXPECT_EQ(s->TitoloSistema.Testo(), "Integrale - ***" + std::string(35, ' ')) << "blank-padded to 50";
-  EXPECT_LE(r.passi.size() - 120, 251u);
   EXPECT_EQ(r.capienze.at(0).colonneElaborate, CAPIENZA);
 
   Sviluppa(*s, 10);  // the rows after the new columns are cleared
@@ -103,22 +93,20 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
 }
 
 TEST(Descrizione, NamesTheReductionAndWhetherAConditionIsOn) {
-  const auto ridotto = [](Sistema& k) { k.Condizioni.RidottoAttivo = VERO, k.Condizioni.Garanzia = 2; };
-  const auto distanza = [](Sistema& k) { k.DistanzaMinima = {3, VERO}; };
-  const std::tuple<std::function<void(Sistema&)>, std::function<void(Sistema&)>, const char*> casi[] = {
-      {[](Sistema&) {}, [](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},
-      {[](Sistema&) {}, [](Sistema& k) { k.NumeroFiltriDistanza = 1, k.FiltriDistanza[1].Attivo = VERO; }, "Condizionato"},
-      {ridotto, [](Sistema&) {}, "Ridotto N-2"},
-      {ridotto, [](Sistema& k) { k.Condizioni.SommaAttiva = VERO, k.Condizioni.SommaMinMax = {0, 300}; },
-       "Ridotto N-2 Condizionato"},
-      {distanza, [](Sistema&) {}, "Distanza Minima [3]"},
-      {distanza, [](Sistema& k) { k.Consecutivi = {62, VERO}; }, "Distanza Minima [3] - Condizionato"},
-      {distanza, [](Sistema& k) { k.NumeroFiltriAnd = 1, k.FiltriAnd[1].QuantiMask = 63; },
+  const std::pair<std::function<void(Sistema&)>, const char*> casi[] = {
+      {[](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},
+      {[](Sistema& k) { k.NumeroFiltriDistanza = 1, k.FiltriDistanza[1].Attivo = VERO; }, "Condizionato"},
+      {[](Sistema& k) { k.Consecutivi = {62, VERO}; }, "Condizionato"},
+      {[](Sistema& k) { k.Condizioni = {.PariAttiva = VERO, .PariAmmessi = {VERO, VERO, VERO}}; }, "Condizionato"},
+      {[](Sistema& k) { k.Condizioni.RidottoAttivo = VERO, k.Condizioni.Garanzia = 2; }, "Ridotto N-2"},
+      {[](Sistema& k) { k.Condizioni = {.SommaAttiva = VERO, .SommaMinMax = {0, 300}, .RidottoAttivo = VERO,
+                                        .Garanzia = 2}; }, "Ridotto N-2 Condizionato"},
+      {[](Sistema& k) { k.DistanzaMinima = {3, VERO}; }, "Distanza Minima [3]"},
+      {[](Sistema& k) { k.DistanzaMinima = {3, VERO}, k.NumeroFiltriAnd = 1, k.FiltriAnd[1].QuantiMask = 63; },
        "Distanza Minima [3] - Condizionato"}};
-  for (const auto& [riduzione, condizione, titolo] : casi) {
+  for (const auto& [impostazioni, titolo] : casi) {
     auto s = std::make_unique<Sistema>();
-    riduzione(*s);
-    condizione(*s);
+    impostazioni(*s);
     Sviluppa(*s, 8);
     EXPECT_EQ(s->TitoloSistema.Trimmed(), titolo);
   }
