@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QToolButton>
 #include <functional>
 
 namespace tlx::ui {
@@ -34,6 +35,17 @@ void Punta(QPainter& p, QPointF vertice, QPointF direzione) {
 }
 
 }  // namespace
+
+QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona,
+                            int latoIcona, int latoPulsante) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(nome);
+  b->setToolTip(suggerimento);
+  b->setIcon(icona);
+  b->setIconSize(QSize(latoIcona, latoIcona));
+  b->setFixedSize(latoPulsante, latoPulsante);
+  return b;
+}
 
 QIcon IconaMescola() {
   return Disegna(QColor(200, 120, 30), [](QPainter& p) {

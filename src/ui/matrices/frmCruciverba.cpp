@@ -16,18 +16,6 @@
 
 namespace tlx::ui {
 
-namespace {
-QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(nome);
-  b->setToolTip(suggerimento);
-  b->setIcon(icona);
-  b->setIconSize(QSize(40, 40));
-  b->setFixedSize(58, 58);
-  return b;
-}
-}  // namespace
-
 frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
   setObjectName("frmCruciverba");
   setWindowTitle("Cruciverba");
@@ -41,8 +29,8 @@ frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent
   l1_->setAlignment(Qt::AlignCenter);
   l1_->setMinimumHeight(36);
   l1_->setStyleSheet("font: bold 18pt 'Calibri'; color: #0000c0;");
-  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola());
-  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdCruciverba", "Elabora Cruciverba", IconaPulsante("cmdCruciverba"));
+  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola(), 40, 58);
+  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdCruciverba", "Elabora Cruciverba", IconaPulsante("cmdCruciverba"), 40, 58);
   connect(mescola, &QToolButton::clicked, this, &frmCruciverba::MescolaNumeri);
   connect(elabora, &QToolButton::clicked, this, &frmCruciverba::cmdCruciverba_Click);
   connect(tessere_, &Tessere::trascinamento, l1_, &QLabel::setText);

@@ -15,18 +15,6 @@
 
 namespace tlx::ui {
 
-namespace {
-QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(nome);
-  b->setToolTip(suggerimento);
-  b->setIcon(icona);
-  b->setIconSize(QSize(36, 36));
-  b->setFixedSize(52, 52);
-  return b;
-}
-}  // namespace
-
 frmOrdinaPronostico::frmOrdinaPronostico(Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
   setObjectName("frmOrdinaPronostico");
   setWindowTitle("Ordine Pronostico");
@@ -39,8 +27,8 @@ frmOrdinaPronostico::frmOrdinaPronostico(Sistema& sistema, QWidget* parent) : QD
   l1_->setObjectName("l1");
   l1_->setMinimumWidth(40);
   l1_->setStyleSheet("font: bold 14pt 'Calibri'; color: #0000c0;");
-  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola());
-  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdElabora", "Elabora Cruciverba", IconaPulsante("cmdCalcolo"));
+  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola(), 36, 52);
+  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdElabora", "Elabora Cruciverba", IconaPulsante("cmdCalcolo"), 36, 52);
   connect(mescola, &QToolButton::clicked, this, &frmOrdinaPronostico::MescolaNumeri);
   connect(elabora, &QToolButton::clicked, this, &QDialog::accept);
   connect(tessere_, &Tessere::trascinamento, l1_, &QLabel::setText);
