@@ -1,7 +1,6 @@
 #include "ui/checking/frmSpoglio.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -53,7 +52,7 @@ QVariant ModelloColonneVincenti::data(const QModelIndex& index, int role) const 
 }
 
 frmSpoglio::frmSpoglio(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QWidget(parent, Qt::Window), sistema_(sistema), formato_(formato) {
+    : FinestraSpoglio(parent), sistema_(sistema), formato_(formato) {
   setObjectName("frmSpoglio");
   setWindowTitle("Spoglio");
   setWindowIcon(IconaProgramma());
@@ -170,7 +169,7 @@ void frmSpoglio::SvuotaListe() {
 void frmSpoglio::init() {
   // A draw picked in the archive while a check runs waits for its end, so
   // that the results never mix two draws.
-  if (inCorso_) {
+  if (SpoglioInCorso()) {
     initRinviato_ = true;
     return;
   }
@@ -192,7 +191,7 @@ void frmSpoglio::cmdCancella_Click() {
 }
 
 void frmSpoglio::cmdSpoglio_Click() {
-  if (inCorso_) return;
+  if (SpoglioInCorso()) return;
   std::array<int, 5> valori{};
   std::array<QString, 5> testi;
   for (size_t i = 0; i < 5; ++i) {
@@ -211,16 +210,11 @@ void frmSpoglio::cmdSpoglio_Click() {
   SvuotaListe();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   setEnabled(false);
-  inCorso_ = true;
-  interrompi_ = false;
-  emit spoglioInCorso(true);
   // The draw is the copy taken here: the archive may set another meanwhile.
-  EsitoSpoglio esito = SpoglioColonne(sistema_.Colonne.Dati(), sistema_.NumeroColonne, controllo.numeri, [this] {
-    platform::ElaboraEventi();
-    return !interrompi_;
+  EsitoSpoglio esito;
+  EseguiSpoglio([&](const Cedi& cedi) {
+    esito = SpoglioColonne(sistema_.Colonne.Dati(), sistema_.NumeroColonne, controllo.numeri, cedi);
   });
-  inCorso_ = false;
-  emit spoglioInCorso(false);
   MostraEsito(esito);
   setEnabled(true);
   QApplication::restoreOverrideCursor();
@@ -261,12 +255,6 @@ bool frmSpoglio::eventFilter(QObject* oggetto, QEvent* evento) {
       sistema_.ColonnaSpoglio[i + 1] = static_cast<uint8_t>(n);
   }
   return QWidget::eventFilter(oggetto, evento);
-}
-
-void frmSpoglio::closeEvent(QCloseEvent* e) {
-  // Closing stops a running check; the window is only hidden.
-  interrompi_ = true;
-  QWidget::closeEvent(e);
 }
 
 }  // namespace tlx::ui

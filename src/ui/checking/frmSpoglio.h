@@ -4,13 +4,13 @@
 // counts, the best and worst hit count and the winnings.
 
 #include <QAbstractListModel>
-#include <QWidget>
 #include <array>
 #include <vector>
 
 #include "checking/Spoglio.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
+#include "ui/checking/FinestraSpoglio.h"
 
 class QLabel;
 class QLineEdit;
@@ -32,7 +32,7 @@ class ModelloColonneVincenti : public QAbstractListModel {
   std::vector<int32_t> colonne_;
 };
 
-class frmSpoglio : public QWidget {
+class frmSpoglio : public FinestraSpoglio {
   Q_OBJECT
  public:
   frmSpoglio(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent = nullptr);
@@ -42,15 +42,9 @@ class frmSpoglio : public QWidget {
   void init();
   void cmdSpoglio_Click();
   void cmdCancella_Click();
-  bool SpoglioInCorso() const { return inCorso_; }
-
- signals:
-  // A check starts (true) or ends (false): the system must not change meanwhile.
-  void spoglioInCorso(bool inCorso);
 
  protected:
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   void SvuotaListe();
@@ -66,8 +60,6 @@ class frmSpoglio : public QWidget {
   QLabel* lblMinPunti_ = nullptr;
   QLabel* labTot_ = nullptr;
   QToolButton* cmdSpoglio_ = nullptr;
-  bool inCorso_ = false;
-  bool interrompi_ = false;
   bool initRinviato_ = false;
 };
 

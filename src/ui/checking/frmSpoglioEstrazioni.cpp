@@ -1,7 +1,6 @@
 #include "ui/checking/frmSpoglioEstrazioni.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,7 +32,7 @@ constexpr int64_t ERRORE_INTERVALLO = -2147211504;
 }  // namespace
 
 frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : FinestraSpoglio(parent),
       sistema_(sistema),
       formato_(formato),
       cmbDal_(new QComboBox(this)),
@@ -129,7 +128,7 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri
 }
 
 bool frmSpoglioEstrazioni::RiempiDate(bool mantieniScelte) {
-  if (inCorso_) return true;
+  if (SpoglioInCorso()) return true;
   setEnabled(false);
   const QString dal = cmbDal_->currentText(), al = cmbAl_->currentText();
   for (QComboBox* c : {cmbDal_, cmbAl_}) {
@@ -166,7 +165,7 @@ bool frmSpoglioEstrazioni::RiempiDate(bool mantieniScelte) {
 void frmSpoglioEstrazioni::MostraPagina(QWidget* pagina) { pagine_->setCurrentWidget(pagina); }
 
 void frmSpoglioEstrazioni::cmdSpoglioEstrazioni_Click() {
-  if (inCorso_) return;
+  if (SpoglioInCorso()) return;
   flexGrid_->Inizializza();
   SpoglioArchivioEstrazioni();
 }
@@ -199,11 +198,8 @@ void frmSpoglioEstrazioni::SpoglioArchivioEstrazioni() {
 
     MostraPagina(lblElaborazione_);
     cmdSpoglioEstrazioni_->setEnabled(false);
-    inCorso_ = true;
-    interrompi_ = false;
-    emit spoglioInCorso(true);
     EsitoSpoglioEstrazioni esito;
-    {
+    EseguiSpoglio([&](const Cedi& cedi) {
       Clessidra clessidra;
       platform::ElaboraEventi();
       // Copies: the archive and the prediction may change while the check yields.
@@ -212,13 +208,8 @@ void frmSpoglioEstrazioni::SpoglioArchivioEstrazioni() {
           sistema_.ArchivioEstrazioni.begin() + static_cast<std::ptrdiff_t>(intervallo->fine) + 1);
       const std::array<uint8_t, NUMERI> pronostico = sistema_.Pronostico;
       esito = SpoglioEstrazioni(sistema_.Colonne.Dati(), sistema_.NumeroColonne, estrazioni, pronostico,
-                                sistema_.NumeriPronostico, sistema_.CostoColonna, [this] {
-                                  platform::ElaboraEventi();
-                                  return !interrompi_;
-                                });
-    }
-    inCorso_ = false;
-    emit spoglioInCorso(false);
+                                sistema_.NumeriPronostico, sistema_.CostoColonna, cedi);
+    });
     if (!esito.Interrotto) {
       totali_ = esito.Totali;
       flexGrid_->Imposta(esito.Righe, esito.Totali, formato_);
@@ -256,12 +247,6 @@ bool frmSpoglioEstrazioni::eventFilter(QObject* oggetto, QEvent* evento) {
   if (evento->type() == QEvent::KeyPress && (oggetto == focusWidget() || (!focusWidget() && oggetto == this)))
     CopyMSHFlexGridToClipBoard();
   return QWidget::eventFilter(oggetto, evento);
-}
-
-void frmSpoglioEstrazioni::closeEvent(QCloseEvent* e) {
-  // Closing stops a running check; the window is only hidden.
-  interrompi_ = true;
-  QWidget::closeEvent(e);
 }
 
 }  // namespace tlx::ui

@@ -3,11 +3,10 @@
 // grid row per draw, the "TOTALE" row and a summary of the range. Any key
 // copies the selected cells to the clipboard.
 
-#include <QWidget>
-
 #include "checking/SpoglioEstrazioni.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
+#include "ui/checking/FinestraSpoglio.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +17,7 @@ namespace tlx::ui {
 
 class GrigliaRisultati;
 
-class frmSpoglioEstrazioni : public QWidget {
+class frmSpoglioEstrazioni : public FinestraSpoglio {
   Q_OBJECT
  public:
   frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent = nullptr);
@@ -28,19 +27,13 @@ class frmSpoglioEstrazioni : public QWidget {
   bool populateCmbEstrazioni() { return RiempiDate(false); }
   void cmdSpoglioEstrazioni_Click();
   void CopyMSHFlexGridToClipBoard();
-  bool SpoglioInCorso() const { return inCorso_; }
 
   GrigliaRisultati* Griglia() const { return flexGrid_; }
   QComboBox* Dal() const { return cmbDal_; }
   QComboBox* Al() const { return cmbAl_; }
 
- signals:
-  // A check starts (true) or ends (false): the system must not change meanwhile.
-  void spoglioInCorso(bool inCorso);
-
  protected:
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   // Fills the date lists; a refresh keeps the chosen dates still listed.
@@ -62,8 +55,6 @@ class frmSpoglioEstrazioni : public QWidget {
   QLabel* lblArchivioVuoto_;
   QLabel* valori_[8] = {};
   TotaliSpoglio totali_;
-  bool inCorso_ = false;
-  bool interrompi_ = false;
 };
 
 }  // namespace tlx::ui

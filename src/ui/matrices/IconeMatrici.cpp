@@ -2,31 +2,13 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
-#include <functional>
+#include <QToolButton>
+
+#include "ui/main/Icone.h"
 
 namespace tlx::ui {
 
 namespace {
-
-constexpr int kLato = 64;
-
-QIcon Disegna(const QColor& fondo, const std::function<void(QPainter&)>& glifo) {
-  QPixmap pm(kLato, kLato);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient g(0, 0, 0, kLato);
-  g.setColorAt(0, fondo.lighter(125));
-  g.setColorAt(1, fondo.darker(115));
-  p.setPen(Qt::NoPen);
-  p.setBrush(g);
-  p.drawRoundedRect(QRectF(2, 2, kLato - 4, kLato - 4), 12, 12);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  glifo(p);
-  return QIcon(pm);
-}
 
 void Punta(QPainter& p, QPointF vertice, QPointF direzione) {
   const QPointF normale(-direzione.y(), direzione.x());
@@ -35,8 +17,19 @@ void Punta(QPainter& p, QPointF vertice, QPointF direzione) {
 
 }  // namespace
 
+QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona,
+                            int latoIcona, int latoPulsante) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(nome);
+  b->setToolTip(suggerimento);
+  b->setIcon(icona);
+  b->setIconSize(QSize(latoIcona, latoIcona));
+  b->setFixedSize(latoPulsante, latoPulsante);
+  return b;
+}
+
 QIcon IconaMescola() {
-  return Disegna(QColor(200, 120, 30), [](QPainter& p) {
+  return IconaPulsante(QColor(200, 120, 30), [](QPainter& p) {
     QPainterPath a, b;
     a.moveTo(12, 44);
     a.cubicTo(30, 44, 32, 20, 50, 20);
@@ -50,13 +43,13 @@ QIcon IconaMescola() {
 }
 
 QIcon IconaCartella() {
-  return Disegna(QColor(190, 150, 40), [](QPainter& p) {
+  return IconaPulsante(QColor(190, 150, 40), [](QPainter& p) {
     p.drawPolygon(QPolygonF({{12, 20}, {26, 20}, {30, 25}, {52, 25}, {52, 47}, {12, 47}}));
   });
 }
 
 QIcon IconaScarica() {
-  return Disegna(QColor(40, 120, 180), [](QPainter& p) {
+  return IconaPulsante(QColor(40, 120, 180), [](QPainter& p) {
     p.drawLine(QPointF(32, 12), QPointF(32, 38));
     Punta(p, {32, 40}, {0, 1});
     p.drawPolyline(QPolygonF({{14, 40}, {14, 50}, {50, 50}, {50, 40}}));

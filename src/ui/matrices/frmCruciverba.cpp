@@ -3,49 +3,27 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "matrices/Cruciverba.h"
-#include "platform/Finestre.h"
 #include "ui/main/Icone.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/widgets/Tessere.h"
 
 namespace tlx::ui {
 
-namespace {
-QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(nome);
-  b->setToolTip(suggerimento);
-  b->setIcon(icona);
-  b->setIconSize(QSize(40, 40));
-  b->setFixedSize(58, 58);
-  return b;
-}
-}  // namespace
-
-frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
+frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent)
+    : FinestraTessere(sistema, "lblPronostico", matrix::CELLE_CRUCIVERBA, 5, 20.25, 40, 58, parent) {
   setObjectName("frmCruciverba");
   setWindowTitle("Cruciverba");
 
-  frameOrdinePronostico_ = new QFrame(this);
-  frameOrdinePronostico_->setObjectName("frameOrdinePronostico");
-  frameOrdinePronostico_->setFrameShape(QFrame::StyledPanel);
-  tessere_ = new Tessere("lblPronostico", matrix::CELLE_CRUCIVERBA, 5, 20.25, frameOrdinePronostico_);
-  l1_ = new QLabel(frameOrdinePronostico_);
-  l1_->setObjectName("l1");
   l1_->setAlignment(Qt::AlignCenter);
   l1_->setMinimumHeight(36);
   l1_->setStyleSheet("font: bold 18pt 'Calibri'; color: #0000c0;");
-  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola());
-  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdCruciverba", "Elabora Cruciverba", IconaPulsante("cmdCruciverba"));
-  connect(mescola, &QToolButton::clicked, this, &frmCruciverba::MescolaNumeri);
+  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdCruciverba", "Elabora Cruciverba", IconaPulsante("cmdCruciverba"), 40, 58);
   connect(elabora, &QToolButton::clicked, this, &frmCruciverba::cmdCruciverba_Click);
-  connect(tessere_, &Tessere::trascinamento, l1_, &QLabel::setText);
 
   lblDescr1_ = new QLabel("Fai click su Mescola Numeri oppure", this);
   lblDescr1_->setObjectName("lblDescr1");
@@ -57,7 +35,7 @@ frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent
   }
 
   auto* laterale = new QVBoxLayout;
-  laterale->addWidget(mescola);
+  laterale->addWidget(mescola_);
   laterale->addWidget(l1_);
   laterale->addStretch();
   laterale->addWidget(elabora);
@@ -71,9 +49,7 @@ frmCruciverba::frmCruciverba(Sistema& sistema, QWidget* parent) : QDialog(parent
   tutto->setSizeConstraint(QLayout::SetFixedSize);
 
   MostraPronostico();
-  l1_->clear();
-  adjustSize();
-  platform::CentraForm(this);
+  Completa();
 }
 
 void frmCruciverba::MostraPronostico() {
@@ -85,8 +61,6 @@ void frmCruciverba::MostraPronostico() {
   lblDescr1_->setVisible(modificabile);
   lblDescr2_->setVisible(modificabile);
 }
-
-void frmCruciverba::MescolaNumeri() { tessere_->Mescola(QRandomGenerator::global()->generate()); }
 
 void frmCruciverba::cmdCruciverba_Click() {
   const std::vector<uint8_t> numeri = tessere_->Numeri();

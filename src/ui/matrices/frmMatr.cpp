@@ -173,18 +173,8 @@ void frmMatr::CostruisciFinestra() {
     l->setMinimumWidth(150);
     l->setStyleSheet(kNeutro);
   }
-  cmdOpenDir_ = new QToolButton(frameInfo_);
-  cmdOpenDir_->setObjectName("cmdOpenDir");
-  cmdOpenDir_->setToolTip("Apri la cartella delle matrici");
-  cmdOpenDir_->setIcon(IconaCartella());
-  cmdUpdateMatrix_ = new QToolButton(frameInfo_);
-  cmdUpdateMatrix_->setObjectName("cmdUpdateMatrix");
-  cmdUpdateMatrix_->setToolTip("Scarica le matrici");
-  cmdUpdateMatrix_->setIcon(IconaScarica());
-  for (QToolButton* b : {cmdOpenDir_, cmdUpdateMatrix_}) {
-    b->setIconSize(QSize(32, 32));
-    b->setFixedSize(46, 46);
-  }
+  cmdOpenDir_ = PulsanteFigura(frameInfo_, "cmdOpenDir", "Apri la cartella delle matrici", IconaCartella(), 32, 46);
+  cmdUpdateMatrix_ = PulsanteFigura(frameInfo_, "cmdUpdateMatrix", "Scarica le matrici", IconaScarica(), 32, 46);
   auto* info = new QGridLayout(frameInfo_);
   info->addWidget(new QLabel("File", frameInfo_), 0, 0);
   info->addWidget(txtFileName_, 0, 1, 1, 2);

@@ -3,52 +3,30 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/Finestre.h"
 #include "ui/main/Icone.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/widgets/Tessere.h"
 
 namespace tlx::ui {
 
-namespace {
-QToolButton* PulsanteFigura(QWidget* parent, const char* nome, const QString& suggerimento, const QIcon& icona) {
-  auto* b = new QToolButton(parent);
-  b->setObjectName(nome);
-  b->setToolTip(suggerimento);
-  b->setIcon(icona);
-  b->setIconSize(QSize(36, 36));
-  b->setFixedSize(52, 52);
-  return b;
-}
-}  // namespace
-
-frmOrdinaPronostico::frmOrdinaPronostico(Sistema& sistema, QWidget* parent) : QDialog(parent), sistema_(sistema) {
+frmOrdinaPronostico::frmOrdinaPronostico(Sistema& sistema, QWidget* parent)
+    : FinestraTessere(sistema, "labPronosticoOrdinato", NUMERI, 10, 12, 36, 52, parent) {
   setObjectName("frmOrdinaPronostico");
   setWindowTitle("Ordine Pronostico");
 
-  frameOrdinePronostico_ = new QFrame(this);
-  frameOrdinePronostico_->setObjectName("frameOrdinePronostico");
-  frameOrdinePronostico_->setFrameShape(QFrame::StyledPanel);
-  tessere_ = new Tessere("labPronosticoOrdinato", NUMERI, 10, 12, frameOrdinePronostico_);
-  l1_ = new QLabel(frameOrdinePronostico_);
-  l1_->setObjectName("l1");
   l1_->setMinimumWidth(40);
   l1_->setStyleSheet("font: bold 14pt 'Calibri'; color: #0000c0;");
-  auto* mescola = PulsanteFigura(frameOrdinePronostico_, "cmdPronosticoRnd", "Mescola i numeri", IconaMescola());
-  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdElabora", "Elabora Cruciverba", IconaPulsante("cmdCalcolo"));
-  connect(mescola, &QToolButton::clicked, this, &frmOrdinaPronostico::MescolaNumeri);
+  auto* elabora = PulsanteFigura(frameOrdinePronostico_, "cmdElabora", "Elabora Cruciverba", IconaPulsante("cmdCalcolo"), 36, 52);
   connect(elabora, &QToolButton::clicked, this, &QDialog::accept);
-  connect(tessere_, &Tessere::trascinamento, l1_, &QLabel::setText);
 
   auto* pulsanti = new QHBoxLayout;
   pulsanti->addWidget(l1_);
   pulsanti->addStretch();
-  pulsanti->addWidget(mescola);
+  pulsanti->addWidget(mescola_);
   pulsanti->addWidget(elabora);
   auto* interno = new QVBoxLayout(frameOrdinePronostico_);
   interno->addWidget(tessere_, 0, Qt::AlignHCenter);
@@ -58,9 +36,7 @@ frmOrdinaPronostico::frmOrdinaPronostico(Sistema& sistema, QWidget* parent) : QD
   tutto->setSizeConstraint(QLayout::SetFixedSize);
 
   MostraPronostico();
-  l1_->clear();
-  adjustSize();
-  platform::CentraForm(this);
+  Completa();
 }
 
 void frmOrdinaPronostico::MostraPronostico() {
@@ -68,8 +44,6 @@ void frmOrdinaPronostico::MostraPronostico() {
   tessere_->Mostra(std::span(sistema_.Pronostico).first(sistema_.NumeriPronostico));
   frameOrdinePronostico_->setEnabled(sistema_.GuiBloccata == 0);
 }
-
-void frmOrdinaPronostico::MescolaNumeri() { tessere_->Mescola(QRandomGenerator::global()->generate()); }
 
 void frmOrdinaPronostico::done(int esito) {
   const std::vector<uint8_t> ordine = tessere_->Numeri();
