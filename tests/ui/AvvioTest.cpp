@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
