@@ -3,14 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <QTimer>
-#include <fstream>
 #include <tuple>
 
 #include "core/FileSistema.h"
@@ -47,15 +44,12 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
 
   // A system saved beforehand, named on the command line with blanks and quotes.
   QDir().mkpath(dati + "/sistemi");
-  auto salvato = std::make_unique<Sistema>();
-  ImpostaPercorsi(*salvato, dati.toStdString());
-  for (int n : {4, 8, 15, 16, 23, 42}) GrigliaNumeriClick(*salvato, n - 1);
-  LeggiPronosticoDaGriglia(*salvato);
-  salvato->NumeroColonne = 1;
-  std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato->Colonne.Colonna(1));
-  salvato->TitoloSistema = "Integrale";
-  const QString percorso = dati + "/sistemi/il mio sistema.tlqvx";
-  ASSERT_EQ(SalvaFile(*salvato, percorso.toStdString()).esito, EsitoSalvaFile::Salvato);
+  Sistema salvato;
+  for (int n : {4, 8, 15, 16, 23, 42}) GrigliaNumeriClick(salvato, n - 1);
+  LeggiPronosticoDaGriglia(salvato);
+  salvato.NumeroColonne = 1;
+  std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato.Colonne.Colonna(1));
+  ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
 
   Avvio avvio;
   ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
@@ -63,22 +57,13 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   frmMAIN* w = avvio.finestraPrincipale();
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
-  EXPECT_EQ(avvio.sistema().NumeroColonne, 1);
-  EXPECT_EQ(avvio.sistema().NumeriPronostico, 6);
+  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico), std::tuple(1, 6));
   EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
   EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
 }
-
-// A window of the start-up as the user meets it: caption, shown, active, with the program's icon, and the other
-// windows kept on top of it.
-struct Vista {
-  QString titolo;
-  bool visibile = false, attiva = false, icona = false;
-  QStringList sopra;
-};
 
 TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
   // The server's line, the caption of the window it brings up, whether start-up goes on.
@@ -87,24 +72,24 @@ TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
   for (const auto& [riga, titolo, prosegue] : casi) {
     ServerVersione server(riga);
     platform::MessageBox::Ferma();
-    Vista vista;
+    // The window as the user meets it: caption, shown, active, with the program's icon, and what stays above it.
+    QStringList vista;
     QTimer utente;
     int attese = 0;  // the window manager's activation may take a moment
     QObject::connect(&utente, &QTimer::timeout, [&vista, &attese] {
       QWidget* modale = QApplication::activeModalWidget();
       if (!modale || (QApplication::activeWindow() != modale && ++attese < 50)) return;
-      vista = {modale->windowTitle(), modale->isVisible(), QApplication::activeWindow() == modale,
-               modale->windowIcon().pixmap(32).toImage() == IconaProgramma().pixmap(32).toImage(), {}};
+      vista = {modale->windowTitle(), modale->isVisible() ? "visibile" : "nascosta",
+               QApplication::activeWindow() == modale ? "attiva" : "inattiva",
+               modale->windowIcon().pixmap(32).toImage() == IconaProgramma().pixmap(32).toImage() ? "icona" : "senza"};
       for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != modale && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) vista.sopra << w->objectName();
+        if (w != modale && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) vista << w->objectName();
       modale->close();
     });
     utente.start(20);
     Avvio avvio;
     EXPECT_EQ(avvio.Main({}), prosegue);
-    EXPECT_EQ(vista.titolo, titolo);
-    EXPECT_EQ(std::tuple(vista.visibile, vista.attiva, vista.icona), std::tuple(true, true, true)) << riga;
-    EXPECT_EQ(vista.sopra.join(",").toStdString(), "") << riga;
+    EXPECT_EQ(vista, (QStringList{titolo, "visibile", "attiva", "icona"}));
     EXPECT_EQ(avvio.finestraPrincipale() != nullptr, prosegue);
     if (prosegue) avvio.finestraPrincipale()->hide();
   }
@@ -118,33 +103,23 @@ TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {
   ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
-
-  QProcess prima;
+  QProcess prima, seconda;
   prima.setProcessEnvironment(ambiente);
+  seconda.setProcessEnvironment(ambiente);
   prima.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(prima.waitForStarted());
 
   // The first copy answers once it has made its data folder and listens.
   const QString nome = platform::IstanzaSingola::NomePer(casa.path() + "/share/TremaluxorQVX");
-  QElapsedTimer attesa;
-  attesa.start();
-  bool pronta = false;
-  while (!pronta && attesa.elapsed() < 20000) {
+  ASSERT_TRUE(QTest::qWaitFor([&nome] {
     QLocalSocket prova;
     prova.connectToServer(nome);
-    pronta = prova.waitForConnected(200);
-    if (!pronta) QThread::msleep(50);
-  }
-  ASSERT_TRUE(pronta);
+    return prova.waitForConnected(200);
+  }, 20000));
 
-  QProcess seconda;
-  seconda.setProcessEnvironment(ambiente);
   seconda.start(TLX_PROGRAM_PATH, {});
   ASSERT_TRUE(seconda.waitForFinished(20000));
-  EXPECT_EQ(seconda.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(seconda.exitCode(), 0);
+  EXPECT_EQ(std::tuple(seconda.exitStatus(), seconda.exitCode()), std::tuple(QProcess::NormalExit, 0));
   EXPECT_EQ(prima.state(), QProcess::Running);
-
   prima.kill();
   prima.waitForFinished();
 }

@@ -35,6 +35,12 @@ struct ComandiFile : ::testing::Test {
   QString Sistemi(const char* nome) const { return f.cartella.path() + "/sistemi/" + nome; }
   void Menu(const char* voce) { w.findChild<QAction*>(voce)->trigger(); }
   bool Acceso(const char* pulsante) { return w.findChild<QToolButton*>(pulsante)->isEnabled(); }
+  bool Spuntata(const char* voce) { return w.findChild<QAction*>(voce)->isChecked(); }
+  // No columns, the grid and Cancella open, the viewer closed.
+  bool InModifica() {
+    return f.sistema->NumeroColonne == 0 && f.sistema->GuiBloccata == 0 && Acceso("cmdCancella") &&
+           !Acceso("cmdVisualizza") && w.findChild<QWidget*>("frameNumeri")->isEnabled();
+  }
 };
 
 TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditionsAndLock) {
@@ -45,21 +51,16 @@ TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditionsAndLock) {
   w.ElaboraSistema();
   const auto sviluppate = Colonne(*f.sistema);
   Menu("menusalva");
-  EXPECT_TRUE(QFile::exists(Sistemi("nuovo.tlqvx")));
 
   w.CancellaSistema(false);
   cCommonDialog::Simulazione().Accoda(Sistemi("nuovo.tlqvx"));
   Menu("menuapri");
-  const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste().at(0);
-  EXPECT_EQ(r.InitDir, f.cartella.path() + "/sistemi");
-  EXPECT_EQ(r.Filtri, QStringList{"File Pravendolix (*.tlqvx)"});
+  EXPECT_EQ(cCommonDialog::Simulazione().Richieste().at(0).InitDir, f.cartella.path() + "/sistemi");
   EXPECT_EQ(Colonne(*f.sistema), sviluppate);
   EXPECT_EQ(f.sistema->GuiBloccata, -1);
-  EXPECT_TRUE(w.findChild<QAction*>("menuSomma")->isChecked());
-  EXPECT_TRUE(w.findChild<QAction*>("menuConsecutivi")->isChecked());
-  EXPECT_FALSE(w.findChild<QAction*>("menuFisse")->isChecked());
-  EXPECT_FALSE(Acceso("cmdCalcolo"));
-  EXPECT_TRUE(Acceso("cmdVisualizza"));
+  EXPECT_EQ(std::tuple(Spuntata("menuSomma"), Spuntata("menuConsecutivi"), Spuntata("menuFisse")),
+            std::tuple(true, true, false));
+  EXPECT_EQ(std::tuple(Acceso("cmdCalcolo"), Acceso("cmdVisualizza")), std::tuple(false, true));
   EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [07]");
   EXPECT_EQ(w.PannelloStato(4).trimmed(), "Condizionato");
   EXPECT_TRUE(MessageBox::Mostrati().empty());
@@ -80,9 +81,7 @@ TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   EXPECT_EQ(f.sistema->NomeFileSistema, "/altrove/Altro.txt");
   Menu("menusalvacome");
   const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste().at(0);
-  EXPECT_EQ(r.FileName, "Altro.tlqvx");
-  EXPECT_EQ(r.DefaultExt, ".tlqvx");
-  EXPECT_TRUE(r.OverwritePrompt);
+  EXPECT_EQ(std::tuple(r.FileName, r.DefaultExt, r.OverwritePrompt), std::tuple("Altro.tlqvx", ".tlqvx", true));
   EXPECT_TRUE(QFile::exists(Sistemi("mio.tlqvx")));
   EXPECT_EQ(w.PannelloStato(1), "mio.tlqvx");
 
@@ -100,11 +99,8 @@ TEST_F(ComandiFile, RefusedFileLeavesAnEmptyUnlockedWindow) {
   std::ofstream(Sistemi("tagliato.tlqvx").toStdString(), std::ios::binary) << fisso;
   w.ApriFile(Sistemi("tagliato.tlqvx"));
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Sviluppo non sequenziale, impossibile continuare");
-  EXPECT_EQ(f.sistema->NumeroColonne, 0);
-  EXPECT_EQ(f.sistema->GuiBloccata, 0);
+  EXPECT_TRUE(InModifica());
   EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [0]");
-  EXPECT_TRUE(Acceso("cmdCancella"));
-  EXPECT_FALSE(Acceso("cmdVisualizza"));
 }
 
 TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
@@ -122,31 +118,25 @@ TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
   EXPECT_EQ(std::multiset(dopo.begin(), dopo.end()), std::multiset(prima.begin(), prima.end()));
 }
 
-TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystem) {
+TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystemAndAnEmptyFileLeavesTheWindowEditing) {
   f.Scegli({5, 9, 13, 22, 31, 47});
   w.ElaboraSistema();
   const auto sviluppate = Colonne(*f.sistema);
   Menu("menuEsportaColonne");
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "File nuovo.tlqvx esportato");
-  EXPECT_EQ(MessageBox::Mostrati().at(0).icona, Icona::Informazione);
 
   w.CancellaSistema(false);
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/nuovo.txt");
   Menu("menuImportaColonne");
   EXPECT_EQ(Colonne(*f.sistema), sviluppate);
-  EXPECT_EQ(f.sistema->NumeriPronostico, 6);
-  EXPECT_EQ(f.sistema->GuiBloccata, -1);
-  EXPECT_EQ(w.PannelloStato(1), "nuovo.txt");
-  EXPECT_EQ(w.PannelloStato(4).trimmed(), "FILE TXT");
+  EXPECT_EQ(std::tuple(f.sistema->NumeriPronostico, f.sistema->GuiBloccata), std::tuple(6, -1));
+  EXPECT_EQ((QStringList{w.PannelloStato(1), w.PannelloStato(4).trimmed()}), (QStringList{"nuovo.txt", "FILE TXT"}));
 
-  // A file without columns leaves the window editing.
   std::ofstream((f.cartella.path() + "/txt/vuoto.txt").toStdString()) << "\r\n  \r\n";
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/vuoto.txt");
   Menu("menuImportaColonne");
-  EXPECT_EQ(std::tuple(f.sistema->NumeroColonne, f.sistema->GuiBloccata, f.sistema->NumeriPronostico), std::tuple(0, 0, 0));
-  EXPECT_TRUE(Acceso("cmdCancella"));
-  EXPECT_FALSE(Acceso("cmdVisualizza"));
-  EXPECT_TRUE(w.findChild<QWidget*>("frameNumeri")->isEnabled());
+  EXPECT_EQ(f.sistema->NumeriPronostico, 0);
+  EXPECT_TRUE(InModifica());
 }
 
 }  // namespace

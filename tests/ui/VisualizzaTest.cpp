@@ -52,11 +52,10 @@ TEST_F(VisualizzaTest, ClicksAndKeysStepThroughTwentyFivePanelsClampingAtBothEnd
   ASSERT_EQ(finestra->UltimoPannello(), 25);
   // Button, key pressed on it (none: a mouse click), how many times, the panel then shown.
   const std::tuple<const char*, Qt::Key, int, int32_t> passi[] = {
-      {"cmdPrev1", {}, 1, 1},          {"cmdPrev2", {}, 1, 1},           {"cmdTOP", {}, 1, 25},
-      {"cmdNext1", {}, 1, 25},         {"cmdNext2", {}, 1, 25},          {"cmdPrev2", Qt::Key_Return, 1, 15},
-      {"cmdPrev1", Qt::Key_A, 1, 14},  {"cmdBOTTOM", {}, 1, 1},          {"cmdNext2", Qt::Key_Right, 1, 11},
-      {"cmdNext1", {}, 9, 20},         {"cmdNext2", {}, 1, 25},          {"cmdBOTTOM", {}, 1, 1},
-      {"cmdNext1", Qt::Key_Space, 4, 5}, {"cmdPrev2", {}, 1, 1}};
+      {"cmdPrev1", {}, 1, 1},             {"cmdTOP", {}, 1, 25},             {"cmdNext2", {}, 1, 25},
+      {"cmdPrev2", Qt::Key_Return, 1, 15}, {"cmdPrev1", Qt::Key_A, 1, 14},   {"cmdBOTTOM", {}, 1, 1},
+      {"cmdNext2", Qt::Key_Right, 1, 11}, {"cmdNext1", {}, 9, 20},          {"cmdNext2", {}, 1, 25},
+      {"cmdBOTTOM", {}, 1, 1},            {"cmdNext1", Qt::Key_Space, 4, 5}, {"cmdPrev2", {}, 1, 1}};
   for (const auto& [nome, tasto, volte, pannello] : passi) {
     for (int i = 0; i < volte; ++i) {
       if (tasto) QTest::keyClick(Pulsante(nome), tasto);
@@ -97,20 +96,18 @@ TEST_F(VisualizzaTest, EveryControlScalesWithTheWindowAndShowsWholeAtTheMinimum)
   Apri(25);
   finestra->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
-  const auto misure = [this](QSize dimensione, const char* schermata) {
+  const auto misure = [this](QSize dimensione) {
     finestra->resize(dimensione);
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    EXPECT_EQ(Tagliati(*finestra).join(",").toStdString(), "") << schermata;
-    finestra->grab().save(schermata);
-    return std::tuple(finestra->findChild<QLabel*>("lblInfo")->font().pointSizeF(),
-                      finestra->findChild<QLabel*>("labVisualizza0")->font().pixelSize(),
-                      Pulsante("cmdNext1")->iconSize().height(), Pulsante("cmdNext1")->height());
+    EXPECT_EQ(Tagliati(*finestra).join(",").toStdString(), "") << dimensione.width();
+    return std::array<double, 4>{finestra->findChild<QLabel*>("lblInfo")->font().pointSizeF(),
+                                 double(finestra->findChild<QLabel*>("labVisualizza0")->font().pixelSize()),
+                                 double(Pulsante("cmdNext1")->iconSize().height()), double(Pulsante("cmdNext1")->height())};
   };
-  const auto [info, riga, icona, pulsante] = misure(finestra->minimumSize(), "frmVisualizza_minima.png");
-  const auto [info2, riga2, icona2, pulsante2] = misure(finestra->minimumSize() * 2, "frmVisualizza_doppia.png");
-  for (const auto& [piccolo, grande] : {std::pair<double, double>{info, info2}, {riga, riga2}, {icona, icona2},
-                                        {pulsante, pulsante2}})
-    EXPECT_GE(grande, 1.8 * piccolo);
+  const auto grande = misure(finestra->minimumSize() * 2);
+  const auto piccola = misure(finestra->minimumSize());
+  finestra->grab().save("frmVisualizza.png");
+  for (size_t i = 0; i < grande.size(); ++i) EXPECT_GE(grande[i], 1.8 * piccola[i]) << i;
 }
 
 }  // namespace
