@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -87,6 +88,44 @@ TEST_F(Principale, NewSystemIsEmptyAndTheFifthNumberEnablesDeveloping) {
   f.Scegli({5});
   EXPECT_EQ(Testo("lblIntegrale"), "0");
   EXPECT_FALSE(Accesi().contains("menucondizioni"));
+}
+
+// One table for what the user reads on the window: menus, the prediction
+// pop-up and the tool tips of the picture buttons and the status bar.
+TEST_F(Principale, CaptionsOfEveryMenuPopUpItemAndToolTip) {
+  const auto voci = [](const QList<QAction*>& azioni) {
+    QStringList testi;
+    for (const QAction* a : azioni) testi << (a->isSeparator() ? "-" : a->text());
+    return testi;
+  };
+  const auto suggerimenti = [this](std::initializer_list<const char*> nomi) {
+    QStringList testi;
+    for (const char* nome : nomi) testi << w.findChild<QWidget*>(nome)->toolTip();
+    return testi;
+  };
+  const std::pair<QStringList, QStringList> tabella[] = {
+      {voci(w.menuBar()->actions()), {"&File", "&Condizioni", "&Operazioni", "&Stampa", "&Info"}},
+      {voci(w.findChild<QMenu*>("menufile_items")->actions()),
+       {"&Apri", "I&mporta Colonne", "-", "&Salva", "Salva &come...", "Esporta Colonne", "-",
+        "&Elenco Sistemi Immediati", "&Impostazioni", "-", "&Uscita"}},
+      {voci(w.findChild<QMenu*>("menucondizioni_items")->actions()),
+       {"&Colonne Filtro", "&Distanza Numeri", "C&onsecutivi", "&Fisse", "&Pari e Dispari", "&Somma", "-", "&Ridotto",
+        "Ridotto a &Distanza Minima"}},
+      {voci(w.findChild<QMenu*>("menuoperazioni_items")->actions()),
+       {"&Adatta matrice", "-", "&Mescola Colonne", "-", "&Elabora", "&Spoglio", "Spoglio Estrazion&i", "&Visualizza",
+        "&Archivio Estrazioni", "S&tatistiche", "-", "&Modifiche"}},
+      {voci(w.findChild<QMenu*>("menustampa_items")->actions()), {"Stampa &Tabulato", "Stampa &Schedine"}},
+      {voci(w.findChild<QMenu*>("menuPopup")->actions()),
+       {"Cancella Pronostico", "Tutti e 55 i numeri", "10 numeri più frequenti", "10 numeri meno frequenti",
+        "30 numeri più frequenti", "30 numeri meno frequenti", "25 numeri Cruciverba"}},
+      {suggerimenti({"cmdRidotti", "cmdCruciverba", "cmdArchivio", "cmdModifiche", "cmdAdatta", "cmdSpoglio",
+                     "cmdVisualizza", "cmdCancella", "cmdCalcolo", "cmdTabulato", "cmdSchedine", "lblIntegrale",
+                     "StBar1", "StBar2", "StBar3", "StBar4"}),
+       {"Generatore di sistemi Ridotti", "click Dx genera pronostico - click Sx sviluppa cruciverba",
+        "Archivio Estrazioni", "Modifica Sistema", "Adatta Matrice", "Spoglio Sistema", "Visualizza Sistema",
+        "Cancella Sistema", "Elabora Sistema", "Stampa Tabulato", "Stampa Schedine", "Colonne Integrali",
+        "Nome Sistema", "Numero Combinazioni", "Costo Sistema", "Tipo Sistema"}}};
+  for (const auto& [avute, attese] : tabella) EXPECT_EQ(avute, attese);
 }
 
 TEST_F(Principale, PressTogglesOnceAndDragTogglesEveryCellEntered) {
