@@ -37,7 +37,7 @@ constexpr auto kScelte = [] {
 
 }  // namespace
 
-void IndiceSottoinsiemi::Prepara(int t) {
+void IndiceRiduzione::Prepara(int t) {
   t_ = t;
   const size_t bit = kBinomiali[55][static_cast<size_t>(t)];
   bit_.assign((bit + 63) / 64, 0);
@@ -63,7 +63,7 @@ void RanghiSottoinsiemi(const Candidato& c, F&& f) {
 }  // namespace
 
 template <typename F>
-void IndiceSottoinsiemi::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
+void IndiceRiduzione::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
   switch (t_) {
     case 1:
       return RanghiSottoinsiemi<1>(c, f);
@@ -80,7 +80,7 @@ void IndiceSottoinsiemi::PerOgniSottoinsieme(const Candidato& c, F&& f) const {
   }
 }
 
-bool IndiceSottoinsiemi::Condivide(const Candidato& ordinato) const {
+bool IndiceRiduzione::Condivide(const Candidato& ordinato) const {
   bool trovato = false;
   PerOgniSottoinsieme(ordinato, [&](uint32_t r) {
     trovato = (bit_[r >> 6] >> (r & 63)) & 1u;
@@ -89,7 +89,7 @@ bool IndiceSottoinsiemi::Condivide(const Candidato& ordinato) const {
   return trovato;
 }
 
-void IndiceSottoinsiemi::Aggiungi(const Candidato& ordinato) {
+void IndiceRiduzione::Aggiungi(const Candidato& ordinato) {
   PerOgniSottoinsieme(ordinato, [&](uint32_t r) {
     bit_[r >> 6] |= uint64_t{1} << (r & 63);
     return false;

@@ -11,7 +11,7 @@
 
 namespace tlx {
 
-class IndiceSottoinsiemi {
+class IndiceRiduzione {
  public:
   // t in 1..5; clears the index.
   void Prepara(int t);

@@ -87,7 +87,7 @@ class Riduzione {
  private:
   bool attiva_;
   int soglia_;
-  IndiceSottoinsiemi indice_;
+  IndiceRiduzione indice_;
 };
 
 // The eight tests in the development's order, each only when its condition
