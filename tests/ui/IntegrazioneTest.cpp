@@ -64,5 +64,33 @@ TEST_F(Integrazione, SviluppoEControlloDiUnIntervalloNelloStessoProgramma) {
   EXPECT_TRUE(MessageBox::Mostrati().empty());
 }
 
+// The slip window disables the main window only: the archive, statistics
+// and checking windows beside it stay usable, and a check that is running
+// keeps its window disabled until it ends.
+TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
+  Sviluppa();
+  Pulsante("cmdArchivio")->click();
+  f.finestra->findChild<QAction*>("menuStatistiche")->trigger();
+  Pulsante("cmdSpoglio")->click();
+  f.finestra->findChild<QAction*>("menuSpoglioEstrazioni")->trigger();
+  QWidget* finestre[] = {f.finestra->Archivio(), f.finestra->Statistiche(), f.finestra->Spoglio(),
+                         f.finestra->SpoglioEstrazioni()};
+  f.finestra->SpoglioEstrazioni()->setEnabled(false);  // as while its check runs
+
+  Pulsante("cmdSchedine")->click();
+  frmStampa* stampa = Schedine();
+  ASSERT_NE(stampa, nullptr);
+  EXPECT_FALSE(f.finestra->isEnabled());
+  for (QWidget* w : finestre) EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled()) << finestre[i]->objectName().toStdString();
+  EXPECT_FALSE(finestre[3]->isEnabled());
+  EXPECT_TRUE(f.finestra->Archivio()->findChild<QListView*>("lst")->isEnabled());
+
+  stampa->close();
+  EXPECT_TRUE(f.finestra->isEnabled());
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled());
+  f.finestra->SpoglioEstrazioni()->setEnabled(true);
+}
+
 }  // namespace
 }  // namespace tlx::ui
