@@ -712,9 +712,13 @@ void frmMAIN::cmdRidotti_Click() {
   ridotti_->activateWindow();
 }
 
-// The slip window keeps the main window disabled until it closes.
+// The slip window keeps the main window disabled until it closes. Disabling
+// a window disables its child windows too: the archive, statistics and
+// checking windows stay usable, unless one disabled itself for its own work.
 void frmMAIN::menuschedine_Click() {
   setEnabled(false);
+  for (QWidget* finestra : std::initializer_list<QWidget*>{archivio_, statistiche_, spoglio_, spoglioEstrazioni_})
+    if (finestra && !finestra->testAttribute(Qt::WA_ForceDisabled)) finestra->setEnabled(true);
   auto* stampa = new frmStampa(sistema_, formato_, PannelloStato(1), this);
   stampa->show();
 }
