@@ -42,7 +42,6 @@ TEST(Taratura, PredefinitePerLayoutConFileSezioneOChiaveMancante) {
 TEST(Taratura, ValoriLettiEValoriInutilizzabili) {
   prova::CartellaTemporanea dir;
   const std::string file = dir.File("Scheda5Colonne.cfg");
-  const TaraturaScheda predefinita = TaraturaPredefinita(LayoutScheda::CinqueColonne);
   struct Caso {
     const char* chiave;
     const char* testo;
@@ -68,7 +67,7 @@ TEST(Taratura, ValoriLettiEValoriInutilizzabili) {
     EXPECT_EQ(t.kLeft, c.kLeft) << c.chiave << "=" << c.testo;
     EXPECT_EQ(t.Marcatore, c.marcatore) << c.chiave << "=" << c.testo;
     EXPECT_EQ(t.Qualita, c.qualita) << c.chiave << "=" << c.testo;
-    }
+  }
 }
 
 TEST(Taratura, SalvataggioInCentesimiNellOrdineDelleChiavi) {

@@ -73,49 +73,39 @@ struct FinestraSchedine : ::testing::Test {
   frmStampa* stampa = nullptr;
 };
 
-TEST_F(FinestraSchedine, ApertaDallaFinestraPrincipaleCheRestaDisabilitata) {
+// Per slip type: the slip count and range boxes, a range beyond the count
+// refused with nothing printed, the type's calibration window.
+TEST_F(FinestraSchedine, ConteggioIntervalloRifiutatoETaraturaDelTipo) {
   ASSERT_NE(stampa, nullptr);
   EXPECT_FALSE(f.finestra->isEnabled());
-  const struct {
-    int tipo;
-    QString totale;
-    uint8_t colonne;
-  } casi[] = {{1, "3", 5}, {0, "12", 1}};
-  for (const auto& c : casi) {
-    stampa->txtDA()->setText("7");
-    stampa->opzione(c.tipo)->click();
-    EXPECT_EQ(stampa->labSchede()->text(), c.totale);
-    EXPECT_EQ(stampa->txtA()->text(), c.totale);
-    EXPECT_EQ(stampa->txtDA()->text(), "1");
-    EXPECT_EQ(f.sistema->ColonnePerScheda, c.colonne);
-  }
-  stampa->opzione(1)->click();
-  QTest::qWait(20);
-  stampa->grab().save("frmStampa.png");
-
-  // "a" takes digits and the full stop; Enter moves on to "Stampa".
-  stampa->txtA()->clear();
-  stampa->txtA()->setFocus();
-  QTest::keyClicks(stampa->txtA(), "1x2.-5");
-  EXPECT_EQ(stampa->txtA()->text(), "12.5");
-
-  stampa->close();
-  EXPECT_TRUE(f.finestra->isEnabled());
-}
-
-// The range against the chosen type's slip count; a refusal leaves the
-// window as it was and prints nothing.
-TEST_F(FinestraSchedine, IntervalliRifiutatiNonStampanoNulla) {
-  for (const auto& [tipo, a, messaggio] : {std::tuple{0, "13", "'A' è maggiore del massimo"},
-                                           {1, "4", "'A' è maggiore del massimo"}, {1, "", "'DA' è maggiore di 'A'"}}) {
+  for (const auto& [tipo, totale, oltre, taratura] :
+       {std::tuple{1, "3", "4", "frmTaratura5"}, {0, "12", "13", "frmTaratura1"}}) {
     MessageBox::Azzera();
+    stampa->txtDA()->setText("7");
     stampa->opzione(tipo)->click();
-    Stampa("1", a);
+    EXPECT_EQ(stampa->labSchede()->text(), totale);
+    EXPECT_EQ(stampa->txtA()->text(), totale);
+    EXPECT_EQ(stampa->txtDA()->text(), "1");
+    Stampa("1", oltre);
     ASSERT_EQ(MessageBox::Mostrati().size(), 1U);
-    EXPECT_EQ(MessageBox::Mostrati()[0].testo, messaggio);
-    EXPECT_EQ(stampa->txtA()->text(), a);
+    EXPECT_EQ(MessageBox::Mostrati()[0].testo, "'A' è maggiore del massimo");
+    EXPECT_EQ(stampa->txtA()->text(), oltre) << "the window stays as it was";
+
+    QString aperta;
+    QTimer::singleShot(0, [&] {
+      if (QWidget* modale = QApplication::activeModalWidget()) {
+        aperta = modale->objectName();
+        modale->close();
+      }
+    });
+    stampa->findChild<QPushButton*>("cmdTaratura")->click();
+    EXPECT_EQ(aperta, taratura);
   }
   EXPECT_TRUE(stampante.Documenti().empty());
+  QTest::qWait(20);
+  stampa->grab().save("frmStampa.png");
+  stampa->close();
+  EXPECT_TRUE(f.finestra->isEnabled());
 }
 
 TEST_F(FinestraSchedine, StampaSullaStampanteDellaTaraturaConLeColonneDelTipo) {
@@ -142,21 +132,6 @@ TEST_F(FinestraSchedine, StampaSullaStampanteDellaTaraturaConLeColonneDelTipo) {
   ASSERT_EQ(stampante.Documenti()[1].pagine.size(), 2U);
   EXPECT_EQ(stampante.Documenti()[1].pagine[0].Testo("Scheda n. ")->testo, "Scheda n. 11");
   EXPECT_TRUE(MessageBox::Mostrati().empty());
-}
-
-TEST_F(FinestraSchedine, TaraturaDelTipoScelto) {
-  for (const auto& [tipo, nome] : {std::pair{0, "frmTaratura1"}, std::pair{1, "frmTaratura5"}}) {
-    stampa->opzione(tipo)->click();
-    QString aperta;
-    QTimer::singleShot(0, [&] {
-      QWidget* modale = QApplication::activeModalWidget();
-      if (!modale) return;
-      aperta = modale->objectName();
-      modale->close();
-    });
-    stampa->findChild<QPushButton*>("cmdTaratura")->click();
-    EXPECT_EQ(aperta, nome);
-  }
 }
 
 // Qt's own PDF output: the texts where the calibration puts them, and a
