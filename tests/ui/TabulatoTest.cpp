@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
@@ -91,8 +90,6 @@ TEST_F(TabulatoTest, CopiesPrinterRefusalFaultAndSettings) {
   EXPECT_TRUE(f->isEnabled());
   EXPECT_FALSE(stampante.Occupata());
 
-  f->findChild<QScrollBar*>("VsCopie")->setValue(25);
-  EXPECT_EQ(f->findChild<QLabel*>("labCopie")->text(), "20");
   f->findChild<QPushButton*>("cmdImpostazioni")->click();
   EXPECT_EQ(impostazioni, 1);
   f->grab().save("frmTabulato.png");
