@@ -127,22 +127,16 @@ TEST(Schede, DodiciColonneSuSchedeDaUnaEDaCinque) {
   EXPECT_DOUBLE_EQ(p.Testo("Scheda n. ")->y, p.Testo("   € ")->y);
   EXPECT_GT(p.Testo("TremaluxorQVX")->y, p.Testo("   € ")->y);
 
+  TaraturaScheda quadratino = t;
+  quadratino.Marcatore = MARCATORE_QUADRATINO;
+  EXPECT_EQ(Stampa(*d, quadratino, LayoutScheda::UnaColonna, 1, 1).at(0).Testi().size(), 5U)
+      << "header, name, number, price, footer: no numbers on the squares";
+
   // "Da" 2, "a" 3 on 5-column slips: columns 6 to 15 (12 exist), slips 2 and 3.
   const auto parte = Stampa(*d, t, LayoutScheda::CinqueColonne, 2, 3);
   ASSERT_EQ(parte.size(), 2U);
   EXPECT_EQ(parte[0].Testo("Scheda n. ")->testo, "Scheda n. 2");
   EXPECT_DOUBLE_EQ(parte[0].Di(Tipo::Riquadro)[0].x, PosizioneNumero(t, 0, 6).x);
-}
-
-TEST(Schede, MarcatoreENumeroDiScheda) {
-  const auto d = SistemaDodici();
-  TaraturaScheda t = Calibrazione();
-  t.Marcatore = MARCATORE_QUADRATINO;
-  const auto pagina = Stampa(*d, t, LayoutScheda::UnaColonna, 1, 1).at(0);
-  EXPECT_EQ(pagina.Testi().size(), 5U) << "header, name, number, price, footer: no numbers on the squares";
-  EXPECT_EQ(TestoNumeroScheda(1234, FormatoNumeri::Italiano()), "Scheda n. 1.234");
-  EXPECT_EQ(TestoProgressoScheda(1234), "Scheda n. 01234");
-  EXPECT_EQ(TestoImportoScheda(123456, FormatoNumeri::Italiano()), "   € 1.234,56");
 }
 
 TEST(Schede, IntervalliRifiutatiEAccettati) {
