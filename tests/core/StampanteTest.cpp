@@ -1,6 +1,7 @@
 // The printer layer as every print run uses it (through the recording
-// printer): selection by name, text advance, units, pages and documents,
-// the one-run-at-a-time hold and the slip loop's interruption and faults.
+// printer): selection by name, the one-run-at-a-time hold and the slip
+// loop's interruption and faults. Text advance and units are checked on the
+// slips and on Qt's PDF output.
 #include <gtest/gtest.h>
 
 #include "core/Errori.h"
@@ -9,8 +10,6 @@
 
 namespace tlx {
 namespace {
-
-using Tipo = OperazioneStampa::Tipo;
 
 TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
   for (const auto& [nome, corrente] : {std::pair{"Laser", "Laser"}, {"laser", "Predefinita"}, {"Laser ", "Predefinita"},
@@ -21,45 +20,6 @@ TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
     p.FineDocumento();
     EXPECT_EQ(p.Documenti().at(0).stampante, corrente) << nome;
   }
-}
-
-TEST(Stampante, AvanzamentoDelTestoEUnita) {
-  StampanteRegistrata p;
-  p.ImpostaDimensioneFont(10);
-  const double carattere = StampanteRegistrata::LARGHEZZA_CARATTERE * 10 * MM_PER_PUNTO;
-  p.ImpostaX(20);
-  p.ImpostaY(30);
-  p.Stampa("Scheda", false);
-  EXPECT_DOUBLE_EQ(p.X(), 20 + 6 * carattere);
-  EXPECT_DOUBLE_EQ(p.Y(), 30);
-  p.ImpostaDimensioneFont(22);
-  p.Stampa("€ 2,00", true);  // six characters, one of them two bytes
-  EXPECT_DOUBLE_EQ(p.X(), 0);
-  EXPECT_DOUBLE_EQ(p.Y(), 30 + StampanteRegistrata::INTERLINEA * 22 * MM_PER_PUNTO);
-  EXPECT_DOUBLE_EQ(p.Aperto()->pagine.at(0).operazioni.at(1).x, 20 + 6 * carattere);
-
-  p.ImpostaUnita(UnitaStampa::Twip);
-  p.ImpostaX(1440);  // one inch
-  p.Riquadro(0, 0, 1440, 2880);
-  p.ImpostaUnita(UnitaStampa::Millimetri);
-  EXPECT_NEAR(p.X(), 25.4, 1e-9);
-  EXPECT_NEAR(p.Aperto()->pagine.at(0).operazioni.at(2).y2, 50.8, 1e-9);
-}
-
-TEST(Stampante, PagineEDocumenti) {
-  StampanteRegistrata p;
-  p.FineDocumento();  // nothing drawn: no document
-  EXPECT_TRUE(p.Documenti().empty());
-  p.ImpostaQualita(qualita::Alta);
-  p.Stampa("uno");
-  p.NuovaPagina();
-  EXPECT_EQ(p.NumeroPagina(), 2);
-  p.Riquadro(1, 1, 5, 5);
-  p.NuovaPagina();
-  p.FineDocumento();  // right after a page end: no blank third page
-  ASSERT_EQ(p.Documenti().size(), 1U);
-  EXPECT_EQ(p.Documenti()[0].qualita, qualita::Alta);
-  EXPECT_EQ(p.Documenti()[0].pagine.size(), 2U);
 }
 
 TEST(Stampante, UnaStampaAllaVolta) {

@@ -7,14 +7,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include "CodaCups.h"
 #include "FinestraPrincipale.h"
 #include "PdfProva.h"
 #include "platform/StampanteQt.h"
@@ -182,9 +180,7 @@ TEST_F(FinestraSchedine, SchedeSuPdfNelleCaselleDellaTaratura) {
 // End to end: the calibration names the CUPS queue, the window prints two
 // slips through it, cups-pdf writes the PDF.
 TEST_F(FinestraSchedine, DueSchedeSullaCodaCupsVera) {
-  platform::UsaStampantiReali();
-  if (!QPrinterInfo::availablePrinterNames().contains(pdf::CODA_CUPS))
-    GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
+  if (!pdf::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
   SalvaStampante(f.sistema->FileTaratura1Colonna, LayoutScheda::UnaColonna, pdf::CODA_CUPS.toStdString());
   platform::StampanteQt reale;
   const QString nome = pdf::NomeDocumentoCups("tlx-schede");

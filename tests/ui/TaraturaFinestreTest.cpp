@@ -152,8 +152,8 @@ TEST_F(FinestreTaratura, PaginaDiProvaSullaStampanteScelta) {
     EXPECT_EQ(d.qualita, -2);
     EXPECT_EQ(d.pagine.at(0).Testi().front(), "RICEVITORIA CENTRALE");
   }
-  EXPECT_EQ(stampante.Documenti()[0].pagine[0].Testi().size(), 5U) << "square marker: boxes only";
-  EXPECT_EQ(stampante.Documenti()[1].pagine[0].Testi().size(), 65U);
+  EXPECT_LT(stampante.Documenti()[0].pagine[0].Testi().size(), stampante.Documenti()[1].pagine[0].Testi().size())
+      << "the marker chosen, not saved: numbers on the second page";
   EXPECT_EQ(Chiave(s->FileTaraturaRidotti, "Nome_Stampante"), "Laser") << "a test print saves nothing";
 
   // A printer fault: "Stampante non installata"; the window keeps its values.
