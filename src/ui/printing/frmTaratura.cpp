@@ -21,8 +21,8 @@
 #include "platform/StampanteQt.h"
 #include "printing/Schede.h"
 #include "ui/printing/AnteprimaScheda.h"
+#include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
-#include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
 
@@ -93,17 +93,7 @@ frmTaratura::frmTaratura(Sistema& sistema, LayoutScheda layout, QWidget* parent)
 
   auto* frameMarcatore = new QGroupBox("Marcatore di stampa", this);
   frameMarcatore->setObjectName("frameMarcatore");
-  optColor_ = new QButtonGroup(this);
-  auto* marcatori = new QVBoxLayout(frameMarcatore);
-  const char* didascalie[] = {"&Quadratino", "&Numero"};
-  for (int i = 0; i < 2; ++i) {
-    auto* b = new QPushButton(didascalie[i], frameMarcatore);
-    b->setObjectName(QString("optColor_%1").arg(i));
-    b->setCheckable(true);
-    b->setStyleSheet(StileOpzioni());
-    optColor_->addButton(b, i);
-    marcatori->addWidget(b);
-  }
+  optColor_ = GruppoOpzioni(frameMarcatore, new QVBoxLayout(frameMarcatore), {"&Quadratino", "&Numero"}, "optColor_");
   connect(optColor_, &QButtonGroup::idClicked, this, &frmTaratura::optColor_Click);
   griglia->addWidget(frameMarcatore, 1, 1);
 
