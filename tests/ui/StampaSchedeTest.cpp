@@ -76,6 +76,8 @@ struct FinestraSchedine : ::testing::Test {
 TEST_F(FinestraSchedine, ConteggioIntervalloRifiutatoETaraturaDelTipo) {
   ASSERT_NE(stampa, nullptr);
   EXPECT_FALSE(f.finestra->isEnabled());
+  QTest::qWait(20);
+  stampa->grab().save("frmStampa.png");
   for (const auto& [tipo, totale, oltre, taratura] :
        {std::tuple{1, "3", "4", "frmTaratura5"}, {0, "12", "13", "frmTaratura1"}}) {
     MessageBox::Azzera();
@@ -100,8 +102,6 @@ TEST_F(FinestraSchedine, ConteggioIntervalloRifiutatoETaraturaDelTipo) {
     EXPECT_EQ(aperta, taratura);
   }
   EXPECT_TRUE(stampante.Documenti().empty());
-  QTest::qWait(20);
-  stampa->grab().save("frmStampa.png");
   stampa->close();
   EXPECT_TRUE(f.finestra->isEnabled());
 }
