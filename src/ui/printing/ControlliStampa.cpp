@@ -3,7 +3,10 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace tlx::ui {
 
@@ -26,6 +29,36 @@ QButtonGroup* GruppoOpzioni(QGroupBox* riquadro, QBoxLayout* righe, const QStrin
     righe->addWidget(b);
   }
   return gruppo;
+}
+
+Contatore CreaContatore(QWidget* finestra, const QString& didascalia, const QString& nomeDidascalia,
+                        const QString& nomeValore, const QString& nomeBarra, int massimo, int larghezzaValore) {
+  auto* etichetta = new QLabel(didascalia, finestra);
+  etichetta->setObjectName(nomeDidascalia);
+  auto* valore = new QLabel(finestra);
+  valore->setObjectName(nomeValore);
+  valore->setAlignment(Qt::AlignCenter);
+  valore->setMinimumWidth(larghezzaValore);
+  valore->setStyleSheet("QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
+  auto* barra = new QScrollBar(Qt::Vertical, finestra);
+  barra->setObjectName(nomeBarra);
+  barra->setRange(1, massimo);
+  barra->setInvertedAppearance(true);
+  barra->setFixedHeight(48);
+  auto* riga = new QHBoxLayout;
+  riga->addWidget(etichetta);
+  riga->addWidget(valore);
+  riga->addWidget(barra);
+  riga->addStretch();
+  return {valore, barra, riga};
+}
+
+QPushButton* PulsanteComando(QWidget* finestra, const QString& testo, const QString& nome) {
+  auto* b = new QPushButton(testo, finestra);
+  b->setObjectName(nome);
+  b->setAutoDefault(false);
+  b->setMinimumWidth(110);
+  return b;
 }
 
 }  // namespace tlx::ui
