@@ -141,6 +141,7 @@ TEST(Tabulato, BlocksOfNineteenAndTheirPageQuotas) {
   // block 7: column 115, which starts at 115 % 55 + 1.
   Prova prova(115);
   const Pagina p = prova.Listing(true, false).ImpaginaPagina(2);
+  ASSERT_GE(p.righe.size(), 3u);
   EXPECT_EQ(p.righe[0].Testo(), "Pag. 2 del sistema prova.tlqvx - TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT");
   EXPECT_EQ(p.righe[1].y, 650);  // 250 + header + empty line
   EXPECT_EQ(p.righe[2].Testo(), "06 | ");
