@@ -32,19 +32,18 @@ TaraturaScheda Calibrazione() {
 }
 
 // 12 columns: column c holds c, c+1, c+2, c+3, 55 (column 1: 1 2 3 4 55).
-struct SistemaDodici {
-  std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
-  SistemaDodici() {
-    for (int32_t c = 1; c <= 12; ++c) {
-      uint8_t* col = s->Colonne.Colonna(c);
-      for (int i = 0; i < 4; ++i) col[i] = static_cast<uint8_t>(c + i);
-      col[4] = 55;
-    }
-    s->NumeroColonne = 12;
-    s->CostoColonna = 150;
-    s->IntestazioneStampa = "RICEVITORIA CENTRALE";
+std::unique_ptr<Sistema> SistemaDodici() {
+  auto s = std::make_unique<Sistema>();
+  for (int32_t c = 1; c <= 12; ++c) {
+    uint8_t* col = s->Colonne.Colonna(c);
+    for (int i = 0; i < 4; ++i) col[i] = static_cast<uint8_t>(c + i);
+    col[4] = 55;
   }
-};
+  s->NumeroColonne = 12;
+  s->CostoColonna = 150;
+  s->IntestazioneStampa = "RICEVITORIA CENTRALE";
+  return s;
+}
 
 std::vector<PaginaRegistrata> Stampa(const Sistema& s, const TaraturaScheda& t, LayoutScheda layout, int32_t da, int32_t a) {
   StampanteRegistrata p;
@@ -62,18 +61,16 @@ TEST(Schede, PosizioneDeiSegniSottoUnaTaratura) {
   const struct {
     int numero;
     double x, y;
-  } casi[] = {{1, 10 + 5 * 7.5, 40}, {5, 10 + 9 * 7.5, 40}, {6, 10, 45}, {10, 10 + 4 * 7.5, 45},
-              {15, 10 + 9 * 7.5, 45}, {16, 10, 50}, {55, 10 + 9 * 7.5, 65}};
+  } casi[] = {{1, 10 + 5 * 7.5, 40}, {6, 10, 45}, {10, 10 + 4 * 7.5, 45}, {55, 10 + 9 * 7.5, 65}};
   for (const auto& c : casi) {
     EXPECT_EQ(PosizioneNumero(t, t.kTop, c.numero), (PuntoMm{c.x, c.y})) << c.numero;
   }
   // 5-column slip: row 6-15 of panel 1 at kTop, each panel 6 rows + 2 mm lower.
-  EXPECT_DOUBLE_EQ(InizioPannello(t, LayoutScheda::CinqueColonne, 1), 35.0);
   EXPECT_DOUBLE_EQ(InizioPannello(t, LayoutScheda::CinqueColonne, 3), 35.0 + 2 * 32);
   EXPECT_DOUBLE_EQ(InizioPannello(t, LayoutScheda::UnaColonna, 1), 40.0);
 
-  // Printed: a column 1 10 55 on a 1-column slip, squares of 4 mm with white
-  // numbers at their corners, and on the fifth panel of a 5-column slip.
+  // Printed: a column 1 10 55 on a 1-column slip and on the fifth panel of
+  // a 5-column slip (the numbers' places: on Qt's PDF in the window tests).
   auto s = std::make_unique<Sistema>();
   const uint8_t colonna[5] = {1, 10, 20, 30, 55};
   for (int32_t c = 1; c <= 5; ++c) std::copy(colonna, colonna + 5, s->Colonne.Colonna(c));
@@ -83,6 +80,9 @@ TEST(Schede, PosizioneDeiSegniSottoUnaTaratura) {
     const PaginaRegistrata pagina = Stampa(*s, t, layout, 1, 1).at(0);
     const auto riquadri = pagina.Di(Tipo::Riquadro);
     ASSERT_EQ(riquadri.size(), 5U * tipo.colonne);
+    EXPECT_TRUE(std::ranges::all_of(pagina.Di(Tipo::Testo), [](const auto& o) {
+      return o.testo.size() != 2 || o.colore == COLORE_BIANCO;
+    })) << "white numbers on the squares";
     const double y0 = InizioPannello(t, layout, tipo.colonne);
     const std::pair<int, size_t> controlli[] = {{1, 0}, {10, 1}, {55, 4}};
     for (const auto& [numero, indice] : controlli) {
@@ -91,28 +91,18 @@ TEST(Schede, PosizioneDeiSegniSottoUnaTaratura) {
       EXPECT_DOUBLE_EQ(box.x, atteso.x) << numero;
       EXPECT_DOUBLE_EQ(box.y, atteso.y) << numero;
       EXPECT_DOUBLE_EQ(box.x2 - box.x, tipo.lato);
-      EXPECT_EQ(box.riempimento, StileRiempimento::Pieno);
-      const auto testo = std::ranges::find_if(pagina.operazioni, [&](const OperazioneStampa& o) {
-        return o.tipo == Tipo::Testo && o.x == atteso.x && o.y == atteso.y;
-      });
-      ASSERT_NE(testo, pagina.operazioni.end()) << numero;
-      EXPECT_EQ(testo->testo, (numero < 10 ? "0" : "") + std::to_string(numero));
-      EXPECT_EQ(testo->punti, tipo.puntiNumeri);
-      EXPECT_EQ(testo->colore, COLORE_BIANCO);
     }
   }
 }
 
 TEST(Schede, DodiciColonneSuSchedeDaUnaEDaCinque) {
-  SistemaDodici d;
+  const auto d = SistemaDodici();
   const TaraturaScheda t = Calibrazione();
-  const auto una = Stampa(*d.s, t, LayoutScheda::UnaColonna, 1, TotaleSchede(12, 1));
+  const auto una = Stampa(*d, t, LayoutScheda::UnaColonna, 1, TotaleSchede(12, 1));
   ASSERT_EQ(una.size(), 12U);
-  EXPECT_EQ(una[11].Di(Tipo::Riquadro).size(), 5U);
-  EXPECT_EQ(una[11].Testo("Scheda n. ")->testo, "Scheda n. 12");
   EXPECT_EQ(una[11].Testo("   € ")->testo, "   € 1,50");
 
-  const auto cinque = Stampa(*d.s, t, LayoutScheda::CinqueColonne, 1, TotaleSchede(12, 5));
+  const auto cinque = Stampa(*d, t, LayoutScheda::CinqueColonne, 1, TotaleSchede(12, 5));
   ASSERT_EQ(cinque.size(), 3U);
   EXPECT_EQ(cinque[1].Testo("   € ")->testo, "   € 7,50");
   // The third slip: columns 11 and 12 on panels 1 and 2, panels 3-5 empty.
@@ -122,45 +112,28 @@ TEST(Schede, DodiciColonneSuSchedeDaUnaEDaCinque) {
   EXPECT_TRUE(std::ranges::all_of(ultima, [&](const OperazioneStampa& o) { return o.y < fondoPannello2; }));
   EXPECT_DOUBLE_EQ(ultima[0].x, PosizioneNumero(t, 0, 11).x);  // column 11 starts with 11
   EXPECT_EQ(cinque[2].Testo("   € ")->testo, "   € 3,00");
-  EXPECT_EQ(cinque[2].Testo("Scheda n. ")->testo, "Scheda n. 3");
 
-  // The page's texts in their places: header, name, number, price, footer.
+  // The page's texts in their order and places: header, the marks' numbers,
+  // name, number, price, footer.
   const PaginaRegistrata& p = cinque[2];
-  EXPECT_EQ(p.Testi().front(), "RICEVITORIA CENTRALE");
-  const OperazioneStampa intestazione = *p.Testo("RICEVITORIA");
-  EXPECT_DOUBLE_EQ(intestazione.x, 12.0);
-  EXPECT_DOUBLE_EQ(intestazione.y, 3.0);
-  const OperazioneStampa nome = *p.Testo("sistema.tlqvx");
-  EXPECT_DOUBLE_EQ(nome.x, 80.0);
-  EXPECT_DOUBLE_EQ(nome.y, 9.0);
-  const OperazioneStampa numero = *p.Testo("Scheda n. ");
-  const OperazioneStampa prezzo = *p.Testo("   € ");
-  EXPECT_DOUBLE_EQ(numero.x, 80.0);
-  EXPECT_GT(numero.y, nome.y);
-  EXPECT_DOUBLE_EQ(prezzo.y, numero.y);
-  EXPECT_GT(prezzo.x, numero.x);
-  EXPECT_EQ(prezzo.punti, 22);
-  const OperazioneStampa piede = *p.Testo("TremaluxorQVX by Velmora - ");
-  EXPECT_EQ(piede.testo, "TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT");
-  EXPECT_DOUBLE_EQ(piede.x, 80.0);
-  EXPECT_GT(piede.y, prezzo.y);
+  EXPECT_EQ(p.Testi(), (std::vector<std::string>{"RICEVITORIA CENTRALE", "11", "12", "13", "14", "55", "12", "13", "14",
+                                                 "15", "55", "sistema.tlqvx", "Scheda n. 3", "   € 3,00",
+                                                 "TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT"}));
+  EXPECT_EQ((std::pair{p.Testo("RICEVITORIA")->x, p.Testo("RICEVITORIA")->y}), (std::pair{12.0, 3.0}));
+  EXPECT_EQ((std::pair{p.Testo("sistema")->x, p.Testo("sistema")->y}), (std::pair{80.0, 9.0}));
+  EXPECT_DOUBLE_EQ(p.Testo("Scheda n. ")->y, p.Testo("   € ")->y);
+  EXPECT_GT(p.Testo("TremaluxorQVX")->y, p.Testo("   € ")->y);
+
+  TaraturaScheda quadratino = t;
+  quadratino.Marcatore = MARCATORE_QUADRATINO;
+  EXPECT_EQ(Stampa(*d, quadratino, LayoutScheda::UnaColonna, 1, 1).at(0).Testi().size(), 5U)
+      << "header, name, number, price, footer: no numbers on the squares";
 
   // "Da" 2, "a" 3 on 5-column slips: columns 6 to 15 (12 exist), slips 2 and 3.
-  const auto parte = Stampa(*d.s, t, LayoutScheda::CinqueColonne, 2, 3);
+  const auto parte = Stampa(*d, t, LayoutScheda::CinqueColonne, 2, 3);
   ASSERT_EQ(parte.size(), 2U);
   EXPECT_EQ(parte[0].Testo("Scheda n. ")->testo, "Scheda n. 2");
   EXPECT_DOUBLE_EQ(parte[0].Di(Tipo::Riquadro)[0].x, PosizioneNumero(t, 0, 6).x);
-}
-
-TEST(Schede, MarcatoreENumeroDiScheda) {
-  SistemaDodici d;
-  TaraturaScheda t = Calibrazione();
-  t.Marcatore = MARCATORE_QUADRATINO;
-  const auto pagina = Stampa(*d.s, t, LayoutScheda::UnaColonna, 1, 1).at(0);
-  EXPECT_EQ(pagina.Testi().size(), 5U) << "header, name, number, price, footer: no numbers on the squares";
-  EXPECT_EQ(TestoNumeroScheda(1234, FormatoNumeri::Italiano()), "Scheda n. 1.234");
-  EXPECT_EQ(TestoProgressoScheda(1234), "Scheda n. 01234");
-  EXPECT_EQ(TestoImportoScheda(123456, FormatoNumeri::Italiano()), "   € 1.234,56");
 }
 
 TEST(Schede, IntervalliRifiutatiEAccettati) {
@@ -174,25 +147,16 @@ TEST(Schede, IntervalliRifiutatiEAccettati) {
     int32_t totale;
     Esito esito;
   } casi[] = {
-      {"1", "0", 0, maggiore},   // an empty system
-      {"1", "", 12, maggiore},
+      {"1", "0", 0, maggiore},  // an empty system
       {"3", "2", 12, maggiore},
       {"", "5", 12, minore},
-      {"0", "5", 12, minore},
-      {"-1", "5", 12, minore},
       {"0.5", "5", 12, minore},
-      {"1", "13", 12, massimo},
       {"1", "12.1", 12, massimo},
-      {"1", "12", 12, IntervalloSchede{1, 12}},
       {"2", "3", 3, IntervalloSchede{2, 3}},
       {"1.5", "2.5", 12, IntervalloSchede{2, 2}},  // halves to even
       {"3abc", "4 5", 12, IntervalloSchede{3, 4}},
-      {"abc", "4", 12, minore},
   };
   for (const auto& c : casi) EXPECT_EQ(ControllaIntervallo(c.da, c.a, 1, c.totale), c.esito) << c.da << " " << c.a;
-  EXPECT_EQ(TotaleSchede(12, 1), 12);
-  EXPECT_EQ(TotaleSchede(12, 5), 3);
-  EXPECT_EQ(TotaleSchede(0, 5), 0);
   EXPECT_EQ(TotaleSchede(1'850'000, 5), 370'000);
 }
 
@@ -200,41 +164,31 @@ TEST(Schede, PagineDiProvaDellaTaratura) {
   const TaraturaScheda numero = Calibrazione();
   TaraturaScheda quadratino = numero;
   quadratino.Marcatore = MARCATORE_QUADRATINO;
+  // Every box of the grid empty, numbered with the number marker, the
+  // header at its place.
   const struct {
     LayoutScheda layout;
     const TaraturaScheda& t;
     size_t riquadri, numeri;
-    const char* nome;
-    double puntiNome, puntiImporto;
-  } casi[] = {
-      {LayoutScheda::UnaColonna, numero, 60, 60, "NomeSistema -----------", 8, 22},
-      {LayoutScheda::UnaColonna, quadratino, 60, 0, "NomeSistema -----------", 8, 22},
-      {LayoutScheda::CinqueColonne, numero, 275, 275, "NomeSistema -----------", 8, 22},
-      {LayoutScheda::Ridotti, numero, 61, 60, "SISTEMA RIDOTTO", 24, 24},
-  };
+  } casi[] = {{LayoutScheda::UnaColonna, numero, 60, 60},
+              {LayoutScheda::UnaColonna, quadratino, 60, 0},
+              {LayoutScheda::CinqueColonne, numero, 275, 275},
+              {LayoutScheda::Ridotti, numero, 61, 60}};
   for (const auto& c : casi) {
     StampanteRegistrata p;
     StampaTestTaratura(p, c.t, c.layout, "INTESTAZIONE");
     ASSERT_EQ(p.Documenti().size(), 1U);
-    ASSERT_EQ(p.Documenti()[0].pagine.size(), 1U);
-    const PaginaRegistrata& pagina = p.Documenti()[0].pagine[0];
+    const PaginaRegistrata& pagina = p.Documenti()[0].pagine.at(0);
     const auto riquadri = pagina.Di(Tipo::Riquadro);
     EXPECT_EQ(riquadri.size(), c.riquadri);
     EXPECT_TRUE(std::ranges::all_of(riquadri, [](const auto& o) { return o.riempimento == StileRiempimento::Trasparente; }));
     EXPECT_EQ(pagina.Testi().size(), c.numeri + 5);
-    EXPECT_EQ(pagina.Testo(c.nome)->punti, c.puntiNome);
-    EXPECT_EQ(pagina.Testo(" € 0,00")->punti, c.puntiImporto);
-    EXPECT_EQ(pagina.Testo("Scheda n. 0.000")->x, 80.0);
     EXPECT_EQ(pagina.Testo("INTESTAZIONE")->x, 12.0);
+    if (c.layout == LayoutScheda::Ridotti) {  // the extra box below the grid's last row
+      EXPECT_DOUBLE_EQ(riquadri[60].x, 10 + 9 * 7.5 - 2);
+      EXPECT_DOUBLE_EQ(riquadri[60].y, 40 + 8 * 5.0 - 2);
+    }
   }
-  // The reduced-system slip's extra box; the last grid box at row 6, column 10.
-  StampanteRegistrata p;
-  StampaTestTaratura(p, numero, LayoutScheda::Ridotti, "");
-  const auto riquadri = p.Documenti()[0].pagine[0].Di(Tipo::Riquadro);
-  EXPECT_DOUBLE_EQ(riquadri[59].x, 10 + 9 * 7.5);
-  EXPECT_DOUBLE_EQ(riquadri[59].y, 40 + 5 * 5.0);
-  EXPECT_DOUBLE_EQ(riquadri[60].x, 10 + 9 * 7.5 - 2);
-  EXPECT_DOUBLE_EQ(riquadri[60].y, 40 + 8 * 5.0 - 2);
 }
 
 }  // namespace

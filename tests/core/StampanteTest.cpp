@@ -1,6 +1,7 @@
 // The printer layer as every print run uses it (through the recording
-// printer): selection by name, text advance, units, pages and documents,
-// the one-run-at-a-time hold and the slip loop's interruption and faults.
+// printer): selection by name, the one-run-at-a-time hold and the slip
+// loop's interruption and faults. Text advance and units are checked on the
+// slips and on Qt's PDF output.
 #include <gtest/gtest.h>
 
 #include "core/Errori.h"
@@ -10,102 +11,26 @@
 namespace tlx {
 namespace {
 
-using Tipo = OperazioneStampa::Tipo;
-
 TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
-  struct Caso {
-    std::string nome;
-    bool trovata;
-    std::string corrente;
-  } casi[] = {
-      {"TremaluxorPDF", true, "TremaluxorPDF"},
-      {"Laser", true, "Laser"},
-      {"tremaluxorpdf", false, "Predefinita"},  // case counts
-      {"N/A", false, "Predefinita"},
-      {"", false, "Predefinita"},
-      {"Laser ", false, "Predefinita"},
-  };
-  for (const Caso& c : casi) {
-    StampanteRegistrata p({"Predefinita", "TremaluxorPDF", "Laser"}, "Predefinita");
-    EXPECT_EQ(p.Seleziona(c.nome), c.trovata) << c.nome;
-    EXPECT_EQ(p.Corrente(), c.corrente) << c.nome;
+  for (const auto& [nome, corrente] : {std::pair{"Laser", "Laser"}, {"laser", "Predefinita"}, {"Laser ", "Predefinita"},
+                                       {"N/A", "Predefinita"}}) {
+    StampanteRegistrata p({"Predefinita", "Laser"}, "Predefinita");
+    EXPECT_EQ(p.Seleziona(nome), std::string(corrente) == nome) << nome;
     p.Stampa("x");
     p.FineDocumento();
-    EXPECT_EQ(p.Documenti().at(0).stampante, c.corrente) << c.nome;
+    EXPECT_EQ(p.Documenti().at(0).stampante, corrente) << nome;
   }
 }
 
-TEST(Stampante, TestoConESenzaFineRiga) {
-  StampanteRegistrata p;
-  p.ImpostaDimensioneFont(10);
-  const double carattere = StampanteRegistrata::LARGHEZZA_CARATTERE * 10 * MM_PER_PUNTO;
-  p.ImpostaX(20);
-  p.ImpostaY(30);
-  p.Stampa("Scheda", false);
-  EXPECT_DOUBLE_EQ(p.X(), 20 + 6 * carattere);
-  EXPECT_DOUBLE_EQ(p.Y(), 30);
-  p.ImpostaDimensioneFont(22);
-  p.Stampa("€ 2,00", true);  // six characters, one of them two bytes
-  EXPECT_DOUBLE_EQ(p.X(), 0);
-  EXPECT_DOUBLE_EQ(p.Y(), 30 + StampanteRegistrata::INTERLINEA * 22 * MM_PER_PUNTO);
-  const auto& testi = p.Aperto()->pagine.at(0).operazioni;
-  ASSERT_EQ(testi.size(), 2U);
-  EXPECT_DOUBLE_EQ(testi[1].x, 20 + 6 * carattere);
-  EXPECT_DOUBLE_EQ(testi[1].y, 30);
-  EXPECT_EQ(testi[1].punti, 22);
-}
-
-TEST(Stampante, TwipEMillimetriSonoLaStessaPagina) {
-  StampanteRegistrata p;
-  p.ImpostaUnita(UnitaStampa::Twip);
-  p.ImpostaX(1440);  // one inch
-  p.ImpostaY(720);
-  p.Riquadro(0, 0, 1440, 2880);
-  p.ImpostaUnita(UnitaStampa::Millimetri);
-  EXPECT_NEAR(p.X(), 25.4, 1e-9);
-  EXPECT_NEAR(p.Y(), 12.7, 1e-9);
-  const OperazioneStampa box = p.Aperto()->pagine.at(0).operazioni.at(0);
-  EXPECT_NEAR(box.x2, 25.4, 1e-9);
-  EXPECT_NEAR(box.y2, 50.8, 1e-9);
-}
-
-TEST(Stampante, PagineEDocumenti) {
-  StampanteRegistrata p;
-  p.FineDocumento();  // nothing drawn: no document
-  EXPECT_TRUE(p.Documenti().empty());
-
-  p.ImpostaQualita(qualita::Alta);
-  p.ImpostaX(5);
-  p.Stampa("uno");
-  EXPECT_EQ(p.NumeroPagina(), 1);
-  p.NuovaPagina();
-  EXPECT_EQ(p.NumeroPagina(), 2);
-  EXPECT_DOUBLE_EQ(p.X(), 0);
-  EXPECT_DOUBLE_EQ(p.Y(), 0);
-  p.Riquadro(1, 1, 5, 5);
-  p.NuovaPagina();
-  p.FineDocumento();  // right after a page end: no blank third page
-  ASSERT_EQ(p.Documenti().size(), 1U);
-  const DocumentoRegistrato& d = p.Documenti()[0];
-  EXPECT_EQ(d.qualita, qualita::Alta);
-  ASSERT_EQ(d.pagine.size(), 2U);
-  EXPECT_EQ(d.pagine[0].Testi(), std::vector<std::string>{"uno"});
-  EXPECT_EQ(d.pagine[1].Di(Tipo::Riquadro).size(), 1U);
-  EXPECT_EQ(p.NumeroPagina(), 1);
-}
-
 TEST(Stampante, UnaStampaAllaVolta) {
-  StampanteRegistrata p;
-  EXPECT_FALSE(p.Occupata());
-  p.ImpostaInstallate({"A", "B"});
+  StampanteRegistrata p({"A", "B"});
   {
     PrenotazioneStampante prenotazione(p);
     EXPECT_TRUE(p.Occupata());
     EXPECT_FALSE(p.Seleziona("B")) << "a run's printer is not switched under it";
-    EXPECT_EQ(p.Corrente(), "");
   }
-  EXPECT_TRUE(p.Seleziona("B"));
   EXPECT_FALSE(p.Occupata());
+  EXPECT_TRUE(p.Seleziona("B"));
 }
 
 // The slip loop: k slips printed before an interruption stay printed, the
@@ -126,20 +51,16 @@ TEST(CicloSchede, InterruzioneEGuasto) {
     StampanteRegistrata p;
     if (c.guastoDopo >= 0) p.SimulaGuasto(c.guastoDopo);
     Flag interrotta = FALSO;
-    std::vector<int32_t> mostrate;
     int ceduto = 0;
-    AvanzamentoStampa avanzamento{[&] {
-                                    // The user answers while the run yields.
-                                    if (++ceduto == c.interrompiAllaScheda) interrotta = VERO;
-                                  },
-                                  [&](int32_t n) { mostrate.push_back(n); }};
-    auto scheda = [&](int32_t n) {
-      p.Stampa("Scheda " + std::to_string(n));
-      p.Riquadro(0, 0, 1, 1);
-    };
+    // The user answers while the run yields.
+    AvanzamentoStampa avanzamento{[&] { interrotta = ++ceduto == c.interrompiAllaScheda ? VERO : interrotta; },
+                                  [](int32_t) {}};
     EsitoStampa esito = EsitoStampa::Completata;
     try {
-      esito = CicloSchede(p, interrotta, 1, 10, avanzamento, scheda);
+      esito = CicloSchede(p, interrotta, 1, 10, avanzamento, [&](int32_t n) {
+        p.Stampa("Scheda " + std::to_string(n));
+        p.Riquadro(0, 0, 1, 1);
+      });
     } catch (const ErroreRuntime& e) {
       EXPECT_EQ(e.Numero(), ERRORE_STAMPANTE);
       esito = EsitoStampa::Guasto;

@@ -1,13 +1,26 @@
 #pragma once
 // Reading back printed PDF files in the tests: the words with their boxes in
 // millimetres (pdftotext -bbox), the page count (pdfinfo) and a page as an
-// image of 10 pixels per millimetre (pdftoppm -r 254).
+// image of 10 pixels per millimetre (pdftoppm -r 254); and the PDF that the
+// test machine's cups-pdf queue writes for a document: cups-pdf names it
+// after the document, in the submitting user's home as /etc/passwd gives it,
+// a moment after the job ends.
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QThread>
+#include <pwd.h>
+#include <unistd.h>
 #include <vector>
+
+#include "platform/Stampanti.h"
 
 namespace tlx::prova {
 
@@ -59,6 +72,44 @@ inline QImage PaginaPng(const QString& pdf, int pagina, const QString& png) {
 // True when the pixel at (x, y) mm is dark.
 inline bool Scuro(const QImage& pagina, double x, double y) {
   return qGray(pagina.pixel(static_cast<int>(x * 10), static_cast<int>(y * 10))) < 100;
+}
+
+inline const QString CODA_CUPS = QStringLiteral("TremaluxorPDF");
+
+// Real printers from here on; false when the test queue is not among them
+// (scripts/cups-pdf.sh adds it).
+inline bool UsaCodaCups() {
+  platform::UsaStampantiReali();
+  return QPrinterInfo::availablePrinterNames().contains(CODA_CUPS);
+}
+
+inline QDir CartellaCupsPdf() {
+  const passwd* utente = getpwuid(getuid());
+  return QDir(QString::fromLocal8Bit(utente ? utente->pw_dir : "") + "/PDF");
+}
+
+// A document name of this test run, with no file of that name left over.
+inline QString NomeDocumentoCups(const QString& prefisso) {
+  const QString nome = QString("%1-%2").arg(prefisso).arg(QCoreApplication::applicationPid());
+  const QDir cartella = CartellaCupsPdf();
+  for (const QString& vecchio : cartella.entryList({nome + "*"})) QFile::remove(cartella.filePath(vecchio));
+  return nome;
+}
+
+// Its path once written, or empty after 20 seconds.
+inline QString AttendiPdfCups(const QString& nome) {
+  const QDir cartella = CartellaCupsPdf();
+  QElapsedTimer attesa;
+  attesa.start();
+  while (attesa.elapsed() < 20000) {
+    QThread::msleep(100);
+    const auto trovati = cartella.entryList({nome + "*.pdf"});
+    if (!trovati.isEmpty() && QFileInfo(cartella.filePath(trovati[0])).size() > 0) {
+      QThread::msleep(300);  // the file may still be growing
+      return cartella.filePath(trovati[0]);
+    }
+  }
+  return {};
 }
 
 }  // namespace tlx::prova

@@ -1,12 +1,12 @@
 // The random reduced systems window: its choices, the slips it prints on the
-// calibrated printer, the interruption, one run at a time, a printer fault,
-// the real CUPS queue and the main window's button.
+// calibrated printer, its refusal while another run prints, a printer fault,
+// the real CUPS queue and the main window's button. The interruption is the
+// progress window's, tested there.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "CodaCups.h"
 #include "FinestraPrincipale.h"
 #include "PdfProva.h"
 #include "platform/StampanteQt.h"
@@ -30,30 +29,6 @@ namespace tlx::ui {
 namespace {
 
 namespace pdf = tlx::prova;
-
-frmPrnInCorso* Avanzamento() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* f = qobject_cast<frmPrnInCorso*>(w); f && f->isVisible()) return f;
-  return nullptr;
-}
-
-// Once `pagine` slips are done, the user asks to interrupt and answers yes:
-// the click lands while the run yields before the next slip.
-class StampanteInterrotta : public StampanteRegistrata {
- public:
-  int pagine = 3;
-
- protected:
-  void ChiudiPagina() override {
-    StampanteRegistrata::ChiudiPagina();
-    if (++chiuse_ != pagine) return;
-    platform::MessageBox::Accoda(Risposta::Si);
-    QTimer::singleShot(0, [] { Avanzamento()->interrompi()->click(); });
-  }
-
- private:
-  int chiuse_ = 0;
-};
 
 struct RidottiTest : ::testing::Test {
   RidottiTest() {
@@ -85,22 +60,12 @@ struct RidottiTest : ::testing::Test {
 };
 
 TEST_F(RidottiTest, ChoicesTheirBoundsAndTheCalibrationButton) {
-  auto f = Finestra(6, 1);
-  EXPECT_EQ(f->windowTitle(), "Sistemi Ridotti Tremaluxor");
-  const std::pair<int, const char*> suggerimenti[] = {{6, "2 euro"}, {7, "3 euro"}, {8, "5 euro"}, {9, "10 euro"}};
-  for (const auto& [numeri, suggerimento] : suggerimenti) {
-    auto* b = f->findChild<QPushButton*>(QString("optTipoRidotto%1").arg(numeri));
-    EXPECT_EQ(b->toolTip(), suggerimento);
-    b->click();
-    EXPECT_EQ(f->NumeriRidotto(), numeri);
-  }
-  auto* barra = f->findChild<QScrollBar*>("scrollNsis");
-  for (const auto& [valore, atteso] : {std::pair{0, 1}, {51, 50}, {17, 17}}) {
-    barra->setValue(valore);
+  auto f = Finestra(8, 1);
+  for (const auto& [valore, atteso] : {std::pair{0, 1}, {51, 50}, {3, 3}}) {
+    f->findChild<QScrollBar*>("scrollNsis")->setValue(valore);
     EXPECT_EQ(f->NumeroSistemi(), atteso);
     EXPECT_EQ(f->findChild<QLabel*>("lblNumRidotti")->text(), QString::number(atteso));
   }
-  f = Finestra(8, 3);
   f->grab().save("frmRidottiRandom.png");
 
   QString aperta;
@@ -114,53 +79,13 @@ TEST_F(RidottiTest, ChoicesTheirBoundsAndTheCalibrationButton) {
   EXPECT_EQ(aperta, "frmTaraturaRidotti");
 }
 
-TEST_F(RidottiTest, SlipsCountsMarksAndPricesOnTheCalibratedPrinter) {
+// The slips on the calibration's printer; refused while another run holds
+// the printer; a printer fault reported.
+TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalAndFault) {
   Taratura({{"Nome_Stampante", "Getto Cassa"}, {"Marcatore_Stampa", "1111"}});
   StampanteRegistrata stampante({"Laser Ufficio", "Getto Cassa"}, "Laser Ufficio");
   platform::ImpostaStampanteCorrente(&stampante);
   auto f = Finestra(8, 3, 42);
-  Stampa(*f);
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-  EXPECT_TRUE(f->isEnabled());
-  EXPECT_EQ(sistema->ColonnePerScheda, 1);
-  ASSERT_EQ(stampante.Documenti().size(), 1u);
-  const DocumentoRegistrato& d = stampante.Documenti()[0];
-  EXPECT_EQ(d.stampante, "Getto Cassa");
-  ASSERT_EQ(d.pagine.size(), 3u);
-
-  std::mt19937 stesso(42);
-  const auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
-  for (size_t s = 0; s < 3; ++s) {
-    const PaginaRegistrata& p = d.pagine[s];
-    EXPECT_EQ(p.Testo("Scheda n. ")->testo, "Scheda n. 0" + std::to_string(s + 1));
-    EXPECT_EQ(p.Testo("   €")->testo, "   € 7,50");  // 5 columns of 1,50
-    EXPECT_EQ(p.Di(OperazioneStampa::Tipo::Riquadro).size(), 9u);  // 8 marks and the extra box
-    std::vector<uint8_t> segnati;  // each square carries its number
-    for (size_t i = 1; i <= 8; ++i) segnati.push_back(static_cast<uint8_t>(std::stoi(p.Testi()[i])));
-    std::vector<uint8_t> sistema = attesi[s];
-    std::ranges::sort(sistema);
-    EXPECT_EQ(segnati, sistema) << "slip " << s + 1;
-  }
-}
-
-TEST_F(RidottiTest, InterruptBeforeTheFourthSlipOfTen) {
-  StampanteInterrotta stampante;
-  platform::ImpostaStampanteCorrente(&stampante);
-  auto f = Finestra(9, 10);
-  Stampa(*f);
-  ASSERT_EQ(stampante.Documenti().size(), 1u);
-  EXPECT_EQ(stampante.Documenti()[0].pagine.size(), 3u);
-  EXPECT_EQ(stampante.Aperto(), nullptr);
-  EXPECT_EQ(Avanzamento(), nullptr);
-  EXPECT_TRUE(f->isEnabled());
-  EXPECT_FALSE(stampante.Occupata());
-}
-
-TEST_F(RidottiTest, RefusedWhileAnotherRunHoldsThePrinterAndAFaultReported) {
-  Taratura({{"Nome_Stampante", "Getto Cassa"}});
-  StampanteRegistrata stampante({"Laser Ufficio", "Getto Cassa"}, "Laser Ufficio");
-  platform::ImpostaStampanteCorrente(&stampante);
-  auto f = Finestra(6, 4);
   {
     PrenotazioneStampante altra(stampante);
     Stampa(*f);
@@ -169,19 +94,35 @@ TEST_F(RidottiTest, RefusedWhileAnotherRunHoldsThePrinterAndAFaultReported) {
   EXPECT_TRUE(stampante.Documenti().empty());
 
   platform::MessageBox::Azzera();
+  Stampa(*f);
+  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  ASSERT_EQ(stampante.Documenti().size(), 1u);
+  const DocumentoRegistrato& d = stampante.Documenti()[0];
+  EXPECT_EQ(d.stampante, "Getto Cassa");
+  ASSERT_EQ(d.pagine.size(), 3u);
+  std::mt19937 stesso(42);
+  const auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
+  for (size_t s = 0; s < 3; ++s) {
+    const PaginaRegistrata& p = d.pagine[s];
+    EXPECT_EQ(p.Testo("Scheda n. ")->testo, "Scheda n. 0" + std::to_string(s + 1));
+    EXPECT_EQ(p.Testo("   €")->testo, "   € 7,50");  // 5 columns of 1,50
+    std::vector<uint8_t> segnati;  // each square carries its number
+    for (size_t i = 1; i <= 8; ++i) segnati.push_back(static_cast<uint8_t>(std::stoi(p.Testi()[i])));
+    std::vector<uint8_t> sistema = attesi[s];
+    std::ranges::sort(sistema);
+    EXPECT_EQ(segnati, sistema) << "slip " << s + 1;
+  }
+
   stampante.SimulaGuasto(5);
   Stampa(*f);
   EXPECT_EQ(platform::MessageBox::Mostrati(),
             Messaggi{(Messaggio{Icona::Nessuna, Pulsanti::Ok, "",
                                 "Error 482 (Printer error) in procedure StampaSchedaRidotti of Form frmRidottiRandom"})});
-  EXPECT_EQ(stampante.Aperto(), nullptr);
   EXPECT_TRUE(f->isEnabled());
 }
 
 TEST_F(RidottiTest, ASlipThroughTheRealCupsQueue) {
-  platform::UsaStampantiReali();
-  if (!QPrinterInfo::availablePrinterNames().contains(pdf::CODA_CUPS))
-    GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
+  if (!pdf::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
   Taratura({{"Nome_Stampante", pdf::CODA_CUPS}, {"Marcatore_Stampa", "1111"}});
   platform::StampanteQt stampante;
   const QString nome = pdf::NomeDocumentoCups("tlx-ridotto");
@@ -228,6 +169,9 @@ TEST_F(RidottiTest, TheMainWindowOpensOneModelessWindow) {
   EXPECT_TRUE(aperte[0]->isEnabled());  // usable beside the slip window
   aperte[0]->close();
   EXPECT_FALSE(principale.finestra->isEnabled());
+  // The slip window has no parent: left open it would outlive this system.
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "frmStampa" && w->isVisible()) w->close();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
 #include "ui/main/FormatoLocale.h"
+#include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmTaratura.h"
 #include "ui/printing/FigureStampa.h"
@@ -61,35 +62,14 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
   }
   connect(gruppo, &QButtonGroup::idClicked, this, &frmRidottiRandom::optTipoRidotto_Click);
 
-  auto* Label1 = new QLabel("Sistemi da generare", this);
-  Label1->setObjectName("Label1");
-  lblNumRidotti_ = new QLabel(this);
-  lblNumRidotti_->setObjectName("lblNumRidotti");
-  lblNumRidotti_->setAlignment(Qt::AlignCenter);
-  lblNumRidotti_->setMinimumWidth(48);
-  lblNumRidotti_->setStyleSheet(
-      "QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
-  // The upper arrow raises the count.
-  scrollNsis_ = new QScrollBar(Qt::Vertical, this);
-  scrollNsis_->setObjectName("scrollNsis");
-  scrollNsis_->setRange(1, MAX_SISTEMI_RIDOTTI);
-  scrollNsis_->setInvertedAppearance(true);
-  scrollNsis_->setFixedHeight(48);
+  const Contatore conteggio = CreaContatore(this, "Sistemi da generare", "Label1", "lblNumRidotti", "scrollNsis",
+                                            MAX_SISTEMI_RIDOTTI, 48);
+  lblNumRidotti_ = conteggio.valore;
+  scrollNsis_ = conteggio.barra;
   connect(scrollNsis_, &QScrollBar::valueChanged, this, &frmRidottiRandom::scrollNsis_Change);
-  auto* conteggio = new QHBoxLayout;
-  conteggio->addWidget(Label1);
-  conteggio->addWidget(lblNumRidotti_);
-  conteggio->addWidget(scrollNsis_);
-  conteggio->addStretch();
 
-  auto* cmdStampa = new QPushButton("&Stampa", this);
-  cmdStampa->setObjectName("cmdStampa");
-  auto* cmdTaratura = new QPushButton("&Taratura", this);
-  cmdTaratura->setObjectName("cmdTaratura");
-  for (QPushButton* b : {cmdStampa, cmdTaratura}) {
-    b->setAutoDefault(false);
-    b->setMinimumWidth(110);
-  }
+  auto* cmdStampa = PulsanteComando(this, "&Stampa", "cmdStampa");
+  auto* cmdTaratura = PulsanteComando(this, "&Taratura", "cmdTaratura");
   connect(cmdStampa, &QPushButton::clicked, this, &frmRidottiRandom::cmdStampa_Click);
   connect(cmdTaratura, &QPushButton::clicked, this, &frmRidottiRandom::cmdTaratura_Click);
   auto* pulsanti = new QHBoxLayout;
@@ -100,7 +80,7 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
   auto* destra = new QVBoxLayout;
   destra->setSpacing(14);
   destra->addWidget(frameTipoRidotto);
-  destra->addLayout(conteggio);
+  destra->addLayout(conteggio.riga);
   destra->addStretch();
   destra->addLayout(pulsanti);
   auto* tutto = new QHBoxLayout(this);

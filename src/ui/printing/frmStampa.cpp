@@ -20,16 +20,11 @@
 #include "printing/IntervalloSchede.h"
 #include "printing/Schede.h"
 #include "ui/printing/AnteprimaScheda.h"
+#include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmTaratura.h"
 
 namespace tlx::ui {
-
-QString StileOpzioni() {
-  return "QPushButton { background-color: palette(button); color: palette(mid); border: 1px solid palette(dark);"
-         " padding: 5px 12px; }"
-         "QPushButton:checked { background-color: #ffff00; color: #000000; border: 1px solid #808000; }";
-}
 
 frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nomeSistema, QWidget* principale)
     : QWidget(nullptr, Qt::Window), sistema_(sistema), formato_(formato), nomeSistema_(std::move(nomeSistema)),
@@ -40,18 +35,8 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
 
   auto* frameTipoScheda = new QGroupBox("Tipo schedina", this);
   frameTipoScheda->setObjectName("frameTipoScheda");
-  optTipoScheda_ = new QButtonGroup(this);
-  optTipoScheda_->setExclusive(true);
   auto* opzioni = new QVBoxLayout(frameTipoScheda);
-  const char* didascalie[] = {"&1 Colonne", "&5 Colonne"};
-  for (int i = 0; i < 2; ++i) {
-    auto* b = new QPushButton(didascalie[i], frameTipoScheda);
-    b->setObjectName(QString("optTipoScheda_%1").arg(i));
-    b->setCheckable(true);
-    b->setStyleSheet(StileOpzioni());
-    optTipoScheda_->addButton(b, i);
-    opzioni->addWidget(b);
-  }
+  optTipoScheda_ = GruppoOpzioni(frameTipoScheda, opzioni, {"&1 Colonne", "&5 Colonne"}, "optTipoScheda_");
   opzioni->addStretch();
   connect(optTipoScheda_, &QButtonGroup::idClicked, this, &frmStampa::optTipoScheda_Click);
 

@@ -58,8 +58,4 @@ class frmStampa : public QWidget {
   QPushButton* cmdTaratura_;
 };
 
-// The chosen and the other option of a pair, as the windows colour them:
-// yellow with black text, or button face with grey text.
-QString StileOpzioni();
-
 }  // namespace tlx::ui

@@ -16,6 +16,7 @@
 #include "platform/StampanteQt.h"
 #include "printing/Tabulato.h"
 #include "ui/main/FormatoLocale.h"
+#include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/FigureStampa.h"
 
@@ -47,36 +48,14 @@ frmTabulato::frmTabulato(Sistema& sistema, std::function<QString()> nomeSistema,
     colonnaScelte->addWidget(c);
   }
 
-  // The copies: the upper arrow raises the count.
-  auto* Label2 = new QLabel("Copie", this);
-  Label2->setObjectName("Label2");
-  labCopie_ = new QLabel(this);
-  labCopie_->setObjectName("labCopie");
-  labCopie_->setAlignment(Qt::AlignCenter);
-  labCopie_->setMinimumWidth(44);
-  labCopie_->setStyleSheet("QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
-  VsCopie_ = new QScrollBar(Qt::Vertical, this);
-  VsCopie_->setObjectName("VsCopie");
-  VsCopie_->setRange(1, 20);
-  VsCopie_->setInvertedAppearance(true);
-  VsCopie_->setInvertedControls(false);
-  VsCopie_->setFixedHeight(48);
+  const Contatore copie = CreaContatore(this, "Copie", "Label2", "labCopie", "VsCopie", 20, 44);
+  copie.riga->setSpacing(10);
+  labCopie_ = copie.valore;
+  VsCopie_ = copie.barra;
   connect(VsCopie_, &QScrollBar::valueChanged, this, &frmTabulato::VsCopie_Change);
-  auto* copie = new QHBoxLayout;
-  copie->setSpacing(10);
-  copie->addWidget(Label2);
-  copie->addWidget(labCopie_);
-  copie->addWidget(VsCopie_);
-  copie->addStretch();
 
-  auto* cmdStampa = new QPushButton("&Stampa", this);
-  cmdStampa->setObjectName("cmdStampa");
-  auto* cmdImpostazioni = new QPushButton("&Impostazioni", this);
-  cmdImpostazioni->setObjectName("cmdImpostazioni");
-  for (QPushButton* b : {cmdStampa, cmdImpostazioni}) {
-    b->setAutoDefault(false);
-    b->setMinimumWidth(110);
-  }
+  auto* cmdStampa = PulsanteComando(this, "&Stampa", "cmdStampa");
+  auto* cmdImpostazioni = PulsanteComando(this, "&Impostazioni", "cmdImpostazioni");
   connect(cmdStampa, &QPushButton::clicked, this, &frmTabulato::cmdStampa_Click);
   connect(cmdImpostazioni, &QPushButton::clicked, this, [this] { impostazioni_(); });
   auto* pulsanti = new QVBoxLayout;
@@ -91,7 +70,7 @@ frmTabulato::frmTabulato(Sistema& sistema, std::function<QString()> nomeSistema,
   griglia->addWidget(logo, 0, 0, 1, 2);
   griglia->addWidget(scelte, 1, 0);
   griglia->addLayout(pulsanti, 1, 1);
-  griglia->addLayout(copie, 2, 0, 1, 2);
+  griglia->addLayout(copie.riga, 2, 0, 1, 2);
   griglia->setSizeConstraint(QLayout::SetFixedSize);
 
   VsCopie_->setValue(1);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "core/Errori.h"
 #include "platform/Finestre.h"
@@ -21,8 +22,8 @@
 #include "platform/StampanteQt.h"
 #include "printing/Schede.h"
 #include "ui/printing/AnteprimaScheda.h"
+#include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
-#include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
 
@@ -56,22 +57,14 @@ QString TestoMm(float mm) {
       .replace('.', QLocale().decimalPoint());
 }
 
-const char* Titolo(LayoutScheda layout) {
+// Each layout's window: its object name and its title.
+std::pair<const char*, const char*> NomeETitolo(LayoutScheda layout) {
   switch (layout) {
-    case LayoutScheda::UnaColonna: return "Taratura Scheda 1 Colonna";
-    case LayoutScheda::CinqueColonne: return "Taratura Scheda 5 Colonne";
-    case LayoutScheda::Ridotti: return "Taratura Scheda Ridotti";
+    case LayoutScheda::UnaColonna: return {"frmTaratura1", "Taratura Scheda 1 Colonna"};
+    case LayoutScheda::CinqueColonne: return {"frmTaratura5", "Taratura Scheda 5 Colonne"};
+    case LayoutScheda::Ridotti: return {"frmTaraturaRidotti", "Taratura Scheda Ridotti"};
   }
-  return "";
-}
-
-const char* NomeFinestra(LayoutScheda layout) {
-  switch (layout) {
-    case LayoutScheda::UnaColonna: return "frmTaratura1";
-    case LayoutScheda::CinqueColonne: return "frmTaratura5";
-    case LayoutScheda::Ridotti: return "frmTaraturaRidotti";
-  }
-  return "";
+  return {"", ""};
 }
 
 void Avviso(const QString& testo, QWidget* parent) {
@@ -82,8 +75,9 @@ void Avviso(const QString& testo, QWidget* parent) {
 
 frmTaratura::frmTaratura(Sistema& sistema, LayoutScheda layout, QWidget* parent)
     : QDialog(parent), sistema_(sistema), layout_(layout) {
-  setObjectName(NomeFinestra(layout));
-  setWindowTitle(Titolo(layout));
+  const auto [nome, titolo] = NomeETitolo(layout);
+  setObjectName(nome);
+  setWindowTitle(titolo);
   setModal(true);
 
   auto* griglia = new QGridLayout;
@@ -93,17 +87,7 @@ frmTaratura::frmTaratura(Sistema& sistema, LayoutScheda layout, QWidget* parent)
 
   auto* frameMarcatore = new QGroupBox("Marcatore di stampa", this);
   frameMarcatore->setObjectName("frameMarcatore");
-  optColor_ = new QButtonGroup(this);
-  auto* marcatori = new QVBoxLayout(frameMarcatore);
-  const char* didascalie[] = {"&Quadratino", "&Numero"};
-  for (int i = 0; i < 2; ++i) {
-    auto* b = new QPushButton(didascalie[i], frameMarcatore);
-    b->setObjectName(QString("optColor_%1").arg(i));
-    b->setCheckable(true);
-    b->setStyleSheet(StileOpzioni());
-    optColor_->addButton(b, i);
-    marcatori->addWidget(b);
-  }
+  optColor_ = GruppoOpzioni(frameMarcatore, new QVBoxLayout(frameMarcatore), {"&Quadratino", "&Numero"}, "optColor_");
   connect(optColor_, &QButtonGroup::idClicked, this, &frmTaratura::optColor_Click);
   griglia->addWidget(frameMarcatore, 1, 1);
 
