@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <functional>
 
 #include "ui/FinestraPrincipale.h"
 #include "ui/printing/frmRidottiRandom.h"
+#include "ui/printing/frmTabulato.h"
 
 namespace tlx::ui {
 namespace {
@@ -45,6 +51,56 @@ TEST_F(Integrazione2, ChiudereIRidottiDuranteUnoSviluppoNonSbloccaLaFinestraPrin
   EXPECT_FALSE(abilitataDurante);
   EXPECT_TRUE(f.finestra->isEnabled());
   EXPECT_EQ(s().NumeroColonne, 142506);
+}
+
+// The count bars of the reduced systems and of the listing's copies: the
+// upper end is the highest count, and every way of moving the bar agrees
+// with it: the arrows, a click in the groove, the keys and the wheel.
+TEST_F(Integrazione2, LeBarreDeiConteggiSalgonoVersoLAlto) {
+  Pulsante("cmdRidotti")->click();
+  frmTabulato tabulato(s(), [] { return QString(); }, [] {});
+  tabulato.show();
+  QScrollBar* barre[] = {Ridotti()->findChild<QScrollBar*>("scrollNsis"), tabulato.findChild<QScrollBar*>("VsCopie")};
+  for (QScrollBar* b : barre) {
+    SCOPED_TRACE(b->objectName().toStdString());
+    QStyleOptionSlider opzioni;
+    opzioni.initFrom(b);
+    opzioni.orientation = Qt::Vertical;
+    opzioni.minimum = b->minimum();
+    opzioni.maximum = b->maximum();
+    opzioni.subControls = QStyle::SC_All;
+    opzioni.upsideDown = b->invertedAppearance();
+    opzioni.sliderPosition = opzioni.sliderValue = 5;
+    opzioni.pageStep = b->pageStep();
+    const auto centro = [&](QStyle::SubControl parte) {
+      return b->style()->subControlRect(QStyle::CC_ScrollBar, &opzioni, parte, b).center();
+    };
+    const QPoint su = centro(QStyle::SC_ScrollBarSubLine), giu = centro(QStyle::SC_ScrollBarAddLine);
+    const QPoint sopraIlCursore = centro(QStyle::SC_ScrollBarSubPage);
+    ASSERT_LT(su.y(), sopraIlCursore.y());
+    ASSERT_LT(sopraIlCursore.y(), giu.y());
+    const auto dopo = [&](const std::function<void()>& azione) {
+      b->setValue(5);
+      azione();
+      return b->value();
+    };
+    EXPECT_EQ(dopo([&] { QTest::mouseClick(b, Qt::LeftButton, {}, su); }), 6);
+    EXPECT_EQ(dopo([&] { QTest::mouseClick(b, Qt::LeftButton, {}, giu); }), 4);
+    EXPECT_GT(dopo([&] { QTest::mouseClick(b, Qt::LeftButton, {}, sopraIlCursore); }), 5);
+    EXPECT_EQ(dopo([&] { QTest::keyClick(b, Qt::Key_Up); }), 6);
+    EXPECT_EQ(dopo([&] {
+                QWheelEvent rotella(QPointF(su), b->mapToGlobal(QPointF(su)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                                    Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(b, &rotella);
+              }),
+              8);
+    // At the top the upper arrow changes nothing, and the thumb is there.
+    b->setValue(b->maximum());
+    QTest::mouseClick(b, Qt::LeftButton, {}, su);
+    EXPECT_EQ(b->value(), b->maximum());
+    opzioni.sliderPosition = opzioni.sliderValue = b->maximum();
+    EXPECT_LT(centro(QStyle::SC_ScrollBarSlider).y(), b->height() / 2);
+  }
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmTaratura.h"
 #include "ui/printing/FigureStampa.h"
+#include "ui/widgets/BarraConteggio.h"
 
 namespace tlx::ui {
 
@@ -68,10 +69,9 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
   lblNumRidotti_->setStyleSheet(
       "QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
   // The upper arrow raises the count.
-  scrollNsis_ = new QScrollBar(Qt::Vertical, this);
+  scrollNsis_ = new BarraConteggio(this);
   scrollNsis_->setObjectName("scrollNsis");
   scrollNsis_->setRange(1, MAX_SISTEMI_RIDOTTI);
-  scrollNsis_->setInvertedAppearance(true);
   scrollNsis_->setFixedHeight(48);
   connect(scrollNsis_, &QScrollBar::valueChanged, this, &frmRidottiRandom::scrollNsis_Change);
   auto* conteggio = new QHBoxLayout;

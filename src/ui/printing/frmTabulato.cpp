@@ -18,6 +18,7 @@
 #include "ui/main/FormatoLocale.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/FigureStampa.h"
+#include "ui/widgets/BarraConteggio.h"
 
 namespace tlx::ui {
 
@@ -55,11 +56,9 @@ frmTabulato::frmTabulato(Sistema& sistema, std::function<QString()> nomeSistema,
   labCopie_->setAlignment(Qt::AlignCenter);
   labCopie_->setMinimumWidth(44);
   labCopie_->setStyleSheet("QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
-  VsCopie_ = new QScrollBar(Qt::Vertical, this);
+  VsCopie_ = new BarraConteggio(this);
   VsCopie_->setObjectName("VsCopie");
   VsCopie_->setRange(1, 20);
-  VsCopie_->setInvertedAppearance(true);
-  VsCopie_->setInvertedControls(false);
   VsCopie_->setFixedHeight(48);
   connect(VsCopie_, &QScrollBar::valueChanged, this, &frmTabulato::VsCopie_Change);
   auto* copie = new QHBoxLayout;
