@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -13,6 +14,9 @@
 #include <functional>
 
 #include "ui/FinestraPrincipale.h"
+#include "platform/StampanteQt.h"
+#include "printing/Tabulato.h"
+#include "ui/main/FormatoLocale.h"
 #include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmTabulato.h"
 
@@ -100,6 +104,31 @@ TEST_F(Integrazione2, LeBarreDeiConteggiSalgonoVersoLAlto) {
     EXPECT_EQ(b->value(), b->maximum());
     opzioni.sliderPosition = opzioni.sliderValue = b->maximum();
     EXPECT_LT(centro(QStyle::SC_ScrollBarSlider).y(), b->height() / 2);
+  }
+}
+
+// The listing's logo stands beside the system's name: at its usual place
+// for a short name, pushed to the right of a long one instead of over it.
+TEST(TabulatoNomeSistema, IlLogoNonCopreUnNomeLungo) {
+  Sistema s;
+  s.NumeroColonne = 1;
+  QTemporaryDir dir;
+  platform::StampanteQt misura(dir.filePath("misura.pdf"));
+  misura.ImpostaUnita(UnitaStampa::Twip);
+  const MetricaStampante metrica(misura);
+  for (const std::string nome : {"prova.tlqvx", "Sistema della domenica con fisse e filtri.tlqvx"}) {
+    SCOPED_TRACE(nome);
+    const Pagina pagina = Tabulato(s, nome, {true, true, true}, FormatoLocale(), metrica).ImpaginaPagina(1);
+    const auto riga = std::ranges::find_if(pagina.righe, [](const RigaTesto& r) { return r.Testo().starts_with("Nome"); });
+    ASSERT_NE(riga, pagina.righe.end());
+    const double fine = riga->x + metrica.Larghezza(CARATTERE_TABULATO, riga->Testo());
+    const auto logo = std::ranges::find_if(pagina.immagini, [](const auto& i) { return i.figura == Figura::Logo; });
+    ASSERT_NE(logo, pagina.immagini.end());
+    EXPECT_GT(logo->x, fine);
+    EXPECT_EQ(logo->y, riga->y);
+    if (nome.size() < 20) {
+      EXPECT_EQ(logo->x, 4000);
+    }
   }
 }
 
