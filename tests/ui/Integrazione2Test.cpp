@@ -98,7 +98,14 @@ TEST_F(Integrazione2, LeBarreDeiConteggiSalgonoVersoLAlto) {
                 QApplication::sendEvent(b, &rotella);
               }),
               8);
-    // At the top the upper arrow changes nothing, and the thumb is there.
+    // From the lowest count the upper arrow raises it, from the highest the
+    // lower arrow lowers it; at the top the upper arrow changes nothing.
+    b->setValue(b->minimum());
+    QTest::mouseClick(b, Qt::LeftButton, {}, su);
+    EXPECT_EQ(b->value(), b->minimum() + 1);
+    b->setValue(b->maximum());
+    QTest::mouseClick(b, Qt::LeftButton, {}, giu);
+    EXPECT_EQ(b->value(), b->maximum() - 1);
     b->setValue(b->maximum());
     QTest::mouseClick(b, Qt::LeftButton, {}, su);
     EXPECT_EQ(b->value(), b->maximum());

@@ -20,15 +20,22 @@ void BarraConteggio::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 // The arrow and groove steps of the mouse (held down, they repeat) go the
-// other way: the step already applied to the slider position is mirrored.
+// other way. The slider position already holds the step, clamped at the
+// ends, so the opposite step is taken from the value.
 void BarraConteggio::Rovescia(int azione) {
   if (!mouse_) return;
   switch (azione) {
     case SliderSingleStepAdd:
+      setSliderPosition(value() - singleStep());
+      break;
     case SliderSingleStepSub:
+      setSliderPosition(value() + singleStep());
+      break;
     case SliderPageStepAdd:
+      setSliderPosition(value() - pageStep());
+      break;
     case SliderPageStepSub:
-      setSliderPosition(2 * value() - sliderPosition());
+      setSliderPosition(value() + pageStep());
       break;
     default:
       break;
