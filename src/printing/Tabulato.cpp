@@ -108,8 +108,11 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
   y += altezza_;
   Riga(p, y, Filetto());
   y += altezza_;
-  Riga(p, y, "Nome Sistema " + nomeSistema_);
-  p.immagini.push_back({Figura::Logo, X_FIGURE, y});
+  const std::string nome = "Nome Sistema " + nomeSistema_;
+  Riga(p, y, nome);
+  // A long name pushes the logo to its right instead of running under it.
+  const double xLogo = std::max(X_FIGURE, TABULATO_MARGINE + metrica_.Larghezza(CARATTERE_TABULATO, nome + "  "));
+  p.immagini.push_back({Figura::Logo, xLogo, y});
   y += 2 * TABULATO_PASSO;
   Riga(p, y, "Colonne Sistema " + std::to_string(s.NumeroColonne));
   y += altezza_ + TABULATO_PASSO;

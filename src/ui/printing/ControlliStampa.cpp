@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/widgets/BarraConteggio.h"
+
 namespace tlx::ui {
 
 QString StileOpzioni() {
@@ -40,10 +42,10 @@ Contatore CreaContatore(QWidget* finestra, const QString& didascalia, const QStr
   valore->setAlignment(Qt::AlignCenter);
   valore->setMinimumWidth(larghezzaValore);
   valore->setStyleSheet("QLabel { background: white; border: 1px solid #8a8a8a; font-size: 14pt; font-weight: bold; }");
-  auto* barra = new QScrollBar(Qt::Vertical, finestra);
+  // The upper arrow raises the count.
+  auto* barra = new BarraConteggio(finestra);
   barra->setObjectName(nomeBarra);
   barra->setRange(1, massimo);
-  barra->setInvertedAppearance(true);
   barra->setFixedHeight(48);
   auto* riga = new QHBoxLayout;
   riga->addWidget(etichetta);

@@ -1,8 +1,6 @@
 #include "ui/printing/frmRidottiRandom.h"
 
-#include <QApplication>
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -146,19 +144,6 @@ void frmRidottiRandom::StampaSchedaRidotti(const std::vector<std::vector<uint8_t
 void frmRidottiRandom::cmdTaratura_Click() {
   frmTaratura taratura(sistema_, LayoutScheda::Ridotti, this);
   taratura.exec();
-}
-
-// Closing gives the main window back, unless the slip window keeps it
-// disabled.
-void frmRidottiRandom::closeEvent(QCloseEvent* evento) {
-  QWidget* principale = nullptr;
-  bool schedine = false;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == "frmMAIN") principale = w;
-    if (w->objectName() == "frmStampa" && w->isVisible()) schedine = true;
-  }
-  if (principale && !schedine) principale->setEnabled(true);
-  QDialog::closeEvent(evento);
 }
 
 }  // namespace tlx::ui

@@ -31,9 +31,6 @@ class frmRidottiRandom : public QDialog {
   int NumeriRidotto() const { return NumeriRidotto_; }
   int NumeroSistemi() const { return NumeroSistemi_; }
 
- protected:
-  void closeEvent(QCloseEvent* evento) override;
-
  private:
   void optTipoRidotto_Click(int indice);
   void scrollNsis_Change(int valore);
