@@ -106,6 +106,7 @@ TEST_F(Condizioni, SumLimitsAndTheClosingMessagesInOrderWithTheFocus) {
   sistema->Condizioni.SommaMinMax = {20, 41};
   Dialogo<frmSomma> e(*sistema);
   EXPECT_EQ(std::pair(e.Casella("txtDA")->text(), e.Casella("txtA")->text()), std::pair(QString("20"), QString("40")));
+  e->grab().save("frmSomma.png");
 }
 
 TEST_F(Condizioni, WhileLockedTheDialogsAreReadOnlyAndTheSumClosesWithoutChecks) {
@@ -141,6 +142,7 @@ TEST_F(Condizioni, SweepingTheEvenCountsTogglesEachOnceForwardAndBack) {
   EXPECT_EQ(sistema->Condizioni.PariAmmessi, (std::array<Flag, 6>{VERO, 0, VERO, 0, 0, 0}));
   Trascina(d->Conteggi(), {0, 1, 0});  // leaving a label and coming back toggles it again
   EXPECT_EQ(Selezionate(d->Conteggi()), (std::vector<int>{0, 1, 2}));
+  d->grab().save("frmPari.png");
 }
 
 TEST_F(Condizioni, AtMostFourChosenNumbersAreFixedAndGreyedNumbersIgnoreClicks) {
@@ -154,6 +156,7 @@ TEST_F(Condizioni, AtMostFourChosenNumbersAreFixedAndGreyedNumbersIgnoreClicks) 
   for (int i : {7, 3, 4, 5, 6}) Clic(g, i);  // 8 is greyed; 7 would be the fifth
   EXPECT_EQ(Selezionate(g), (std::vector<int>{1, 3, 4, 5}));
   EXPECT_EQ(d.Testo("l1"), "4");
+  d->grab().save("frmFisse.png");
   Clic(g, 3);
   d->close();
   std::vector<int> fissi;
@@ -170,6 +173,7 @@ TEST_F(Condizioni, TheLongestRunIsShownCappedAndTheChosenLengthsBecomeTheMask) {
   EXPECT_EQ(d.Testo("l1"), "05");
   Trascina(d->Lunghezze(), {2, 3});
   Clic(d->Lunghezze(), 5);
+  d->grab().save("frmConsecutivi.png");
   d->close();
   EXPECT_EQ(sistema->Consecutivi.LunghezzeMask, 12 | (1 << 6));
 }
@@ -183,28 +187,14 @@ TEST_F(Condizioni, StoredReductionValuesOutOfRangeAreCorrectedWhenOpened) {
   Dialogo<frmRidotto> r(*sistema);
   EXPECT_EQ(sistema->Condizioni.Garanzia, 4);
   EXPECT_EQ(r.Testo("lblRidottoNx"), "4");
+  r->grab().save("frmRidotto.png");
   sistema->DistanzaMinima.Distanza = 9;
   Dialogo<frmDistanzaMinima> alta(*sistema);
   EXPECT_EQ(alta.Testo("lblDistanzaMinima"), "5");
   alta->findChild<QScrollBar*>()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  alta->grab().save("frmDistanzaMinima.png");
   alta->close();
   EXPECT_EQ(sistema->DistanzaMinima.Distanza, 4);
-}
-
-// Each dialog as the user sees it, saved for a look.
-TEST_F(Condizioni, Screenshots) {
-  Scegli({1, 2, 3, 4, 7, 8, 9, 12, 20, 33, 41, 55});
-  sistema->Condizioni.PariAmmessi = {0, VERO, VERO, 0, 0, 0};
-  sistema->Condizioni.NumeriFissi[7] = sistema->Condizioni.NumeriFissi[20] = 1;
-  sistema->Consecutivi.LunghezzeMask = 12;
-  sistema->DistanzaMinima.Distanza = 3;
-  sistema->Condizioni.Garanzia = 2;
-  Dialogo<frmSomma>(*sistema)->grab().save("frmSomma.png");
-  Dialogo<frmPari>(*sistema)->grab().save("frmPari.png");
-  Dialogo<frmFisse>(*sistema)->grab().save("frmFisse.png");
-  Dialogo<frmConsecutivi>(*sistema)->grab().save("frmConsecutivi.png");
-  Dialogo<frmDistanzaMinima>(*sistema)->grab().save("frmDistanzaMinima.png");
-  Dialogo<frmRidotto>(*sistema)->grab().save("frmRidotto.png");
 }
 
 // ---- Through the main window ---------------------------------------------------
