@@ -28,14 +28,7 @@ namespace {
 using platform::MessageBox;
 using prova::Selezionate;
 
-// One press on the first label, a sweep through the others and the release.
-void Trascina(GrigliaEtichette* g, std::initializer_list<int> etichette) {
-  QWidget& finestra = *g->window();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-  std::vector<QPoint> punti;
-  for (int i : etichette) punti.push_back(prova::Centro(finestra, g, i));
-  prova::Trascina(finestra, punti);
-}
+using prova::Trascina;
 void Clic(GrigliaEtichette* g, int i) { Trascina(g, {i}); }
 void Premi(QWidget& d, int opzione) {
   QTest::mouseClick(d.findChild<CoppiaOnOff*>()->Opzione(opzione), Qt::LeftButton);

@@ -28,11 +28,9 @@ QString Testo(const QWidget& w, const char* nome) { return w.findChild<QLabel*>(
 GrigliaEtichette* Griglia(const QWidget& w, const char* nome) { return w.findChild<GrigliaEtichette*>(nome); }
 QPushButton* Pulsante(const QWidget& w, const char* nome) { return w.findChild<QPushButton*>(nome); }
 
-using prova::Centro;
 using prova::Selezionate;
 
-// One press at `da`, a sweep to `a` and the release.
-void Trascina(QWidget& finestra, QPoint da, QPoint a) { prova::Trascina(finestra, {da, a}); }
+using prova::Trascina;
 
 // A key held on a step button: the press and two repeats.
 void TastoTenuto(QPushButton* pulsante) {
@@ -71,8 +69,8 @@ TEST(EditorFiltriAnd, CountersGreyedNumbersSweepsKeysAndTheClosingFromTheMenu) {
               QStringList({"01", "2.000", "03", "1.997", "2"}));
     GrigliaEtichette* numeri = Griglia(w, "labGriglia");
     // One sweep across 3..7 (4, 5 and 6 greyed) and on into the counts below.
-    Trascina(w, Centro(w, numeri, 7), Centro(w, numeri, 3));
-    Trascina(w, Centro(w, numeri, 12), Centro(w, Griglia(w, "lbPresenze"), 0));
+    Trascina({{numeri, 7}, {numeri, 3}});
+    Trascina({{numeri, 12}, {Griglia(w, "lbPresenze"), 0}});
     EXPECT_EQ(Selezionate(numeri), std::vector<int>({12}));
     EXPECT_EQ(Testo(w, "lblNumSelezionati"), "1");
     EXPECT_EQ(Selezionate(Griglia(w, "lbPresenze")), std::vector<int>({0, 1}));
@@ -81,8 +79,8 @@ TEST(EditorFiltriAnd, CountersGreyedNumbersSweepsKeysAndTheClosingFromTheMenu) {
     QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
     QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
     EXPECT_EQ(Testo(w, "lblTotFiltriON"), "04");
-    Trascina(w, Centro(w, numeri, 18), Centro(w, numeri, 21));
-    Trascina(w, Centro(w, Griglia(w, "lbPosizione"), 2), Centro(w, Griglia(w, "lbPosizione"), 3));
+    Trascina({{numeri, 18}, {numeri, 21}});
+    Trascina({{Griglia(w, "lbPosizione"), 2}, {Griglia(w, "lbPosizione"), 3}});
     w.grab().save("frmFiltri.png");
   });
   EXPECT_TRUE(f.finestra->findChild<QAction*>("menuColonnaFiltro")->isChecked());
@@ -158,9 +156,9 @@ TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {
               QStringList({"04", "15", "05", "01", "04"}));
     GrigliaEtichette* minime = Griglia(w, "lbDistanzaMin");
     EXPECT_EQ(std::pair(minime->Primo(), minime->Ultimo()), std::pair(4, 15));
-    Trascina(w, Centro(w, Griglia(w, "lbPFromPTo"), 3), Centro(w, Griglia(w, "lbPFromPTo"), 4));
-    Trascina(w, Centro(w, minime, 4), Centro(w, minime, 6));
-    Trascina(w, Centro(w, Griglia(w, "lbDistanzaMax"), 15), Centro(w, Griglia(w, "lbDistanzaMax"), 15));
+    Trascina({{Griglia(w, "lbPFromPTo"), 3}, {Griglia(w, "lbPFromPTo"), 4}});
+    Trascina({{minime, 4}, {minime, 6}});
+    Trascina({{Griglia(w, "lbDistanzaMax"), 15}, {Griglia(w, "lbDistanzaMax"), 15}});
     w.grab().save("frmFiltriDistanzaNumeri.png");
   });
   EXPECT_TRUE(f.finestra->findChild<QAction*>("menuDistanzaNumeri")->isChecked());
@@ -173,7 +171,7 @@ TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {
   frmFiltriDistanzaNumeri w(*f.sistema, FormatoNumeri::Italiano());
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  Trascina(w, Centro(w, Griglia(w, "lbDistanzaMin"), 8), Centro(w, Griglia(w, "lbDistanzaMin"), 9));
+  Trascina({{Griglia(w, "lbDistanzaMin"), 8}, {Griglia(w, "lbDistanzaMin"), 9}});
   QTest::mouseClick(Pulsante(w, "cmdCancella"), Qt::LeftButton);
   QTest::mouseClick(Pulsante(w, "cmdTOP"), Qt::LeftButton);
   EXPECT_EQ(Testo(w, "lblnFiltro"), "05");

@@ -16,35 +16,26 @@ namespace {
 using prova::Selezionate;
 
 // Two toggle-label grids in one window, each label toggling when activated.
-struct DueGriglie {
-  QWidget finestra;
-  GrigliaEtichette* sopra = new GrigliaEtichette(0, 5, 6, 0, &finestra);
-  GrigliaEtichette* sotto = new GrigliaEtichette(1, 5, 5, 0, &finestra);
-
-  DueGriglie() {
-    auto* layout = new QVBoxLayout(&finestra);
-    layout->addWidget(sopra);
-    layout->addWidget(sotto);
-    for (GrigliaEtichette* g : {sopra, sotto})
-      QObject::connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
-    finestra.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-  }
-  QPoint Centro(GrigliaEtichette* g, int i) const { return prova::Centro(finestra, g, i); }
-  void Trascina(const std::vector<QPoint>& punti) { prova::Trascina(finestra, punti); }
-};
-
 TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) {
-  DueGriglie d;
+  QWidget finestra;
+  struct {
+    GrigliaEtichette *sopra, *sotto;
+  } d{new GrigliaEtichette(0, 5, 6, 0, &finestra), new GrigliaEtichette(1, 5, 5, 0, &finestra)};
+  auto* layout = new QVBoxLayout(&finestra);
+  for (GrigliaEtichette* g : {d.sopra, d.sotto}) {
+    layout->addWidget(g);
+    QObject::connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
+  }
+  finestra.show();
   // The lower grid's label i stands under the upper grid's label i-1.
-  d.Trascina({d.Centro(d.sopra, 2), d.Centro(d.sotto, 3)});
+  prova::Trascina({{d.sopra, 2}, {d.sotto, 3}});
   EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2}));
   EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 
   d.sotto->setEnabled(false);
-  d.Trascina({d.Centro(d.sopra, 3), d.Centro(d.sotto, 4)});
+  prova::Trascina({{d.sopra, 3}, {d.sotto, 4}});
   // A press on the disabled grid does nothing at all.
-  d.Trascina({d.Centro(d.sotto, 5), d.Centro(d.sopra, 4)});
+  prova::Trascina({{d.sotto, 5}, {d.sopra, 4}});
   EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2, 3}));
   EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 }
