@@ -44,6 +44,14 @@ TEST(Somma, ClosingChecksRunInOrderAndStoreOnlyWhatFits) {
   }
 }
 
+// The longest run shown is capped at the last label; mask bits with no label are kept.
+TEST(Consecutivi, TheLongestRunIsCappedAtFiveAndTheHiddenBitsAreKept) {
+  NumeriGriglia g{};
+  for (int n : {3, 4, 5, 6, 7, 8, 20}) g[static_cast<size_t>(n - 1)] = 1;
+  EXPECT_EQ(RunPiuLunga(g), 5);
+  EXPECT_EQ(MascheraConsecutivi(int32_t(1) | (1 << 6) | (1 << 26), {false, true}), (1 << 6) | 2);
+}
+
 // A damaged file's flag other than 1 is no fixed number.
 TEST(Fisse, OnlyFlagsOfOneOnChosenNumbersCount) {
   RecordCondizioni c;
