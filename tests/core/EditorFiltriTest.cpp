@@ -90,29 +90,6 @@ TEST(EditorFiltri, LockedPanelIsReadOnlyButTheClosingStillSavesAndCompacts) {
   EXPECT_EQ(s->FiltriAnd[2], Filtro(1, FALSO));
 }
 
-TEST(EditorFiltriDistanza, PanelsTotalsAndCompaction) {
-  auto s = ConScelti({5, 9, 14, 20, 27, 35});
-  s->Pronostico = {27, 5, 35, 9, 14, 20};  // an order of its own, which the editor keeps
-  s->NumeroFiltriDistanza = 3;
-  for (int i : {1, 2, 3}) s->FiltriDistanza[static_cast<size_t>(i)].Attivo = VERO;
-  EditorFiltriDistanza e(*s);
-  e.ImpostaAttivo(false);  // 1 OFF
-  e.Avanti(2);
-  e.Cancella();  // 3 emptied and OFF
-  e.Avanti(EditorFiltriDistanza::PASSO_LUNGO);
-  EXPECT_EQ(e.Pannello(), 5);
-  e.ImpostaAttivo(true), e.ImpostaAttivo(true);  // 5 ON, nothing selected
-  e.Indietro(EditorFiltriDistanza::PASSO_LUNGO);
-  EXPECT_EQ(std::pair(e.Pannello(), e.TotaleOn()), std::pair(1, 2));
-  e.Avanti(1);
-  e.CambiaMinima(4), e.CambiaMassima(15);  // panel 2 stays ON
-  e.Chiudi();
-  EXPECT_EQ(s->NumeroFiltriDistanza, 2);
-  EXPECT_EQ(std::pair(int{s->FiltriDistanza[1].MinAttivo}, int{s->FiltriDistanza[1].MaxOk[15]}), std::pair(1, int{VERO}));
-  EXPECT_EQ(s->FiltriDistanza[2], RecordDistanza{.Attivo = VERO});
-  EXPECT_EQ(s->Pronostico[0], 27);
-}
-
 // A record from a damaged file: pair entries naming no pair of a column,
 // switches of odd values, a gap hidden by the chosen numbers.
 TEST(EditorFiltriDistanza, DamagedRecordIsShownSafelyAndSavedClean) {
