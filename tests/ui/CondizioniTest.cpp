@@ -101,29 +101,6 @@ TEST_F(Condizioni, SumLimitsAndTheClosingMessagesInOrderWithTheFocus) {
   EXPECT_EQ(std::pair(e.Casella("txtDA")->text(), e.Casella("txtA")->text()), std::pair(QString("20"), QString("40")));
 }
 
-TEST_F(Condizioni, WhileLockedTheDialogsAreReadOnlyAndTheSumClosesWithoutChecks) {
-  Scegli({1, 2, 3, 4, 5, 6, 7});
-  sistema->GuiBloccata = -1;
-  sistema->Condizioni.SommaMinMax = {100, 101};
-  sistema->Condizioni.PariAttiva = 1;  // any non-zero switch is ON
-  sistema->Condizioni.PariAmmessi[2] = 1;
-  Dialogo<frmSomma> somma(*sistema);
-  EXPECT_FALSE(somma->findChild<QWidget*>("frameSomma")->isEnabled());
-  somma.Casella("txtDA")->setText("1");  // as if typed before the lock
-  somma->close();
-  EXPECT_FALSE(somma->isVisible());
-  EXPECT_EQ(sistema->Condizioni.SommaMinMax, (std::array<int16_t, 2>{100, 101}));
-
-  Dialogo<frmPari> pari(*sistema);
-  EXPECT_TRUE(pari->Interruttore()->On());
-  Trascina(pari->Conteggi(), {0, 5});
-  Premi(*pari.d, 1);
-  pari->close();
-  EXPECT_EQ(Selezionate(pari->Conteggi()), (std::vector<int>{2}));
-  EXPECT_EQ(sistema->Condizioni.PariAttiva, 1);
-  EXPECT_EQ(sistema->Condizioni.PariAmmessi, (std::array<Flag, 6>{0, 0, 1, 0, 0, 0}));
-}
-
 TEST_F(Condizioni, SweepingTheEvenCountsTogglesEachOnceForwardAndBack) {
   Scegli({1, 2, 3, 4, 5});
   sistema->Condizioni.PariAmmessi[1] = VERO;
@@ -189,6 +166,10 @@ struct MenuCondizioni : ::testing::Test {
       eseguito = true;
       azioni(*d);
       d->close();
+      if (d->isVisible()) {
+        ADD_FAILURE() << voce << " stayed open";
+        d->reject();
+      }
     });
     w.findChild<QAction*>(voce)->trigger();
     EXPECT_TRUE(eseguito) << voce;
@@ -245,15 +226,20 @@ TEST_F(MenuCondizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
     if (auto* da = d.findChild<QLineEdit*>("txtDA")) return da->text().toInt() == c.valore;
     return d.findChild<QScrollBar*>()->value() == c.valore;
   };
+  const auto imposta = [](const Caso& c, QDialog& d, int valore, int opzione) {
+    if (c.etichette) {
+      Clic(c.etichette(d), valore);
+    } else if (auto* da = d.findChild<QLineEdit*>("txtDA")) {
+      da->setText(QString::number(valore));
+    } else {
+      d.findChild<QScrollBar*>()->setValue(valore);
+    }
+    Premi(d, opzione);
+  };
   for (const Caso& c : casi) {
     w.CancellaSistema(false);
     f.Scegli({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-    ConDialogo(c.voce, [&](QDialog& d) {
-      if (c.etichette) Clic(c.etichette(d), c.valore);
-      else if (auto* da = d.findChild<QLineEdit*>("txtDA")) da->setText(QString::number(c.valore));
-      else d.findChild<QScrollBar*>()->setValue(c.valore);
-      Premi(d, 0);
-    });
+    ConDialogo(c.voce, [&](QDialog& d) { imposta(c, d, c.valore, 0); });
     w.ElaboraSistema();
     int32_t attese = 0;
     if (c.accetta) {
@@ -275,11 +261,22 @@ TEST_F(MenuCondizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
     w.findChild<QAction*>("menuapri")->trigger();
     EXPECT_EQ(s.NumeroColonne, sviluppate) << c.voce;
     EXPECT_TRUE(Segnata(c.voce)) << c.voce;
+    // The opened system is shown: its settings read only, the sum closing without checks.
+    const auto condizioni = s.Condizioni;
+    const auto consecutivi = s.Consecutivi;
+    const auto distanza = s.DistanzaMinima;
     ConDialogo(c.voce, [&](QDialog& d) {
       d.grab().save(QString(c.voce) + ".png");
       EXPECT_TRUE(d.findChild<CoppiaOnOff*>()->On() && mostrato(c, d)) << c.voce;
       EXPECT_FALSE(d.findChild<QFrame*>()->isEnabled()) << c.voce;
+      if (auto* barra = d.findChild<QScrollBar*>()) {
+        QTest::keyClick(barra, Qt::Key_Left);
+        Premi(d, 1);
+      } else {
+        imposta(c, d, c.etichette ? c.valore + 1 : 1, 1);
+      }
     });
+    EXPECT_TRUE(s.Condizioni == condizioni && s.Consecutivi == consecutivi && s.DistanzaMinima == distanza) << c.voce;
   }
   EXPECT_TRUE(MessageBox::Mostrati().empty());
   platform::cCommonDialog::Simulazione().Ferma();
