@@ -1,6 +1,3 @@
-// The filter import from text: the files it takes, the ones it refuses
-// (leaving the table empty), and its capacity.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,7 +42,6 @@ TEST_F(ImportFiltriTest, GoodFilesInEveryLineEndSeparatorAndEncoding) {
       {"3 17 28 41\r\n\r\n3-17-28-41\r\n   \r\n3,17;28.41", {{3, 17, 28, 41}, {3, 17, 28, 41}, {3, 17, 28, 41}}},
       {"\xEF\xBB\xBF" "1 2\n\n\t55\t1 \n", {{1, 2}, {1, 55}}},
       {"5 5 12\r7\r\r08  009\r\n", {{5, 12}, {7}, {8, 9}}},
-      {"\xEF\xBB\xBF", {}},
       {"", {}}};
   for (const auto& [testo, gruppi] : casi) {
     EXPECT_EQ(Importa(testo), static_cast<int32_t>(gruppi.size())) << testo;
@@ -66,10 +62,8 @@ TEST_F(ImportFiltriTest, BadFilesLeaveTheTableEmptyWithTheErrorOfTheProcedure) {
     return riga;
   }();
   const std::pair<std::string, int> casi[]{
-      {"1 2 3\r\n3, 17\r\n", 13}, {"1 2\n1, 2", 13},        {"0", 9},          {"56", 9},
-      {"4 uno 5", 13},            {"-3", 13},               {"3.", 13},        {"99999999999", 9},
-      {"+3", 13},                 {std::string("1\0" "2", 3), 13},        {"1 2 \xC2\xA0 3", 13}, {tanti, 9},
-      {std::string("\xFF\xFE" "1\0 \0" "2\0", 8), 13}};
+      {"1 2 3\r\n3, 17\r\n", 13}, {"0", 9}, {"56", 9}, {"4 uno 5", 13}, {"99999999999", 9},
+      {std::string("1\0" "2", 3), 13}, {tanti, 9}, {std::string("\xFF\xFE" "1\0 \0" "2\0", 8), 13}};
   for (const auto& [testo, numero] : casi) {
     EXPECT_EQ(Importa(testo), 0) << testo;
     ASSERT_EQ(messaggi.size(), 1u) << testo;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -17,7 +16,6 @@
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
-#include <QtCharts/QChartView>
 
 #include "FinestraPrincipale.h"
 #include "archive/Archivio.h"
@@ -36,23 +34,14 @@ using namespace std::chrono_literals;
 using RispostaWeb = tlx::prova::RispostaProva;
 using Modo = RispostaWeb::Modo;
 
-// About 900 draws from 7 February 2018, two or three days apart, five
-// different numbers each from a fixed sequence.
-QByteArray RispostaRealistica(int quante = 900) {
+// 900 draws from 7 February 2018, two or three days apart.
+QByteArray RispostaRealistica() {
   QByteArray testo = "DATA|NUMERI ESTRATTI\r\n";
   QDate giorno(2018, 2, 7);
-  uint32_t seme = 12345;
-  for (int k = 0; k < quante; ++k) {
-    std::vector<int> numeri;
-    while (numeri.size() < 5) {
-      seme = seme * 1103515245u + 12345u;
-      const int n = static_cast<int>((seme >> 16) % 55) + 1;
-      if (std::find(numeri.begin(), numeri.end(), n) == numeri.end()) numeri.push_back(n);
-    }
+  for (int k = 0; k < 900; ++k, giorno = giorno.addDays(k % 2 ? 2 : 3)) {
     testo += giorno.toString("dd/MM/yyyy").toUtf8();
-    for (int n : numeri) testo += "|" + QByteArray::number(n);
+    for (int i = 0; i < 5; ++i) testo += "|" + QByteArray::number((k * 7 + i * 11) % 55 + 1);
     testo += "\r\n";
-    giorno = giorno.addDays(k % 2 ? 3 : 2);
   }
   return testo;
 }
@@ -86,9 +75,7 @@ class FinestreArchivio : public ::testing::Test {
   }
   template <typename T>
   T* Figlio(QWidget* w, const char* nome) {
-    T* f = w->findChild<T*>(nome);
-    EXPECT_NE(f, nullptr) << nome;
-    return f;
+    return w->findChild<T*>(nome);
   }
   QStringList Righe(frmArchivio* a) {
     QStringList righe;
@@ -111,38 +98,26 @@ class FinestreArchivio : public ::testing::Test {
 const std::vector<Estrazione> TRE = {
     {"01/01/2018", {1, 2, 3, 4, 5}}, {"03/01/2018", {7, 12, 33, 41, 55}}, {"05/01/2018", {55, 7, 30, 2, 44}}};
 
-TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirst) {
+TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndTheButtonShowsItModeless) {
   ScriviArchivio(TRE);
   frmArchivio* a = principale.finestra->Archivio();
   EXPECT_FALSE(a->isVisible()) << "loaded hidden";
-  EXPECT_EQ(a->windowTitle(), " Archivio Estrazioni");
   EXPECT_EQ(s().ArchivioEstrazioni, TRE);
   EXPECT_EQ(Righe(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
                                    " 01/01/2018 | 01 02 03 04 05"}));
-  EXPECT_EQ(Figlio<QLabel>(a, "Label5")->text(), "    DATA    | Colonna Vincente");
   EXPECT_EQ(Figlio<QLabel>(a, "lbLast")->text(), " 05/01/2018 | 55 07 30 02 44");
   EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "3");
-  EXPECT_EQ(Figlio<QListView>(a, "lst")->currentIndex().row(), 0);
-  EXPECT_FALSE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-
-  // From the main window's button, shown modeless; closing only hides it.
   principale.finestra->findChild<QToolButton*>("cmdArchivio")->click();
-  EXPECT_TRUE(a->isVisible());
-  EXPECT_FALSE(a->isModal());
-  EXPECT_FALSE(a->close());
+  EXPECT_TRUE(a->isVisible() && !a->isModal());
+  EXPECT_FALSE(a->close()) << "closing only hides it";
   EXPECT_FALSE(a->isVisible());
-  EXPECT_EQ(principale.finestra->Archivio(), a) << "one window for the whole run";
 }
 
-TEST_F(FinestreArchivio, EmptyFileKeepsTheDesignTexts) {
+TEST_F(FinestreArchivio, AnEmptyFileListsNothingAndADoubleClickChangesNothing) {
   ScriviArchivio({});
   frmArchivio* a = principale.finestra->Archivio();
-  EXPECT_TRUE(s().ArchivioEstrazioni.empty());
   EXPECT_TRUE(Righe(a).isEmpty());
-  EXPECT_EQ(Figlio<QLabel>(a, "lbLast")->text(), "ultima estrazione");
   EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "00000000");
-  // No selected line: a double-click changes nothing.
   s().ColonnaSpoglio = {0, 9, 8, 7, 6, 5};
   a->lst_DblClick();
   EXPECT_EQ(s().ColonnaSpoglio, (std::array<uint8_t, 6>{0, 9, 8, 7, 6, 5}));
@@ -157,33 +132,17 @@ TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatistics) {
   a->resize(640, 480);
   a->show();
   a->cmdUpdate_Click();
-
   ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
   EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
   EXPECT_EQ(Contenuto(s().PercorsoArchivio), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
-  EXPECT_TRUE(QFileInfo::exists(a->PercorsoDownload())) << "the download stays in the temporary folder";
   EXPECT_EQ(Righe(a).size(), 900);
-  EXPECT_EQ(Righe(a).front(), Figlio<QLabel>(a, "lbLast")->text());
   EXPECT_EQ(Figlio<QLabel>(a, "lbTotale")->text(), "900");
-  EXPECT_TRUE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled());
-  EXPECT_TRUE(Figlio<QListView>(a, "lst")->isEnabled());
-  EXPECT_FALSE(a->AggiornamentoInCorso());
   EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-  // The statistics followed, and so did the main window's picks.
   int32_t conteggio = 0;
   for (size_t j = 1; j <= NUMERI; ++j) conteggio += st->arrayFrequenzaNumeri()[0][j];
-  EXPECT_EQ(conteggio, 900 * 5);
-  principale.finestra->SelezionaPiuFrequenti(10);
-  const int piuFrequente = st->arrayFrequenzaNumeri()[1][1];
-  EXPECT_EQ(s().NumeriScelti[static_cast<size_t>(piuFrequente - 1)], 1);
-  EXPECT_EQ(s().NumeriPronostico, 10);
+  EXPECT_EQ(conteggio, 900 * 5) << "the statistics followed";
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
-  // The busiest chart, over a realistic archive.
-  st->resize(900, 560);
-  st->optStat_Click(5);
-  QApplication::processEvents();
-  st->grab().save("frmStatistiche_Frequenza_900.png");
 }
 
 TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {
@@ -217,7 +176,6 @@ TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {
     EXPECT_EQ(m.icona, c.icona) << c.nome;
     EXPECT_TRUE(m.testo.starts_with(c.testo)) << c.nome << ": " << m.testo;
     EXPECT_TRUE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled()) << c.nome;
-    EXPECT_FALSE(a->AggiornamentoInCorso()) << c.nome;
   }
 }
 
@@ -233,30 +191,23 @@ TEST_F(FinestreArchivio, WhileUpdatingTheWindowIsBusyAndWillNotClose) {
     EXPECT_FALSE(Figlio<QPushButton>(a, "cmdUpdate")->isEnabled());
     EXPECT_FALSE(Figlio<QListView>(a, "lst")->isEnabled());
     EXPECT_TRUE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
-    EXPECT_EQ(Figlio<QLabel>(a, "lbElaborazione")->text(), "Aggiornamento in corso\r\nAttendere....");
     EXPECT_FALSE(a->close());
     EXPECT_TRUE(a->isVisible());
-    a->grab().save("frmArchivio_aggiornamento.png");
   });
   a->cmdUpdate_Click();
   EXPECT_TRUE(controllato);
   ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
   EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, "Aggiornamento Archivio in corso...attendere");
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].titolo, " Archivio Estrazioni");
   EXPECT_EQ(s().ArchivioEstrazioni.size(), 900u);
   EXPECT_FALSE(Figlio<QLabel>(a, "lbElaborazione")->isVisible());
-
-  // Leaving the program: the window closes for good.
-  s().ChiusuraApplicazione = VERO;
+  s().ChiusuraApplicazione = VERO;  // leaving the program: the window closes for good
   EXPECT_TRUE(a->close());
   s().ChiusuraApplicazione = FALSO;
 }
 
 TEST_F(FinestreArchivio, DoubleClickMakesTheLineTheCheckingDraw) {
-  std::vector<Estrazione> cento;
-  for (int k = 1; k <= 100; ++k)
-    cento.push_back({"g" + std::to_string(k) + "       ", {static_cast<uint8_t>(k % 50 + 1), 51, 52, 53, 54}});
-  cento[97].Numeri = {41, 7, 33, 12, 55};
+  std::vector<Estrazione> cento(100, {"g         ", {1, 51, 52, 53, 54}});
+  cento[97] = {"g98       ", {41, 7, 33, 12, 55}};
   ScriviArchivio(cento);
   frmArchivio* a = principale.finestra->Archivio();
   int scelte = 0;
@@ -265,26 +216,22 @@ TEST_F(FinestreArchivio, DoubleClickMakesTheLineTheCheckingDraw) {
     EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u) << "told before the checking side hears of it";
   });
   auto* lst = Figlio<QListView>(a, "lst");
-  lst->setCurrentIndex(lst->model()->index(2, 0));
+  lst->setCurrentIndex(lst->model()->index(2, 0));  // the third line shows record 98
   a->lst_DblClick();
   EXPECT_EQ(scelte, 1);
   EXPECT_EQ(s().ColonnaSpoglio, (std::array<uint8_t, 6>{0, 41, 7, 33, 12, 55}));
   ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  const Messaggio& m = platform::MessageBox::Mostrati()[0];
-  EXPECT_EQ(m.icona, Icona::Informazione);
-  EXPECT_EQ(m.titolo, " Archivio Estrazioni");
-  EXPECT_EQ(m.testo, "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
+  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
+            "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
 }
 
-TEST_F(FinestreArchivio, StatisticsWindowFileChartsAndOldFiles) {
+TEST_F(FinestreArchivio, StatisticsWindowFileChartAndOldFiles) {
   // Files of an earlier run go when the window loads; other files stay.
   for (const char* nome : {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", "altro.csv"})
     QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
   ScriviArchivio(TRE);
   frmStatistiche* st = principale.finestra->Statistiche();
-  EXPECT_FALSE(st->isVisible());
-  EXPECT_EQ(st->windowTitle(), "Statistiche Archivio Estrazioni");
-  QStringList csv = QDir(temp.path()).entryList({"*.csv"}, QDir::Files);
+  const QStringList csv = QDir(temp.path()).entryList({"*.csv"}, QDir::Files);
   ASSERT_EQ(csv.size(), 2) << csv.join(",").toStdString();
   EXPECT_TRUE(csv.contains("altro.csv"));
   EXPECT_TRUE(QFileInfo(st->FileStatistiche()).fileName().contains(QRegularExpression("^trlxqvx_\\d{8}_\\d{6}\\.csv$")));
@@ -294,37 +241,24 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartsAndOldFiles) {
             "03/01/2018;07;12;33;41;55;0;1;4;1;148\r\n"
             "01/01/2018;01;02;03;04;05;;2;3;5;15\r\n");
 
-  // "S&tatistiche" recomputes and shows the first chart; each option shows its own.
+  // The menu shows the first chart, the runs: two draws of longest run 1, one of 5.
   principale.finestra->findChild<QAction*>("menuStatistiche")->trigger();
   EXPECT_TRUE(st->isVisible());
-  EXPECT_TRUE(Figlio<QRadioButton>(st, "optStat_0")->isChecked());
   st->resize(900, 560);
-  const char* nomi[] = {"Consecutivi", "Ripetuti", "Pari", "Dispari", "Somma", "Frequenza"};
-  for (int i = 0; i < NUMERO_GRAFICI; ++i) {
-    Figlio<QRadioButton>(st, qPrintable(QString("optStat_%1").arg(i)))->click();
-    QChart* chart = st->grafico();
-    ASSERT_EQ(chart->series().size(), 1);
-    const auto* serie = qobject_cast<QBarSeries*>(chart->series()[0]);
-    ASSERT_NE(serie, nullptr);
-    const QBarSet* barre = serie->barSets().at(0);
-    const auto* righe = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
-    ASSERT_NE(righe, nullptr);
-    EXPECT_EQ(righe->count(), barre->count());
-    if (i == 0) {
-      EXPECT_EQ(righe->at(0), QString("01 -->      2").replace(' ', QChar(0x00A0)));
-      EXPECT_EQ(std::pair(barre->at(0), barre->at(4)), std::pair(qreal{2}, qreal{1}));
-    }
-    if (i == 5) {
-      EXPECT_EQ(chart->title(), "Frequenza Numeri");
-      EXPECT_EQ(barre->count(), 55);
-      EXPECT_EQ(righe->at(0), QString("55 -->      2").replace(' ', QChar(0x00A0)));
-      EXPECT_EQ(barre->at(0), 2);
-    } else {
-      EXPECT_EQ(chart->title(), nomi[i]);
-    }
-    QTest::qWait(30);
-    st->grab().save(QString("frmStatistiche_%1_%2.png").arg(i).arg(nomi[i]));
-  }
+  EXPECT_TRUE(Figlio<QRadioButton>(st, "optStat_0")->isChecked());
+  QChart* chart = st->grafico();
+  ASSERT_EQ(chart->series().size(), 1);
+  const auto* serie = qobject_cast<QBarSeries*>(chart->series()[0]);
+  ASSERT_NE(serie, nullptr);
+  const QBarSet* barre = serie->barSets().at(0);
+  std::vector<qreal> valori;
+  for (int i = 0; i < barre->count(); ++i) valori.push_back(barre->at(i));
+  EXPECT_EQ(valori, (std::vector<qreal>{2, 0, 0, 0, 1}));
+  const auto* righe = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+  ASSERT_NE(righe, nullptr);
+  EXPECT_EQ(righe->at(0), QString("01 -->      2").replace(' ', QChar(0x00A0)));
+  QTest::qWait(30);
+  st->grab().save("frmStatistiche.png");
   EXPECT_FALSE(st->close());
   EXPECT_FALSE(st->isVisible());
   EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
@@ -333,16 +267,18 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartsAndOldFiles) {
 TEST_F(FinestreArchivio, StatisticsFileThatCannotBeWrittenIsReportedAndTheStatisticsStand) {
   ScriviArchivio(TRE);
   frmStatistiche* st = principale.finestra->Statistiche();
-  // A temporary folder that is a file.
   QFile(temp.filePath("file")).open(QIODevice::WriteOnly);
-  qputenv("TMPDIR", temp.filePath("file").toUtf8());
+  qputenv("TMPDIR", temp.filePath("file").toUtf8());  // a temporary folder that is a file
   st->refreshStat();
   ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_TRUE(platform::MessageBox::Mostrati()[0].testo.starts_with("Error 76 (Path not found) in procedure Statistiche"));
+  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
+            "Error 76 (Path not found) in procedure Statistiche of Form frmStatistiche");
   EXPECT_EQ(st->statistiche().Consecutivi[1], 2);
   EXPECT_EQ(st->arrayFrequenzaNumeri()[1][1], 55);
 }
 
+// Start-up loads the archive and its statistics hidden, and the picks follow
+// the archive's frequencies from the start: 55 and 7 were drawn twice.
 TEST(AvvioArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
   platform::MessageBox::Registra();
   QTemporaryDir temp;
@@ -350,23 +286,19 @@ TEST(AvvioArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
   qputenv("TMPDIR", temp.path().toUtf8());
   const QString archivio = platform::CartellaDati() + "/archivio/tremaluxorqvx.dat";
   QDir().mkpath(platform::CartellaDati() + "/archivio");
-  {
-    QFile f(archivio);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::fromStdString(CodificaArchivio(TRE)));
-  }
+  QFile f(archivio);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray::fromStdString(CodificaArchivio(TRE)));
+  f.close();
   {
     Avvio avvio;
     ASSERT_TRUE(avvio.Main({}));
     frmMAIN* w = avvio.finestraPrincipale();
     EXPECT_EQ(avvio.sistema().ArchivioEstrazioni, TRE);
-    EXPECT_FALSE(w->Archivio()->isVisible());
-    EXPECT_FALSE(w->Statistiche()->isVisible());
+    EXPECT_FALSE(w->Archivio()->isVisible() || w->Statistiche()->isVisible());
     EXPECT_EQ(QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(), 1);
-    // The prediction menu's picks follow the archive from the start: 55 and 7 were drawn twice.
     w->SelezionaPiuFrequenti(2);
-    EXPECT_EQ(avvio.sistema().NumeriScelti[54], 1);
-    EXPECT_EQ(avvio.sistema().NumeriScelti[6], 1);
+    EXPECT_TRUE(avvio.sistema().NumeriScelti[54] == 1 && avvio.sistema().NumeriScelti[6] == 1);
     EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
     w->hide();
   }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
+#include <gtest/gtest.h>
 #include <vector>
 
 #include "ui/widgets/GrigliaEtichette.h"
@@ -17,18 +18,24 @@ inline std::vector<int> Selezionate(const GrigliaEtichette* g) {
   return s;
 }
 
-// The centre of label i of the grid, in the window's coordinates.
-inline QPoint Centro(const QWidget& finestra, const GrigliaEtichette* g, int i) {
-  return g->Etichetta(i)->mapTo(&finestra, g->Etichetta(i)->rect().center());
-}
-
-// One press at the first point, a move to each of the others and the release
-// at the last, through the window system.
-inline void Trascina(QWidget& finestra, const std::vector<QPoint>& punti) {
-  QWindow* w = finestra.windowHandle();
+// One press on the first label, a move over each of the others and the
+// release on the last, through the window system; the labels may lie in
+// different grids of one window.
+using Etichetta = std::pair<const GrigliaEtichette*, int>;
+inline void Trascina(const std::vector<Etichetta>& etichette) {
+  QWidget* finestra = etichette.front().first->window();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(finestra));
+  std::vector<QPoint> punti;
+  for (auto [g, i] : etichette) punti.push_back(g->Etichetta(i)->mapTo(finestra, g->Etichetta(i)->rect().center()));
+  QWindow* w = finestra->windowHandle();
   QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, punti.front());
   for (size_t i = 1; i < punti.size(); ++i) QTest::mouseMove(w, punti[i]);
   QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, punti.back());
+}
+inline void Trascina(const GrigliaEtichette* g, std::initializer_list<int> etichette) {
+  std::vector<Etichetta> e;
+  for (int i : etichette) e.emplace_back(g, i);
+  Trascina(e);
 }
 
 }  // namespace tlx::ui::prova

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <QWindow>
 
-#include "ui/widgets/Colori.h"
 #include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/FiltroTastiNumerici.h"
 #include "ProvaEtichette.h"
@@ -19,35 +16,26 @@ namespace {
 using prova::Selezionate;
 
 // Two toggle-label grids in one window, each label toggling when activated.
-struct DueGriglie {
-  QWidget finestra;
-  GrigliaEtichette* sopra = new GrigliaEtichette(0, 5, 6, 0, &finestra);
-  GrigliaEtichette* sotto = new GrigliaEtichette(1, 5, 5, 0, &finestra);
-
-  DueGriglie() {
-    auto* layout = new QVBoxLayout(&finestra);
-    layout->addWidget(sopra);
-    layout->addWidget(sotto);
-    for (GrigliaEtichette* g : {sopra, sotto})
-      QObject::connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
-    finestra.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-  }
-  QPoint Centro(GrigliaEtichette* g, int i) const { return prova::Centro(finestra, g, i); }
-  void Trascina(const std::vector<QPoint>& punti) { prova::Trascina(finestra, punti); }
-};
-
 TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) {
-  DueGriglie d;
+  QWidget finestra;
+  struct {
+    GrigliaEtichette *sopra, *sotto;
+  } d{new GrigliaEtichette(0, 5, 6, 0, &finestra), new GrigliaEtichette(1, 5, 5, 0, &finestra)};
+  auto* layout = new QVBoxLayout(&finestra);
+  for (GrigliaEtichette* g : {d.sopra, d.sotto}) {
+    layout->addWidget(g);
+    QObject::connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
+  }
+  finestra.show();
   // The lower grid's label i stands under the upper grid's label i-1.
-  d.Trascina({d.Centro(d.sopra, 2), d.Centro(d.sotto, 3)});
+  prova::Trascina({{d.sopra, 2}, {d.sotto, 3}});
   EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2}));
   EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 
   d.sotto->setEnabled(false);
-  d.Trascina({d.Centro(d.sopra, 3), d.Centro(d.sotto, 4)});
+  prova::Trascina({{d.sopra, 3}, {d.sotto, 4}});
   // A press on the disabled grid does nothing at all.
-  d.Trascina({d.Centro(d.sotto, 5), d.Centro(d.sopra, 4)});
+  prova::Trascina({{d.sotto, 5}, {d.sopra, 4}});
   EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2, 3}));
   EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
 }
@@ -55,74 +43,48 @@ TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) 
 TEST(CoppiaOnOff, APressShowsThePressedOptionYellowAndReportsTheStateBefore) {
   QWidget finestra;
   auto* coppia = new CoppiaOnOff(&finestra);
-  new QVBoxLayout(&finestra);
-  finestra.layout()->addWidget(coppia);
+  (new QVBoxLayout(&finestra))->addWidget(coppia);
   finestra.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
   QSignalSpy spia(coppia, &CoppiaOnOff::opzioneCliccata);
-  auto sfondo = [&](int i) {
-    finestra.repaint();
-    return coppia->Opzione(i)->grab().toImage().pixelColor(4, 4);
-  };
-
-  EXPECT_EQ(coppia->Indice(), 1);
-  QTest::mouseClick(coppia->Opzione(0), Qt::LeftButton);
-  QTest::mouseClick(coppia->Opzione(0), Qt::LeftButton);
-  QTest::mouseClick(coppia->Opzione(1), Qt::LeftButton);
-  ASSERT_EQ(spia.size(), 3);
-  const std::pair<int, int> attesi[] = {{0, 1}, {0, 0}, {1, 0}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(spia[i][0].toInt(), attesi[i].first);
-    EXPECT_EQ(spia[i][1].toInt(), attesi[i].second);
-  }
-  EXPECT_TRUE(coppia->Opzione(1)->isChecked());
-  EXPECT_FALSE(coppia->Opzione(0)->isChecked());
-  EXPECT_EQ(sfondo(1), QColor(Qt::yellow));
-  EXPECT_EQ(sfondo(0), ColoreBgr(colori::FACCIA_PULSANTE));
-
+  for (int i : {0, 0, 1}) QTest::mouseClick(coppia->Opzione(i), Qt::LeftButton);
+  std::vector<std::pair<int, int>> segnali;
+  for (const QList<QVariant>& s : spia) segnali.emplace_back(s[0].toInt(), s[1].toInt());
+  EXPECT_EQ(segnali, (std::vector<std::pair<int, int>>{{0, 1}, {0, 0}, {1, 0}}));
+  EXPECT_TRUE(coppia->Opzione(1)->isChecked() && !coppia->Opzione(0)->isChecked());
   coppia->MostraStato(0);
-  EXPECT_EQ(spia.size(), 3);
+  EXPECT_EQ(spia.size(), 3) << "showing a state is no click";
   EXPECT_TRUE(coppia->On());
-  EXPECT_EQ(sfondo(0), QColor(Qt::yellow));
+  finestra.repaint();
+  EXPECT_EQ(coppia->Opzione(0)->grab().toImage().pixelColor(4, 4), QColor(Qt::yellow));
 }
 
 TEST(FiltroTastiNumerici, TypedCharactersPassOrBeepAndEnterMovesTheFocus) {
-  struct Caso {
-    bool virgola;
-    const char* digitato;
-    const char* testo;
-    int rifiutati;
-  };
-  const Caso casi[] = {{false, "12a.5,x", "12.5", 3}, {true, "12a.5,x", "12.5,", 2}, {true, "-1 e2", "12", 3}};
-  for (const Caso& c : casi) {
+  const std::tuple<bool, const char*, const char*, int> casi[] = {{false, "12a.5,x", "12.5", 3},
+                                                                  {true, "12a.5,x", "12.5,", 2}};
+  for (const auto& [virgola, digitato, testo, rifiutati] : casi) {
     QWidget finestra;
-    auto* uno = new QLineEdit(&finestra);
-    auto* due = new QLineEdit(&finestra);
-    auto* tre = new QLineEdit(&finestra);
     auto* layout = new QVBoxLayout(&finestra);
-    for (QLineEdit* e : {uno, due, tre}) layout->addWidget(e);
-    auto* filtro = new FiltroTastiNumerici(c.virgola, &finestra);
-    filtro->Installa(uno, tre);
-    filtro->Installa(due);
+    QLineEdit* caselle[3];
+    for (QLineEdit*& e : caselle) layout->addWidget(e = new QLineEdit(&finestra));
+    auto* filtro = new FiltroTastiNumerici(virgola, &finestra);
+    filtro->Installa(caselle[0], caselle[2]);
+    filtro->Installa(caselle[1]);
     QSignalSpy spia(filtro, &FiltroTastiNumerici::carattereRifiutato);
     finestra.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&finestra));
-    uno->setFocus();
-    QTest::keyClicks(uno, c.digitato);
-    EXPECT_EQ(uno->text(), c.testo) << c.digitato;
-    EXPECT_EQ(spia.size(), c.rifiutati) << c.digitato;
-    QTest::keyClick(uno, Qt::Key_Backspace);
-    QTest::keyClick(uno, Qt::Key_Left);
-    QTest::keyClick(uno, Qt::Key_Delete);
-    EXPECT_EQ(uno->text(), QString(c.testo).chopped(2));
-
+    caselle[0]->setFocus();
+    QTest::keyClicks(caselle[0], digitato);
+    EXPECT_EQ(caselle[0]->text(), testo) << digitato;
+    for (Qt::Key tasto : {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Delete}) QTest::keyClick(caselle[0], tasto);
+    EXPECT_EQ(caselle[0]->text(), QString(testo).chopped(2)) << "editing keys pass";
     // Enter goes where it was told, or on along the focus chain.
-    QTest::keyClick(uno, Qt::Key_Return);
-    EXPECT_TRUE(tre->hasFocus());
-    due->setFocus();
-    QTest::keyClick(due, Qt::Key_Enter);
-    EXPECT_TRUE(tre->hasFocus());
-    EXPECT_EQ(spia.size(), c.rifiutati);
+    QTest::keyClick(caselle[0], Qt::Key_Return);
+    EXPECT_TRUE(caselle[2]->hasFocus());
+    caselle[1]->setFocus();
+    QTest::keyClick(caselle[1], Qt::Key_Enter);
+    EXPECT_TRUE(caselle[2]->hasFocus());
+    EXPECT_EQ(spia.size(), rifiutati) << digitato;
   }
 }
 
