@@ -75,7 +75,6 @@ Numeri Colonne(const Sistema& s) { return {s.Colonne.Dati(), s.Colonne.Dati() + 
 
 struct Matrici : ::testing::Test {
   prova::FinestraPrincipale f;
-  frmMAIN& w = *f.finestra;
   QString cartella = f.cartella.path() + "/matrici", txt = f.cartella.path() + "/";
   Matrici() {
     QDir().mkpath(cartella);
@@ -92,9 +91,7 @@ struct Matrici : ::testing::Test {
 TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLocks) {
   f.Scegli({3, 5, 9, 17, 22, 31, 40});
   Matrice("tre.mqvx", tp::FileProva{.T = 3, .F = 2, .C = std::nullopt}.Byte_());
-  tp::Byte rotta = tp::FileProva().Byte_();
-  rotta[150] ^= 1;
-  Matrice("rotta.mqvx", rotta);
+  Matrice("rotta.mqvx", [] { tp::Byte b = tp::FileProva().Byte_(); b[150] ^= 1; return b; }());  // a column byte: bad CRC
   Matrice("vecchia.mqvx", tp::FileProva{.magic = "matriceqvxv0000", .C = std::nullopt}.Byte_());
   // Cancel, then 22; 22 again for the second, then 40.
   for (const char* risposta : {"", "22", "22", "40"}) platform::SimulazioneInputBox().Accoda(*risposta ? std::optional<QString>(risposta) : std::nullopt);
@@ -113,9 +110,7 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
     }
     righe.sort();
     EXPECT_EQ(righe, QStringList({"CUSTOM|||01", "rotta.mqvx|Matrice Corrotta||00", "tre.mqvx|||10", "vecchia.mqvx||Versione non valida|00"}));
-    const auto tre = elenco->findItems("  7 |  5 |  3 |  5 |  2 |      3 | 100       ", Qt::MatchExactly);
-    ASSERT_EQ(tre.size(), 1);
-    elenco->setCurrentItem(tre[0]);
+    elenco->setCurrentItem(elenco->findItems("  7 |  5 |  3 |  5 |  2 |      3 | 100       ", Qt::MatchExactly).value(0));
     m->grab().save("frmMatr.png");
     m->findChild<QAbstractButton*>("cmdAdatta")->click();
   });
@@ -128,7 +123,7 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
     o->grab().save("frmOrdinaPronostico.png");
     o->close();
   });
-  w.findChild<QAction*>("menuadattamatrice")->trigger();
+  f.finestra->findChild<QAction*>("menuadattamatrice")->trigger();
 
   // Arranged 40 5 9 17 22 31 3; the fixed 22 and 40 then take the first two places.
   EXPECT_EQ(std::tuple(Numeri(f.sistema->Pronostico.begin(), f.sistema->Pronostico.begin() + 7), Colonne(*f.sistema)),
@@ -137,7 +132,7 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   EXPECT_EQ(std::tuple(richieste.size(), richieste.at(0)), std::tuple(4u, platform::RichiestaInputBox{"Valore Fissa N.1 ?", "Numero fisse", "40", QPoint(0, 0)}));
   EXPECT_EQ(MessageBox::Mostrati(), (std::vector<Messaggio>{{Icona::Nessuna, Pulsanti::OkAnnulla, "", "Le Fisse del sistema sono\r\r22   40   \r\r"}}));
   // The main window shows the new system, locked: the order can no longer change.
-  EXPECT_EQ(std::tuple(w.findChild<QAction*>("menuFisse")->isChecked(), f.sistema->GuiBloccata, w.PannelloStato(4).trimmed()),
+  EXPECT_EQ(std::tuple(f.finestra->findChild<QAction*>("menuFisse")->isChecked(), f.sistema->GuiBloccata, f.finestra->PannelloStato(4).trimmed()),
             std::tuple(true, -1, QString("Ridotto N-2")));
   EXPECT_FALSE(frmOrdinaPronostico(*f.sistema).findChild<QWidget*>("frameOrdinePronostico")->isEnabled());
 }
@@ -167,7 +162,7 @@ TEST_F(Matrici, TextMatrixIsRefusedWithBothReasonsOrAdapted) {
 
 TEST_F(Matrici, CrosswordBuildsTwelveColumnsAndShowsTheSavedArrangementReadOnly) {
   for (int n = 1; n <= 25; ++n) f.Scegli({n});
-  const auto Premi = [&] { QTest::mousePress(w.findChild<QAbstractButton*>("cmdCruciverba"), Qt::LeftButton); };
+  const auto Premi = [&] { QTest::mousePress(f.finestra->findChild<QAbstractButton*>("cmdCruciverba"), Qt::LeftButton); };
   Regia regia;
   regia.Quando("frmCruciverba", [](QWidget* c) {  // shuffled, then closed: nothing kept
     static_cast<frmCruciverba*>(c)->MescolaNumeri();
@@ -192,13 +187,13 @@ TEST_F(Matrici, CrosswordBuildsTwelveColumnsAndShowsTheSavedArrangementReadOnly)
   Premi();
   // 1 and 25 swapped places, the shuffle before was not kept; the core tests check the twelve lines themselves.
   const Numeri colonne = Colonne(*f.sistema);
-  EXPECT_EQ(std::tuple(colonne.size(), Numeri(colonne.begin(), colonne.begin() + std::min<size_t>(5, colonne.size())), w.PannelloStato(4).trimmed(), f.sistema->GuiBloccata),
+  EXPECT_EQ(std::tuple(colonne.size(), Numeri(colonne.begin(), colonne.begin() + std::min<size_t>(5, colonne.size())), f.finestra->PannelloStato(4).trimmed(), f.sistema->GuiBloccata),
             std::tuple(60u, Numeri{2, 3, 4, 5, 25}, QString("CRUCIVERBA"), -1));
 
   f.sistema->NomeFileSistema = (f.cartella.path() + "/cruciverba.tlqvx").toStdString();
-  w.SalvaFile();
-  w.CancellaSistema(false);
-  w.ApriFile(QString::fromStdString(f.sistema->NomeFileSistema));
+  f.finestra->SalvaFile();
+  f.finestra->CancellaSistema(false);
+  f.finestra->ApriFile(QString::fromStdString(f.sistema->NomeFileSistema));
   Premi();
   EXPECT_EQ(std::tuple(riaperta, MessageBox::Mostrati().empty()), std::tuple(costruita, true));
 }
@@ -211,7 +206,6 @@ TEST_F(Matrici, DownloadStoresListedMatricesSkipsMissingOnesAndHostileNames) {
   const QString lista = "/public/quorbelt/lista.asp?K=5", scarica = "/public/quorbelt/matrici/download.aspx?file=";
   server.Rispondi(lista.toUtf8(), {200, "m7a.dat\r\n../EVIL.DAT\r\nsub/x.dat\r\nmanca.dat\r\n"});
   server.Rispondi((scarica + "M7A.DAT").toUtf8(), {200, QByteArray(reinterpret_cast<const char*>(file.data()), std::ssize(file))});
-  Matrice("m7a.mqvx", {1, 2, 3});
 
   frmMatr m(*f.sistema, frmMatr::Modo::Elenco);
   m.show();
