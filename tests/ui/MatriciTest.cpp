@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <functional>
 
 #include "FinestraPrincipale.h"
