@@ -90,7 +90,10 @@ void BM_RispostaServer(benchmark::State& state) {
   std::string risposta;
   for (const Estrazione& e : Archivio()) {
     risposta += e.Data;
-    for (uint8_t n : e.Numeri) risposta += "|" + std::to_string(n);
+    for (uint8_t n : e.Numeri) {
+      risposta += '|';
+      risposta += std::to_string(n);
+    }
     risposta += "\r\n";
   }
   for (auto _ : state) benchmark::DoNotOptimize(DecodificaRisposta(risposta));

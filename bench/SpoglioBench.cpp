@@ -76,7 +76,7 @@ void BM_SpoglioEstrazioni_Indice(benchmark::State& state) {
   const auto& attese = RigheLetterali();
   bool uguali = attese.size() == esito.Righe.size();
   for (size_t i = 0; uguali && i < attese.size(); ++i)
-    uguali = TestoRiga(attese[i], {}) == TestoRiga(esito.Righe[i], {});
+    uguali = CelleRiga(attese[i], {}) == CelleRiga(esito.Righe[i], {});
   if (!uguali) state.SkipWithError("rows differ from the plain scan (run the plain scan first)");
   state.counters["righe_uguali"] = uguali;
 }

@@ -149,13 +149,6 @@ std::array<std::string, COLONNE_GRIGLIA> CelleTotali(const TotaliSpoglio& t, con
           Numero(t.Punti[3]), Numero(t.Punti[2]), Euro(t.TotVinto, formato)};
 }
 
-std::string TestoRiga(const RigaSpoglio& r, const FormatoNumeri& formato) {
-  const auto celle = CelleRiga(r, formato);
-  std::string testo = celle[0];
-  for (size_t i = 1; i < celle.size(); ++i) testo += '\t' + celle[i];
-  return testo;
-}
-
 std::string TestoAppunti(const std::function<std::string(int riga, int colonna)>& cella, int r1, int c1, int r2,
                          int c2) {
   std::string testo;

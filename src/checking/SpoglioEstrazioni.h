@@ -94,8 +94,6 @@ inline constexpr std::string_view MASCHERA_IMPORTO_CENTESIMI = "###,###,###,##0.
 // The cells of a draw's row and of the totals row.
 std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const FormatoNumeri& formato);
 std::array<std::string, COLONNE_GRIGLIA> CelleTotali(const TotaliSpoglio& t, const FormatoNumeri& formato);
-// The row as one text, cells joined by tabs.
-std::string TestoRiga(const RigaSpoglio& r, const FormatoNumeri& formato);
 
 // The rows r1..r2 and columns c1..c2 of a grid (either corner first), each
 // row's cells joined by tabs and ended by CR LF.
