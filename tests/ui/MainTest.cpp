@@ -10,9 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <fstream>
-#include <functional>
-#include <numeric>
-#include <tuple>
+#include <ranges>
 
 #include "FinestraPrincipale.h"
 #include "platform/Stampanti.h"
@@ -27,6 +25,12 @@ using platform::MessageBox;
 const QStringList IN_MODIFICA = {"cmdCancella", "cmdRidotti",        "cmdCruciverba", "cmdArchivio",
                                  "menuadattamatrice", "menucalcolo", "frameNumeri",   "menuPopup"};
 
+void Mouse(QWidget* w, QEvent::Type tipo, QPoint punto, Qt::MouseButton tasto = Qt::LeftButton) {
+  QMouseEvent e(tipo, punto, w->mapToGlobal(punto), tipo == QEvent::MouseMove ? Qt::NoButton : tasto,
+                tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(tasto), Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
 struct Principale : ::testing::Test {
   prova::FinestraPrincipale f;
   frmMAIN& w = *f.finestra;
@@ -36,95 +40,85 @@ struct Principale : ::testing::Test {
   QToolButton* Pulsante(const char* nome) const { return w.findChild<QToolButton*>(nome); }
   QString Testo(const char* etichetta) const { return w.findChild<QLabel*>(etichetta)->text(); }
   QStringList Stato() const { return {w.PannelloStato(2), w.PannelloStato(3), w.PannelloStato(4).trimmed()}; }
-
+  // The last message shown.
+  static std::string Mostrato() { return MessageBox::Mostrati().at(MessageBox::Mostrati().size() - 1).testo; }
+  void Sviluppa(std::initializer_list<int> numeri) {
+    f.Scegli(numeri);
+    w.ElaboraSistema();
+  }
   // The commands of the lock states that are enabled, in a fixed order.
   QStringList Accesi() const {
     QStringList accesi;
-    for (const char* b : {"cmdAdatta", "cmdCalcolo", "cmdCancella", "cmdModifiche", "cmdSchedine", "cmdSpoglio",
-                          "cmdTabulato", "cmdVisualizza", "cmdRidotti", "cmdCruciverba", "cmdArchivio"})
-      if (Pulsante(b)->isEnabled()) accesi << b;
-    for (const char* m : {"menuadattamatrice", "menucalcolo", "menucondizioni", "menuoperazioni", "menuMescola",
-                          "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"})
-      if (Azione(m)->isEnabled()) accesi << m;
-    for (const char* c : {"frameNumeri", "menuPopup"})
-      if (w.findChild<QWidget*>(c)->isEnabled()) accesi << c;
+    for (const char* c : {"cmdAdatta", "cmdCalcolo", "cmdCancella", "cmdModifiche", "cmdSchedine", "cmdSpoglio",
+                          "cmdTabulato", "cmdVisualizza", "cmdRidotti", "cmdCruciverba", "cmdArchivio",
+                          "menuadattamatrice", "menucalcolo", "menucondizioni", "menuoperazioni", "menuMescola",
+                          "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa", "frameNumeri", "menuPopup"})
+      if (QWidget* widget = w.findChild<QWidget*>(c); widget ? widget->isEnabled() : Azione(c)->isEnabled())
+        accesi << c;
     return accesi;
   }
   std::vector<int> Scelti() const {
     std::vector<int> numeri;
-    for (int i = 0; i < NUMERI; ++i)
-      if (s.NumeriScelti[static_cast<size_t>(i)] == 1) numeri.push_back(i + 1);
+    for (int n = 1; n <= NUMERI; ++n)
+      if (s.NumeriScelti[static_cast<size_t>(n - 1)] == 1) numeri.push_back(n);
     return numeri;
   }
 };
 
-std::vector<int> DaA(int da, int a) {
-  std::vector<int> v(static_cast<size_t>(a - da + 1));
-  std::iota(v.begin(), v.end(), da);
-  return v;
-}
-
-void Mouse(QWidget* w, QEvent::Type tipo, QPoint punto, Qt::MouseButton tasto = Qt::LeftButton) {
-  const Qt::MouseButtons premuti = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(tasto);
-  QMouseEvent e(tipo, punto, w->mapToGlobal(punto), tipo == QEvent::MouseMove ? Qt::NoButton : tasto, premuti,
-                Qt::NoModifier);
-  QApplication::sendEvent(w, &e);
-}
-
-TEST_F(Principale, NewSystemIsEmptyAndTheFifthNumberEnablesDeveloping) {
+TEST_F(Principale, TheFifthNumberEnablesDevelopingWhichLocksTheWindowAndShowsCountAndCost) {
   EXPECT_EQ((QStringList{w.PannelloStato(1)} + Stato()), (QStringList{"nuovo.tlqvx", "0", "€ 0,00", ""}));
   EXPECT_EQ(s.NomeFileSistema, s.PercorsoDati + "/sistemi/nuovo.tlqvx");
-  EXPECT_EQ(Accesi(), IN_MODIFICA);
-  for (const char* nascosto : {"menuImportaColonne", "menuEsportaColonne", "menuSpoglioEstrazioni"})
-    EXPECT_FALSE(Azione(nascosto)->isVisible()) << nascosto;
-
   f.Scegli({1, 2, 3, 4});
-  EXPECT_EQ(Testo("labnumeri"), "Numeri in gioco [04]");
-  EXPECT_FALSE(Pulsante("cmdCalcolo")->isEnabled());
+  EXPECT_EQ(std::pair(Testo("labnumeri"), Accesi()), std::pair(QString("Numeri in gioco [04]"), IN_MODIFICA));
   f.Scegli({5});
-  EXPECT_EQ(Testo("lblIntegrale"), "1");
-  for (const char* comando : {"cmdCalcolo", "cmdAdatta", "menuoperazioni", "menucondizioni"})
-    EXPECT_TRUE(Accesi().contains(comando)) << comando;
+  EXPECT_EQ(std::pair(Testo("lblIntegrale"), Accesi()),
+            std::pair(QString("1"), QStringList{"cmdAdatta", "cmdCalcolo", "cmdCancella", "cmdRidotti", "cmdCruciverba",
+                                                "cmdArchivio", "menuadattamatrice", "menucalcolo", "menucondizioni",
+                                                "menuoperazioni", "frameNumeri", "menuPopup"}));
   f.Scegli({5});
-  EXPECT_EQ(Testo("lblIntegrale"), "0");
-  EXPECT_FALSE(Accesi().contains("menucondizioni"));
+  EXPECT_EQ(std::pair(Testo("lblIntegrale"), Accesi()), std::pair(QString("0"), IN_MODIFICA));
+  f.Scegli({5});
+  Pulsante("cmdCalcolo")->click();
+  EXPECT_EQ(std::tuple(Stato(), s.GuiBloccata, w.isEnabled(), MessageBox::Mostrati().size()),
+            std::tuple(QStringList{"1", "€ 1,00", "Integrale"}, -1, true, 0u));
+  EXPECT_EQ(Accesi(), (QStringList{"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza",
+                                   "cmdRidotti", "cmdCruciverba", "cmdArchivio", "menucondizioni", "menuoperazioni",
+                                   "menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"}));
+  w.CancellaSistema(true);
+  s.CostoColonna = 150;
+  Sviluppa({10, 11, 12, 13, 14});
+  EXPECT_EQ(Stato().mid(0, 2), (QStringList{"252", "€ 378,00"}));
 }
 
-// One table for what the user reads on the window: menus, the prediction
-// pop-up and the tool tips of the picture buttons and the status bar.
+// One table for what the user reads on the window: menus (hidden items in
+// brackets), the prediction pop-up and the tool tips of the picture buttons and the status bar.
 TEST_F(Principale, CaptionsOfEveryMenuPopUpItemAndToolTip) {
-  const auto voci = [](const QList<QAction*>& azioni) {
+  const auto voci = [this](const char* menu) {
     QStringList testi;
-    for (const QAction* a : azioni) testi << (a->isSeparator() ? "-" : a->text());
-    return testi;
+    for (const QAction* a : menu ? w.findChild<QMenu*>(menu)->actions() : w.menuBar()->actions())
+      testi << (a->isSeparator() ? "-" : a->isVisible() ? a->text() : "[" + a->text() + "]");
+    return testi.join('|');
   };
-  const auto suggerimenti = [this](std::initializer_list<const char*> nomi) {
-    QStringList testi;
-    for (const char* nome : nomi) testi << w.findChild<QWidget*>(nome)->toolTip();
-    return testi;
-  };
-  const std::pair<QStringList, QStringList> tabella[] = {
-      {voci(w.menuBar()->actions()), {"&File", "&Condizioni", "&Operazioni", "&Stampa", "&Info"}},
-      {voci(w.findChild<QMenu*>("menufile_items")->actions()),
-       {"&Apri", "I&mporta Colonne", "-", "&Salva", "Salva &come...", "Esporta Colonne", "-",
-        "&Elenco Sistemi Immediati", "&Impostazioni", "-", "&Uscita"}},
-      {voci(w.findChild<QMenu*>("menucondizioni_items")->actions()),
-       {"&Colonne Filtro", "&Distanza Numeri", "C&onsecutivi", "&Fisse", "&Pari e Dispari", "&Somma", "-", "&Ridotto",
-        "Ridotto a &Distanza Minima"}},
-      {voci(w.findChild<QMenu*>("menuoperazioni_items")->actions()),
-       {"&Adatta matrice", "-", "&Mescola Colonne", "-", "&Elabora", "&Spoglio", "Spoglio Estrazion&i", "&Visualizza",
-        "&Archivio Estrazioni", "S&tatistiche", "-", "&Modifiche"}},
-      {voci(w.findChild<QMenu*>("menustampa_items")->actions()), {"Stampa &Tabulato", "Stampa &Schedine"}},
-      {voci(w.findChild<QMenu*>("menuPopup")->actions()),
-       {"Cancella Pronostico", "Tutti e 55 i numeri", "10 numeri più frequenti", "10 numeri meno frequenti",
-        "30 numeri più frequenti", "30 numeri meno frequenti", "25 numeri Cruciverba"}},
-      {suggerimenti({"cmdRidotti", "cmdCruciverba", "cmdArchivio", "cmdModifiche", "cmdAdatta", "cmdSpoglio",
-                     "cmdVisualizza", "cmdCancella", "cmdCalcolo", "cmdTabulato", "cmdSchedine", "lblIntegrale",
-                     "StBar1", "StBar2", "StBar3", "StBar4"}),
-       {"Generatore di sistemi Ridotti", "click Dx genera pronostico - click Sx sviluppa cruciverba",
-        "Archivio Estrazioni", "Modifica Sistema", "Adatta Matrice", "Spoglio Sistema", "Visualizza Sistema",
-        "Cancella Sistema", "Elabora Sistema", "Stampa Tabulato", "Stampa Schedine", "Colonne Integrali",
-        "Nome Sistema", "Numero Combinazioni", "Costo Sistema", "Tipo Sistema"}}};
+  QStringList suggerimenti;
+  for (const QString& nome : QString("cmdRidotti cmdCruciverba cmdArchivio cmdModifiche cmdAdatta cmdSpoglio "
+                                     "cmdVisualizza cmdCancella cmdCalcolo cmdTabulato cmdSchedine lblIntegrale "
+                                     "StBar1 StBar2 StBar3 StBar4").split(' '))
+    suggerimenti << w.findChild<QWidget*>(nome)->toolTip();
+  const std::pair<QString, const char*> tabella[] = {
+      {voci(nullptr), "&File|&Condizioni|&Operazioni|&Stampa|&Info"},
+      {voci("menufile_items"), "&Apri|[I&mporta Colonne]|-|&Salva|Salva &come...|[Esporta Colonne]|-|"
+                               "&Elenco Sistemi Immediati|&Impostazioni|-|&Uscita"},
+      {voci("menucondizioni_items"), "&Colonne Filtro|&Distanza Numeri|C&onsecutivi|&Fisse|&Pari e Dispari|&Somma|-|"
+                                     "&Ridotto|Ridotto a &Distanza Minima"},
+      {voci("menuoperazioni_items"), "&Adatta matrice|-|&Mescola Colonne|-|&Elabora|&Spoglio|[Spoglio Estrazion&i]|"
+                                     "&Visualizza|&Archivio Estrazioni|S&tatistiche|-|&Modifiche"},
+      {voci("menustampa_items"), "Stampa &Tabulato|Stampa &Schedine"},
+      {voci("menuPopup"), "Cancella Pronostico|Tutti e 55 i numeri|10 numeri più frequenti|10 numeri meno frequenti|"
+                          "30 numeri più frequenti|30 numeri meno frequenti|25 numeri Cruciverba"},
+      {suggerimenti.join('|'),
+       "Generatore di sistemi Ridotti|click Dx genera pronostico - click Sx sviluppa cruciverba|Archivio Estrazioni|"
+       "Modifica Sistema|Adatta Matrice|Spoglio Sistema|Visualizza Sistema|Cancella Sistema|Elabora Sistema|"
+       "Stampa Tabulato|Stampa Schedine|Colonne Integrali|Nome Sistema|Numero Combinazioni|Costo Sistema|Tipo Sistema"}};
   for (const auto& [avute, attese] : tabella) EXPECT_EQ(avute, attese);
 }
 
@@ -132,66 +126,49 @@ TEST_F(Principale, PressTogglesOnceAndDragTogglesEveryCellEntered) {
   GrigliaNumeri* g = w.griglia();
   auto centro = [g](int numero) { return g->RettangoloCella(numero - 1).center(); };
   // 1..5 stand in the last five places of the first row, above 6..15.
-  EXPECT_EQ(g->CellaIn(QPoint(2, 2)), -1);
-  EXPECT_EQ(g->RettangoloCella(0).left(), g->RettangoloCella(10).left());
-
+  EXPECT_EQ(std::pair(g->CellaIn(QPoint(2, 2)), g->RettangoloCella(0).left()),
+            std::pair(-1, g->RettangoloCella(10).left()));
   Mouse(g, QEvent::MouseButtonPress, centro(7));
   for (int numero : {7, 8, 9, 8}) Mouse(g, QEvent::MouseMove, centro(numero) + QPoint(2, 1));
   Mouse(g, QEvent::MouseButtonRelease, centro(8));
   EXPECT_EQ(Scelti(), (std::vector<int>{7, 9}));
-
   Mouse(g, QEvent::MouseMove, centro(20), Qt::NoButton);
   Mouse(g, QEvent::MouseButtonPress, centro(9));
   Mouse(g, QEvent::MouseButtonRelease, centro(9));
   EXPECT_EQ(Scelti(), (std::vector<int>{7}));
 }
 
-TEST_F(Principale, PredictionMenuPicksFollowTheFrequencyRankingAndOpensOnlyWithoutColumns) {
-  const std::pair<const char*, std::vector<int>> scelte[] = {
-      {"mnu10piuFrequenti", DaA(46, 55)}, {"mnu30menoFrequenti", DaA(1, 30)}, {"mnuPronostico55Numeri", DaA(1, 55)}};
+// The prediction menu, its red square and the crossword button pick numbers while editing only.
+TEST_F(Principale, PredictionPicksFollowTheFrequencyRankingWhileEditingOnly) {
+  const auto da = [](int primo, int ultimo) {
+    auto v = std::views::iota(primo, ultimo + 1);
+    return std::vector<int>(v.begin(), v.end());
+  };
+  const std::pair<const char*, std::vector<int>> scelte[] = {{"mnu10piuFrequenti", da(46, 55)},
+                                                             {"mnu30menoFrequenti", da(1, 30)},
+                                                             {"mnuCancellaPronostico", {}},
+                                                             {"mnuPronostico55Numeri", da(1, 55)}};
   for (const auto& [voce, attesi] : scelte) {
     Azione(voce)->trigger();
     EXPECT_EQ(Scelti(), attesi) << voce;
   }
   EXPECT_EQ(Testo("lblIntegrale"), "3.478.761");
-  Azione("mnuCancellaPronostico")->trigger();
-  EXPECT_EQ(Testo("labnumeri"), "Numeri in gioco [0]");
+  QToolButton* cruciverba = Pulsante("cmdCruciverba");
+  Mouse(cruciverba, QEvent::MouseButtonPress, QPoint(5, 5));
+  EXPECT_EQ(Mostrato(), "Errore i numeri in gioco devono essere 25");
+  Mouse(cruciverba, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
+  EXPECT_EQ(s.NumeriPronostico, 25);
 
-  w.ImpostaFrequenze(CalcolaFrequenzaNumeri({{"a", {1, 2, 3, 4, 5}}, {"b", {1, 2, 3, 6, 7}}}));
-  w.SelezionaPiuFrequenti(10);
-  EXPECT_EQ(Scelti(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 53, 54, 55}));
-  Azione("mnu25numeriCruciverba")->trigger();
-  EXPECT_EQ(Scelti().size(), 25u);
-  EXPECT_EQ(Testo("lblIntegrale"), "53.130");
-
-  // The red square opens the menu while editing only.
   auto* quadrato = w.findChild<QLabel*>("lbMnu");
   auto* menu = w.findChild<QMenu*>("menuPopup");
   Mouse(quadrato, QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
   EXPECT_TRUE(menu->isVisible());
   menu->hide();
   w.ElaboraSistema();
+  const auto prima = s.NumeriScelti;
   Mouse(quadrato, QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
-  EXPECT_FALSE(menu->isVisible());
-}
-
-TEST_F(Principale, DevelopingLocksTheWindowAndShowsCountAndCost) {
-  f.Scegli({3, 8, 21, 40, 55});
-  Pulsante("cmdCalcolo")->click();
-  EXPECT_EQ(s.NumeroColonne, 1);
-  EXPECT_EQ(Stato(), (QStringList{"1", "€ 1,00", "Integrale"}));
-  EXPECT_EQ(s.GuiBloccata, -1);
-  EXPECT_EQ(Accesi(), (QStringList{"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza",
-                                   "cmdRidotti", "cmdCruciverba", "cmdArchivio", "menucondizioni", "menuoperazioni",
-                                   "menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"}));
-  EXPECT_TRUE(w.isEnabled());
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
-
-  w.CancellaSistema(true);
-  s.CostoColonna = 150;
-  f.Scegli({10, 11, 12, 13, 14});
-  w.ElaboraSistema();
-  EXPECT_EQ(Stato().mid(0, 2), (QStringList{"252", "€ 378,00"}));
+  Mouse(cruciverba, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
+  EXPECT_EQ(std::pair(menu->isVisible(), s.NumeriScelti), std::pair(false, prima));
 }
 
 // Develops with the abort button clicked at the first progress step and the question answered `risposta`.
@@ -208,18 +185,16 @@ TEST_F(Principale, AbortYesKeepsTheColumnsSoFarAndNoGoesOn) {
   w.SelezionaPiuFrequenti(30);
   ElaboraEAnnulla(w, Risposta::Si);
   ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
-  const Messaggio& domanda = MessageBox::Mostrati()[0];
-  EXPECT_EQ(std::tuple(domanda.titolo, domanda.pulsanti), std::tuple("Elaborazione in corso...", Pulsanti::SiNo));
-  EXPECT_TRUE(domanda.testo.starts_with("Colonne da elaborare 142.506\r\nColonne elaborate ")) << domanda.testo;
-  EXPECT_TRUE(domanda.testo.ends_with("\r\nUscire dallo sviluppo?"));
-  EXPECT_GT(s.NumeroColonne, 0);
-  EXPECT_LT(s.NumeroColonne, 142506);
-  EXPECT_EQ(s.TitoloSistema.Trimmed(), "Integrale - ***");
-
+  const Messaggio& d = MessageBox::Mostrati()[0];
+  EXPECT_EQ(std::tuple(d.titolo, d.pulsanti, s.TitoloSistema.Trimmed()),
+            std::tuple("Elaborazione in corso...", Pulsanti::SiNo, "Integrale - ***"));
+  EXPECT_TRUE(d.testo.starts_with("Colonne da elaborare 142.506\r\nColonne elaborate ") &&
+              d.testo.ends_with("\r\nUscire dallo sviluppo?"))
+      << d.testo;
+  EXPECT_TRUE(s.NumeroColonne > 0 && s.NumeroColonne < 142506) << s.NumeroColonne;
   w.CancellaSistema(true);
   ElaboraEAnnulla(w, Risposta::No);
-  EXPECT_EQ(s.NumeroColonne, 142506);
-  EXPECT_EQ(s.TitoloSistema.Trimmed(), "Integrale");
+  EXPECT_EQ(std::tuple(s.NumeroColonne, s.TitoloSistema.Trimmed()), std::tuple(142506, "Integrale"));
 }
 
 TEST_F(Principale, FiftyFiveNumbersStopAtTheCapacityWithItsWarningAndLock) {
@@ -239,94 +214,70 @@ TEST_F(Principale, FiftyFiveNumbersStopAtTheCapacityWithItsWarningAndLock) {
   EXPECT_EQ(s.GuiBloccata, -1);
 }
 
-TEST_F(Principale, EditingAsksAndYesDiscardsTheColumnsKeepingNumbersAndConditions) {
-  f.Scegli({1, 2, 3, 4, 5, 6});
+// Editing asks, and Yes drops the columns only; clearing empties everything but the OR filters.
+TEST_F(Principale, EditingKeepsNumbersAndConditionsClearingEmptiesEverythingButFiltriOr) {
   s.Condizioni.SommaAttiva = VERO;
   s.Condizioni.SommaMinMax = {0, 300};
-  w.ElaboraSistema();
+  Azione("menuSomma")->setChecked(true);
+  Sviluppa({1, 2, 3, 4, 5, 6});
   MessageBox::Accoda(Risposta::No);
   Pulsante("cmdModifiche")->click();
-  EXPECT_EQ(s.NumeroColonne, 6);
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
-            "Questa operazione comporta la perdita \r     di tutte le combinazioni del sistema\r\r"
-            "                    Continuare ?");
-
+  EXPECT_EQ(std::pair(s.NumeroColonne, Mostrato()),
+            std::pair(6, std::string("Questa operazione comporta la perdita \r     di tutte le combinazioni del "
+                                     "sistema\r\r                    Continuare ?")));
   MessageBox::Accoda(Risposta::Si);
   Azione("menumodifiche")->trigger();
-  EXPECT_EQ(std::tuple(s.NumeroColonne, s.GuiBloccata, s.NumeriPronostico), std::tuple(0, 0, 6));
-  EXPECT_TRUE(Vero(s.Condizioni.SommaAttiva));
-  EXPECT_TRUE(Pulsante("cmdCalcolo")->isEnabled());
-}
+  EXPECT_EQ(std::tuple(s.NumeroColonne, s.GuiBloccata, s.NumeriPronostico, Vero(s.Condizioni.SommaAttiva),
+                       Pulsante("cmdCalcolo")->isEnabled()),
+            std::tuple(0, 0, 6, true, true));
 
-TEST_F(Principale, ClearingEmptiesEverythingButFiltriOrAndUnchecksTheConditions) {
-  f.Scegli({1, 2, 3, 4, 5});
-  Azione("menuSomma")->setChecked(true);
-  s.NumeroFiltriOr = 3;
   w.ElaboraSistema();
-  s.Condizioni.SommaAttiva = s.Condizioni.RidottoAttivo = VERO, s.Condizioni.NumeriFissi[7] = 1;
+  s.NumeroFiltriOr = 3;
+  s.Condizioni.RidottoAttivo = VERO, s.Condizioni.NumeriFissi[7] = 1;
   s.FiltriAnd[1].Attivo = VERO, s.NumeroFiltriAnd = 1, s.FiltriDistanza[1].Attivo = VERO, s.NumeroFiltriDistanza = 1;
   s.Consecutivi = {6, VERO}, s.DistanzaMinima = {2, VERO}, s.MarcatoreCondizioni = 12345;
   w.CancellaSistema(false);
   EXPECT_EQ(std::tuple(s.Condizioni, s.FiltriAnd[1], s.NumeroFiltriAnd, s.FiltriDistanza[1], s.NumeroFiltriDistanza,
-                       s.Consecutivi, s.DistanzaMinima, s.MarcatoreCondizioni, s.NumeroColonne, s.NumeriPronostico),
+                       s.Consecutivi, s.DistanzaMinima, s.MarcatoreCondizioni, s.NumeroColonne, s.NumeriPronostico,
+                       s.NumeroFiltriOr, Azione("menuSomma")->isChecked()),
             std::tuple(RecordCondizioni{}, RecordFiltro{}, 0, RecordDistanza{}, 0, RecordConsecutivi{},
-                       RecordDistanzaMinima{}, 0, 0, 0));
-  EXPECT_EQ(s.NumeroFiltriOr, 3);
-  EXPECT_FALSE(Azione("menuSomma")->isChecked());
+                       RecordDistanzaMinima{}, 0, 0, 0, 3, false));
   EXPECT_EQ(Accesi(), IN_MODIFICA);
 }
 
-TEST_F(Principale, ClosingAsksNoKeepsTheProgramRunningYesClosesEveryWindow) {
-  MessageBox::Accoda(Risposta::No);
-  EXPECT_FALSE(w.close());
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Uscire dall'applicazione?");
-  EXPECT_FALSE(Vero(s.ChiusuraApplicazione));
-
-  QWidget altra;
-  altra.show();
-  MessageBox::Accoda(Risposta::Si);
-  EXPECT_TRUE(w.close());
-  EXPECT_TRUE(Vero(s.ChiusuraApplicazione));
-  EXPECT_FALSE(altra.isVisible());
-}
-
-TEST_F(Principale, CrosswordButtonLeftWantsTwentyFiveNumbersRightPicksThemOnlyWhileEditing) {
-  QToolButton* b = Pulsante("cmdCruciverba");
-  Mouse(b, QEvent::MouseButtonPress, QPoint(5, 5));
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Errore i numeri in gioco devono essere 25");
-  Mouse(b, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
-  EXPECT_EQ(s.NumeriPronostico, 25);
-  w.ElaboraSistema();
-  const auto prima = s.NumeriScelti;
-  Mouse(b, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
-  EXPECT_EQ(s.NumeriScelti, prima);
-}
-
 // Runs `azione` and returns the caption of the modal window it opened, which is then closed.
-QString FinestraModaleAperta(const std::function<void()>& azione) {
+template <typename Azione>
+QString FinestraModaleAperta(Azione azione) {
   QString titolo;
   QTimer chiudi;
   QObject::connect(&chiudi, &QTimer::timeout, [&] {
-    if (QWidget* modale = QApplication::activeModalWidget()) {
-      titolo = modale->windowTitle();
-      modale->close();
-    }
+    if (QWidget* modale = QApplication::activeModalWidget()) titolo = modale->windowTitle(), modale->close();
   });
   chiudi.start(10);
   azione();
   return titolo;
 }
 
-TEST_F(Principale, ViewerSettingsAndAboutOpenModallyAndSettingsAreReadAgain) {
-  f.Scegli({3, 7, 12, 18, 21, 27});
-  w.ElaboraSistema();
+TEST_F(Principale, ModalWindowsSettingsReadAgainAndTheClosingQuestion) {
+  Sviluppa({3, 7, 12, 18, 21, 27});
   w.grab().save("frmMAIN.png");
-  EXPECT_EQ(FinestraModaleAperta([&] { Pulsante("cmdVisualizza")->click(); }), " Visualizza");
-  EXPECT_EQ(FinestraModaleAperta([&] { Azione("menuinfo")->trigger(); }), "Informazioni su TremaluxorQVX");
   platform::ImpostaStampantiSimulate({"Laser"});
   std::ofstream(s.FileImpostazioni) << "[IMPOSTAZIONI]\r\ncosto_colonna=250\r\n";
-  EXPECT_EQ(FinestraModaleAperta([&] { Azione("menuImpostazioni")->trigger(); }), "Impostazioni");
-  EXPECT_EQ(w.PannelloStato(3), "€ 15,00");
+  EXPECT_EQ((QStringList{FinestraModaleAperta([&] { Pulsante("cmdVisualizza")->click(); }),
+                         FinestraModaleAperta([&] { Azione("menuinfo")->trigger(); }),
+                         FinestraModaleAperta([&] { Azione("menuImpostazioni")->trigger(); }), w.PannelloStato(3)}),
+            (QStringList{" Visualizza", "Informazioni su TremaluxorQVX", "Impostazioni", "€ 15,00"}));
+
+  // Closing asks: No keeps the program running, Yes closes every window.
+  MessageBox::Accoda(Risposta::No);
+  EXPECT_FALSE(w.close());
+  EXPECT_EQ(std::pair(Mostrato(), Vero(s.ChiusuraApplicazione)),
+            std::pair(std::string("Uscire dall'applicazione?"), false));
+  QWidget altra;
+  altra.show();
+  MessageBox::Accoda(Risposta::Si);
+  EXPECT_TRUE(w.close());
+  EXPECT_EQ(std::pair(Vero(s.ChiusuraApplicazione), altra.isVisible()), std::pair(true, false));
 }
 
 }  // namespace
