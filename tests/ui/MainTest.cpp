@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 #include <fstream>
 #include <ranges>
 
@@ -21,9 +20,15 @@ namespace {
 
 using platform::MessageBox;
 
+// The commands of the lock states: buttons, menu items, the grid and the pop-up.
+const QStringList COMANDI =
+    QString("cmdAdatta cmdCalcolo cmdCancella cmdModifiche cmdSchedine cmdSpoglio cmdTabulato cmdVisualizza "
+            "cmdRidotti cmdCruciverba cmdArchivio menuadattamatrice menucalcolo menucondizioni menuoperazioni "
+            "menuMescola menumodifiche menuspoglio menuvisualizza menustampa frameNumeri menuPopup")
+        .split(' ');
 // The commands enabled while a system is being edited (no columns).
-const QStringList IN_MODIFICA = {"cmdCancella", "cmdRidotti",        "cmdCruciverba", "cmdArchivio",
-                                 "menuadattamatrice", "menucalcolo", "frameNumeri",   "menuPopup"};
+const QString IN_MODIFICA =
+    "cmdCancella cmdRidotti cmdCruciverba cmdArchivio menuadattamatrice menucalcolo frameNumeri menuPopup";
 
 void Mouse(QWidget* w, QEvent::Type tipo, QPoint punto, Qt::MouseButton tasto = Qt::LeftButton) {
   QMouseEvent e(tipo, punto, w->mapToGlobal(punto), tipo == QEvent::MouseMove ? Qt::NoButton : tasto,
@@ -37,25 +42,18 @@ struct Principale : ::testing::Test {
   Sistema& s = *f.sistema;
 
   QAction* Azione(const char* nome) const { return w.findChild<QAction*>(nome); }
-  QToolButton* Pulsante(const char* nome) const { return w.findChild<QToolButton*>(nome); }
+  QAbstractButton* Pulsante(const char* nome) const { return w.findChild<QAbstractButton*>(nome); }
   QString Testo(const char* etichetta) const { return w.findChild<QLabel*>(etichetta)->text(); }
   QStringList Stato() const { return {w.PannelloStato(2), w.PannelloStato(3), w.PannelloStato(4).trimmed()}; }
   // The last message shown.
   static std::string Mostrato() { return MessageBox::Mostrati().at(MessageBox::Mostrati().size() - 1).testo; }
-  void Sviluppa(std::initializer_list<int> numeri) {
-    f.Scegli(numeri);
-    w.ElaboraSistema();
-  }
-  // The commands of the lock states that are enabled, in a fixed order.
-  QStringList Accesi() const {
+  void Sviluppa(std::initializer_list<int> numeri) { f.Scegli(numeri), w.ElaboraSistema(); }
+  // The commands enabled, in the order of COMANDI.
+  QString Accesi() const {
     QStringList accesi;
-    for (const char* c : {"cmdAdatta", "cmdCalcolo", "cmdCancella", "cmdModifiche", "cmdSchedine", "cmdSpoglio",
-                          "cmdTabulato", "cmdVisualizza", "cmdRidotti", "cmdCruciverba", "cmdArchivio",
-                          "menuadattamatrice", "menucalcolo", "menucondizioni", "menuoperazioni", "menuMescola",
-                          "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa", "frameNumeri", "menuPopup"})
-      if (QWidget* widget = w.findChild<QWidget*>(c); widget ? widget->isEnabled() : Azione(c)->isEnabled())
-        accesi << c;
-    return accesi;
+    for (const QString& c : COMANDI)
+      if (auto* x = w.findChild<QWidget*>(c); x ? x->isEnabled() : w.findChild<QAction*>(c)->isEnabled()) accesi << c;
+    return accesi.join(' ');
   }
   std::vector<int> Scelti() const {
     std::vector<int> numeri;
@@ -66,28 +64,20 @@ struct Principale : ::testing::Test {
 };
 
 TEST_F(Principale, TheFifthNumberEnablesDevelopingWhichLocksTheWindowAndShowsCountAndCost) {
-  EXPECT_EQ((QStringList{w.PannelloStato(1)} + Stato()), (QStringList{"nuovo.tlqvx", "0", "€ 0,00", ""}));
-  EXPECT_EQ(s.NomeFileSistema, s.PercorsoDati + "/sistemi/nuovo.tlqvx");
-  f.Scegli({1, 2, 3, 4});
-  EXPECT_EQ(std::pair(Testo("labnumeri"), Accesi()), std::pair(QString("Numeri in gioco [04]"), IN_MODIFICA));
-  f.Scegli({5});
-  EXPECT_EQ(std::pair(Testo("lblIntegrale"), Accesi()),
-            std::pair(QString("1"), QStringList{"cmdAdatta", "cmdCalcolo", "cmdCancella", "cmdRidotti", "cmdCruciverba",
-                                                "cmdArchivio", "menuadattamatrice", "menucalcolo", "menucondizioni",
-                                                "menuoperazioni", "frameNumeri", "menuPopup"}));
-  f.Scegli({5});
-  EXPECT_EQ(std::pair(Testo("lblIntegrale"), Accesi()), std::pair(QString("0"), IN_MODIFICA));
-  f.Scegli({5});
+  EXPECT_EQ(QStringList{w.PannelloStato(1)} + Stato() << Accesi(),
+            (QStringList{"nuovo.tlqvx", "0", "€ 0,00", "", IN_MODIFICA}));
+  f.Scegli({1, 2, 3, 4, 5});
+  EXPECT_EQ(QStringList({Testo("labnumeri"), Testo("lblIntegrale"), Accesi()}),
+            QStringList({"Numeri in gioco [05]", "1",
+                         "cmdAdatta cmdCalcolo cmdCancella cmdRidotti cmdCruciverba cmdArchivio menuadattamatrice "
+                         "menucalcolo menucondizioni menuoperazioni frameNumeri menuPopup"}));
   Pulsante("cmdCalcolo")->click();
-  EXPECT_EQ(std::tuple(Stato(), s.GuiBloccata, w.isEnabled(), MessageBox::Mostrati().size()),
-            std::tuple(QStringList{"1", "€ 1,00", "Integrale"}, -1, true, 0u));
-  EXPECT_EQ(Accesi(), (QStringList{"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza",
-                                   "cmdRidotti", "cmdCruciverba", "cmdArchivio", "menucondizioni", "menuoperazioni",
-                                   "menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"}));
-  w.CancellaSistema(true);
-  s.CostoColonna = 150;
-  Sviluppa({10, 11, 12, 13, 14});
-  EXPECT_EQ(Stato().mid(0, 2), (QStringList{"252", "€ 378,00"}));
+  EXPECT_EQ(std::tuple(Stato() << Accesi(), s.GuiBloccata, w.isEnabled(), MessageBox::Mostrati().size()),
+            std::tuple(QStringList{"1", "€ 1,00", "Integrale",
+                                   "cmdModifiche cmdSchedine cmdSpoglio cmdTabulato cmdVisualizza cmdRidotti "
+                                   "cmdCruciverba cmdArchivio menucondizioni menuoperazioni menuMescola menumodifiche "
+                                   "menuspoglio menuvisualizza menustampa"},
+                       -1, true, 0u));
 }
 
 // One table for what the user reads on the window: menus (hidden items in
@@ -122,38 +112,26 @@ TEST_F(Principale, CaptionsOfEveryMenuPopUpItemAndToolTip) {
   for (const auto& [avute, attese] : tabella) EXPECT_EQ(avute, attese);
 }
 
-TEST_F(Principale, PressTogglesOnceAndDragTogglesEveryCellEntered) {
+// A press toggles a number once and a drag every number entered; the prediction menu picks by the
+// frequency ranking; the menu's red square and the crossword button pick numbers while editing only.
+TEST_F(Principale, PickingNumbersByMouseMenuAndCrosswordButton) {
   GrigliaNumeri* g = w.griglia();
   auto centro = [g](int numero) { return g->RettangoloCella(numero - 1).center(); };
-  // 1..5 stand in the last five places of the first row, above 6..15.
-  EXPECT_EQ(std::pair(g->CellaIn(QPoint(2, 2)), g->RettangoloCella(0).left()),
-            std::pair(-1, g->RettangoloCella(10).left()));
   Mouse(g, QEvent::MouseButtonPress, centro(7));
   for (int numero : {7, 8, 9, 8}) Mouse(g, QEvent::MouseMove, centro(numero) + QPoint(2, 1));
   Mouse(g, QEvent::MouseButtonRelease, centro(8));
+  Mouse(g, QEvent::MouseMove, centro(20), Qt::NoButton);  // no button: nothing painted
   EXPECT_EQ(Scelti(), (std::vector<int>{7, 9}));
-  Mouse(g, QEvent::MouseMove, centro(20), Qt::NoButton);
-  Mouse(g, QEvent::MouseButtonPress, centro(9));
-  Mouse(g, QEvent::MouseButtonRelease, centro(9));
-  EXPECT_EQ(Scelti(), (std::vector<int>{7}));
-}
 
-// The prediction menu, its red square and the crossword button pick numbers while editing only.
-TEST_F(Principale, PredictionPicksFollowTheFrequencyRankingWhileEditingOnly) {
-  const auto da = [](int primo, int ultimo) {
-    auto v = std::views::iota(primo, ultimo + 1);
-    return std::vector<int>(v.begin(), v.end());
-  };
-  const std::pair<const char*, std::vector<int>> scelte[] = {{"mnu10piuFrequenti", da(46, 55)},
-                                                             {"mnu30menoFrequenti", da(1, 30)},
-                                                             {"mnuCancellaPronostico", {}},
-                                                             {"mnuPronostico55Numeri", da(1, 55)}};
-  for (const auto& [voce, attesi] : scelte) {
+  const std::tuple<const char*, int, int> scelte[] = {  // the item, the numbers picked from .. to
+      {"mnu10piuFrequenti", 46, 55}, {"mnu30menoFrequenti", 1, 30}, {"mnuCancellaPronostico", 1, 0},
+      {"mnuPronostico55Numeri", 1, 55}};
+  for (const auto& [voce, da, a] : scelte) {
     Azione(voce)->trigger();
-    EXPECT_EQ(Scelti(), attesi) << voce;
+    EXPECT_TRUE(std::ranges::equal(Scelti(), std::views::iota(da, a + 1))) << voce;
   }
   EXPECT_EQ(Testo("lblIntegrale"), "3.478.761");
-  QToolButton* cruciverba = Pulsante("cmdCruciverba");
+  QAbstractButton* cruciverba = Pulsante("cmdCruciverba");
   Mouse(cruciverba, QEvent::MouseButtonPress, QPoint(5, 5));
   EXPECT_EQ(Mostrato(), "Errore i numeri in gioco devono essere 25");
   Mouse(cruciverba, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton);
@@ -171,21 +149,25 @@ TEST_F(Principale, PredictionPicksFollowTheFrequencyRankingWhileEditingOnly) {
   EXPECT_EQ(std::pair(menu->isVisible(), s.NumeriScelti), std::pair(false, prima));
 }
 
+// The progress window of the development under way.
+QWidget* Calcolo() {
+  for (QWidget* f : QApplication::topLevelWidgets())
+    if (f->objectName() == "frmCalcolo" && f->isVisible()) return f;
+  return nullptr;
+}
+
 // Develops with the abort button clicked at the first progress step and the question answered `risposta`.
 void ElaboraEAnnulla(frmMAIN& w, Risposta risposta) {
   MessageBox::Accoda(risposta);
-  QTimer::singleShot(0, [] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "frmCalcolo") w->findChild<QPushButton*>("cmdSvilAnnulla")->click();
-  });
+  QTimer::singleShot(0, [] { Calcolo()->findChild<QPushButton*>("cmdSvilAnnulla")->click(); });
   w.ElaboraSistema();
 }
 
-TEST_F(Principale, AbortYesKeepsTheColumnsSoFarAndNoGoesOn) {
+// Abort: Yes keeps the columns so far, No goes on. 55 numbers stop at the capacity with its warning and lock.
+TEST_F(Principale, AbortAndCapacityStopTheDevelopment) {
   w.SelezionaPiuFrequenti(30);
   ElaboraEAnnulla(w, Risposta::Si);
-  ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
-  const Messaggio& d = MessageBox::Mostrati()[0];
+  const Messaggio d = MessageBox::Mostrati().at(0);
   EXPECT_EQ(std::tuple(d.titolo, d.pulsanti, s.TitoloSistema.Trimmed()),
             std::tuple("Elaborazione in corso...", Pulsanti::SiNo, "Integrale - ***"));
   EXPECT_TRUE(d.testo.starts_with("Colonne da elaborare 142.506\r\nColonne elaborate ") &&
@@ -195,29 +177,23 @@ TEST_F(Principale, AbortYesKeepsTheColumnsSoFarAndNoGoesOn) {
   w.CancellaSistema(true);
   ElaboraEAnnulla(w, Risposta::No);
   EXPECT_EQ(std::tuple(s.NumeroColonne, s.TitoloSistema.Trimmed()), std::tuple(142506, "Integrale"));
-}
 
-TEST_F(Principale, FiftyFiveNumbersStopAtTheCapacityWithItsWarningAndLock) {
+  w.CancellaSistema(true);
+  MessageBox::Azzera();
   QString allarme;
-  MessageBox::AlMostra([&allarme](const Messaggio&) {
-    for (QWidget* finestra : QApplication::topLevelWidgets())
-      if (finestra->objectName() == "frmCalcolo" && finestra->isVisible())
-        allarme = finestra->findChild<QLabel*>("labAllarm")->text();
-  });
+  MessageBox::AlMostra([&](const Messaggio&) { allarme = Calcolo()->findChild<QLabel*>("labAllarm")->text(); });
   Azione("mnuPronostico55Numeri")->trigger();
   Azione("menucalcolo")->trigger();
-  EXPECT_EQ(allarme, "Colonne superiori alla capienza della memoria");
-  const Messaggio avviso{Icona::Critica, Pulsanti::Ok, "ATTENZIONE",
-                         "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 1.850.000 colonne"};
-  EXPECT_EQ(MessageBox::Mostrati(), std::vector{avviso});
-  EXPECT_EQ(Stato(), (QStringList{"1.850.000", "€ 1.850.000,00", "Integrale - ***"}));
-  EXPECT_EQ(s.GuiBloccata, -1);
+  EXPECT_EQ(MessageBox::Mostrati(), (std::vector{Messaggio{Icona::Critica, Pulsanti::Ok, "ATTENZIONE",
+            "!!! Colonne superiori alla capienza della memoria\rCapienza memoria 1.850.000 colonne"}}));
+  EXPECT_EQ(std::tuple(allarme, Stato(), s.GuiBloccata),
+            std::tuple(QString("Colonne superiori alla capienza della memoria"),
+                       QStringList{"1.850.000", "€ 1.850.000,00", "Integrale - ***"}, -1));
 }
 
 // Editing asks, and Yes drops the columns only; clearing empties everything but the OR filters.
 TEST_F(Principale, EditingKeepsNumbersAndConditionsClearingEmptiesEverythingButFiltriOr) {
-  s.Condizioni.SommaAttiva = VERO;
-  s.Condizioni.SommaMinMax = {0, 300};
+  s.Condizioni.SommaAttiva = VERO, s.Condizioni.SommaMinMax = {0, 300};
   Azione("menuSomma")->setChecked(true);
   Sviluppa({1, 2, 3, 4, 5, 6});
   MessageBox::Accoda(Risposta::No);
@@ -232,8 +208,7 @@ TEST_F(Principale, EditingKeepsNumbersAndConditionsClearingEmptiesEverythingButF
             std::tuple(0, 0, 6, true, true));
 
   w.ElaboraSistema();
-  s.NumeroFiltriOr = 3;
-  s.Condizioni.RidottoAttivo = VERO, s.Condizioni.NumeriFissi[7] = 1;
+  s.NumeroFiltriOr = 3, s.Condizioni.RidottoAttivo = VERO, s.Condizioni.NumeriFissi[7] = 1;
   s.FiltriAnd[1].Attivo = VERO, s.NumeroFiltriAnd = 1, s.FiltriDistanza[1].Attivo = VERO, s.NumeroFiltriDistanza = 1;
   s.Consecutivi = {6, VERO}, s.DistanzaMinima = {2, VERO}, s.MarcatoreCondizioni = 12345;
   w.CancellaSistema(false);
@@ -245,27 +220,22 @@ TEST_F(Principale, EditingKeepsNumbersAndConditionsClearingEmptiesEverythingButF
   EXPECT_EQ(Accesi(), IN_MODIFICA);
 }
 
-// Runs `azione` and returns the caption of the modal window it opened, which is then closed.
-template <typename Azione>
-QString FinestraModaleAperta(Azione azione) {
-  QString titolo;
-  QTimer chiudi;
-  QObject::connect(&chiudi, &QTimer::timeout, [&] {
-    if (QWidget* modale = QApplication::activeModalWidget()) titolo = modale->windowTitle(), modale->close();
-  });
-  chiudi.start(10);
-  azione();
-  return titolo;
-}
-
 TEST_F(Principale, ModalWindowsSettingsReadAgainAndTheClosingQuestion) {
   Sviluppa({3, 7, 12, 18, 21, 27});
   w.grab().save("frmMAIN.png");
   platform::ImpostaStampantiSimulate({"Laser"});
   std::ofstream(s.FileImpostazioni) << "[IMPOSTAZIONI]\r\ncosto_colonna=250\r\n";
-  EXPECT_EQ((QStringList{FinestraModaleAperta([&] { Pulsante("cmdVisualizza")->click(); }),
-                         FinestraModaleAperta([&] { Azione("menuinfo")->trigger(); }),
-                         FinestraModaleAperta([&] { Azione("menuImpostazioni")->trigger(); }), w.PannelloStato(3)}),
+  QStringList modali;  // the captions of the modal windows opened, each closed at once
+  QTimer chiudi;
+  QObject::connect(&chiudi, &QTimer::timeout, [&] {
+    if (QWidget* m = QApplication::activeModalWidget()) modali << m->windowTitle(), m->close();
+  });
+  chiudi.start(10);
+  Pulsante("cmdVisualizza")->click();
+  Azione("menuinfo")->trigger();
+  Azione("menuImpostazioni")->trigger();
+  chiudi.stop();
+  EXPECT_EQ(modali << w.PannelloStato(3),
             (QStringList{" Visualizza", "Informazioni su TremaluxorQVX", "Impostazioni", "€ 15,00"}));
 
   // Closing asks: No keeps the program running, Yes closes every window.
