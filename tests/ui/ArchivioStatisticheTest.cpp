@@ -7,10 +7,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -32,7 +30,6 @@ namespace {
 using namespace std::chrono_literals;
 using platform::MessageBox;
 using RispostaWeb = tlx::prova::RispostaProva;
-using Modo = RispostaWeb::Modo;
 
 // 900 draws from 7 February 2018, two or three days apart.
 QByteArray RispostaRealistica() {
@@ -87,9 +84,7 @@ class FinestreArchivio : public ::testing::Test {
     for (int r = 0; r < m->rowCount(); ++r) vista << m->index(r, 0).data().toString();
     return vista << a->findChild<QLabel*>("lbLast")->text() << a->findChild<QLabel*>("lbTotale")->text();
   }
-  void RispondiArchivio(RispostaWeb risposta) {
-    web.Rispondi(QByteArray(server::PERCORSO_ARCHIVIO.data()), std::move(risposta));
-  }
+  void RispondiArchivio(RispostaWeb r) { web.Rispondi(QByteArray(server::PERCORSO_ARCHIVIO.data()), std::move(r)); }
 
   QByteArray tmpPrima_ = qgetenv("TMPDIR");
   QTemporaryDir temp;
@@ -97,16 +92,30 @@ class FinestreArchivio : public ::testing::Test {
   prova::FinestraPrincipale principale;
 };
 
-TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndTheButtonShowsItModeless) {
-  frmArchivio* a = Archivio(TRE);
-  EXPECT_FALSE(a->isVisible()) << "loaded hidden";
-  EXPECT_EQ(s().ArchivioEstrazioni, TRE);
-  EXPECT_EQ(Vista(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
-                                   " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
-  principale.finestra->findChild<QToolButton*>("cmdArchivio")->click();
+// Loaded hidden, newest first; the button shows it modeless, closing only hides it; a double-click makes
+// the line the checking draw, telling the user before the checking side hears of it.
+TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCheckingDraw) {
+  std::vector<Estrazione> cento(100, {"g         ", {1, 51, 52, 53, 54}});
+  cento[97] = {"g98       ", {41, 7, 33, 12, 55}};
+  cento[99] = {"05/01/2018", {55, 7, 30, 2, 44}};
+  frmArchivio* a = Archivio(cento);
+  EXPECT_EQ(std::pair(a->isVisible(), s().ArchivioEstrazioni), std::pair(false, cento));
+  EXPECT_EQ(Vista(a).mid(0, 3) + Vista(a).mid(100),
+            (QStringList{" 05/01/2018 | 55 07 30 02 44", " g          | 01 51 52 53 54", " g98        | 41 07 33 12 55",
+                         " 05/01/2018 | 55 07 30 02 44", "100"}));
+  principale.finestra->findChild<QAbstractButton*>("cmdArchivio")->click();
   EXPECT_TRUE(a->isVisible() && !a->isModal());
-  EXPECT_FALSE(a->close()) << "closing only hides it";
+  EXPECT_FALSE(a->close());
   EXPECT_FALSE(a->isVisible());
+
+  size_t messaggiAlSegnale = 99;
+  QObject::connect(a, &frmArchivio::estrazioneScelta, [&] { messaggiAlSegnale = MessageBox::Mostrati().size(); });
+  a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(2, 0));
+  a->lst_DblClick();
+  EXPECT_EQ(std::pair(messaggiAlSegnale, s().ColonnaSpoglio),
+            std::pair(size_t{1}, std::array<uint8_t, 6>{0, 41, 7, 33, 12, 55}));
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
+            "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
 }
 
 TEST_F(FinestreArchivio, AnEmptyFileListsNothingAndADoubleClickChangesNothing) {
@@ -118,28 +127,39 @@ TEST_F(FinestreArchivio, AnEmptyFileListsNothingAndADoubleClickChangesNothing) {
   EXPECT_TRUE(MessageBox::Mostrati().empty());
 }
 
+// While updating the window is busy and will not close; the update replaces archive, file, list and statistics.
 TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatistics) {
   frmArchivio* a = Archivio(TRE);
-  RispondiArchivio({200, RispostaRealistica()});
   a->resize(640, 480);
   a->show();
+  RispondiArchivio({200, RispostaRealistica(), RispostaWeb::Modo::Lenta, 4, 150ms});
+  std::vector<bool> occupata;  // in progress, button, list, busy label, closed, visible
+  QTimer::singleShot(200, a, [&] {
+    occupata = {a->AggiornamentoInCorso(), a->findChild<QPushButton*>("cmdUpdate")->isEnabled(),
+                a->findChild<QListView*>("lst")->isEnabled(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
+                a->close(), a->isVisible()};
+  });
   a->cmdUpdate_Click();
+  EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true, false, true}));
+  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Aggiornamento Archivio in corso...attendere");
   ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
   EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
   EXPECT_EQ(Contenuto(FileArchivio()), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
-  EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back()), std::tuple(902, "900"));
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
   const auto& frequenze = principale.finestra->Statistiche()->arrayFrequenzaNumeri()[0];
-  EXPECT_EQ(std::accumulate(frequenze.begin() + 1, frequenze.begin() + NUMERI + 1, 0), 900 * 5)
-      << "the statistics followed";
+  EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
+                       MessageBox::Mostrati().size(), std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0)),
+            std::tuple(902, "900", false, 1u, 900 * 5));
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
+  s().ChiusuraApplicazione = VERO;  // leaving the program: the window closes for good
+  EXPECT_TRUE(a->close());
+  s().ChiusuraApplicazione = FALSO;
 }
 
 TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {
   const std::tuple<RispostaWeb, Icona, std::string> casi[] = {  // the reply, the one message shown (its start)
-      {{500, "guasto"}, Icona::Critica, "Errore durante il download dell'aggiornamento"},
-      {{200, RispostaRealistica(), Modo::Troncata}, Icona::Critica, "Errore durante il download dell'aggiornamento"},
+      {{200, RispostaRealistica(), RispostaWeb::Modo::Troncata}, Icona::Critica,
+       "Errore durante il download dell'aggiornamento"},
       {{200, "DATA|NUMERI\r\n01/01/2019|1|2|3|4|60\r\n01/01/2019|1|1|3|4|5\r\n"}, Icona::Informazione,
        "L'aggiornamento scaricato non contiene estrazioni valide"},
       {{200, "01/01/2019|1|2|3|4|5\r\n02/01/2019|1|2|tre|4|5\r\n"}, Icona::Nessuna,
@@ -151,51 +171,15 @@ TEST_F(FinestreArchivio, FailedUpdatesLeaveMemoryAndFileAsTheyWere) {
     MessageBox::Azzera();
     RispondiArchivio(risposta);
     a->cmdUpdate_Click();
-    ASSERT_EQ(MessageBox::Mostrati().size(), 1u) << testo;
-    const Messaggio& m = MessageBox::Mostrati()[0];
+    const Messaggio m = MessageBox::Mostrati().at(0);
     EXPECT_EQ(std::tuple(s().ArchivioEstrazioni == TRE, Contenuto(FileArchivio()) == file, Vista(a).size(), m.icona,
-                         m.testo.substr(0, testo.size()), a->findChild<QPushButton*>("cmdUpdate")->isEnabled()),
-              std::tuple(true, true, 5, icona, testo, true));
+                         m.testo.substr(0, testo.size()), MessageBox::Mostrati().size(),
+                         a->findChild<QPushButton*>("cmdUpdate")->isEnabled()),
+              std::tuple(true, true, 5, icona, testo, 1u, true));
   }
 }
 
-TEST_F(FinestreArchivio, WhileUpdatingTheWindowIsBusyAndWillNotClose) {
-  frmArchivio* a = Archivio(TRE);
-  a->show();
-  RispondiArchivio({200, RispostaRealistica(), Modo::Lenta, 4, 150ms});
-  std::vector<bool> occupata;  // in progress, button, list, busy label, closed, visible
-  QTimer::singleShot(200, a, [&] {
-    occupata = {a->AggiornamentoInCorso(), a->findChild<QPushButton*>("cmdUpdate")->isEnabled(),
-                a->findChild<QListView*>("lst")->isEnabled(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
-                a->close(), a->isVisible()};
-  });
-  a->cmdUpdate_Click();
-  EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true, false, true}));
-  ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(MessageBox::Mostrati()[0].testo, "Aggiornamento Archivio in corso...attendere");
-  EXPECT_EQ(std::tuple(s().ArchivioEstrazioni.size(), a->findChild<QLabel*>("lbElaborazione")->isVisible()),
-            std::tuple(900u, false));
-  s().ChiusuraApplicazione = VERO;  // leaving the program: the window closes for good
-  EXPECT_TRUE(a->close());
-  s().ChiusuraApplicazione = FALSO;
-}
-
-TEST_F(FinestreArchivio, DoubleClickMakesTheLineTheCheckingDraw) {
-  std::vector<Estrazione> cento(100, {"g         ", {1, 51, 52, 53, 54}});
-  cento[97] = {"g98       ", {41, 7, 33, 12, 55}};
-  frmArchivio* a = Archivio(cento);
-  size_t messaggiAlSegnale = 99;
-  QObject::connect(a, &frmArchivio::estrazioneScelta, [&] { messaggiAlSegnale = MessageBox::Mostrati().size(); });
-  auto* lst = a->findChild<QListView*>("lst");
-  lst->setCurrentIndex(lst->model()->index(2, 0));  // the third line shows record 98
-  a->lst_DblClick();
-  EXPECT_EQ(messaggiAlSegnale, 1u) << "told before the checking side hears of it";
-  EXPECT_EQ(s().ColonnaSpoglio, (std::array<uint8_t, 6>{0, 41, 7, 33, 12, 55}));
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
-            "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
-}
-
-TEST_F(FinestreArchivio, StatisticsWindowFileChartAndOldFiles) {
+TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWritten) {
   // Files of an earlier run go when the window loads; other files stay.
   for (const char* nome : {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", "altro.csv"})
     QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
@@ -212,7 +196,7 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartAndOldFiles) {
   // The menu shows the first chart, the runs: two draws of longest run 1, one of 5.
   principale.finestra->findChild<QAction*>("menuStatistiche")->trigger();
   st->resize(900, 560);
-  EXPECT_TRUE(st->isVisible() && st->findChild<QRadioButton*>("optStat_0")->isChecked());
+  EXPECT_TRUE(st->isVisible() && st->findChild<QAbstractButton*>("optStat_0")->isChecked());
   QChart* chart = st->grafico();
   ASSERT_EQ(chart->series().size(), 1);
   const QBarSet* barre = qobject_cast<QBarSeries*>(chart->series()[0])->barSets().at(0);
@@ -224,13 +208,9 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartAndOldFiles) {
   QTest::qWait(30);
   st->grab().save("frmStatistiche.png");
   EXPECT_FALSE(st->close());
-  EXPECT_FALSE(st->isVisible());
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
-}
+  EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 
-TEST_F(FinestreArchivio, StatisticsFileThatCannotBeWrittenIsReportedAndTheStatisticsStand) {
-  ScriviArchivio(FileArchivio(), TRE);
-  frmStatistiche* st = principale.finestra->Statistiche();
+  // A statistics file that cannot be written is reported and the statistics stand.
   QFile(temp.filePath("file")).open(QIODevice::WriteOnly);
   qputenv("TMPDIR", temp.filePath("file").toUtf8());  // a temporary folder that is a file
   st->refreshStat();
@@ -248,12 +228,12 @@ TEST_F(FinestreArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
     Avvio avvio;
     ASSERT_TRUE(avvio.Main({}));
     frmMAIN* w = avvio.finestraPrincipale();
-    EXPECT_EQ(avvio.sistema().ArchivioEstrazioni, TRE);
-    EXPECT_FALSE(w->Archivio()->isVisible() || w->Statistiche()->isVisible());
-    EXPECT_EQ(QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(), 1);
     w->SelezionaPiuFrequenti(2);
-    EXPECT_TRUE(avvio.sistema().NumeriScelti[54] == 1 && avvio.sistema().NumeriScelti[6] == 1);
-    EXPECT_TRUE(MessageBox::Mostrati().empty());
+    EXPECT_EQ(std::tuple(avvio.sistema().ArchivioEstrazioni == TRE, w->Archivio()->isVisible(),
+                         w->Statistiche()->isVisible(), QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(),
+                         avvio.sistema().NumeriScelti[54] + avvio.sistema().NumeriScelti[6],
+                         MessageBox::Mostrati().size()),
+              std::tuple(true, false, false, 1, 2, 0u));
     w->hide();
   }
   QFile::remove(archivio);
