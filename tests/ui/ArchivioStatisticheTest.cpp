@@ -11,6 +11,7 @@
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
+#include <fstream>
 
 #include "FinestraPrincipale.h"
 #include "archive/Archivio.h"
@@ -47,9 +48,7 @@ QByteArray Contenuto(const QString& file) {
 
 void ScriviArchivio(const QString& file, const std::vector<Estrazione>& archivio) {
   QDir().mkpath(QFileInfo(file).path());
-  QFile f(file);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(QByteArray::fromStdString(CodificaArchivio(archivio)));
+  std::ofstream(file.toStdString(), std::ios::binary) << CodificaArchivio(archivio);
 }
 
 const std::vector<Estrazione> TRE = {
@@ -63,17 +62,9 @@ class FinestreArchivio : public ::testing::Test {
     qputenv("TMPDIR", temp.path().toUtf8());
     qputenv(platform::VARIABILE_SERVER, web.Indirizzo().toUtf8());
   }
-  void TearDown() override {
-    qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9");
-    qputenv("TMPDIR", tmpPrima_);
-  }
+  void TearDown() override { qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"), qputenv("TMPDIR", tmpPrima_); }
   Sistema& s() { return *principale.sistema; }
   QString FileArchivio() { return QString::fromStdString(s().PercorsoArchivio); }
-  // The archive window over `archivio` written to the file.
-  frmArchivio* Archivio(const std::vector<Estrazione>& archivio) {
-    ScriviArchivio(FileArchivio(), archivio);
-    return principale.finestra->Archivio();
-  }
   // The lines of the list, then the last draw and the count shown.
   static QStringList Vista(frmArchivio* a) {
     QStringList vista;
@@ -92,14 +83,11 @@ class FinestreArchivio : public ::testing::Test {
 // Loaded hidden, newest first; the button shows it modeless, closing only hides it; a double-click makes
 // the line the checking draw, telling the user before the checking side hears of it.
 TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCheckingDraw) {
-  std::vector<Estrazione> cento(100, {"g         ", {1, 51, 52, 53, 54}});
-  cento[97] = {"g98       ", {41, 7, 33, 12, 55}};
-  cento[99] = {"05/01/2018", {55, 7, 30, 2, 44}};
-  frmArchivio* a = Archivio(cento);
-  EXPECT_EQ(std::pair(a->isVisible(), s().ArchivioEstrazioni), std::pair(false, cento));
-  EXPECT_EQ(Vista(a).mid(0, 3) + Vista(a).mid(100),
-            (QStringList{" 05/01/2018 | 55 07 30 02 44", " g          | 01 51 52 53 54", " g98        | 41 07 33 12 55",
-                         " 05/01/2018 | 55 07 30 02 44", "100"}));
+  ScriviArchivio(FileArchivio(), TRE);
+  frmArchivio* a = principale.finestra->Archivio();
+  EXPECT_EQ(std::pair(a->isVisible(), s().ArchivioEstrazioni), std::pair(false, TRE));
+  EXPECT_EQ(Vista(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
+                                   " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
   principale.finestra->findChild<QAbstractButton*>("cmdArchivio")->click();
   EXPECT_TRUE(a->isVisible() && !a->isModal());
   EXPECT_FALSE(a->close());
@@ -107,26 +95,24 @@ TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCh
 
   size_t messaggiAlSegnale = 99;
   QObject::connect(a, &frmArchivio::estrazioneScelta, [&] { messaggiAlSegnale = MessageBox::Mostrati().size(); });
+  // The third line shows the oldest draw.
   a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(2, 0));
   a->lst_DblClick();
   EXPECT_EQ(std::pair(messaggiAlSegnale, s().ColonnaSpoglio),
-            std::pair(size_t{1}, std::array<uint8_t, 6>{0, 41, 7, 33, 12, 55}));
+            std::pair(size_t{1}, std::array<uint8_t, 6>{0, 1, 2, 3, 4, 5}));
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
-            "La Colonna \r\n41 07 33 12 55\r\ndel g98 è stata imposta come nuova colonna di Spoglio");
+            "La Colonna \r\n01 02 03 04 05\r\ndel 01/01/2018 è stata imposta come nuova colonna di Spoglio");
 }
 
-TEST_F(FinestreArchivio, AnEmptyFileListsNothingAndADoubleClickChangesNothing) {
-  frmArchivio* a = Archivio({});
+// An empty file lists nothing and a double-click changes nothing. While updating the window is busy and will
+// not close; the update replaces archive, file, list and statistics; a failed update changes nothing.
+TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
+  ScriviArchivio(FileArchivio(), {});
+  frmArchivio* a = principale.finestra->Archivio();
   s().ColonnaSpoglio = {0, 9, 8, 7, 6, 5};
   a->lst_DblClick();
   EXPECT_EQ(std::tuple(Vista(a).mid(1), s().ColonnaSpoglio[1], MessageBox::Mostrati().size()),
             std::tuple(QStringList{"00000000"}, 9, 0u));
-}
-
-// While updating the window is busy and will not close; the update replaces archive, file, list and
-// statistics; a failed update changes nothing.
-TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
-  frmArchivio* a = Archivio(TRE);
   a->resize(640, 480);
   a->show();
   RispondiArchivio({200, RispostaRealistica(), RispostaWeb::Modo::Lenta, 4, std::chrono::milliseconds(150)});
@@ -138,14 +124,14 @@ TEST_F(FinestreArchivio, UpdateReplacesArchiveFileListAndStatisticsAndAFailedOne
   });
   a->cmdUpdate_Click();
   EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true, false, true}));
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Aggiornamento Archivio in corso...attendere");
   ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
   EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
   EXPECT_EQ(Contenuto(FileArchivio()), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
   const auto& frequenze = principale.finestra->Statistiche()->arrayFrequenzaNumeri()[0];
   EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
-                       MessageBox::Mostrati().size(), std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0)),
-            std::tuple(902, "900", false, 1u, 900 * 5));
+                       std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0), MessageBox::Mostrati().size(),
+                       MessageBox::Mostrati().at(0).testo),
+            std::tuple(902, "900", false, 900 * 5, 1u, "Aggiornamento Archivio in corso...attendere"));
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
 
@@ -193,12 +179,11 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   principale.finestra->findChild<QAction*>("menuStatistiche")->trigger();
   st->resize(900, 560);
   EXPECT_TRUE(st->isVisible() && st->findChild<QAbstractButton*>("optStat_0")->isChecked());
-  QChart* chart = st->grafico();
-  const QBarSet* barre = qobject_cast<QBarSeries*>(chart->series()[0])->barSets().at(0);
+  const QBarSet* barre = qobject_cast<QBarSeries*>(st->grafico()->series()[0])->barSets().at(0);
   std::vector<qreal> valori;
   for (int i = 0; i < barre->count(); ++i) valori.push_back(barre->at(i));
   EXPECT_EQ(valori, (std::vector<qreal>{2, 0, 0, 0, 1}));
-  EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0))->at(0),
+  EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(st->grafico()->axes(Qt::Horizontal).at(0))->at(0),
             QString("01 -->      2").replace(' ', QChar(0x00A0)));
   QTest::qWait(30);
   st->grab().save("frmStatistiche.png");
@@ -206,8 +191,7 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 
   // A statistics file that cannot be written is reported and the statistics stand.
-  QFile(temp.filePath("file")).open(QIODevice::WriteOnly);
-  qputenv("TMPDIR", temp.filePath("file").toUtf8());  // a temporary folder that is a file
+  qputenv("TMPDIR", st->FileStatistiche().toUtf8());  // a temporary folder that is a file
   st->refreshStat();
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
             "Error 76 (Path not found) in procedure Statistiche of Form frmStatistiche");
