@@ -53,7 +53,7 @@ struct Principale : ::testing::Test {
     return accesi.join(' ');
   }
   auto Scelti() const {
-    return std::views::iota(1, int{NUMERI} + 1) | std::views::filter([this](int n) { return s.NumeriScelti[n - 1]; });
+    return std::views::iota(1, int{NUMERI} + 1) | std::views::filter([this](int n) { return s.NumeriScelti[n - 1] == 1; });
   }
 };
 
