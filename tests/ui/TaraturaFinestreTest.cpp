@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTest>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -72,7 +71,6 @@ TEST_F(FinestreTaratura, PrimaAperturaSenzaFile) {
                          w.opzione(0)->isChecked(), w.taratura().Qualita, w.cmbStampante()->currentText()),
               std::tuple(QString(c.titolo), c.messaggi, c.valori, true, int16_t{-3}, QString(c.stampante)));
     w.show();
-    QTest::qWait(20);
     w.grab().save(c.png);
   }
   EXPECT_TRUE(std::filesystem::is_empty(dir.path().toStdString())) << "opening writes nothing";
