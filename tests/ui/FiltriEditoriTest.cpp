@@ -1,141 +1,106 @@
+// The filter editor windows driven as a user would: counters, drag painting
+// over greyed numbers and across grids, the step buttons, the ON/OFF pair,
+// the closing that saves and compacts, the delete-all question, the import
+// window and the number-distance editor's gap range and read-only state.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <fstream>
-#include <functional>
 
 #include "FinestraPrincipale.h"
 #include "ProvaEtichette.h"
 #include "platform/FileDialogs.h"
 #include "ui/conditions/frmFiltri.h"
 #include "ui/conditions/frmFiltriDistanzaNumeri.h"
-#include "ui/conditions/frmImportFiltri.h"
 #include "ui/widgets/CoppiaOnOff.h"
 
 namespace tlx::ui {
 namespace {
 
-using prova::FinestraPrincipale;
+using prova::Selezionate, prova::Trascina;
 
-QString Testo(const QWidget& w, const char* nome) { return w.findChild<QLabel*>(nome)->text(); }
-GrigliaEtichette* Griglia(const QWidget& w, const char* nome) { return w.findChild<GrigliaEtichette*>(nome); }
-QPushButton* Pulsante(const QWidget& w, const char* nome) { return w.findChild<QPushButton*>(nome); }
+struct EditoriFiltri : ::testing::Test {
+  static QStringList Testi(const QWidget& w, std::initializer_list<const char*> nomi) {
+    QStringList testi;
+    for (const char* nome : nomi) testi << w.findChild<QLabel*>(nome)->text();
+    return testi;
+  }
+  static GrigliaEtichette* Griglia(const QWidget& w, const char* nome) { return w.findChild<GrigliaEtichette*>(nome); }
+  static QPushButton* Pulsante(const QWidget& w, const char* nome) { return w.findChild<QPushButton*>(nome); }
+  QAction* Menu(const char* nome) const { return f.finestra->findChild<QAction*>(nome); }
+  // Runs `azione`; `nellaFinestra` is called on the modal window it opens, which is then closed.
+  static void InFinestraModale(const std::function<void()>& azione, const std::function<void(QWidget&)>& nellaFinestra) {
+    QTimer::singleShot(0, [&] {
+      QWidget* modale = QApplication::activeModalWidget();  // the action's exec() is running
+      nellaFinestra(*modale);
+      modale->close();
+    });
+    azione();
+  }
+  static RecordFiltro Gruppo(std::initializer_list<int> numeri, int quanti, int posizioni = 0b111110) {
+    RecordFiltro r{.QuantiMask = quanti, .PosizioniMask = posizioni, .Attivo = VERO};
+    for (int n : numeri) r.Numeri[static_cast<size_t>(n)] = 1;
+    return r;
+  }
 
-using prova::Selezionate;
+  prova::FinestraPrincipale f;
+  Sistema& s = *f.sistema;
+};
 
-using prova::Trascina;
-
-// A key held on a step button: the press and two repeats.
-void TastoTenuto(QPushButton* pulsante) {
-  QTest::keyPress(pulsante, Qt::Key_Right);
-  QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-  for (int i = 0; i < 2; ++i) QApplication::sendEvent(pulsante, &ripetuto);
-  QTest::keyRelease(pulsante, Qt::Key_Right);
-}
-
-// Runs `azione`; `nellaFinestra` is called on the modal window it opens, which is then closed.
-void InFinestraModale(const std::function<void()>& azione, const std::function<void(QWidget&)>& nellaFinestra) {
-  QTimer::singleShot(0, [&] {
-    QWidget* modale = QApplication::activeModalWidget();
-    ASSERT_NE(modale, nullptr);
-    nellaFinestra(*modale);
-    modale->close();
-  });
-  azione();
-}
-
-RecordFiltro Gruppo(std::initializer_list<int> numeri, Flag attivo) {
-  RecordFiltro r{.QuantiMask = 0b10, .PosizioniMask = 0b111110, .Attivo = attivo};
-  for (int n : numeri) r.Numeri[static_cast<size_t>(n)] = 1;
-  return r;
-}
-
-TEST(EditorFiltriAnd, CountersGreyedNumbersSweepsKeysAndTheClosingFromTheMenu) {
-  FinestraPrincipale f;
+TEST_F(EditoriFiltri, AndCountersGreyedNumbersSweepsStepsAndTheClosingFromTheMenu) {
   f.Scegli({3, 7, 12, 18, 21, 27, 40});
-  for (int i : {1, 2, 3}) f.sistema->FiltriAnd[static_cast<size_t>(i)] = Gruppo({3, 5, 7}, VERO);
-  f.sistema->NumeroFiltriAnd = 3;
-  InFinestraModale([&] { f.finestra->findChild<QAction*>("menuColonnaFiltro")->trigger(); }, [&](QWidget& w) {
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_EQ(QStringList({Testo(w, "lblnFiltro"), Testo(w, "lblTotFiltri"), Testo(w, "lblTotFiltriON"),
-                           Testo(w, "lblTotFiltriOFF"), Testo(w, "lblNumSelezionati")}),
-              QStringList({"01", "2.000", "03", "1.997", "2"}));
+  for (size_t i : {1, 2, 3}) s.FiltriAnd[i] = Gruppo({3, 5, 7}, 0b10);
+  s.NumeroFiltriAnd = 3;
+  InFinestraModale([&] { Menu("menuColonnaFiltro")->trigger(); }, [&](QWidget& w) {
     GrigliaEtichette* numeri = Griglia(w, "labGriglia");
     // One sweep across 3..7 (4, 5 and 6 greyed) and on into the counts below.
     Trascina({{numeri, 7}, {numeri, 3}});
     Trascina({{numeri, 12}, {Griglia(w, "lbPresenze"), 0}});
-    EXPECT_EQ(Selezionate(numeri), std::vector<int>({12}));
-    EXPECT_EQ(Testo(w, "lblNumSelezionati"), "1");
-    EXPECT_EQ(Selezionate(Griglia(w, "lbPresenze")), std::vector<int>({0, 1}));
-    TastoTenuto(Pulsante(w, "cmdNext2"));
-    EXPECT_EQ(Testo(w, "lblnFiltro"), "301");
+    EXPECT_EQ(std::tuple(Selezionate(numeri), Selezionate(Griglia(w, "lbPresenze"))), std::tuple(std::vector{12}, std::vector{0, 1}));
+    for (int i = 0; i < 3; ++i) Pulsante(w, "cmdNext2")->click();  // a hundred panels a step
     QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
-    QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
-    EXPECT_EQ(Testo(w, "lblTotFiltriON"), "04");
-    Trascina({{numeri, 18}, {numeri, 21}});
+    EXPECT_EQ(Testi(w, {"lblnFiltro", "lblTotFiltriON", "lblTotFiltriOFF"}), QStringList({"301", "04", "1.996"}));
     Trascina({{Griglia(w, "lbPosizione"), 2}, {Griglia(w, "lbPosizione"), 3}});
     w.grab().save("frmFiltri.png");
   });
-  EXPECT_TRUE(f.finestra->findChild<QAction*>("menuColonnaFiltro")->isChecked());
-  Sistema& s = *f.sistema;
-  EXPECT_EQ(s.NumeroFiltriAnd, 4);
-  RecordFiltro primo = Gruppo({12}, VERO);
-  primo.QuantiMask = 0b11;
-  EXPECT_EQ(s.FiltriAnd[1], primo) << "the greyed 5 dropped, the sweep's 3 and 7 off, 12 on";
-  RecordFiltro ultimo{.QuantiMask = 0, .PosizioniMask = 0b1100, .Attivo = VERO};
-  ultimo.Numeri[18] = ultimo.Numeri[21] = 1;
-  EXPECT_EQ(s.FiltriAnd[4], ultimo) << "panel 301, saved at the closing and compacted to slot 4";
+  // The greyed 5 dropped, the sweep's 3 and 7 off, 12 on; panel 301 saved at
+  // the closing and compacted to slot 4.
+  EXPECT_EQ(std::tuple(Menu("menuColonnaFiltro")->isChecked(), s.NumeroFiltriAnd, s.FiltriAnd[1], s.FiltriAnd[4]),
+            std::tuple(true, 4, Gruppo({12}, 0b11), Gruppo({}, 0, 0b1100)));
 }
 
-TEST(EditorFiltriAnd, DeleteAllAsksAndTheHiddenImportReplacesTheTable) {
-  FinestraPrincipale f;
+TEST_F(EditoriFiltri, AndDeleteAllAsksAndTheHiddenImportReplacesTheTable) {
   f.Scegli({1, 2, 3, 4, 5});
-  f.sistema->FiltriAnd[1] = Gruppo({1}, VERO);
-  f.sistema->NumeroFiltriAnd = 1;
-  frmFiltri w(*f.sistema, FormatoNumeri::Italiano());
-  for (Risposta r : {Risposta::No, Risposta::Si}) {
-    platform::MessageBox::Azzera();
-    platform::MessageBox::Accoda(r);
-    Pulsante(w, "cmdCancellaTutto")->click();
-    ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-    EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
-              "Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?");
-    EXPECT_EQ(Testo(w, "lblTotFiltriON"), r == Risposta::Si ? "00" : "01");
-  }
+  s.FiltriAnd[1] = Gruppo({1}, 0b10);
+  s.NumeroFiltriAnd = 1;
+  frmFiltri w(s, FormatoNumeri::Italiano());
+  platform::MessageBox::Accoda(Risposta::No);
+  Pulsante(w, "cmdCancellaTutto")->click();
+  EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati().at(0).testo, Testi(w, {"lblTotFiltriON"})),
+            std::tuple("Questa funzione cancellera' tutte le colonne filtro presenti\r\nVuoi procedere ?", QStringList{"01"}));
 
-  const std::string percorso = f.sistema->PercorsoDati + "/gruppi.txt";
+  const std::string percorso = s.PercorsoDati + "/gruppi.txt";
   std::ofstream(percorso) << "1 2 3\n\n4-5\n";
   platform::cCommonDialog::Simulazione().Registra();
-  // Answered No the window stays open; then a file, counts 1 and 2, position 1, Yes.
-  InFinestraModale([&] { w.cmdLoadFiltri_Click(); }, [&](QWidget& finestra) {
-    auto& importa = static_cast<frmImportFiltri&>(finestra);
-    EXPECT_FALSE(Pulsante(importa, "cmdProcess")->isEnabled());
+  // A file, counts 1 and 2, position 1: answered No the window and the table
+  // stay; Yes replaces the table.
+  InFinestraModale([&] { w.cmdLoadFiltri_Click(); }, [&](QWidget& importa) {
     platform::cCommonDialog::Simulazione().Accoda(QString::fromStdString(percorso));
     Pulsante(importa, "cmdImportaFiltri")->click();
     for (int k : {1, 2}) emit Griglia(importa, "lbPresenze")->etichettaAttivata(k);
     emit Griglia(importa, "lbPosizione")->etichettaAttivata(1);
-    platform::MessageBox::Azzera();
-    platform::MessageBox::Accoda(Risposta::No);
-    Pulsante(importa, "cmdProcess")->click();
-    EXPECT_TRUE(importa.isVisible());
-    EXPECT_EQ(f.sistema->NumeroFiltriAnd, 0);
-    platform::MessageBox::Accoda(Risposta::Si);
-    Pulsante(importa, "cmdProcess")->click();
-    EXPECT_FALSE(importa.isVisible());
+    for (Risposta r : {Risposta::No, Risposta::Si}) {
+      platform::MessageBox::Accoda(r);
+      Pulsante(importa, "cmdProcess")->click();
+      EXPECT_EQ(std::tuple(importa.isVisible(), s.NumeroFiltriAnd), std::tuple(r == Risposta::No, r == Risposta::No ? 1 : 2));
+    }
   });
   platform::cCommonDialog::Simulazione().Ferma();
-  EXPECT_EQ(f.sistema->NumeroFiltriAnd, 2);
-  EXPECT_EQ(f.sistema->FiltriAnd[2], (RecordFiltro{.Numeri = {0, 0, 0, 0, 1, 1}, .QuantiMask = 0b110,
-                                                   .PosizioniMask = 0b10, .Attivo = VERO}));
-  EXPECT_EQ(std::pair(Testo(w, "lblnFiltro"), Testo(w, "lblTotFiltriON")), std::pair(QString("01"), QString("02")));
-  EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3}));
+  EXPECT_EQ(std::tuple(s.FiltriAnd[2], Testi(w, {"lblnFiltro", "lblTotFiltriON"}), Selezionate(Griglia(w, "labGriglia"))),
+            std::tuple(Gruppo({4, 5}, 0b110, 0b10), QStringList{"01", "02"}, std::vector<int>{1, 2, 3}));
 
   // An import closed without importing keeps the panel's unsaved change.
   emit Griglia(w, "labGriglia")->etichettaAttivata(4);
@@ -143,50 +108,33 @@ TEST(EditorFiltriAnd, DeleteAllAsksAndTheHiddenImportReplacesTheTable) {
   EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3, 4}));
 }
 
-TEST(EditorFiltriDistanza, GapRangeReadOnlyWhileLockedAndTheCheckMark) {
-  FinestraPrincipale f;
+TEST_F(EditoriFiltri, DistanceGapRangeReadOnlyWhileLockedAndTheCheckMark) {
   f.Scegli({5, 9, 14, 20, 27, 35});
-  f.sistema->FiltriDistanza[1] = RecordDistanza{.NumeroCoppie = 1, .Coppie = {0, 2}, .Attivo = VERO};
-  f.sistema->FiltriDistanza[1].MinOk[50] = VERO;  // a gap these numbers hide
-  f.sistema->NumeroFiltriDistanza = 1;
-  InFinestraModale([&] { f.finestra->findChild<QAction*>("menuDistanzaNumeri")->trigger(); }, [&](QWidget& w) {
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_EQ(QStringList({Testo(w, "lblNumDistMin"), Testo(w, "lblNumDistMax"), Testo(w, "lblTotFiltri"),
-                           Testo(w, "lblTotFiltriON"), Testo(w, "lblTotFiltriOFF")}),
-              QStringList({"04", "15", "05", "01", "04"}));
+  s.FiltriDistanza[1] = RecordDistanza{.NumeroCoppie = 1, .Coppie = {0, 2}, .Attivo = VERO};
+  s.NumeroFiltriDistanza = 1;
+  InFinestraModale([&] { Menu("menuDistanzaNumeri")->trigger(); }, [&](QWidget& w) {
     GrigliaEtichette* minime = Griglia(w, "lbDistanzaMin");
-    EXPECT_EQ(std::pair(minime->Primo(), minime->Ultimo()), std::pair(4, 15));
+    EXPECT_EQ(std::tuple(minime->Primo(), minime->Ultimo()), std::tuple(4, 15));  // the gaps these numbers allow
     Trascina({{Griglia(w, "lbPFromPTo"), 3}, {Griglia(w, "lbPFromPTo"), 4}});
     Trascina({{minime, 4}, {minime, 6}});
     Trascina({{Griglia(w, "lbDistanzaMax"), 15}, {Griglia(w, "lbDistanzaMax"), 15}});
     w.grab().save("frmFiltriDistanzaNumeri.png");
   });
-  EXPECT_TRUE(f.finestra->findChild<QAction*>("menuDistanzaNumeri")->isChecked());
-  const RecordDistanza& r = f.sistema->FiltriDistanza[1];
-  EXPECT_EQ(std::vector<int>(r.Coppie.begin() + 1, r.Coppie.end()), std::vector<int>({2, 3, 4, 0, 0}));
-  EXPECT_EQ(std::tuple(r.MinAttivo, r.MinOk[4], r.MinOk[6], r.MinOk[50], r.MaxAttivo, r.MaxOk[15]),
-            std::tuple(4, VERO, VERO, VERO, 1, VERO));
+  const RecordDistanza r = s.FiltriDistanza[1];
+  EXPECT_EQ(std::tuple(Menu("menuDistanzaNumeri")->isChecked(), std::vector<int>(r.Coppie.begin() + 1, r.Coppie.end()),
+                       r.MinAttivo, r.MinOk[4], r.MinOk[6], r.MaxAttivo, r.MaxOk[15]),
+            std::tuple(true, std::vector<int>{2, 3, 4, 0, 0}, 3, VERO, VERO, 1, VERO));
 
-  f.sistema->GuiBloccata = VERO;
-  frmFiltriDistanzaNumeri w(*f.sistema, FormatoNumeri::Italiano());
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  Trascina({{Griglia(w, "lbDistanzaMin"), 8}, {Griglia(w, "lbDistanzaMin"), 9}});
-  QTest::mouseClick(Pulsante(w, "cmdCancella"), Qt::LeftButton);
-  QTest::mouseClick(Pulsante(w, "cmdTOP"), Qt::LeftButton);
-  EXPECT_EQ(Testo(w, "lblnFiltro"), "05");
-  w.close();
-  EXPECT_EQ(f.sistema->FiltriDistanza[1], r);
-  EXPECT_EQ(f.sistema->NumeroFiltriDistanza, 1);
-
-  // Fewer than five numbers develop nothing: every storable gap is offered.
+  // Locked, and with fewer than five numbers (nothing develops): every
+  // storable gap offered, nothing editable, the record unchanged.
   f.finestra->CancellaPronostico();
-  frmFiltriDistanzaNumeri vuota(*f.sistema, FormatoNumeri::Italiano());
-  EXPECT_EQ(std::pair(Griglia(vuota, "lbDistanzaMax")->Primo(), Griglia(vuota, "lbDistanzaMax")->Ultimo()),
-            std::pair(1, 54));
-  QTest::mouseClick(Pulsante(vuota, "cmdNext2"), Qt::LeftButton);
-  vuota.close();
-  EXPECT_EQ(f.sistema->FiltriDistanza[1], r);
+  s.GuiBloccata = VERO;
+  frmFiltriDistanzaNumeri bloccata(s, FormatoNumeri::Italiano());
+  emit Griglia(bloccata, "lbDistanzaMin")->etichettaAttivata(8);
+  for (const char* pulsante : {"cmdCancella", "cmdNext2"}) Pulsante(bloccata, pulsante)->click();
+  EXPECT_EQ(std::tuple(Griglia(bloccata, "lbDistanzaMax")->Primo(), Griglia(bloccata, "lbDistanzaMax")->Ultimo()), std::tuple(1, 54));
+  bloccata.close();
+  EXPECT_EQ(std::tuple(s.FiltriDistanza[1], s.NumeroFiltriDistanza), std::tuple(r, 1));
 }
 
 }  // namespace

@@ -4,20 +4,16 @@
 // progress window's, tested there.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
 #include "FinestraPrincipale.h"
 #include "PdfProva.h"
 #include "platform/StampanteQt.h"
-#include "platform/Stampanti.h"
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
 #include "printing/StampanteRegistrata.h"
@@ -29,149 +25,105 @@ namespace tlx::ui {
 namespace {
 
 namespace pdf = tlx::prova;
+using platform::MessageBox;
 
 struct RidottiTest : ::testing::Test {
   RidottiTest() {
-    platform::MessageBox::Registra();
+    MessageBox::Registra();
     ImpostaPercorsi(*sistema, cartella.path().toStdString());
     sistema->CostoColonna = 150;
     sistema->IntestazioneStampa = "Ricevitoria del Corso";
+    platform::ImpostaStampanteCorrente(&stampante);
   }
   ~RidottiTest() override {
     platform::ImpostaStampanteCorrente(nullptr);
-    platform::MessageBox::Azzera();
+    MessageBox::Azzera();
   }
-  std::unique_ptr<frmRidottiRandom> Finestra(int numeri, int sistemi, uint32_t seme = 7) {
+  // The window drawing from `seme`, printing the calibration's printer with the number marker.
+  std::unique_ptr<frmRidottiRandom> Finestra(int numeri, int sistemi, uint32_t seme, const QString& stampante) {
+    QSettings ini(QString::fromStdString(sistema->FileTaraturaRidotti), QSettings::IniFormat);
+    ini.setValue("Impostazioni/Nome_Stampante", stampante);
+    ini.setValue("Impostazioni/Marcatore_Stampa", "1111");
     auto f = std::make_unique<frmRidottiRandom>(*sistema);
     f->ImpostaGeneratore([seme] { return std::mt19937(seme); });
-    f->show();
     f->findChild<QPushButton*>(QString("optTipoRidotto%1").arg(numeri))->click();
     f->findChild<QScrollBar*>("scrollNsis")->setValue(sistemi);
     return f;
   }
   static void Stampa(frmRidottiRandom& f) { f.findChild<QPushButton*>("cmdStampa")->click(); }
-  void Taratura(std::initializer_list<std::pair<const char*, QString>> chiavi) const {
-    QSettings ini(QString::fromStdString(sistema->FileTaraturaRidotti), QSettings::IniFormat);
-    for (const auto& [chiave, valore] : chiavi) ini.setValue(QString("Impostazioni/") + chiave, valore);
-  }
 
   QTemporaryDir cartella;
   std::unique_ptr<Sistema> sistema = std::make_unique<Sistema>();
+  StampanteRegistrata stampante{{"Laser Ufficio", "Getto Cassa"}, "Laser Ufficio"};
 };
 
-TEST_F(RidottiTest, ChoicesTheirBoundsAndTheCalibrationButton) {
-  auto f = Finestra(8, 1);
-  for (const auto& [valore, atteso] : {std::pair{0, 1}, {51, 50}, {3, 3}}) {
-    f->findChild<QScrollBar*>("scrollNsis")->setValue(valore);
-    EXPECT_EQ(f->NumeroSistemi(), atteso);
-    EXPECT_EQ(f->findChild<QLabel*>("lblNumRidotti")->text(), QString::number(atteso));
-  }
+// The slips on the calibration's printer; refused, with the other run's
+// printer kept, while another run holds it; a printer fault reported; the
+// calibration button opening the reduced slips' calibration.
+TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalFaultAndCalibration) {
+  auto f = Finestra(8, 3, 42, "Getto Cassa");
   f->grab().save("frmRidottiRandom.png");
+  auto altra = std::make_unique<PrenotazioneStampante>(stampante);
+  Stampa(*f);
+  altra.reset();
+  EXPECT_EQ(std::tuple(MessageBox::Mostrati(), stampante.Documenti().size(), stampante.Corrente()),
+            std::tuple(Messaggi{MessaggioStampaInCorso()}, 0U, "Laser Ufficio"));
+
+  MessageBox::Azzera();
+  Stampa(*f);
+  const DocumentoRegistrato& d = stampante.Documenti().at(0);
+  ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), stampante.Documenti().size(), d.stampante, d.pagine.size()),
+            std::tuple(0U, 1U, "Getto Cassa", 3U));
+  std::vector<std::vector<uint8_t>> segnati(3);  // each square carries its number
+  for (size_t s = 0; s < 3; ++s)
+    for (size_t i = 1; i <= 8; ++i) segnati[s].push_back(static_cast<uint8_t>(std::stoi(d.pagine[s].Testi()[i])));
+  std::mt19937 stesso(42);  // the same draws, each system ascending as the slip marks it
+  auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
+  for (auto& sistemaAtteso : attesi) std::ranges::sort(sistemaAtteso);
+  // The last slip's number, and its price: 5 columns of 1,50.
+  EXPECT_EQ(std::tuple(segnati, d.pagine[2].Testo("Scheda n. ")->testo, d.pagine[2].Testo("   €")->testo),
+            std::tuple(attesi, "Scheda n. 03", "   € 7,50"));
+
+  stampante.SimulaGuasto(5);
+  Stampa(*f);
+  const Messaggio guasto{Icona::Nessuna, Pulsanti::Ok, "", "Error 482 (Printer error) in procedure StampaSchedaRidotti of Form frmRidottiRandom"};
+  EXPECT_EQ(std::tuple(MessageBox::Mostrati(), f->isEnabled()), std::tuple(Messaggi{guasto}, true));
 
   QString aperta;
-  QTimer::singleShot(0, [&] {
-    if (auto* d = qobject_cast<frmTaratura*>(QApplication::activeModalWidget())) {
-      aperta = d->objectName();
-      d->reject();
-    }
-  });
+  QTimer::singleShot(0, [&] { if (QWidget* d = QApplication::activeModalWidget()) aperta = d->objectName(), d->close(); });
   f->findChild<QPushButton*>("cmdTaratura")->click();
   EXPECT_EQ(aperta, "frmTaraturaRidotti");
 }
 
-// The slips on the calibration's printer; refused while another run holds
-// the printer; a printer fault reported.
-TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalAndFault) {
-  Taratura({{"Nome_Stampante", "Getto Cassa"}, {"Marcatore_Stampa", "1111"}});
-  StampanteRegistrata stampante({"Laser Ufficio", "Getto Cassa"}, "Laser Ufficio");
-  platform::ImpostaStampanteCorrente(&stampante);
-  auto f = Finestra(8, 3, 42);
-  {
-    PrenotazioneStampante altra(stampante);
-    Stampa(*f);
-  }
-  EXPECT_EQ(platform::MessageBox::Mostrati(), Messaggi{MessaggioStampaInCorso()});
-  EXPECT_TRUE(stampante.Documenti().empty());
-
-  platform::MessageBox::Azzera();
-  Stampa(*f);
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
-  ASSERT_EQ(stampante.Documenti().size(), 1u);
-  const DocumentoRegistrato& d = stampante.Documenti()[0];
-  EXPECT_EQ(d.stampante, "Getto Cassa");
-  ASSERT_EQ(d.pagine.size(), 3u);
-  std::mt19937 stesso(42);
-  const auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
-  for (size_t s = 0; s < 3; ++s) {
-    const PaginaRegistrata& p = d.pagine[s];
-    EXPECT_EQ(p.Testo("Scheda n. ")->testo, "Scheda n. 0" + std::to_string(s + 1));
-    EXPECT_EQ(p.Testo("   €")->testo, "   € 7,50");  // 5 columns of 1,50
-    std::vector<uint8_t> segnati;  // each square carries its number
-    for (size_t i = 1; i <= 8; ++i) segnati.push_back(static_cast<uint8_t>(std::stoi(p.Testi()[i])));
-    std::vector<uint8_t> sistema = attesi[s];
-    std::ranges::sort(sistema);
-    EXPECT_EQ(segnati, sistema) << "slip " << s + 1;
-  }
-
-  stampante.SimulaGuasto(5);
-  Stampa(*f);
-  EXPECT_EQ(platform::MessageBox::Mostrati(),
-            Messaggi{(Messaggio{Icona::Nessuna, Pulsanti::Ok, "",
-                                "Error 482 (Printer error) in procedure StampaSchedaRidotti of Form frmRidottiRandom"})});
-  EXPECT_TRUE(f->isEnabled());
-}
-
 TEST_F(RidottiTest, ASlipThroughTheRealCupsQueue) {
   if (!pdf::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
-  Taratura({{"Nome_Stampante", pdf::CODA_CUPS}, {"Marcatore_Stampa", "1111"}});
-  platform::StampanteQt stampante;
+  platform::StampanteQt suCups;
   const QString nome = pdf::NomeDocumentoCups("tlx-ridotto");
-  stampante.ImpostaNomeDocumento(nome);
-  platform::ImpostaStampanteCorrente(&stampante);
-  auto f = Finestra(6, 1, 3);
-  Stampa(*f);
-  ASSERT_TRUE(platform::MessageBox::Mostrati().empty());
-  EXPECT_EQ(stampante.Corrente(), pdf::CODA_CUPS.toStdString());
+  suCups.ImpostaNomeDocumento(nome);
+  platform::ImpostaStampanteCorrente(&suCups);
+  Stampa(*Finestra(6, 1, 3, pdf::CODA_CUPS));
+  ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), suCups.Corrente()), std::tuple(0U, pdf::CODA_CUPS.toStdString()));
   const QString file = pdf::AttendiPdfCups(nome);
-  ASSERT_FALSE(file.isEmpty()) << "no PDF from cups-pdf";
-  EXPECT_EQ(pdf::PaginePdf(file), 1);
+  ASSERT_EQ(pdf::PaginePdf(file), 1) << "no PDF from cups-pdf, or more pages than systems";
   const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("ridotto-scheda.png"));
-  std::mt19937 stesso(3);
   const TaraturaScheda t = TaraturaPredefinita(LayoutScheda::Ridotti);
-  const auto sistemi = GeneraRidottiCasuali(55, 6, 1, stesso);
-  for (uint8_t n : sistemi[0]) {
-    const PuntoMm a = PosizioneNumero(t, t.kTop, n);
-    EXPECT_TRUE(pdf::Scuro(pagina, a.x + 3.5, a.y + 3.5)) << int{n};
-  }
-  EXPECT_TRUE(pdf::Scuro(pagina, 135.8, 108.9));  // the extra box
+  std::mt19937 stesso(3);
+  for (const auto& sistemi = GeneraRidottiCasuali(55, 6, 1, stesso); uint8_t n : sistemi[0])
+    EXPECT_TRUE(pdf::Scuro(pagina, PosizioneNumero(t, t.kTop, n).x + 3.5, PosizioneNumero(t, t.kTop, n).y + 3.5)) << int{n};
   QFile::remove(file);
 }
 
+// One window however often the button is pressed, modeless and no child of
+// the main window: usable while the main window is disabled by a long run.
+// Closing it during a run is the integration tests'.
 TEST_F(RidottiTest, TheMainWindowOpensOneModelessWindow) {
   prova::FinestraPrincipale principale;
-  auto* comando = principale.finestra->findChild<QToolButton*>("cmdRidotti");
-  comando->click();
-  comando->click();
-  std::vector<frmRidottiRandom*> aperte;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* r = qobject_cast<frmRidottiRandom*>(w); r && r->isVisible()) aperte.push_back(r);
-  ASSERT_EQ(aperte.size(), 1u);
-  EXPECT_FALSE(aperte[0]->isModal());
-  aperte[0]->close();
-  EXPECT_TRUE(principale.finestra->isEnabled());
-
-  // Closed while the slip window keeps the main window disabled: it stays so.
-  principale.Scegli({1, 2, 3, 4, 5, 6});
-  principale.finestra->ElaboraSistema();
-  comando->click();
-  principale.finestra->findChild<QAction*>("menuschedine")->trigger();
-  ASSERT_FALSE(principale.finestra->isEnabled());
-  EXPECT_TRUE(aperte[0]->isEnabled());  // usable beside the slip window
-  aperte[0]->close();
-  EXPECT_FALSE(principale.finestra->isEnabled());
-  // The slip window has no parent: left open it would outlive this system.
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "frmStampa" && w->isVisible()) w->close();
+  for (int volte = 0; volte < 2; ++volte) principale.finestra->findChild<QToolButton*>("cmdRidotti")->click();
+  QWidgetList aperte = QApplication::topLevelWidgets();
+  aperte.removeIf([](QWidget* w) { return !qobject_cast<frmRidottiRandom*>(w) || !w->isVisible(); });
+  ASSERT_EQ(aperte.size(), 1);
+  principale.finestra->setEnabled(false);
+  EXPECT_EQ(std::tuple(aperte[0]->isModal(), aperte[0]->isEnabled()), std::tuple(false, true));
 }
 
 }  // namespace
