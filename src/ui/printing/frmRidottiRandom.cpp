@@ -106,12 +106,9 @@ void frmRidottiRandom::scrollNsis_Change(int valore) {
   NumeroSistemi_ = valore;
 }
 
+// While another run holds the printer the shared print run refuses, and the
+// printer can't be switched under it.
 void frmRidottiRandom::cmdStampa_Click() {
-  // Another run holds the printer: its calibration and printer stay.
-  if (platform::StampanteCorrente().Occupata()) {
-    platform::MessageBox::Mostra(MessaggioStampaInCorso(), this);
-    return;
-  }
   setEnabled(false);
   LeggiTaratura();
   std::mt19937 generatore = generatore_();
