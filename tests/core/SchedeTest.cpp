@@ -17,7 +17,7 @@ namespace {
 using Tipo = OperazioneStampa::Tipo;
 
 // kX kY kTop kLeft kWebX kWebY kNomeX kNomeY, numbers on the squares, low quality.
-const TaraturaScheda CALIBRAZIONE{7.5F, 5.0F, 40.0F, 10.0F, 12.0F, 3.0F, 80.0F, 9.0F, MARCATORE_NUMERO, qualita::Bassa, {}};
+const TaraturaScheda CALIBRAZIONE{7.5F, 5, 40, 10, 12, 3, 80, 9, MARCATORE_NUMERO, qualita::Bassa, {}};
 
 // 12 columns: column c holds c, c+1, c+2, c+3, 55 (column 1: 1 2 3 4 55).
 std::unique_ptr<Sistema> SistemaDodici() {
@@ -66,8 +66,7 @@ TEST(Schede, PosizioneDeiSegniSottoUnaTaratura) {
 TEST(Schede, DodiciColonneSuSchedeDaUnaEDaCinque) {
   const auto d = SistemaDodici();
   const auto una = Stampa(*d, LayoutScheda::UnaColonna, 1, TotaleSchede(12, 1));
-  ASSERT_EQ(una.size(), 12U);
-  EXPECT_EQ(una[11].Testo("   € ")->testo, "   € 1,50");
+  EXPECT_EQ(std::pair(una.size(), una.at(11).Testo("   € ")->testo), std::pair(size_t{12}, std::string("   € 1,50")));
   const auto cinque = Stampa(*d, LayoutScheda::CinqueColonne, 1, TotaleSchede(12, 5));
   ASSERT_EQ(cinque.size(), 3U);
   EXPECT_EQ(cinque[1].Testo("   € ")->testo, "   € 7,50");
@@ -130,7 +129,8 @@ TEST(Schede, PagineDiProvaDellaTaratura) {
     const auto riquadri = pagina.Di(Tipo::Riquadro);
     EXPECT_EQ(std::tuple(riquadri.size(), pagina.Testi().size(), pagina.Testo("INTESTAZIONE")->x),
               std::tuple(quantiRiquadri, numeri + 5, 12.0));
-    EXPECT_TRUE(std::ranges::all_of(riquadri, [](const auto& o) { return o.riempimento == StileRiempimento::Trasparente; }));
+    EXPECT_TRUE(
+        std::ranges::all_of(riquadri, [](const auto& o) { return o.riempimento == StileRiempimento::Trasparente; }));
     if (layout == LayoutScheda::Ridotti) {
       EXPECT_EQ((std::pair{riquadri[60].x, riquadri[60].y}), (std::pair{10 + 9 * 7.5 - 2, 40 + 8 * 5.0 - 2}));
     }
