@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <numeric>
 
@@ -16,25 +17,19 @@ using namespace tlx;
 struct MetricaProva : MetricaRighe {
   double AltezzaRiga(const Carattere& c) const override { return c.punti == 72 ? 1600 : 200; }
   // A character 0.6 of the font size wide, in twips.
-  double Larghezza(const Carattere& c, const std::string& t) const override {
-    return static_cast<double>(t.size()) * 0.6 * c.punti * 20;
-  }
+  double Larghezza(const Carattere& c, const std::string& t) const override { return 12.0 * c.punti * t.size(); }
 };
 
 struct Prova {
   std::unique_ptr<Sistema> s = std::make_unique<Sistema>();
   MetricaProva metrica;
-  explicit Prova(int colonne, std::string titolo = "Integrale") {
-    s->CostoColonna = 150;
-    s->IntestazioneStampa = "Ricevitoria";
-    s->TitoloSistema = titolo;
+  explicit Prova(int colonne, std::vector<int> pronostico = {}, std::string titolo = "Integrale") {
+    s->CostoColonna = 150, s->IntestazioneStampa = "Ricevitoria", s->TitoloSistema = titolo;
+    s->NumeriPronostico = static_cast<uint8_t>(pronostico.size());
+    std::ranges::copy(pronostico, s->Pronostico.begin());
     for (int c = 1; c <= colonne; ++c)
       for (int p = 0; p < 5; ++p) s->Colonne.Colonna(c)[p] = static_cast<uint8_t>((c + p) % 55 + 1);
     s->NumeroColonne = colonne;
-  }
-  void Pronostico(std::vector<int> numeri) {
-    s->NumeriPronostico = static_cast<uint8_t>(numeri.size());
-    std::ranges::copy(numeri, s->Pronostico.begin());
   }
   Tabulato Listing(bool colonne, bool pronostico, bool colori = true) const {
     return Tabulato(*s, "prova.tlqvx", {colonne, pronostico, colori}, FormatoNumeri::Italiano(), metrica);
@@ -47,118 +42,68 @@ std::vector<std::pair<double, std::string>> Righe(const Pagina& p) {
   return r;
 }
 
-const std::string FILETTO = [] {
-  std::string s;
-  for (int i = 0; i < 96; ++i) s += "\u2014";
-  return s;
-}();
+const std::string FILETTO = [] { std::string s; while (s.size() < 96 * 3) s += "\u2014"; return s; }();
 
-int Filetti(const Pagina& p) {
-  return static_cast<int>(std::ranges::count(p.righe, FILETTO, &RigaTesto::Testo));
-}
+int Filetti(const Pagina& p) { return static_cast<int>(std::ranges::count(p.righe, FILETTO, &RigaTesto::Testo)); }
 
-TEST(Tabulato, FirstPageTextsAndPositionsWithThePredictionAndTheColumns) {
-  Prova prova(2);
-  prova.Pronostico({3, 1, 2, 5, 4});
-  prova.s->Condizioni.SommaAttiva = VERO;
-  prova.s->Condizioni.SommaMinMax = {40, 160};
+// The stored values of a condition are printed only while its switch is on.
+TEST(Tabulato, FirstPageTextsAndPositionsWithThePredictionConditionsAndColumns) {
+  Prova prova(2, {3, 1, 2, 5, 4});
+  RecordCondizioni& c = prova.s->Condizioni;
+  c.SommaAttiva = VERO, c.SommaMinMax = {40, 160}, c.PariAmmessi = {VERO, 0, 0, 0, VERO, VERO};
+  c.NumeriFissi[7] = c.NumeriFissi[55] = 1, prova.s->Consecutivi.LunghezzeMask = 0b101100;
   const Pagina p = prova.Listing(true, true).ImpaginaPagina(1);
   const std::vector<std::pair<double, std::string>> attese = {
-      {250, "Pag. 1 Ricevitoria - By Velmora - WWW.TREMALUXORQVX.IT"},
-      {450, FILETTO},
-      {650, "Nome Sistema prova.tlqvx"},
-      {1150, "Colonne Sistema 2"},
-      {1600, "Importo Sistema € 3,00"},
-      {2050, "Numeri in gioco 5       Tipo Sistema Integrale" + std::string(41, ' ')},
-      {2500, FILETTO},
-      {2700, "Pronostico Sistema"},
-      {2900, FILETTO},
-      {3100, "03 01 02 05 04 "},  // stored order, not sorted
-      {3350, FILETTO},
-      {3550, "Condizioni base "},
-      {3750, FILETTO},
-      {3950, "Somma   : Da 40 A 160"},
-      {4150, "Pari    : "},
-      {4350, "Dispari : "},
-      {4550, "Fisse   : "},
-      {4750, "Consecutivi : "},
-      {5200, "Sviluppo"},
-      {5400, FILETTO},
-      {5600, "02 | 03 | "},
-      {5850, "03 | 04 | "},
-      {6100, "04 | 05 | "},
-      {6350, "05 | 06 | "},
-      {6600, "06 | 07 | "},
-      {6850, FILETTO}};
+      {250, "Pag. 1 Ricevitoria - By Velmora - WWW.TREMALUXORQVX.IT"}, {450, FILETTO},
+      {650, "Nome Sistema prova.tlqvx"}, {1150, "Colonne Sistema 2"}, {1600, "Importo Sistema € 3,00"},
+      {2050, "Numeri in gioco 5       Tipo Sistema Integrale" + std::string(41, ' ')}, {2500, FILETTO},
+      {2700, "Pronostico Sistema"}, {2900, FILETTO}, {3100, "03 01 02 05 04 "},  // stored order, not sorted
+      {3350, FILETTO}, {3550, "Condizioni base "}, {3750, FILETTO}, {3950, "Somma   : Da 40 A 160"},
+      {4150, "Pari    : "}, {4350, "Dispari : "}, {4550, "Fisse   : "}, {4750, "Consecutivi : "},
+      {5200, "Sviluppo"}, {5400, FILETTO}, {5600, "02 | 03 | "}, {5850, "03 | 04 | "}, {6100, "04 | 05 | "},
+      {6350, "05 | 06 | "}, {6600, "06 | 07 | "}, {6850, FILETTO}};
   EXPECT_EQ(Righe(p), attese);
-  EXPECT_TRUE(std::ranges::all_of(p.righe, [](const RigaTesto& r) { return r.x == 120; }));
-  EXPECT_TRUE(p.righe[0].segmenti[0].carattere.grassetto);
-  ASSERT_EQ(p.immagini.size(), 2u);
-  EXPECT_EQ((std::pair{p.immagini[0].figura, p.immagini[0].y}), (std::pair{Figura::Logo, 650.0}));
-  EXPECT_EQ((std::pair{p.immagini[1].figura, p.immagini[1].y}), (std::pair{Figura::Vietato, 3940.0}));
-}
+  EXPECT_TRUE(std::ranges::all_of(p.righe, [](const RigaTesto& r) { return r.x == 120; }) &&
+              p.righe[0].segmenti[0].carattere.grassetto);
+  std::vector<std::pair<Figura, double>> immagini;
+  for (const Immagine& i : p.immagini) immagini.push_back({i.figura, i.y});
+  EXPECT_EQ(immagini, (std::vector<std::pair<Figura, double>>{{Figura::Logo, 650}, {Figura::Vietato, 3940}}));
 
-// The stored values are printed only while their switch is on.
-TEST(Tabulato, ConditionLinesOnlyForTheConditionsSwitchedOn) {
-  Prova prova(1);
-  Sistema& s = *prova.s;
-  s.Condizioni.SommaMinMax = {10, 20};
-  s.Condizioni.PariAmmessi = {VERO, 0, 0, 0, VERO, VERO};
-  s.Condizioni.NumeriFissi[7] = s.Condizioni.NumeriFissi[55] = 1;
-  s.Consecutivi.LunghezzeMask = 0b101100;
-  const auto ultime = [&] {
-    const auto righe = Righe(prova.Listing(false, true).ImpaginaPagina(1));
-    std::vector<std::string> r;
-    for (size_t i = righe.size() - 5; i < righe.size(); ++i) r.push_back(righe[i].second);
-    return r;
-  };
-  EXPECT_EQ(ultime(), (std::vector<std::string>{"Somma   : Da --  A --", "Pari    : ", "Dispari : ", "Fisse   : ",
-                                                "Consecutivi : "}));
-  s.Condizioni.PariAttiva = 1;  // any non-zero switch is on
-  s.Condizioni.FisseAttiva = VERO;
-  s.Consecutivi.Attivo = VERO;
-  EXPECT_EQ(ultime(), (std::vector<std::string>{"Somma   : Da --  A --", "Pari    : 00 04 05 ", "Dispari : 05 01 00 ",
-                                                "Fisse   : 07 55 ", "Consecutivi : 02 03 05"}));
+  c.SommaAttiva = 0, c.PariAttiva = 1, c.FisseAttiva = VERO, prova.s->Consecutivi.Attivo = VERO;  // any non-zero
+  const auto righe = Righe(prova.Listing(true, true).ImpaginaPagina(1));
+  EXPECT_EQ(std::vector(righe.begin() + 13, righe.begin() + 18), (std::vector<std::pair<double, std::string>>{
+      {3950, "Somma   : Da --  A --"}, {4150, "Pari    : 00 04 05 "}, {4350, "Dispari : 05 01 00 "},
+      {4550, "Fisse   : 07 55 "}, {4750, "Consecutivi : 02 03 05"}}));
 }
 
 TEST(Tabulato, BlocksOfNineteenAndTheirPageQuotas) {
-  const struct {
-    int colonne;
-    bool pronostico;
-    std::vector<int> blocchiPerPagina;
-  } casi[] = {{114, false, {6}}, {115, false, {6, 1}}, {95, true, {5}}, {96, true, {5, 1}},
-              {950, true, {5, 8, 8, 8, 8, 8, 5}}};
-  for (const auto& caso : casi) {
-    Prova prova(caso.colonne);
-    const Tabulato t = prova.Listing(true, caso.pronostico);
+  const std::tuple<int, bool, std::vector<int>> casi[] = {
+      {114, false, {6}}, {115, false, {6, 1}}, {95, true, {5}}, {96, true, {5, 1}}, {950, true, {5, 8, 8, 8, 8, 8, 5}}};
+  for (const auto& [colonne, pronostico, blocchiPerPagina] : casi) {
+    Prova prova(colonne);
+    const Tabulato t = prova.Listing(true, pronostico);
     std::vector<int> blocchi;
     for (int n = 1; n <= t.NumeroPagine(); ++n)
-      blocchi.push_back((Filetti(t.ImpaginaPagina(n)) - (n == 1 ? (caso.pronostico ? 5 : 1) : 0)) / 2);
-    EXPECT_EQ(blocchi, caso.blocchiPerPagina) << caso.colonne << (caso.pronostico ? " with" : " without");
+      blocchi.push_back((Filetti(t.ImpaginaPagina(n)) - (n == 1 ? (pronostico ? 5 : 1) : 0)) / 2);
+    EXPECT_EQ(blocchi, blocchiPerPagina) << colonne << (pronostico ? " with" : " without");
   }
-
   // Page 2 of 115 columns: the continuation header, an empty line, then
   // block 7: column 115, which starts at 115 % 55 + 1.
-  Prova prova(115);
-  const Pagina p = prova.Listing(true, false).ImpaginaPagina(2);
-  ASSERT_GE(p.righe.size(), 3u);
-  EXPECT_EQ(p.righe[0].Testo(), "Pag. 2 del sistema prova.tlqvx - TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT");
-  EXPECT_EQ(p.righe[1].y, 650);  // 250 + header + empty line
-  EXPECT_EQ(p.righe[2].Testo(), "06 | ");
+  const Pagina p = Prova(115).Listing(true, false).ImpaginaPagina(2);
+  EXPECT_EQ(std::tuple(p.righe.at(0).Testo(), p.righe.at(1).y, p.righe.at(2).Testo()),
+            std::tuple("Pag. 2 del sistema prova.tlqvx - TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT",
+                       650, "06 | "));
 }
 
+// 31 numbers to a line; no compulsory digit before the separator; nothing chosen, no page.
 TEST(Tabulato, PredictionLinesAmountAndNothingChosen) {
-  Prova prova(3);
   std::vector<int> tutti(55);
   std::iota(tutti.begin(), tutti.end(), 1);
-  prova.Pronostico(tutti);
+  Prova prova(3, tutti);
   prova.s->CostoColonna = 16;
-  const auto righe = Righe(prova.Listing(false, true).ImpaginaPagina(1));
-  EXPECT_EQ(righe[9].second.size(), 31u * 3);
-  EXPECT_EQ(righe[10].second.size(), 24u * 3);
-  EXPECT_EQ(righe[10].first - righe[9].first, 250);
-  EXPECT_EQ(righe[4].second, "Importo Sistema € ,48");  // no compulsory digit before the separator
-
+  const auto r = Righe(prova.Listing(false, true).ImpaginaPagina(1));
+  EXPECT_EQ(std::tuple(r[9].second.size(), r[10].second.size(), r[10].first - r[9].first, r[4].second),
+            std::tuple(31u * 3, 24u * 3, 250, "Importo Sistema € ,48"));
   EXPECT_EQ(prova.Listing(false, false).NumeroPagine(), 0);
   EXPECT_EQ(MessaggioNessunaScelta(),
             (Messaggio{Icona::Esclamazione, Pulsanti::Ok, " E R R O R E ", "Nessuna scelta selezionata"}));
@@ -166,45 +111,37 @@ TEST(Tabulato, PredictionLinesAmountAndNothingChosen) {
 
 TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {
   const double mm = 1440.0 / 25.4;
+  const auto mm100 = [&](double twip) { return std::lround(twip / mm * 100); };  // hundredths of a mm, compared exactly
+  std::vector<int> arrangiamento;
+  for (int i = 0; i < 25; ++i) arrangiamento.push_back(55 - 2 * i);
   for (const auto& [pronostico, colori] : {std::pair{false, false}, {true, true}}) {
-    Prova prova(12, "CRUCIVERBA");
+    Prova prova(12, arrangiamento, "CRUCIVERBA");
     prova.s->CostoColonna = 4;
-    std::vector<int> arrangiamento;
-    for (int i = 0; i < 25; ++i) arrangiamento.push_back(55 - 2 * i);
-    prova.Pronostico(arrangiamento);
     const Pagina p = prova.Listing(true, pronostico, colori).ImpaginaPagina(1);
+    const long colore = colori ? COLORE_ROSSO : COLORE_NERO;
     // Below the prediction section, whose lines run across the width; the
     // right edge within the printable width of an A4 sheet.
     const double y0 = pronostico ? 5200 : 55 * mm;
-    ASSERT_EQ(p.riquadri.size(), 25u);
-    for (size_t i = 0; i < 25; ++i) {
-      const Riquadro& r = p.riquadri[i];
-      EXPECT_NEAR(r.x1, (100 + 20.0 * static_cast<double>(i % 5)) * mm, 1e-6);
-      EXPECT_NEAR(r.y1, y0 + 20.0 * static_cast<double>(i / 5) * mm, 1e-6);
-      EXPECT_NEAR(r.x2 - r.x1, 20 * mm, 1e-6);
-      EXPECT_EQ(r.colore, colori ? COLORE_ROSSO : COLORE_NERO);
-    }
-    std::vector<std::string> numeri;
-    const RigaTesto* importo = nullptr;
-    double ySviluppo = 0;
+    std::vector<std::array<long, 4>> griglia, attesi;
+    for (const Riquadro& r : p.riquadri) griglia.push_back({mm100(r.x1), mm100(r.y1), mm100(r.x2 - r.x1), r.colore});
+    for (int i = 0; i < 25; ++i)
+      attesi.push_back({mm100((100 + 20 * (i % 5)) * mm), mm100(y0 + 20 * (i / 5) * mm), 2000, colore});
+    EXPECT_EQ(griglia, attesi);
+    std::string numeri;
+    std::vector<std::tuple<std::string, long, long, long>> sotto;  // the amount and the columns' title
     for (const RigaTesto& r : p.righe) {
-      if (r.segmenti[0].carattere.punti == 36) numeri.push_back(r.Testo());
-      if (r.segmenti[0].carattere.punti == 72) importo = &r;
-      if (r.Testo() == "Sviluppo") ySviluppo = r.y;
+      if (r.segmenti[0].carattere.punti == 36) numeri += r.Testo();
+      if (r.segmenti[0].carattere.punti == 72 || r.Testo() == "Sviluppo")
+        sotto.push_back({r.Testo(), r.colore, mm100(r.x), mm100(r.y)});
     }
-    ASSERT_EQ(numeri.size(), 25u);
-    EXPECT_EQ(numeri.front() + numeri[6] + numeri.back(), "554307");  // the arrangement, row by row
-    ASSERT_NE(importo, nullptr);
-    EXPECT_EQ(importo->Testo(), ",48 €");
-    EXPECT_EQ(importo->colore, colori ? COLORE_ROSSO : COLORE_NERO);
+    EXPECT_EQ(numeri, "55535149474543413937353331292725232119171513110907");  // the arrangement, row by row
     // Centred under the grid, but an amount wider than the grid ends at the
-    // right margin; the columns start below it.
-    EXPECT_NEAR(importo->x, 200 * mm - 7 * 0.6 * 72 * 20, 1e-6);
-    EXPECT_NEAR(importo->y, y0 + 105 * mm, 1e-6);
-    EXPECT_NEAR(ySviluppo, importo->y + 1600, 1e-6);
-    EXPECT_EQ(Filetti(p) - (pronostico ? 5 : 1), 2);  // one block of 12 columns
+    // right margin; the columns start below it, one block of 12.
+    EXPECT_EQ(sotto, (decltype(sotto){{",48 €", colore, mm100(200 * mm - 7 * 0.6 * 72 * 20), mm100(y0 + 105 * mm)},
+                                      {"Sviluppo", COLORE_NERO, mm100(120), mm100(y0 + 105 * mm + 1600)}}));
+    EXPECT_EQ(Filetti(p) - (pronostico ? 5 : 1), 2);
   }
-  EXPECT_TRUE(Prova(12, "Integrale").Listing(true, true).ImpaginaPagina(1).riquadri.empty());
+  EXPECT_TRUE(Prova(12, arrangiamento).Listing(true, true).ImpaginaPagina(1).riquadri.empty());
 }
 
 }  // namespace
