@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "core/Errori.h"
+#include "support/FileLettura.h"
 #include "support/ScritturaAtomica.h"
 #include "support/Windows1252.h"
 
@@ -30,16 +31,11 @@ std::string DataFissa(std::string_view byteWindows1252) {
   return TagliaOPadda(DaWindows1252(byteWindows1252), LUNGHEZZA_DATA);
 }
 
-// The whole content of a file; a folder, or a file that can't be read,
-// throws the run-time error.
+// The whole content of a file; no regular file, or a file that can't be
+// read, throws the run-time error.
 std::string LeggiTutto(const std::string& percorso) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
-  std::ifstream in(percorso, std::ios::binary);
-  if (!in) throw ErroreFile(percorso, false);
-  std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw ErroreFile(percorso, false);
-  return testo;
+  FileLettura in(percorso);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A number field of the reply: blanks around a whole decimal number.

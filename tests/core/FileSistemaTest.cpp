@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
+#include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -139,7 +142,8 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   constexpr auto letto = EsitoApriFile::Letto, no = EsitoApriFile::NonSequenziale;
   const std::tuple<std::string, Byte, EsitoApriFile> casi[] = {
       {"newer magic", File("tlxxqvx0003").b, EsitoApriFile::VersioneNonValida},
-      {"older magic", File("tlxxqvx0000").b, letto}, {"another marker", ConColonne().Id(999).Id(1).b, letto},
+      {"older magic", File("tlxxqvx0000").b, EsitoApriFile::VersioneNonValida}, {"empty", {}, EsitoApriFile::VersioneNonValida},
+      {"another marker", ConColonne().Id(999).Id(1).b, letto},
       {"a full table", ConColonne(Byte(5 * CAPIENZA, 1)).b, letto}, {"no end mark", Blocco(8, {3, 0, 0}, 1, 0), no},
       {"too many", ConColonne().Poni(61, CAPIENZA + 1, 4).b, no}, {"56 chosen", ConColonne().Poni(65, 56, 1).b, no},
       {"chosen 0", ConColonne().Pronostico({1, 0, 3}).b, no}, {"cut", ConColonne().Poni(61, 3, 4).Accoda({6, 7}).b, no},
@@ -159,6 +163,24 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
                         esito == no ? "Sviluppo non sequenziale, impossibile continuare" : "Versione non valida"});
     EXPECT_EQ(std::tuple(letti.esito, letti.messaggi), std::tuple(esito, attesi));
     EXPECT_TRUE(esito == letto || Stato(*s) == (esito == no ? vuoto : comePrima));
+  }
+
+  // What is no system file is refused by its first bytes, and a path that names no regular file before a
+  // byte is read: a FIFO is not waited on, a device not read. The system stays as it was.
+  namespace fs = std::filesystem;
+  const Messaggio nessunFile{Icona::Nessuna, Pulsanti::Ok, "", "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"};
+  const std::tuple<std::string, std::function<void()>, Messaggio> altri[] = {
+      {"2 GB of zeros", [&] { std::ofstream{percorso}; fs::resize_file(percorso, 2LL << 30); },
+       {Icona::Critica, Pulsanti::Ok, "Attenzione!!", "Versione non valida"}},
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(percorso.c_str(), 0600), 0); }, nessunFile},
+      {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", percorso); }, nessunFile},
+      {"a folder", [&] { fs::create_directory(percorso); }, nessunFile}};
+  for (const auto& [nome, crea, messaggio] : altri) {
+    SCOPED_TRACE(nome);
+    fs::remove(percorso);
+    crea();
+    const RisultatoApriFile letti = ApriFile(*(s = SistemaCompleto()), percorso);
+    EXPECT_EQ(std::tuple(letti.messaggi, Stato(*s) == comePrima), std::tuple(Messaggi{messaggio}, true));
   }
 }
 
