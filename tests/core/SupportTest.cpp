@@ -110,7 +110,7 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheirLeftoversGoButNothingEl
 
     auto s = std::make_unique<Sistema>();
     s->FileImpostazioni = impostazioni;
-    ReadConfiguration(*s, FormatoNumeri::Italiano());
+    ReadConfiguration(*s);
     const auto v = s->CostoColonna - 100;
     ASSERT_TRUE(v == 0 || v == 1) << s->CostoColonna;
     EXPECT_EQ(std::tuple(s->IntestazioneStampa, s->StampanteTabulato),

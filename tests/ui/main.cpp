@@ -1,12 +1,16 @@
-// Window tests run headless with the Italian locale, in a data folder of
-// their own.
+// Window tests run headless in a data folder of their own, showing numbers
+// in the Italian format whatever the environment; the C library's locale
+// follows the environment, as in the program.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "LocaleAmbiente.h"
+
 int main(int argc, char** argv) {
+  if (!tlx::prova::ApplicaLocaleAmbiente()) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir home;
   qputenv("HOME", home.path().toUtf8());

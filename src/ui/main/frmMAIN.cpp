@@ -69,7 +69,7 @@ frmMAIN::frmMAIN(Sistema& sistema, QWidget* parent)
 
   // Loading the window.
   setWindowTitle(platform::TITOLO_APPLICAZIONE + " - Ver. " + QString::fromStdString(VersioneProgramma()) + " - Freeware");
-  ReadConfiguration(sistema_, formato_);
+  ReadConfiguration(sistema_);
   CancellaSistema(false);
   sistema_.NomeFileSistema = sistema_.PercorsoDati + "/sistemi/nuovo.tlqvx";
   sistema_.TitoloFileSistema = QFileInfo(QString::fromStdString(sistema_.NomeFileSistema)).fileName().toLower().toStdString();
@@ -644,7 +644,7 @@ void frmMAIN::menuImpostazioni_Click() {
     frmImpostazioni impostazioni(sistema_, this);
     impostazioni.exec();
   }
-  ReadConfiguration(sistema_, formato_);
+  ReadConfiguration(sistema_);
   ViewStatusBar();
 }
 
