@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -10,6 +8,7 @@
 #include <optional>
 #include <tuple>
 
+#include "../GuastiFile.h"
 #include "CartellaTemporanea.h"
 #include "core/FileSistema.h"
 
@@ -112,11 +111,7 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   EXPECT_EQ(Salva(*s), FileCompleto());
 
   // A write past the limit fails instead of ending the process; no temporary file is left.
-  const rlimit senza = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }(), limite{300, senza.rlim_max};
-  std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &limite);
-  const RisultatoSalvaFile r = SalvaFile(*s, percorso);
-  setrlimit(RLIMIT_FSIZE, &senza);
+  const RisultatoSalvaFile r = [&] { const prova::DiscoPieno pieno; return SalvaFile(*s, percorso); }();
   EXPECT_EQ(std::tuple(r.messaggi.at(0).testo, Letto() == FileCompleto(), cartella.Contenuto().size()),
             std::tuple("Error 61 (Disk full) in procedure SalvaFile of Modulo corpo", true, 1u));
 

@@ -98,13 +98,13 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheirLeftoversGoButNothingEl
   salva(0);
 
   std::mt19937 caso(20);
-  for (int uccisione = 0; uccisione < 60; ++uccisione) {
+  for (int uccisione = 0; uccisione < 25; ++uccisione) {
     const pid_t figlio = ::fork();
     ASSERT_GE(figlio, 0);
     if (figlio == 0) {
       for (int v = 1;; v = 1 - v) salva(v);
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(caso() % 8000));
+    std::this_thread::sleep_for(std::chrono::microseconds(caso() % 40000));
     ::kill(figlio, SIGKILL);
     ::waitpid(figlio, nullptr, 0);
 

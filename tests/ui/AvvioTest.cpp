@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <tuple>
 
 #include "core/FileSistema.h"
@@ -50,10 +55,16 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   salvato.NumeroColonne = 1;
   std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato.Colonne.Colonna(1));
   ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
+  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay.
+  const QStringList avanzi = {"/.impostazioni.cfg.1f2e.tmp", "/sistemi/.il mio sistema.tlqvx.abcdef01.tmp"};
+  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/txt/a/.x.1.tmp"};
+  QDir().mkpath(dati + "/txt/a");
+  for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
 
   Avvio avvio;
   ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
   for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
+  for (const QString& nome : avanzi + altri) EXPECT_EQ(QFile::exists(dati + nome), altri.contains(nome)) << nome.toStdString();
   frmMAIN* w = avvio.finestraPrincipale();
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
@@ -63,6 +74,33 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
+}
+
+// A FIFO or a link to /dev/zero as the settings file, the archive and the file on the command line: start-up
+// neither waits on them nor reads them without end. The settings are the defaults; the archive and the system
+// file are refused with the error of a path that names no regular file.
+TEST(Avvio, NoFileOfTheProgramIsWaitedOnOrReadWithoutEnd) {
+  ServerVersione spento;
+  const QString dati = platform::CartellaDati();
+  const QString archivio = dati + "/archivio/tremaluxorqvx.dat", sistema = dati + "/sistemi/sistema.tlqvx";
+  using Crea = std::function<bool(const QString&)>;
+  for (const Crea& crea : {Crea([](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }),
+                           Crea([](const QString& p) { return QFile::link("/dev/zero", p); })}) {
+    platform::MessageBox::Registra();
+    QDir(dati).removeRecursively();
+    for (const char* cartella : {"archivio", "sistemi"}) QDir().mkpath(dati + "/" + cartella);
+    for (const QString& p : {dati + "/impostazioni.cfg", archivio, sistema}) ASSERT_TRUE(crea(p));
+    Avvio avvio;
+    ASSERT_TRUE(avvio.Main({sistema}));
+    std::vector<std::string> testi;
+    for (const Messaggio& m : platform::MessageBox::Mostrati()) testi.push_back(m.testo);
+    EXPECT_EQ(testi, (std::vector<std::string>{"Error 75 (Path/File access error --> " + archivio.toStdString() +
+                                                   ") in procedure LoadArchivioEstrazioni of Form frmUpdate",
+                                               "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"}));
+    EXPECT_EQ(std::tuple(avvio.sistema().CostoColonna, avvio.sistema().NumeroColonne, avvio.finestraPrincipale()->isVisible()),
+              std::tuple(100, 0, true));
+    avvio.finestraPrincipale()->hide();
+  }
 }
 
 TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
@@ -96,32 +134,41 @@ TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
   platform::MessageBox::Registra();
 }
 
-TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {
+// A copy killed leaves its socket and its lock behind. Of two copies then started at the same instant exactly
+// one runs; the other hands over to it and ends.
+TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   QTemporaryDir casa;
   QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
   ambiente.insert("HOME", casa.path());
   ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
-  QProcess prima, seconda;
-  prima.setProcessEnvironment(ambiente);
-  seconda.setProcessEnvironment(ambiente);
-  prima.start(TLX_PROGRAM_PATH, {});
-
-  // The first copy answers once it has made its data folder and listens.
+  QProcess uccisa, copie[2];
+  for (QProcess* p : {&uccisa, &copie[0], &copie[1]}) p->setProcessEnvironment(ambiente);
+  // A copy answers once it has made its data folder and listens.
   const QString nome = platform::IstanzaSingola::NomePer(casa.path() + "/share/TremaluxorQVX");
-  ASSERT_TRUE(QTest::qWaitFor([&nome] {
+  const auto risponde = [&nome] {
     QLocalSocket prova;
     prova.connectToServer(nome);
     return prova.waitForConnected(200);
-  }, 20000));
+  };
 
-  seconda.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(seconda.waitForFinished(20000));
-  EXPECT_EQ(std::tuple(seconda.exitStatus(), seconda.exitCode()), std::tuple(QProcess::NormalExit, 0));
-  EXPECT_EQ(prima.state(), QProcess::Running);
-  prima.kill();
-  prima.waitForFinished();
+  uccisa.start(TLX_PROGRAM_PATH, {});
+  ASSERT_TRUE(QTest::qWaitFor(risponde, 20000));
+  uccisa.kill();
+  uccisa.waitForFinished();
+  ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
+
+  for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
+  ASSERT_TRUE(QTest::qWaitFor([&copie] { return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning; }, 30000));
+  QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
+  QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
+  EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),
+            std::tuple(QProcess::NormalExit, 0, true, QProcess::Running));
+  rimasta.kill();
+  rimasta.waitForFinished();
+  QLocalServer::removeServer(nome);
+  QFile::remove(QDir::tempPath() + "/" + nome + ".lock");
 }
 
 }  // namespace
