@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 
 #include "core/Errori.h"

@@ -35,7 +35,8 @@ ErroreRuntime ErroreFileDaCausa(std::string_view percorso, int causa) {
     case ENOTDIR: {
       std::error_code ec;
       const fs::path cartella = fs::path(std::string(percorso)).parent_path();
-      if (!cartella.empty() && !fs::is_directory(cartella, ec)) return ErroreRuntime(errore::PathNotFound, "Path not found");
+      if (!cartella.empty() && !fs::is_directory(cartella, ec))
+        return ErroreRuntime(errore::PathNotFound, "Path not found");
       return ErroreRuntime(errore::FileNotFound, "File not found");
     }
     case EACCES:

@@ -41,7 +41,7 @@ FileLettura::Buffer::int_type FileLettura::Buffer::underflow() {
   if (letti < 0) throw ErroreFileDaCausa(percorso_, errno);
   if (letti == 0) return traits_type::eof();
   setg(blocco_.data(), blocco_.data(), blocco_.data() + letti);
-  return traits_type::to_int_type(blocco_[0]);
+  return traits_type::to_int_type(blocco_.front());
 }
 
 }  // namespace tlx

@@ -5,11 +5,11 @@
 // never blocks the program and a device such as /dev/zero is never read
 // without end. Failures throw ErroreRuntime naming their cause.
 
-#include <array>
 #include <cstdint>
 #include <istream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 namespace tlx {
 
@@ -43,7 +43,7 @@ class FileLettura : public std::istream {
     std::string percorso_;
     int fd_ = -1;
     int64_t dimensione_ = 0;
-    std::array<char, 65536> blocco_{};
+    std::vector<char> blocco_ = std::vector<char>(65536);
   };
 
   Buffer buffer_;

@@ -114,6 +114,9 @@ std::vector<std::string> LeggiRighe(const std::string& percorso) {
   return righe;
 }
 
+// Sets the key among the lines: in its place when the section holds it,
+// else after the section's last line that is not blank, or in a new
+// section at the end.
 void Imposta(std::vector<std::string>& righe, const std::string& nomeSezione, std::string_view chiave,
              std::string_view valore) {
   const std::string nomeChiave = SuUnaRiga(chiave);

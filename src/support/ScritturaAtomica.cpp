@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -45,7 +44,7 @@ std::optional<std::string_view> DestinazioneDi(std::string_view nome) {
   const size_t punto = nome.rfind('.');
   if (punto == std::string_view::npos || punto == 0) return std::nullopt;
   const std::string_view cifre = nome.substr(punto + 1);
-  const bool esadecimale = std::ranges::all_of(cifre, [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+  const bool esadecimale = cifre.find_first_not_of("0123456789abcdef") == std::string_view::npos;
   if (cifre.empty() || cifre.size() > CIFRE_MASSIME || !esadecimale) return std::nullopt;
   return nome.substr(0, punto);
 }
@@ -55,7 +54,8 @@ template <typename Scelta>
 void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
   std::error_code ec;
   fs::directory_iterator voce(cartella.empty() ? fs::path(".") : cartella, ec);
-  for (int esaminate = 0; !ec && voce != fs::directory_iterator() && esaminate < VOCI_MASSIME; voce.increment(ec), ++esaminate) {
+  for (int esaminate = 0; !ec && voce != fs::directory_iterator() && esaminate < VOCI_MASSIME;
+       voce.increment(ec), ++esaminate) {
     const std::string nome = voce->path().filename().string();
     const auto destinazione = DestinazioneDi(nome);
     std::error_code ecVoce;

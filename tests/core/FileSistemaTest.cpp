@@ -163,7 +163,8 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   // What is no system file is refused by its first bytes, and a path that names no regular file before a
   // byte is read: a FIFO is not waited on, a device not read. The system stays as it was.
   namespace fs = std::filesystem;
-  const Messaggio nessunFile{Icona::Nessuna, Pulsanti::Ok, "", "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"};
+  const Messaggio nessunFile{Icona::Nessuna, Pulsanti::Ok, "",
+                             "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"};
   const std::tuple<std::string, std::function<void()>, Messaggio> altri[] = {
       {"2 GB of zeros", [&] { std::ofstream{percorso}; fs::resize_file(percorso, 2LL << 30); },
        {Icona::Critica, Pulsanti::Ok, "Attenzione!!", "Versione non valida"}},

@@ -160,7 +160,10 @@ TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
 
   for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(QTest::qWaitFor([&copie] { return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning; }, 30000));
+  const auto unaFinita = [&copie] {
+    return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning;
+  };
+  ASSERT_TRUE(QTest::qWaitFor(unaFinita, 30000));
   QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
   QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
   EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),
