@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 #include "support/Ascii.h"
 #include "support/ScritturaAtomica.h"
 

@@ -20,7 +20,7 @@
 #include "ui/matrices/frmCruciverba.h"
 #include "ui/matrices/frmMatr.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 namespace tlx::ui {
 namespace {

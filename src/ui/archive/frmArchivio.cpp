@@ -20,7 +20,7 @@
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "ui/archive/FinestreArchivio.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/widgets/Clessidra.h"
 
 namespace tlx::ui {

@@ -16,7 +16,7 @@
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
 #include "ui/checking/GrigliaRisultati.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 

@@ -9,7 +9,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 #include "ui/main/NewVersion.h"
 #include "ui/main/frmMAIN.h"
 #include "ui/main/frmSplash.h"

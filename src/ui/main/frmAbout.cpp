@@ -18,7 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Registro.h"
 #include "platform/Shell.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 

@@ -33,7 +33,7 @@
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
 #include "ui/widgets/Colori.h"

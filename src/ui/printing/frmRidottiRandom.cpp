@@ -15,7 +15,7 @@
 #include "platform/StampanteQt.h"
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmTaratura.h"
