@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "archive/Archivio.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
@@ -58,7 +59,7 @@ TEST_F(Integrazione, SviluppoEControlloDiUnIntervalloNelloStessoProgramma) {
   EXPECT_EQ(f.finestra->PannelloStato(2), "21");
   EXPECT_TRUE(Pulsante("cmdSpoglio")->isEnabled());
   f.finestra->findChild<QAction*>("menuSpoglioEstrazioni")->trigger();
-  frmSpoglioEstrazioni* intervallo = f.finestra->SpoglioEstrazioni();
+  frmSpoglioEstrazioni* intervallo = f.finestra->finestre().SpoglioEstrazioni();
   ASSERT_TRUE(intervallo->isVisible());
   intervallo->cmdSpoglioEstrazioni_Click();
   EXPECT_TRUE(MessageBox::Mostrati().empty());
@@ -73,9 +74,9 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   f.finestra->findChild<QAction*>("menuStatistiche")->trigger();
   Pulsante("cmdSpoglio")->click();
   f.finestra->findChild<QAction*>("menuSpoglioEstrazioni")->trigger();
-  QWidget* finestre[] = {f.finestra->Archivio(), f.finestra->Statistiche(), f.finestra->Spoglio(),
-                         f.finestra->SpoglioEstrazioni()};
-  f.finestra->SpoglioEstrazioni()->setEnabled(false);  // as while its check runs
+  QWidget* finestre[] = {f.finestra->finestre().Archivio(), f.finestra->finestre().Statistiche(), f.finestra->finestre().Spoglio(),
+                         f.finestra->finestre().SpoglioEstrazioni()};
+  f.finestra->finestre().SpoglioEstrazioni()->setEnabled(false);  // as while its check runs
 
   Pulsante("cmdSchedine")->click();
   frmStampa* stampa = Schedine();
@@ -84,12 +85,12 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   for (QWidget* w : finestre) EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled()) << finestre[i]->objectName().toStdString();
   EXPECT_FALSE(finestre[3]->isEnabled());
-  EXPECT_TRUE(f.finestra->Archivio()->findChild<QListView*>("lst")->isEnabled());
+  EXPECT_TRUE(f.finestra->finestre().Archivio()->findChild<QListView*>("lst")->isEnabled());
 
   stampa->close();
   EXPECT_TRUE(f.finestra->isEnabled());
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled());
-  f.finestra->SpoglioEstrazioni()->setEnabled(true);
+  f.finestra->finestre().SpoglioEstrazioni()->setEnabled(true);
 }
 
 }  // namespace
