@@ -1,21 +1,37 @@
 // The windows used together, as a user moves between them: the main window
-// with the archive, statistics, checking and slip windows open beside it.
+// with the archive, statistics, checking and slip windows open beside it,
+// and every window of the program where a 1024 x 768 screen shows it.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "archive/Archivio.h"
+#include "platform/Finestre.h"
+#include "printing/StampanteRegistrata.h"
+#include "platform/StampanteQt.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
 #include "ui/checking/frmSpoglio.h"
 #include "ui/checking/frmSpoglioEstrazioni.h"
+#include "ui/conditions/frmImportFiltri.h"
+#include "ui/main/Avvio.h"
+#include "ui/main/FormatoLocale.h"
+#include "ui/main/frmNewVersion.h"
+#include "ui/matrices/frmOrdinaPronostico.h"
+#include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
@@ -90,6 +106,141 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   EXPECT_TRUE(f.finestra->isEnabled());
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled());
   f.finestra->SpoglioEstrazioni()->setEnabled(true);
+}
+
+// The user's close box: a close request from the window system.
+void Chiudi(QWidget* finestra) {
+  QCloseEvent richiesta;
+  QApplication::sendEvent(finestra->windowHandle(), &richiesta);
+}
+
+// Watches the windows as they come up. Each one, once on the screen, is
+// checked where the user sees it and saved as it stands on the screen
+// (schermo-NAME.png); a modal one is then closed with its close box.
+class Osservatore {
+ public:
+  Osservatore() {
+    QObject::connect(&giro_, &QTimer::timeout, [this] { Guarda(); });
+    giro_.start(0);  // at every pass of the event loop: progress windows are up only while their work yields
+  }
+  // One entry per window seen: its name, and what is wrong with it.
+  QStringList viste;
+  bool Vista(const QString& nome) const { return viste.filter(QRegularExpression("^" + nome + "(:|$)")).size() > 0; }
+
+ private:
+  void Guarda() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (!w->isVisible() || !w->windowHandle() || !w->windowHandle()->isExposed() || w->property("vista").toBool())
+        continue;
+      w->setProperty("vista", true);
+      const QString nome = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+      const QRect area = w->screen()->availableGeometry(), cornice = w->frameGeometry();
+      QStringList guasti;
+      if (!area.contains(cornice))
+        guasti << QString("fuori dallo schermo (%1,%2 %3x%4)").arg(cornice.x()).arg(cornice.y()).arg(cornice.width()).arg(cornice.height());
+      const QPoint scarto = cornice.center() - area.center();
+      if (!QStringList{"frmArchivio", "frmStatistiche"}.contains(nome) && (std::abs(scarto.x()) > 2 || std::abs(scarto.y()) > 2))
+        guasti << "non centrata";
+      if (w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << "titolo tagliato";
+      viste << (guasti.isEmpty() ? nome : nome + ": " + guasti.join(", "));
+      QImage schermo(w->screen()->geometry().size(), QImage::Format_RGB32);
+      schermo.fill(QColor(0x3a, 0x6e, 0xa5));
+      QPainter pittore(&schermo);
+      pittore.fillRect(cornice, QColor(0x20, 0x20, 0x20));
+      pittore.drawPixmap(w->geometry().topLeft(), w->grab());
+      pittore.end();
+      schermo.save("schermo-" + nome + (viste.filter(QRegularExpression("^" + nome + "(:|$)")).size() > 1 ? "-2" : "") + ".png");
+    }
+    if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) Chiudi(modale);
+  }
+
+  QTimer giro_;
+};
+
+// Every window of the program, opened as the user opens it, lies whole on a
+// 1024 x 768 screen and is wide enough for its caption: centred once its
+// layout has sized it, brought within the screen when larger; the archive
+// and its statistics where the window system puts them. Closing the main
+// window asks in a box as wide as the window's long title.
+TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
+  platform::MessageBox::Registra();
+  Osservatore osservatore;
+  Avvio avvio;
+  ASSERT_TRUE(avvio.Main({}));
+  frmMAIN& m = *avvio.finestraPrincipale();
+  Sistema& s = avvio.sistema();
+  StampanteRegistrata stampante{{"Laser"}, "Laser"};
+  platform::ImpostaStampanteCorrente(&stampante);
+  auto azione = [&m](const char* nome) { m.findChild<QAction*>(nome)->trigger(); };
+  auto pulsante = [](QWidget* finestra, const char* nome) { finestra->findChild<QAbstractButton*>(nome)->click(); };
+  // A modeless window: once seen, the user closes it.
+  auto aperta = [&osservatore](const char* nome) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return osservatore.Vista(nome); })) << nome;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == nome && w->isVisible()) return w;
+    return static_cast<QWidget*>(nullptr);
+  };
+
+  ASSERT_TRUE(aperta("frmMAIN"));
+
+  // The crossword wants 25 numbers: the button's right click picks them.
+  auto* cruciverba = m.findChild<QToolButton*>("cmdCruciverba");
+  for (const auto tasto : {Qt::RightButton, Qt::LeftButton}) {
+    QMouseEvent premuto(QEvent::MouseButtonPress, QPointF(5, 5), cruciverba->mapToGlobal(QPointF(5, 5)), tasto, tasto,
+                        Qt::NoModifier);
+    QApplication::sendEvent(cruciverba, &premuto);
+  }
+  for (const char* condizione : {"menuSomma", "menuPariDispari", "menuFisse", "menuConsecutivi", "menuDistanzaMinima",
+                                 "menuRidotto", "menuColonnaFiltro", "menuDistanzaNumeri"})
+    azione(condizione);
+  frmImportFiltri(s, FormatoLocale(), &m).exec();
+  azione("menuadattamatrice");
+  azione("mnu_Elenco");
+  frmOrdinaPronostico(s, &m).exec();
+  azione("menuinfo");
+  azione("menuImpostazioni");
+  frmNewVersion(&m).exec();
+  pulsante(&m, "cmdCalcolo");
+  ASSERT_GT(s.NumeroColonne, 0);
+  pulsante(&m, "cmdVisualizza");
+  azione("menutabulato");
+  azione("menuspoglio");
+  Chiudi(aperta("frmSpoglio"));
+  azione("menuSpoglioEstrazioni");
+  Chiudi(aperta("frmSpoglioEstrazioni"));
+  azione("menuEstrazioni");
+  QWidget* archivio = aperta("frmArchivio");
+  pulsante(archivio, "cmdStatistiche");
+  Chiudi(aperta("frmStatistiche"));
+  Chiudi(archivio);
+
+  azione("menuschedine");
+  auto* schedine = static_cast<frmStampa*>(aperta("frmStampa"));
+  for (int tipo : {0, 1}) {
+    schedine->opzione(tipo)->click();
+    pulsante(schedine, "cmdTaratura");
+  }
+  schedine->txtDA()->setText("1");
+  schedine->txtA()->setText("2");
+  pulsante(schedine, "cmdStampa");
+  Chiudi(schedine);
+  pulsante(&m, "cmdRidotti");
+  QWidget* ridotti = aperta("frmRidottiRandom");
+  pulsante(ridotti, "cmdTaratura");
+  Chiudi(ridotti);
+
+  platform::MessageBox::Ferma();
+  Chiudi(&m);
+  platform::MessageBox::Registra();
+  platform::ImpostaStampanteCorrente(nullptr);
+  EXPECT_EQ(osservatore.viste.join(' ').toStdString(),
+            std::string("frmSplash frmMAIN frmCruciverba frmSomma frmPari frmFisse frmConsecutivi frmDistanzaMinima frmRidotto "
+                    "frmFiltri frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout "
+                    "frmImpostazioni frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni "
+                    "frmArchivio frmStatistiche frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom "
+                    "frmTaraturaRidotti QMessageBox"));
+  EXPECT_TRUE(m.isVisible()) << "the box's close box answers No";
+  m.hide();
 }
 
 }  // namespace
