@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -17,6 +18,7 @@
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
 #include "printing/StampanteRegistrata.h"
+#include "ui/printing/FigureStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmTaratura.h"
@@ -80,9 +82,11 @@ TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalFaultAndCalibration) {
   std::mt19937 stesso(42);  // the same draws, each system ascending as the slip marks it
   auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
   for (auto& sistemaAtteso : attesi) std::ranges::sort(sistemaAtteso);
-  // The last slip's number, and its price: 5 columns of 1,50.
-  EXPECT_EQ(std::tuple(segnati, d.pagine[2].Testo("Scheda n. ")->testo, d.pagine[2].Testo("   €")->testo),
+  // The last slip's number, and its price: 5 columns of 1,50, which the window's slip shows too.
+  const std::string prezzo = d.pagine[2].Testo("   €")->testo;
+  EXPECT_EQ(std::tuple(segnati, d.pagine[2].Testo("Scheda n. ")->testo, prezzo),
             std::tuple(attesi, "Scheda n. 03", "   € 7,50"));
+  EXPECT_EQ(f->findChild<QLabel*>("imgScheda")->pixmap().toImage(), FiguraSchedaRidotto(8, QString::fromStdString(prezzo)));
 
   stampante.SimulaGuasto(5);
   Stampa(*f);
