@@ -114,47 +114,42 @@ void Chiudi(QWidget* finestra) {
   QApplication::sendEvent(finestra->windowHandle(), &richiesta);
 }
 
-// Watches the windows as they come up. Each one, once on the screen, is
-// checked where the user sees it and saved as it stands on the screen
-// (schermo-NAME.png); a modal one is then closed with its close box.
-class Osservatore {
- public:
+// Watches the windows as they come up, at every pass of the event loop (a
+// progress window is up only while its work yields). Each one, once on the
+// screen, is checked where the user sees it and saved as it stands on the
+// screen (schermo-NAME.png); a modal one is then closed with its close box.
+struct Osservatore {
+  QStringList viste, guasti;
+  QTimer giro;
   Osservatore() {
-    QObject::connect(&giro_, &QTimer::timeout, [this] { Guarda(); });
-    giro_.start(0);  // at every pass of the event loop: progress windows are up only while their work yields
+    QObject::connect(&giro, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowHandle()->isExposed() && !w->property("vista").toBool()) Guarda(w);
+      if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) Chiudi(modale);
+    });
+    giro.start(0);
   }
-  // One entry per window seen: its name, and what is wrong with it.
-  QStringList viste;
-  bool Vista(const QString& nome) const { return viste.filter(QRegularExpression("^" + nome + "(:|$)")).size() > 0; }
-
- private:
-  void Guarda() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (!w->isVisible() || !w->windowHandle() || !w->windowHandle()->isExposed() || w->property("vista").toBool())
-        continue;
-      w->setProperty("vista", true);
-      const QString nome = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
-      const QRect area = w->screen()->availableGeometry(), cornice = w->frameGeometry();
-      QStringList guasti;
-      if (!area.contains(cornice))
-        guasti << QString("fuori dallo schermo (%1,%2 %3x%4)").arg(cornice.x()).arg(cornice.y()).arg(cornice.width()).arg(cornice.height());
-      const QPoint scarto = cornice.center() - area.center();
-      if (!QStringList{"frmArchivio", "frmStatistiche"}.contains(nome) && (std::abs(scarto.x()) > 2 || std::abs(scarto.y()) > 2))
-        guasti << "non centrata";
-      if (w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << "titolo tagliato";
-      viste << (guasti.isEmpty() ? nome : nome + ": " + guasti.join(", "));
-      QImage schermo(w->screen()->geometry().size(), QImage::Format_RGB32);
-      schermo.fill(QColor(0x3a, 0x6e, 0xa5));
-      QPainter pittore(&schermo);
-      pittore.fillRect(cornice, QColor(0x20, 0x20, 0x20));
-      pittore.drawPixmap(w->geometry().topLeft(), w->grab());
-      pittore.end();
-      schermo.save("schermo-" + nome + (viste.filter(QRegularExpression("^" + nome + "(:|$)")).size() > 1 ? "-2" : "") + ".png");
-    }
-    if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) Chiudi(modale);
+  void Guarda(QWidget* w) {
+    w->setProperty("vista", true);
+    const QString nome = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+    const QRect area = w->screen()->availableGeometry(), cornice = w->frameGeometry();
+    const QPoint scarto = cornice.center() - area.center();
+    if (!area.contains(cornice)) guasti << nome + " fuori dallo schermo";
+    if (!QStringList{"frmArchivio", "frmStatistiche"}.contains(nome) && scarto.manhattanLength() > 2) guasti << nome + " non centrata";
+    if (w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << nome + " col titolo tagliato";
+    QImage schermo(w->screen()->geometry().size(), QImage::Format_RGB32);
+    schermo.fill(QColor(0x3a, 0x6e, 0xa5));
+    QPainter(&schermo).drawPixmap(w->geometry().topLeft(), w->grab());
+    schermo.save("schermo-" + nome + (viste.contains(nome) ? "-2" : "") + ".png");
+    viste << nome;
   }
-
-  QTimer giro_;
+  // A modeless window, once seen.
+  QWidget* Aperta(const char* nome) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viste.contains(nome); })) << nome;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == nome && w->isVisible()) return w;
+    return nullptr;
+  }
 };
 
 // Every window of the program, opened as the user opens it, lies whole on a
@@ -164,81 +159,63 @@ class Osservatore {
 // window asks in a box as wide as the window's long title.
 TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
   platform::MessageBox::Registra();
-  Osservatore osservatore;
+  Osservatore o;
   Avvio avvio;
   ASSERT_TRUE(avvio.Main({}));
   frmMAIN& m = *avvio.finestraPrincipale();
   Sistema& s = avvio.sistema();
   StampanteRegistrata stampante{{"Laser"}, "Laser"};
   platform::ImpostaStampanteCorrente(&stampante);
-  auto azione = [&m](const char* nome) { m.findChild<QAction*>(nome)->trigger(); };
-  auto pulsante = [](QWidget* finestra, const char* nome) { finestra->findChild<QAbstractButton*>(nome)->click(); };
-  // A modeless window: once seen, the user closes it.
-  auto aperta = [&osservatore](const char* nome) {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return osservatore.Vista(nome); })) << nome;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == nome && w->isVisible()) return w;
-    return static_cast<QWidget*>(nullptr);
-  };
-
-  ASSERT_TRUE(aperta("frmMAIN"));
+  const auto azione = [&m](const char* nome) { m.findChild<QAction*>(nome)->trigger(); };
+  const auto pulsante = [](QWidget* finestra, const char* nome) { finestra->findChild<QAbstractButton*>(nome)->click(); };
+  ASSERT_TRUE(o.Aperta("frmMAIN"));
 
   // The crossword wants 25 numbers: the button's right click picks them.
   auto* cruciverba = m.findChild<QToolButton*>("cmdCruciverba");
   for (const auto tasto : {Qt::RightButton, Qt::LeftButton}) {
-    QMouseEvent premuto(QEvent::MouseButtonPress, QPointF(5, 5), cruciverba->mapToGlobal(QPointF(5, 5)), tasto, tasto,
-                        Qt::NoModifier);
+    QMouseEvent premuto(QEvent::MouseButtonPress, QPointF(5, 5), cruciverba->mapToGlobal(QPointF(5, 5)), tasto, tasto, {});
     QApplication::sendEvent(cruciverba, &premuto);
   }
-  for (const char* condizione : {"menuSomma", "menuPariDispari", "menuFisse", "menuConsecutivi", "menuDistanzaMinima",
-                                 "menuRidotto", "menuColonnaFiltro", "menuDistanzaNumeri"})
-    azione(condizione);
+  for (const char* voce : {"menuSomma", "menuPariDispari", "menuFisse", "menuConsecutivi", "menuDistanzaMinima", "menuRidotto",
+                           "menuColonnaFiltro", "menuDistanzaNumeri"})
+    azione(voce);
   frmImportFiltri(s, FormatoLocale(), &m).exec();
-  azione("menuadattamatrice");
-  azione("mnu_Elenco");
+  azione("menuadattamatrice"), azione("mnu_Elenco");
   frmOrdinaPronostico(s, &m).exec();
-  azione("menuinfo");
-  azione("menuImpostazioni");
+  azione("menuinfo"), azione("menuImpostazioni");
   frmNewVersion(&m).exec();
   pulsante(&m, "cmdCalcolo");
   ASSERT_GT(s.NumeroColonne, 0);
   pulsante(&m, "cmdVisualizza");
   azione("menutabulato");
   azione("menuspoglio");
-  Chiudi(aperta("frmSpoglio"));
+  Chiudi(o.Aperta("frmSpoglio"));
   azione("menuSpoglioEstrazioni");
-  Chiudi(aperta("frmSpoglioEstrazioni"));
+  Chiudi(o.Aperta("frmSpoglioEstrazioni"));
   azione("menuEstrazioni");
-  QWidget* archivio = aperta("frmArchivio");
-  pulsante(archivio, "cmdStatistiche");
-  Chiudi(aperta("frmStatistiche"));
-  Chiudi(archivio);
-
+  pulsante(o.Aperta("frmArchivio"), "cmdStatistiche");
+  Chiudi(o.Aperta("frmStatistiche"));
+  Chiudi(o.Aperta("frmArchivio"));
   azione("menuschedine");
-  auto* schedine = static_cast<frmStampa*>(aperta("frmStampa"));
-  for (int tipo : {0, 1}) {
-    schedine->opzione(tipo)->click();
-    pulsante(schedine, "cmdTaratura");
-  }
-  schedine->txtDA()->setText("1");
+  auto* schedine = static_cast<frmStampa*>(o.Aperta("frmStampa"));
+  for (int tipo : {0, 1}) schedine->opzione(tipo)->click(), pulsante(schedine, "cmdTaratura");
   schedine->txtA()->setText("2");
   pulsante(schedine, "cmdStampa");
   Chiudi(schedine);
   pulsante(&m, "cmdRidotti");
-  QWidget* ridotti = aperta("frmRidottiRandom");
-  pulsante(ridotti, "cmdTaratura");
-  Chiudi(ridotti);
-
+  pulsante(o.Aperta("frmRidottiRandom"), "cmdTaratura");
+  Chiudi(o.Aperta("frmRidottiRandom"));
   platform::MessageBox::Ferma();
   Chiudi(&m);
   platform::MessageBox::Registra();
   platform::ImpostaStampanteCorrente(nullptr);
-  EXPECT_EQ(osservatore.viste.join(' ').toStdString(),
-            std::string("frmSplash frmMAIN frmCruciverba frmSomma frmPari frmFisse frmConsecutivi frmDistanzaMinima frmRidotto "
-                    "frmFiltri frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout "
-                    "frmImpostazioni frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni "
-                    "frmArchivio frmStatistiche frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom "
-                    "frmTaraturaRidotti QMessageBox"));
+
+  EXPECT_EQ(o.viste.join(' ').toStdString(),
+            "frmSplash frmMAIN frmCruciverba frmSomma frmPari frmFisse frmConsecutivi frmDistanzaMinima frmRidotto frmFiltri "
+            "frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout frmImpostazioni "
+            "frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni frmArchivio frmStatistiche "
+            "frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom frmTaraturaRidotti QMessageBox");
+  EXPECT_EQ(o.guasti.join(", ").toStdString(), "");
   EXPECT_TRUE(m.isVisible()) << "the box's close box answers No";
   m.hide();
 }

@@ -1,7 +1,7 @@
 // The random reduced systems window: its choices, the slips it prints on the
 // calibrated printer, its refusal while another run prints, a printer fault,
-// the real CUPS queue and the main window's button. The interruption is the
-// progress window's, tested there.
+// the real CUPS queue in the calibrated quality and the main window's button.
+// The interruption is the progress window's, tested there.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -99,22 +99,30 @@ TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalFaultAndCalibration) {
   EXPECT_EQ(aperta, "frmTaraturaRidotti");
 }
 
-TEST_F(RidottiTest, ASlipThroughTheRealCupsQueue) {
+// The slip's marks where the calibration puts them; the calibration's print quality, draft and then high,
+// is what the queue's job asks for.
+TEST_F(RidottiTest, ASlipThroughTheRealCupsQueueInTheCalibratedQuality) {
   if (!pdf::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
   platform::StampanteQt suCups;
-  const QString nome = pdf::NomeDocumentoCups("tlx-ridotto");
-  suCups.ImpostaNomeDocumento(nome);
   platform::ImpostaStampanteCorrente(&suCups);
-  Stampa(*Finestra(6, 1, 3, pdf::CODA_CUPS));
-  ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), suCups.Corrente()), std::tuple(0U, pdf::CODA_CUPS.toStdString()));
-  const QString file = pdf::AttendiPdfCups(nome);
-  ASSERT_EQ(pdf::PaginePdf(file), 1) << "no PDF from cups-pdf, or more pages than systems";
-  const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("ridotto-scheda.png"));
-  const TaraturaScheda t = TaraturaPredefinita(LayoutScheda::Ridotti);
-  std::mt19937 stesso(3);
-  for (const auto& sistemi = GeneraRidottiCasuali(55, 6, 1, stesso); uint8_t n : sistemi[0])
-    EXPECT_TRUE(pdf::Scuro(pagina, PosizioneNumero(t, t.kTop, n).x + 3.5, PosizioneNumero(t, t.kTop, n).y + 3.5)) << int{n};
-  QFile::remove(file);
+  QStringList qualita;
+  for (const QString codice : {"-1", "-4"}) {
+    const QString nome = pdf::NomeDocumentoCups("tlx-ridotto" + codice);
+    suCups.ImpostaNomeDocumento(nome);
+    QSettings(QString::fromStdString(sistema->FileTaraturaRidotti), QSettings::IniFormat).setValue("Impostazioni/Qualita_Stampa", codice);
+    Stampa(*Finestra(6, 1, 3, pdf::CODA_CUPS));
+    ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), suCups.Corrente()), std::tuple(0U, pdf::CODA_CUPS.toStdString()));
+    const QString file = pdf::AttendiPdfCups(nome);
+    ASSERT_EQ(pdf::PaginePdf(file), 1) << "no PDF from cups-pdf, or more pages than systems";
+    qualita << pdf::QualitaLavoroCups(nome);
+    const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("ridotto-scheda.png"));
+    const TaraturaScheda t = TaraturaPredefinita(LayoutScheda::Ridotti);
+    std::mt19937 stesso(3);
+    for (const auto& sistemi = GeneraRidottiCasuali(55, 6, 1, stesso); uint8_t n : sistemi[0])
+      EXPECT_TRUE(pdf::Scuro(pagina, PosizioneNumero(t, t.kTop, n).x + 3.5, PosizioneNumero(t, t.kTop, n).y + 3.5)) << int{n};
+    QFile::remove(file);
+  }
+  EXPECT_EQ(qualita.join(", ").toStdString(), "draft 150dpi, high 1200dpi");
 }
 
 // One window however often the button is pressed, modeless and no child of

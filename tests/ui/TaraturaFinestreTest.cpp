@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "PdfProva.h"
 #include "platform/MessageBox.h"
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
@@ -135,31 +134,6 @@ TEST_F(FinestreTaratura, PaginaDiProvaSullaStampanteScelta) {
                        Chiavi(s->FileTaraturaRidotti, {"Nome_Stampante"})),
             std::tuple(Messaggio{Icona::Critica, Pulsanti::Ok, "!!! E R R O R E !!!", "Stampante non installata"}, nullptr, true,
                        std::vector<std::string>{"Laser"}));
-}
-
-// The quality chosen reaches the printer: through the real CUPS queue, a
-// test page in draft and one in high quality are jobs that ask for them.
-TEST_F(FinestreTaratura, PaginaDiProvaSullaCodaCupsNellaQualitaScelta) {
-  if (!prova::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
-  platform::StampanteQt suCups;
-  platform::ImpostaStampanteCorrente(&suCups);
-  frmTaratura w(*s, LayoutScheda::UnaColonna);
-  w.cmbStampante()->setCurrentIndex(w.cmbStampante()->findText(prova::CODA_CUPS));
-  w.opzione(1)->click();
-  QStringList qualita;
-  for (const QString voce : {"BOZZA", "ALTA"}) {
-    const QString nome = prova::NomeDocumentoCups("tlx-taratura-" + voce);
-    suCups.ImpostaNomeDocumento(nome);
-    w.cmbQualita()->setCurrentIndex(w.cmbQualita()->findText(voce));
-    w.cmbQualita_Click();
-    w.findChild<QPushButton*>("cmdTest")->click();
-    const QString file = prova::AttendiPdfCups(nome);
-    ASSERT_FALSE(file.isEmpty()) << "no PDF from cups-pdf";
-    qualita << prova::QualitaLavoroCups(nome);
-    if (voce == "ALTA") prova::PaginaPng(file, 1, QDir::current().filePath("cups-taratura-1-colonna.png"));
-    QFile::remove(file);
-  }
-  EXPECT_EQ(qualita.join(", ").toStdString(), "draft 150dpi, high 1200dpi");
 }
 
 }  // namespace
