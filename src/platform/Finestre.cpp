@@ -4,10 +4,10 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QSpacerItem>
-#include <QVBoxLayout>
 #include <QPointer>
 #include <QScreen>
+#include <QSpacerItem>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -29,7 +29,7 @@ void ChiudiSe(const std::function<bool(const QWidget*)>& daChiudere) {
 // that area is first brought within it, as far as its minimum size allows;
 // one that still does not fit keeps its title bar on the screen.
 void Centra(QWidget* finestra) {
-  const QScreen* schermo = finestra->screen() ? finestra->screen() : QGuiApplication::primaryScreen();
+  const QScreen* schermo = finestra->screen();
   if (!schermo) return;
   const QRect area = schermo->availableGeometry();
   const QSize bordi = finestra->frameGeometry().size() - finestra->size();

@@ -101,7 +101,8 @@ void frmStatistiche::refreshStat() {
 void frmStatistiche::optStat_Click(int indice) {
   // The chosen chart's option in yellow; the others as any enabled option.
   for (int i = 0; i < NUMERO_GRAFICI; ++i)
-    optStat_[static_cast<size_t>(i)]->setStyleSheet(i == indice ? "QRadioButton { background: #ffff00; color: black; }" : "");
+    optStat_[static_cast<size_t>(i)]->setStyleSheet(i == indice ? "QRadioButton { background: #ffff00; color: black; }"
+                                                                : QString());
   optStat_[static_cast<size_t>(indice)]->setChecked(true);
 
   MSChart1_->hide();
