@@ -188,6 +188,12 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
             QString("01 -->      2").replace(' ', QChar(0x00A0)));
   QTest::qWait(30);
   st->grab().save("frmStatistiche.png");
+  // The charts not chosen are offered as enabled options: their captions dark, not greyed.
+  const QImage ripetuti = st->findChild<QWidget*>("optStat_1")->grab().toImage();
+  int scuro = 255;
+  for (int y = 0; y < ripetuti.height(); ++y)
+    for (int x = 0; x < ripetuti.width(); ++x) scuro = std::min(scuro, qGray(ripetuti.pixel(x, y)));
+  EXPECT_LT(scuro, 100);
   EXPECT_FALSE(st->close());
   EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 

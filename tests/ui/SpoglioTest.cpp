@@ -149,7 +149,7 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   Sistema({{1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}, {20, 21, 22, 23, 24}});
   f.sistema->Pronostico = {1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22, 23, 24};
   f.sistema->NumeriPronostico = 13;
-  f.sistema->CostoColonna = 50;
+  f.sistema->CostoColonna = 55;
   f.sistema->ArchivioEstrazioni = {{"01/03/2021", {5, 4, 3, 2, 1}}, {"03/03/2021", {1, 2, 30, 40, 50}},
                                    {"03/03/2021", {20, 40, 41, 42, 43}}, {"05/03/2021", {1, 30, 31, 32, 33}}};
   Azione("menuSpoglioEstrazioni")->trigger();
@@ -164,18 +164,23 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   EXPECT_EQ(std::tuple(bloccato, Acceso("menumodifiche"), w->Griglia()->Righe()), std::tuple(true, true, 6));
   EXPECT_EQ(Riga(w, 1), (QStringList{"TOTALE", "", "5", "5", "0", "1", "0", "0", "3", "1.000.006"}));
   EXPECT_EQ(Riga(w, 2), (QStringList{"01/03/2021", "05.04.03.02.01", "5", "5", "0", "1", "0", "0", "1", "1.000.002"}));
-  // Four draws of three columns at 0,50: 6,00 played.
-  EXPECT_EQ(Valori(w), (QStringList{"4", "1", "0", "0", "1", "2", "6,00", "1.000.006,00"}));
+  // Four draws of three columns at 0,55: 6,60 played, to the cent; the winnings in whole euros.
+  EXPECT_EQ(Valori(w), (QStringList{"4", "1", "0", "0", "1", "2", "6,60", "1.000.006"}));
 
-  // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key.
+  // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key, the
+  // copy keys too, copies them all.
   QTableView* dati = w->Griglia()->VistaEstrazioni();
   dati->setFocus();
+  dati->setCurrentIndex(dati->model()->index(3, 3));
   dati->selectionModel()->select(QItemSelection(dati->model()->index(3, 3), dati->model()->index(0, 1)),
                                  QItemSelectionModel::ClearAndSelect);
-  QTest::keyClick(dati, Qt::Key_C);
   QString atteso;
   for (int r = 2; r <= 5; ++r) atteso += Riga(w, r).mid(1, 3).join('\t') + "\r\n";
-  EXPECT_EQ(QApplication::clipboard()->text(), atteso);
+  for (const QKeyCombination tasto : {QKeyCombination(Qt::Key_C), Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}) {
+    QApplication::clipboard()->clear();
+    QTest::keyClick(dati, tasto.key(), tasto.keyboardModifiers());
+    EXPECT_EQ(QApplication::clipboard()->text(), atteso) << tasto.toCombined();
+  }
   w->grab().save("frmSpoglioEstrazioni.png");
 
   // AL before DAL: the message, an empty grid, the summary as it was.

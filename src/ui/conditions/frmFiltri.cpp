@@ -98,10 +98,11 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   });
   connect(cmdCancellaTutto, &QPushButton::clicked, this, &frmFiltri::cmdCancellaTutto_Click);
   connect(cmdLoadFiltri, &QPushButton::clicked, this, &frmFiltri::cmdLoadFiltri_Click);
-  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltro(); });
+  QWidget* passi = ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltro(); });
 
   MostraFiltro();
-  frameCondizione->setEnabled(editor_.Modificabile());
+  // A built system's filters are shown, not browsed: its first panel only.
+  for (QWidget* parte : {frameCondizione, passi}) parte->setEnabled(editor_.Modificabile());
   platform::CentraForm(this);
 }
 

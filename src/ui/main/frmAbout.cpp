@@ -117,6 +117,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   layout->addWidget(linea);
   layout->addLayout(pulsanti);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  platform::AdattaAlTitolo(this);
 
   cmdOK->setFocus();
   adjustSize();
