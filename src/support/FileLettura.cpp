@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 
 namespace tlx {
 

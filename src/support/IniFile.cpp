@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 #include "support/Ascii.h"
 #include "support/FileLettura.h"
 #include "support/ScritturaAtomica.h"

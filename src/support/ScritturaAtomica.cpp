@@ -11,7 +11,7 @@
 #include <optional>
 #include <random>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 
 namespace tlx {
 

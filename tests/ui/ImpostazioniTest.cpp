@@ -13,7 +13,7 @@
 #include "core/Impostazioni.h"
 #include "platform/MessageBox.h"
 #include "platform/Stampanti.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/main/frmImpostazioni.h"
 
 namespace tlx::ui {
