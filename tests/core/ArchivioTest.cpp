@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -82,11 +81,6 @@ TEST(ArchivioFile, FailuresNameTheFileAndTheProcedure) {
   const RisultatoRisposta risposta = LoadArchivioTMP(cartella.File("nessuna.dat"));
   EXPECT_FALSE(risposta.letta);
   EXPECT_EQ(risposta.messaggi.at(0).testo, "Error 53 (File not found) in procedure LoadArchivioTMP of Form frmUpdate");
-  // A FIFO in the archive's place is no file the archive can be: it is not waited on.
-  const std::string fifo = cartella.File("fifo.dat");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(LoadArchivioEstrazioni(fifo).messaggi.at(0).testo,
-            "Error 75 (Path/File access error --> " + fifo + ") in procedure LoadArchivioEstrazioni of Form frmUpdate");
 }
 
 TEST(ArchivioRisposta, FieldRules) {

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <tuple>
 
 #include "core/FileSistema.h"
@@ -60,6 +59,11 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/txt/a/.x.1.tmp"};
   QDir().mkpath(dati + "/txt/a");
   for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
+  // A FIFO as the settings file and a link to /dev/zero as the archive: neither is waited on nor read without
+  // end. The settings are the defaults; the archive is refused as no regular file.
+  const QString archivio = dati + "/archivio/tremaluxorqvx.dat";
+  ASSERT_TRUE(QDir().mkpath(dati + "/archivio") && QFile::link("/dev/zero", archivio));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dati + "/impostazioni.cfg"), 0600), 0);
 
   Avvio avvio;
   ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
@@ -68,39 +72,15 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   frmMAIN* w = avvio.finestraPrincipale();
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
-  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico), std::tuple(1, 6));
+  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna),
+            std::tuple(1, 6, 100));
   EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  EXPECT_EQ(platform::MessageBox::Mostrati().at(0).testo, "Error 75 (Path/File access error --> " + archivio.toStdString() +
+                                                             ") in procedure LoadArchivioEstrazioni of Form frmUpdate");
+  EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u);
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
-}
-
-// A FIFO or a link to /dev/zero as the settings file, the archive and the file on the command line: start-up
-// neither waits on them nor reads them without end. The settings are the defaults; the archive and the system
-// file are refused with the error of a path that names no regular file.
-TEST(Avvio, NoFileOfTheProgramIsWaitedOnOrReadWithoutEnd) {
-  ServerVersione spento;
-  const QString dati = platform::CartellaDati();
-  const QString archivio = dati + "/archivio/tremaluxorqvx.dat", sistema = dati + "/sistemi/sistema.tlqvx";
-  using Crea = std::function<bool(const QString&)>;
-  for (const Crea& crea : {Crea([](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }),
-                           Crea([](const QString& p) { return QFile::link("/dev/zero", p); })}) {
-    platform::MessageBox::Registra();
-    QDir(dati).removeRecursively();
-    for (const char* cartella : {"archivio", "sistemi"}) QDir().mkpath(dati + "/" + cartella);
-    for (const QString& p : {dati + "/impostazioni.cfg", archivio, sistema}) ASSERT_TRUE(crea(p));
-    Avvio avvio;
-    ASSERT_TRUE(avvio.Main({sistema}));
-    std::vector<std::string> testi;
-    for (const Messaggio& m : platform::MessageBox::Mostrati()) testi.push_back(m.testo);
-    EXPECT_EQ(testi, (std::vector<std::string>{"Error 75 (Path/File access error --> " + archivio.toStdString() +
-                                                   ") in procedure LoadArchivioEstrazioni of Form frmUpdate",
-                                               "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"}));
-    EXPECT_EQ(std::tuple(avvio.sistema().CostoColonna, avvio.sistema().NumeroColonne, avvio.finestraPrincipale()->isVisible()),
-              std::tuple(100, 0, true));
-    avvio.finestraPrincipale()->hide();
-  }
 }
 
 TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
