@@ -45,9 +45,15 @@ struct RisultatoLetturaArchivio {
   Messaggi messaggi;  // empty when the file was read
 };
 
+// The most draws the archive file may hold (15 MB of file): far beyond any
+// real archive, as three draws a week make 15,600 a century.
+inline constexpr size_t MAX_ESTRAZIONI_FILE = 1'000'000;
+
 // Reads the archive file. A missing file (or folder) is created empty and
-// gives the empty archive; a file that can't be read gives the empty archive
-// and the error message of LoadArchivioEstrazioni.
+// gives the empty archive; a file that can't be read, or one longer than
+// MAX_ESTRAZIONI_FILE records (refused before reading), gives the empty
+// archive and the error message of LoadArchivioEstrazioni; the file is left
+// as it is.
 RisultatoLetturaArchivio LoadArchivioEstrazioni(const std::string& percorso);
 
 // Writes the archive file through a temporary file renamed over it, so that
