@@ -56,7 +56,8 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
   // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay.
   const QStringList avanzi = {"/.impostazioni.cfg.1f2e.tmp", "/sistemi/.il mio sistema.tlqvx.abcdef01.tmp"};
-  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/txt/a/.x.1.tmp"};
+  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
+                             "/txt/a/.x.1.tmp"};
   QDir().mkpath(dati + "/txt/a");
   for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
   // A FIFO as the settings file and a link to /dev/zero as the archive: neither is waited on nor read without
