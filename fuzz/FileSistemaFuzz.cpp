@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
       VerificaLetto(s);
       break;
     case EsitoApriFile::VersioneNonValida:
-      Verifica(r.messaggi.size() == 1 && s.NumeroColonne == colonnePrima, "newer version: system untouched");
+      Verifica(r.messaggi.size() == 1 && s.NumeroColonne == colonnePrima, "no system file of a known version: system untouched");
       break;
     case EsitoApriFile::NonSequenziale:
       Verifica(!r.messaggi.empty() && r.messaggi.back().titolo == "Attenzione!!", "refusal message last");

@@ -8,6 +8,7 @@
 
 #include "core/Errori.h"
 #include "core/Formato.h"
+#include "support/FileLettura.h"
 #include "support/ScritturaAtomica.h"
 #include "support/Windows1252.h"
 
@@ -40,17 +41,17 @@ void ImpostaData(std::string& data, std::string_view byteWindows1252) {
   }
 }
 
-// The whole content of a file; a folder, or a file that can't be read,
-// throws the run-time error.
-std::string LeggiTutto(const std::string& percorso) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
-  std::ifstream in(percorso, std::ios::binary);
-  const auto dimensione = std::filesystem::file_size(percorso, ec);
-  if (!in || ec) throw ErroreFile(percorso, false);
-  std::string testo(dimensione, '\0');
+// The whole content of a file; no regular file, or a file that can't be
+// read, throws the run-time error. A file beyond `massimo` bytes is refused
+// before anything is read: a huge or sparse file would fill the memory.
+std::string LeggiTutto(const std::string& percorso, uintmax_t massimo = UINTMAX_MAX) {
+  FileLettura in(percorso);
+  if (static_cast<uintmax_t>(in.Dimensione()) > massimo)
+    throw ErroreRuntime(ERRORE_MEMORIA, "Archivio troppo grande: più di " +
+                                            Formatta(MAX_ESTRAZIONI_FILE, "#,##0", FormatoNumeri::Italiano()) +
+                                            " estrazioni");
+  std::string testo(static_cast<size_t>(in.Dimensione()), '\0');
   in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
-  if (in.bad()) throw ErroreFile(percorso, false);
   testo.resize(static_cast<size_t>(in.gcount()));
   return testo;
 }
@@ -136,12 +137,7 @@ RisultatoLetturaArchivio LoadArchivioEstrazioni(const std::string& percorso) {
       if (!crea) throw ErroreFile(percorso, true);
       return r;
     }
-    // Refused before anything is read: a huge or sparse file would fill the memory.
-    if (fs::file_size(file, ec) > MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE)
-      throw ErroreRuntime(ERRORE_MEMORIA, "Archivio troppo grande: più di " +
-                                              Formatta(MAX_ESTRAZIONI_FILE, "#,##0", FormatoNumeri::Italiano()) +
-                                              " estrazioni");
-    const std::string byte = LeggiTutto(percorso);
+    const std::string byte = LeggiTutto(percorso, MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE);
     r.estrazioni = DecodificaArchivio(std::span(reinterpret_cast<const uint8_t*>(byte.data()), byte.size()));
   } catch (const ErroreRuntime& e) {
     r.estrazioni.clear();

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <istream>
 
 #include "core/Errori.h"
 #include "core/Procedure.h"
 #include "core/Sviluppo.h"
+#include "support/FileLettura.h"
 
 namespace tlx {
 
@@ -72,10 +72,7 @@ int32_t loadFileToFilters(std::vector<RecordFiltro>& tabella, const std::string&
   std::fill(tabella.begin(), tabella.end(), RecordFiltro{});
   int32_t conteggio = 0;
   try {
-    std::error_code ec;
-    std::ifstream file;
-    if (!std::filesystem::is_directory(percorso, ec)) file.open(percorso, std::ios::binary);
-    if (!file.is_open()) throw ErroreFile(percorso, false);
+    FileLettura file(percorso);
     LettoreRighe righe(file);
     std::string riga;
     for (int64_t letta = 0; static_cast<size_t>(conteggio) < capienza && righe.Leggi(riga); ++letta) {
@@ -84,7 +81,6 @@ int32_t loadFileToFilters(std::vector<RecordFiltro>& tabella, const std::string&
       if (NormalizzaSpazi(riga).empty()) continue;
       tabella[static_cast<size_t>(++conteggio)] = RigaInFiltro(riga, quanti, posizioni);
     }
-    if (file.bad()) throw ErroreFile(percorso, false);
   } catch (const ErroreRuntime& e) {
     std::fill(tabella.begin(), tabella.end(), RecordFiltro{});
     messaggi.push_back(MessaggioErrore(e, PROCEDURA_IMPORT_FILTRI, MODULO_IMPORT_FILTRI));

@@ -3,11 +3,11 @@
 #include <array>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 
 #include "core/Errori.h"
 #include "core/FileSistema.h"
+#include "support/FileLettura.h"
 
 namespace tlx {
 
@@ -124,14 +124,10 @@ RisultatoImportaColonneTxt ImportaColonneTxt(Sistema& s, const std::string& perc
   s.NomeFileSistema = percorso;
   LettoreColonneTxt lettore(s, elaboraEventi);
   try {
-    std::error_code ec;
-    std::ifstream file;
-    if (!std::filesystem::is_directory(percorso, ec)) file.open(percorso, std::ios::binary);
-    if (!file.is_open()) throw ErroreFile(percorso, false);
+    FileLettura file(percorso);
     CancellaSistema(s, false);
     try {
       lettore.Leggi(file);
-      if (file.bad()) throw ErroreFile(percorso, false);
     } catch (const ErroreRuntime&) {
       CancellaSistema(s, false);
       throw;

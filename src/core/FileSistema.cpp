@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <istream>
 #include <optional>
 
 #include "core/Errori.h"
+#include "support/FileLettura.h"
 #include "support/Windows1252.h"
 
 namespace tlx {
@@ -223,27 +223,11 @@ std::string BloccoCondizioni(const Sistema& s) {
 
 // ---- Reading ---------------------------------------------------------------
 
-struct ChiudiFile {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-class FileLettura {
- public:
-  explicit FileLettura(const std::string& percorso) : percorso_(percorso), f_(std::fopen(percorso.c_str(), "rb")) {
-    if (!f_) throw ErroreFile(percorso_, false);
-  }
-  // Reads up to `byte` bytes; fewer only at the end of the file.
-  size_t Leggi(void* dest, size_t byte) {
-    const size_t letti = std::fread(dest, 1, byte, f_.get());
-    if (letti < byte && std::ferror(f_.get())) throw ErroreFile(percorso_, false);
-    return letti;
-  }
-  bool LeggiTutto(void* dest, size_t byte) { return Leggi(dest, byte) == byte; }
-
- private:
-  std::string percorso_;
-  std::unique_ptr<std::FILE, ChiudiFile> f_;
-};
+// Reads `byte` bytes; false when the file ends first.
+bool LeggiTutto(std::istream& file, void* dest, size_t byte) {
+  file.read(static_cast<char*>(dest), static_cast<std::streamsize>(byte));
+  return static_cast<size_t>(file.gcount()) == byte;
+}
 
 Messaggio Avviso(std::string testo) { return Messaggio{Icona::Critica, Pulsanti::Ok, "Attenzione!!", std::move(testo)}; }
 
@@ -269,7 +253,7 @@ bool NumeroOltreIlMassimo(const uint8_t* dati, size_t byte) {
 // the file is refused.
 class LettoreSistema {
  public:
-  LettoreSistema(Sistema& s, FileLettura& file, bool versione1, const std::function<void()>& elaboraEventi,
+  LettoreSistema(Sistema& s, std::istream& file, bool versione1, const std::function<void()>& elaboraEventi,
                  Messaggi& messaggi)
       : s_(s), file_(file), versione1_(versione1), elaboraEventi_(elaboraEventi), messaggi_(messaggi) {}
 
@@ -291,7 +275,7 @@ class LettoreSistema {
       if (elaboraEventi_) elaboraEventi_();
       const auto byte = static_cast<size_t>(std::min(PASSO_ELABORA_EVENTI, n - primo)) * BYTE_COLONNA;
       uint8_t* dest = s_.Colonne.Colonna(primo + 1);
-      if (!file_.LeggiTutto(dest, byte)) return false;
+      if (!LeggiTutto(file_, dest, byte)) return false;
       if (NumeroOltreIlMassimo(dest, byte)) return false;
     }
     if (n == 0) return true;
@@ -304,7 +288,7 @@ class LettoreSistema {
   // may end otherwise: any other tail is left unread.
   bool LeggiBloccoCondizioni() {
     std::array<uint8_t, 4> marcatore{};
-    if (!file_.LeggiTutto(marcatore.data(), marcatore.size())) return true;
+    if (!LeggiTutto(file_, marcatore.data(), marcatore.size())) return true;
     s_.MarcatoreCondizioni = Decodifica(marcatore.data()).I32();
     if (s_.MarcatoreCondizioni != MARCATORE_BLOCCO_CONDIZIONI) return true;
     int sconosciuti = 0;
@@ -347,10 +331,10 @@ class LettoreSistema {
     return Decodifica(record_.data()).I32();
   }
 
-  bool LeggiRecord(size_t byte) { return file_.LeggiTutto(record_.data(), byte); }
+  bool LeggiRecord(size_t byte) { return LeggiTutto(file_, record_.data(), byte); }
 
   Sistema& s_;
-  FileLettura& file_;
+  std::istream& file_;
   const bool versione1_;
   const std::function<void()>& elaboraEventi_;
   Messaggi& messaggi_;
@@ -386,9 +370,11 @@ RisultatoApriFile ApriFile(Sistema& s, const std::string& percorso, const std::f
   try {
     FileLettura file(s.NomeFileSistema);
     std::array<uint8_t, PARTE_FISSA> fissa{};
-    const size_t letti = file.Leggi(fissa.data(), fissa.size());
-    const std::string magic(reinterpret_cast<const char*>(fissa.data()), std::min(letti, LUNGHEZZA_MAGIC));
-    if (magic > MAGIC_SISTEMA) {
+    const bool intera = LeggiTutto(file, fissa.data(), fissa.size());
+    const std::string_view magic(reinterpret_cast<const char*>(fissa.data()), LUNGHEZZA_MAGIC);
+    // Only the magics the program has written: anything else is no system
+    // file of a version it knows, and is not read any further.
+    if (magic != MAGIC_SISTEMA && magic != MAGIC_SISTEMA_V1) {
       r.esito = EsitoApriFile::VersioneNonValida;
       r.messaggi.push_back(Avviso("Versione non valida"));
       return r;
@@ -396,7 +382,7 @@ RisultatoApriFile ApriFile(Sistema& s, const std::string& percorso, const std::f
     CancellaSistema(s, false);
     cancellato = true;
     LettoreSistema lettore(s, file, magic == MAGIC_SISTEMA_V1, elaboraEventi, r.messaggi);
-    if (letti < PARTE_FISSA || !lettore.Leggi(fissa)) {
+    if (!intera || !lettore.Leggi(fissa)) {
       Svuota(s, filtriOrPrima);
       r.esito = EsitoApriFile::NonSequenziale;
       r.messaggi.push_back(Avviso("Sviluppo non sequenziale, impossibile continuare"));

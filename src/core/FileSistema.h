@@ -27,9 +27,10 @@ inline constexpr int32_t PASSO_ELABORA_EVENTI = 16384;
 enum class EsitoApriFile {
   NessunPercorso,     // empty path: nothing happened
   Letto,              // the system in memory is the file's
-  VersioneNonValida,  // a newer format: the system in memory is untouched
+  VersioneNonValida,  // neither magic the program writes: the system in memory is untouched
   NonSequenziale,     // refused: the system in memory is cleared
-  ErroreRuntime,      // could not be read: the system is untouched, or cleared if reading had begun
+  ErroreRuntime,      // could not be read (no regular file included): the system is untouched, or
+                      // cleared if reading had begun
 };
 
 struct RisultatoApriFile {

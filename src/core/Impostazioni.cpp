@@ -71,10 +71,9 @@ Messaggio CostoColonnaNonValido(const FormatoNumeri& formato) {
 
 void SalvaImpostazioni(const std::string& file, Centesimi costo, const std::string& intestazione,
                        const std::string& stampante) {
-  const classINI ini(file);
-  ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, std::to_string(costo));
-  ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_INTESTAZIONE, intestazione);
-  ini.setProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_STAMPANTE, stampante);
+  const VoceINI voci[] = {
+      {CHIAVE_COSTO_COLONNA, std::to_string(costo)}, {CHIAVE_INTESTAZIONE, intestazione}, {CHIAVE_STAMPANTE, stampante}};
+  classINI(file).setProperties(SEZIONE_IMPOSTAZIONI, voci);
 }
 
 }  // namespace tlx

@@ -42,7 +42,9 @@ std::optional<Centesimi> CostoColonnaDaTesto(std::string_view testo, const Forma
 // The refusal of such a cost, its limits in the user's format.
 Messaggio CostoColonnaNonValido(const FormatoNumeri& formato);
 
-// Saves the three settings, the cost as hundredths of a euro.
+// Saves the three settings in one replacement of the file, the cost as
+// hundredths of a euro. A failure throws ErroreRuntime (the file error) and
+// leaves the file as it was.
 void SalvaImpostazioni(const std::string& file, Centesimi costo, const std::string& intestazione,
                        const std::string& stampante);
 

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <bitset>
-#include <filesystem>
-#include <fstream>
 
 #include "core/Errori.h"
 #include "core/TestoFisso.h"
 #include "support/Crc32.h"
+#include "support/FileLettura.h"
 #include "support/Windows1252.h"
 
 namespace tlx::matrix {
@@ -95,12 +94,8 @@ MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte) {
 }
 
 std::vector<uint8_t> LeggiByteFile(const std::string& percorso) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
-  std::ifstream file(percorso, std::ios::binary);
-  if (!file) throw ErroreFile(percorso, false);
-  const auto dimensione = std::filesystem::file_size(percorso, ec);
-  std::vector<uint8_t> byte(ec ? 0 : dimensione);
+  FileLettura file(percorso);
+  std::vector<uint8_t> byte(static_cast<size_t>(file.Dimensione()));
   file.read(reinterpret_cast<char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
   byte.resize(static_cast<size_t>(file.gcount()));
   return byte;
@@ -108,8 +103,7 @@ std::vector<uint8_t> LeggiByteFile(const std::string& percorso) {
 
 IntestazioneMatrice LeggiIntestazioneMatrice(const std::string& percorso) {
   const std::string p = Trim(percorso);
-  std::ifstream file(p, std::ios::binary);
-  if (!file) throw ErroreFile(p, false);
+  FileLettura file(p);
   std::array<uint8_t, BYTE_INTESTAZIONE> h{};
   file.read(reinterpret_cast<char*>(h.data()), static_cast<std::streamsize>(h.size()));
   return DecodificaIntestazione(std::span(h).first(static_cast<size_t>(file.gcount())));

@@ -2,11 +2,12 @@
 
 #include <bitset>
 #include <charconv>
-#include <fstream>
+#include <istream>
 
 #include "core/Errori.h"
 #include "core/FileSistema.h"
 #include "core/Procedure.h"
+#include "support/FileLettura.h"
 
 namespace tlx::matrix {
 
@@ -89,9 +90,12 @@ RisultatoMatriceTxt LeggiMatriceTxt(std::istream& testo, const std::function<voi
 }
 
 RisultatoMatriceTxt CaricaMatriceTxt(const std::string& percorso, const std::function<void()>& elaboraEventi) {
-  std::ifstream testo(percorso, std::ios::binary);
-  if (!testo) return Rifiutata(ErroreFile(percorso, false));
-  return LeggiMatriceTxt(testo, elaboraEventi);
+  try {
+    FileLettura testo(percorso);
+    return LeggiMatriceTxt(testo, elaboraEventi);
+  } catch (const ErroreRuntime& e) {
+    return Rifiutata(e);
+  }
 }
 
 }  // namespace tlx::matrix

@@ -1,7 +1,10 @@
 #include "platform/IstanzaSingola.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QLocalSocket>
+#include <QThread>
 
 #include "platform/MessageBox.h"
 
@@ -9,13 +12,23 @@ namespace tlx::platform {
 
 namespace {
 constexpr int ATTESA_MS = 1000;
+// How long a later copy waits for the copy holding the lock to listen: it
+// may have started at the same instant.
+constexpr int ATTESA_PRIMA_COPIA_MS = 10000;
+constexpr int PAUSA_MS = 50;
 const QByteArray RICHIESTA = QByteArrayLiteral("attiva\n");
+
+// Where Qt makes the socket of a server name: the name itself when it is a
+// path, else in the temporary folder.
+QString PercorsoSocket(const QString& nome) {
+  return nome.startsWith(QLatin1Char('/')) ? nome : QDir::tempPath() + QLatin1Char('/') + nome;
+}
 }  // namespace
 
 IstanzaSingola::IstanzaSingola(QString nomeServer, QObject* parent)
-    : QObject(parent), nomeServer_(std::move(nomeServer)) {
-  // No socket options: with them Qt moves a new socket over an existing one,
-  // and a second copy would listen too instead of finding the first.
+    : QObject(parent), nomeServer_(std::move(nomeServer)), blocco_(PercorsoSocket(nomeServer_) + QStringLiteral(".lock")) {
+  // Never stale by age: only once the copy that holds it has ended.
+  blocco_.setStaleLockTime(0);
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -33,11 +46,18 @@ QString IstanzaSingola::NomePer(const QString& cartellaDati) {
 
 bool IstanzaSingola::AttivaIstanzaPrecedente() {
   if (server_.isListening()) return false;
-  if (server_.listen(nomeServer_)) return false;
-  if (ChiediAttivazione()) return true;
-  // Nothing answers: the socket was left behind by a copy that did not end
-  // cleanly.
-  QLocalServer::removeServer(nomeServer_);
+  // Taking the lock is the one atomic step: of copies started together
+  // exactly one gets it, and the lock of a copy that was killed is taken
+  // over.
+  if (!blocco_.tryLock(0) && blocco_.error() == QLockFile::LockFailedError) {
+    // Another copy runs; it listens as soon as its start-up has got that far.
+    const QDeadlineTimer scadenza(ATTESA_PRIMA_COPIA_MS);
+    while (!ChiediAttivazione() && !scadenza.hasExpired()) QThread::msleep(PAUSA_MS);
+    return true;
+  }
+  // A socket under the name was left by a copy killed before it could
+  // remove it. (When no lock can be made, nothing is removed.)
+  if (blocco_.isLocked()) QLocalServer::removeServer(nomeServer_);
   server_.listen(nomeServer_);
   return false;
 }

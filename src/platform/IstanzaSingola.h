@@ -1,8 +1,9 @@
 #pragma once
-// One running copy per user: the first copy listens on a local socket; a
-// second copy asks it to come to the front and then ends.
+// One running copy per user: the first copy holds a lock file and listens on
+// a local socket; a second copy asks it to come to the front and then ends.
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -18,7 +19,8 @@ class IstanzaSingola : public QObject {
 
   // True when another copy runs: it has been asked to come to the front and
   // this copy should end. False when this copy is the first one and now
-  // answers the later ones.
+  // answers the later ones. Of copies started at the same instant exactly
+  // one gets false.
   bool AttivaIstanzaPrecedente();
 
   // The name copies working on one data folder (the user's own) share.
@@ -33,6 +35,7 @@ class IstanzaSingola : public QObject {
   void LeggiRichiesta(QLocalSocket* socket);
 
   QString nomeServer_;
+  QLockFile blocco_;
   QLocalServer server_;
 };
 

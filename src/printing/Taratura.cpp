@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <vector>
 
+#include "core/Errori.h"
 #include "core/Formato.h"
+#include "support/FileLettura.h"
 #include "support/IniFile.h"
 #include "support/Windows1252.h"
 
@@ -21,7 +21,6 @@ constexpr std::string_view CHIAVE_MARCATORE = "Marcatore_Stampa";
 constexpr std::string_view CHIAVE_QUALITA = "Qualita_Stampa";
 constexpr std::string_view CHIAVE_STAMPANTE = "Nome_Stampante";
 
-constexpr std::string_view ASSENTE = "\x01";  // no key holds this
 constexpr size_t RECORD_VECCHIO = 128;
 constexpr size_t RECORD_VECCHI = 10;
 
@@ -90,19 +89,18 @@ TaraturaScheda LeggiTaratura(const std::string& file, LayoutScheda layout) {
 }
 
 bool SalvaTaratura(const std::string& file, const TaraturaScheda& t) {
-  const classINI ini(file);
+  std::vector<VoceINI> voci;
   const auto distanze = Distanze(t);
-  for (size_t i = 0; i < distanze.size(); ++i) ini.setProperty(SEZIONE_TARATURA, CHIAVI_DISTANZE[i], Centesimi(distanze[i]));
-  ini.setProperty(SEZIONE_TARATURA, CHIAVE_MARCATORE, std::to_string(t.Marcatore));
-  ini.setProperty(SEZIONE_TARATURA, CHIAVE_QUALITA, std::to_string(t.Qualita));
-  ini.setProperty(SEZIONE_TARATURA, CHIAVE_STAMPANTE, t.NomeStampante);
-
-  // classINI reports no failure: read the values back.
-  for (size_t i = 0; i < distanze.size(); ++i)
-    if (ini.getProperty(SEZIONE_TARATURA, CHIAVI_DISTANZE[i], "") != Centesimi(distanze[i])) return false;
-  return ini.getProperty(SEZIONE_TARATURA, CHIAVE_MARCATORE, "") == std::to_string(t.Marcatore) &&
-         ini.getProperty(SEZIONE_TARATURA, CHIAVE_QUALITA, "") == std::to_string(t.Qualita) &&
-         ini.getProperty(SEZIONE_TARATURA, CHIAVE_STAMPANTE, ASSENTE) != ASSENTE;
+  for (size_t i = 0; i < distanze.size(); ++i) voci.emplace_back(CHIAVI_DISTANZE[i], Centesimi(distanze[i]));
+  voci.emplace_back(CHIAVE_MARCATORE, std::to_string(t.Marcatore));
+  voci.emplace_back(CHIAVE_QUALITA, std::to_string(t.Qualita));
+  voci.emplace_back(CHIAVE_STAMPANTE, t.NomeStampante);
+  try {
+    classINI(file).setProperties(SEZIONE_TARATURA, voci);
+  } catch (const ErroreRuntime&) {
+    return false;
+  }
+  return true;
 }
 
 TaraturaScheda TaraturaDaFileVecchio(std::span<const uint8_t> byte) {
@@ -140,21 +138,21 @@ TaraturaScheda TaraturaDaFileVecchio(std::span<const uint8_t> byte) {
 }
 
 bool MigraTaraturaVecchia(const std::string& fileVecchio, const std::string& fileNuovo, TaraturaScheda& t) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (!fs::is_regular_file(fileVecchio, ec)) return false;
-  std::ifstream in(fileVecchio, std::ios::binary);
-  if (!in) return false;
   // Nothing past the ten records matters.
   std::vector<uint8_t> byte(RECORD_VECCHIO * RECORD_VECCHI);
-  in.read(reinterpret_cast<char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
-  byte.resize(static_cast<size_t>(in.gcount()));
-  in.close();
+  try {
+    FileLettura in(fileVecchio);
+    in.read(reinterpret_cast<char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
+    byte.resize(static_cast<size_t>(in.gcount()));
+  } catch (const ErroreRuntime&) {
+    return false;
+  }
 
   const int16_t qualita = t.Qualita;
   t = TaraturaDaFileVecchio(byte);
   t.Qualita = qualita;
-  if (SalvaTaratura(fileNuovo, t)) fs::remove(fileVecchio, ec);
+  std::error_code ec;
+  if (SalvaTaratura(fileNuovo, t)) std::filesystem::remove(fileVecchio, ec);
   return true;
 }
 

@@ -57,8 +57,9 @@ TaraturaScheda TaraturaPredefinita(LayoutScheda layout);
 // marker or a quality that does not fit 16 bits. Nothing is written.
 TaraturaScheda LeggiTaratura(const std::string& file, LayoutScheda layout);
 
-// Writes the eleven keys in their order; other sections and keys stay.
-// False when the file does not hold the values afterwards.
+// Writes the eleven keys in their order with one replacement of the file;
+// other sections and keys stay. False when it could not be written: the
+// file is then as it was.
 bool SalvaTaratura(const std::string& file, const TaraturaScheda& t);
 
 // The old binary 1-column file: ten records of 128 bytes (eight 32-bit

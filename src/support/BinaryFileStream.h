@@ -3,9 +3,11 @@
 // from File(path) until it is exhausted, Dispose() or the end of the object.
 
 #include <cstdint>
-#include <fstream>
+#include <optional>
 #include <span>
 #include <string>
+
+#include "support/FileLettura.h"
 
 namespace tlx {
 
@@ -30,7 +32,7 @@ class cBinaryFileStream {
 
  private:
   std::string percorso_;
-  std::ifstream file_;
+  std::optional<FileLettura> file_;
   int64_t lunghezza_ = 0;
 };
 

@@ -43,8 +43,19 @@ class ErroreRuntime : public std::runtime_error {
 // The program's file name, the source of the errors its classes raise.
 inline constexpr std::string_view NOME_PROGRAMMA = "tremaluxor";
 
-// The error raised when a file can't be opened or written, chosen from the
-// system's reason so that the message names it.
+// Why a file could not be opened, read or written: an errno value, or
+// NON_FILE_REGOLARE for a path that names a folder, a FIFO, a device or a
+// link to one.
+inline constexpr int NON_FILE_REGOLARE = -1;
+
+// The run-time error of a file operation that failed for `causa`, so that
+// the message names the real cause: 61 disk full; 53 not found, or 76 when
+// the folder that should hold the file is missing; 70 permission denied;
+// 52 an empty or overlong name; 75 anything else, no regular file included.
+ErroreRuntime ErroreFileDaCausa(std::string_view percorso, int causa);
+
+// The same error for callers whose file classes don't tell the cause: it is
+// read from the state of the path and of its folder.
 ErroreRuntime ErroreFile(std::string_view percorso, bool scrittura);
 
 }  // namespace tlx

@@ -1,21 +1,17 @@
 #include "support/IniFile.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "support/ErroreRuntime.h"
 #include "support/Ascii.h"
+#include "support/FileLettura.h"
 #include "support/ScritturaAtomica.h"
 
 namespace tlx {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string_view SenzaBlank(std::string_view t) {
   constexpr std::string_view blank = " \t";
@@ -23,7 +19,6 @@ std::string_view SenzaBlank(std::string_view t) {
   if (primo == std::string_view::npos) return {};
   return t.substr(primo, t.find_last_not_of(blank) - primo + 1);
 }
-
 
 // A name or value with a line break would split its line and could plant
 // keys of its own in the file: the breaks are written as blanks.
@@ -94,61 +89,36 @@ std::optional<size_t> TrovaVoce(const std::vector<std::string>& righe, const Sez
   return std::nullopt;
 }
 
-// The lines without their ends (LF or CR LF); nullopt when the file can't
-// be read.
-std::optional<std::vector<std::string>> LeggiRighe(const fs::path& percorso) {
-  std::ifstream in(percorso, std::ios::binary);
-  if (!in) return std::nullopt;
+// Far more than any settings file the program writes: a larger file is
+// not one of them, and is not held in memory.
+constexpr int64_t DIMENSIONE_MASSIMA = 1 << 20;
+
+// The lines without their ends (LF or CR LF). Throws the file error; a file
+// beyond DIMENSIONE_MASSIMA is refused like one that is no regular file.
+std::vector<std::string> LeggiRighe(const std::string& percorso) {
+  FileLettura in(percorso);
+  std::string testo(static_cast<size_t>(std::min(in.Dimensione(), DIMENSIONE_MASSIMA) + 1), '\0');
+  in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
+  if (in.gcount() > DIMENSIONE_MASSIMA) throw ErroreFileDaCausa(percorso, NON_FILE_REGOLARE);
+  testo.resize(static_cast<size_t>(in.gcount()));
+  constexpr std::string_view bom = "\xEF\xBB\xBF";
+  if (testo.starts_with(bom)) testo.erase(0, bom.size());
   std::vector<std::string> righe;
-  for (std::string riga; std::getline(in, riga);) {
+  for (size_t inizio = 0; inizio < testo.size();) {
+    const size_t fine = std::min(testo.find('\n', inizio), testo.size());
+    std::string riga = testo.substr(inizio, fine - inizio);
     if (riga.ends_with('\r')) riga.pop_back();
     righe.push_back(std::move(riga));
+    inizio = fine + 1;
   }
-  if (in.bad()) return std::nullopt;
-  constexpr std::string_view bom = "\xEF\xBB\xBF";
-  if (!righe.empty() && righe.front().starts_with(bom)) righe.front().erase(0, bom.size());
   return righe;
 }
 
-// Written beside the file and renamed over it, so that a failed write never
-// leaves a half file in place of the settings. Failures stay silent.
-void ScriviRighe(const fs::path& percorso, const std::vector<std::string>& righe) {
-  std::string testo;
-  for (const std::string& riga : righe) testo += riga + "\r\n";
-  try {
-    ScritturaAtomica file(percorso.string());
-    file.Scrivi(testo);
-    file.Conferma();
-  } catch (const ErroreRuntime&) {
-  }
-}
-
-}  // namespace
-
-std::string classINI::getProperty(std::string_view sezione, std::string_view chiave,
-                                  std::string_view predefinito) const {
-  const auto righe = LeggiRighe(percorso_);
-  if (!righe) return TagliaValore(predefinito);
-  const auto s = TrovaSezione(*righe, SenzaBlank(sezione));
-  if (!s) return TagliaValore(predefinito);
-  const auto i = TrovaVoce(*righe, *s, SenzaBlank(chiave));
-  if (!i) return TagliaValore(predefinito);
-  return TagliaValore(LeggiVoce((*righe)[*i])->valore);
-}
-
-void classINI::setProperty(std::string_view sezione, std::string_view chiave, std::string_view valore) const {
-  const fs::path percorso(percorso_);
-  std::error_code ec;
-  std::vector<std::string> righe;
-  if (fs::exists(percorso, ec)) {
-    auto lette = LeggiRighe(percorso);
-    if (!lette) return;  // rewriting an unreadable file would lose its content
-    righe = std::move(*lette);
-  } else if (ec) {
-    return;
-  }
-
-  const std::string nomeSezione = SuUnaRiga(sezione);
+// Sets the key among the lines: in its place when the section holds it,
+// else after the section's last line that is not blank, or in a new
+// section at the end.
+void Imposta(std::vector<std::string>& righe, const std::string& nomeSezione, std::string_view chiave,
+             std::string_view valore) {
   const std::string nomeChiave = SuUnaRiga(chiave);
   const std::string testo = SuUnaRiga(valore);
   if (const auto s = TrovaSezione(righe, nomeSezione)) {
@@ -165,7 +135,48 @@ void classINI::setProperty(std::string_view sezione, std::string_view chiave, st
     righe.push_back("[" + nomeSezione + "]");
     righe.push_back(nomeChiave + "=" + testo);
   }
-  ScriviRighe(percorso, righe);
+}
+
+}  // namespace
+
+std::string classINI::getProperty(std::string_view sezione, std::string_view chiave,
+                                  std::string_view predefinito) const {
+  std::vector<std::string> righe;
+  try {
+    righe = LeggiRighe(percorso_);
+  } catch (const ErroreRuntime&) {
+    return TagliaValore(predefinito);
+  }
+  const auto s = TrovaSezione(righe, SenzaBlank(sezione));
+  if (!s) return TagliaValore(predefinito);
+  const auto i = TrovaVoce(righe, *s, SenzaBlank(chiave));
+  if (!i) return TagliaValore(predefinito);
+  return TagliaValore(LeggiVoce(righe[*i])->valore);
+}
+
+void classINI::setProperty(std::string_view sezione, std::string_view chiave, std::string_view valore) const {
+  const VoceINI voce{chiave, std::string(valore)};
+  setProperties(sezione, {&voce, 1});
+}
+
+void classINI::setProperties(std::string_view sezione, std::span<const VoceINI> voci) const {
+  std::vector<std::string> righe;
+  try {
+    righe = LeggiRighe(percorso_);
+  } catch (const ErroreRuntime& e) {
+    // Only a missing file starts empty: rewriting one that can't be read
+    // would lose its content.
+    if (e.Numero() != errore::FileNotFound) throw;
+  }
+  const std::string nomeSezione = SuUnaRiga(sezione);
+  for (const auto& [chiave, valore] : voci) Imposta(righe, nomeSezione, chiave, valore);
+  std::string testo;
+  for (const std::string& riga : righe) testo += riga + "\r\n";
+  // Written beside the file and renamed over it: the file holds either all
+  // the keys of this call or none of them.
+  ScritturaAtomica file(percorso_);
+  file.Scrivi(testo);
+  file.Conferma();
 }
 
 }  // namespace tlx

@@ -5,11 +5,15 @@
 // ignored. Values are byte strings (the program stores UTF-8).
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace tlx {
+
+// A key and the value to write.
+using VoceINI = std::pair<std::string_view, std::string>;
 
 class classINI {
  public:
@@ -23,14 +27,21 @@ class classINI {
   void FileINI(std::string percorso) { percorso_ = std::move(percorso); }
 
   // The key's value in the section, or the default when the file, the
-  // section or the key is missing. A key present with an empty value gives
-  // "". The value stops at its first NUL and is cut to 254 characters
-  // (never inside a UTF-8 sequence).
+  // section or the key is missing, and when the file can't be read (no
+  // access, or no regular file: a FIFO is never waited on). A key present
+  // with an empty value gives "". The value stops at its first NUL and is
+  // cut to 254 characters (never inside a UTF-8 sequence).
   std::string getProperty(std::string_view sezione, std::string_view chiave, std::string_view predefinito) const;
 
   // Writes the value, creating the file, the section or the key as needed;
-  // every other line of the file stays as it was. A failure is silent.
+  // every other line of the file stays as it was. A failure throws
+  // ErroreRuntime (the file error) and leaves the file as it was, as does a
+  // file that exists but can't be read.
   void setProperty(std::string_view sezione, std::string_view chiave, std::string_view valore) const;
+
+  // The same for several keys of one section, in their order, with one
+  // replacement of the file: it holds either all of them or none.
+  void setProperties(std::string_view sezione, std::span<const VoceINI> voci) const;
 
  private:
   std::string percorso_;

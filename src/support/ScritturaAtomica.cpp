@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "support/ErroreRuntime.h"
@@ -15,33 +16,73 @@
 namespace tlx {
 
 namespace {
-ErroreRuntime ErroreScrittura(int codice) {
-  if (codice == ENOSPC || codice == EFBIG || codice == EDQUOT) return ErroreRuntime(errore::DiskFull, "Disk full");
-  return ErroreRuntime(errore::PathFileAccessError, "Path/File access error");
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view ESTENSIONE = ".tmp";
+constexpr size_t CIFRE_MASSIME = 8;  // a 32-bit random number in hex
+// A folder is looked through up to this many entries, so that a crowded
+// one can't hold up a save or the start-up.
+constexpr int VOCI_MASSIME = 10000;
+
+std::string NomeTemporaneo(const fs::path& destinazione, unsigned numero) {
+  std::array<char, CIFRE_MASSIME> cifre{};
+  const auto fine = std::to_chars(cifre.data(), cifre.data() + cifre.size(), numero, 16).ptr;
+  std::string nome = ".";  // hidden, beside the destination
+  nome += destinazione.filename().string();
+  nome += '.';
+  nome.append(cifre.data(), fine);
+  nome += ESTENSIONE;
+  return nome;
 }
+
+// The destination's name when `nome` is the name of one of our temporary files.
+std::optional<std::string_view> DestinazioneDi(std::string_view nome) {
+  if (!nome.starts_with('.') || !nome.ends_with(ESTENSIONE)) return std::nullopt;
+  nome.remove_prefix(1);
+  nome.remove_suffix(ESTENSIONE.size());
+  const size_t punto = nome.rfind('.');
+  if (punto == std::string_view::npos || punto == 0) return std::nullopt;
+  const std::string_view cifre = nome.substr(punto + 1);
+  const bool esadecimale = cifre.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+  if (cifre.empty() || cifre.size() > CIFRE_MASSIME || !esadecimale) return std::nullopt;
+  return nome.substr(0, punto);
+}
+
+// Removes the temporary files in `cartella` whose destination passes `scelta`.
+template <typename Scelta>
+void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
+  std::error_code ec;
+  fs::directory_iterator voce(cartella.empty() ? fs::path(".") : cartella, ec);
+  for (int esaminate = 0; !ec && voce != fs::directory_iterator() && esaminate < VOCI_MASSIME;
+       voce.increment(ec), ++esaminate) {
+    const std::string nome = voce->path().filename().string();
+    const auto destinazione = DestinazioneDi(nome);
+    std::error_code ecVoce;
+    if (destinazione && scelta(*destinazione) && voce->is_regular_file(ecVoce) && !voce->is_symlink(ecVoce))
+      fs::remove(voce->path(), ecVoce);
+  }
+}
+
 }  // namespace
 
 ScritturaAtomica::ScritturaAtomica(std::string destinazione) : destinazione_(std::move(destinazione)) {
-  namespace fs = std::filesystem;
   std::error_code ec;
   const fs::path dest(destinazione_);
-  if (destinazione_.empty() || fs::is_directory(dest, ec)) throw ErroreFile(destinazione_, true);
+  if (destinazione_.empty()) throw ErroreFileDaCausa(destinazione_, ENOENT);
+  if (fs::is_directory(dest, ec)) throw ErroreFileDaCausa(destinazione_, NON_FILE_REGOLARE);
+  const std::string nome = dest.filename().string();
+  RimuoviTemporanei(dest.parent_path(), [&nome](std::string_view di) { return di == nome; });
   std::random_device casuale;
-  for (int tentativo = 0; tentativo < 16 && fd_ < 0; ++tentativo) {
-    std::array<char, 8> suffisso{};
-    const auto fine = std::to_chars(suffisso.data(), suffisso.data() + suffisso.size(), casuale(), 16).ptr;
-    std::string nome = ".";  // hidden, beside the destination
-    nome += dest.filename().string();
-    nome += '.';
-    nome.append(suffisso.data(), fine);
-    nome += ".tmp";
-    temporaneo_ = (dest.parent_path() / nome).string();
+  int causa = EEXIST;
+  for (int tentativo = 0; tentativo < 16 && fd_ < 0 && causa == EEXIST; ++tentativo) {
+    temporaneo_ = (dest.parent_path() / NomeTemporaneo(dest, casuale())).string();
     fd_ = ::open(temporaneo_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ < 0 && errno != EEXIST) break;
+    causa = fd_ < 0 ? errno : 0;
   }
   if (fd_ < 0) {
     temporaneo_.clear();
-    throw ErroreFile(destinazione_, true);
+    throw ErroreFileDaCausa(destinazione_, causa);
   }
 }
 
@@ -55,19 +96,23 @@ void ScritturaAtomica::Scrivi(const void* dati, size_t byte) {
   while (byte > 0) {
     const ssize_t scritti = ::write(fd_, p, byte);
     if (scritti < 0 && errno == EINTR) continue;
-    if (scritti <= 0) throw ErroreScrittura(scritti < 0 ? errno : ENOSPC);
+    if (scritti <= 0) throw ErroreFileDaCausa(destinazione_, scritti < 0 ? errno : ENOSPC);
     p += scritti;
     byte -= static_cast<size_t>(scritti);
   }
 }
 
 void ScritturaAtomica::Conferma() {
-  if (::fsync(fd_) != 0) throw ErroreScrittura(errno);
+  if (::fsync(fd_) != 0) throw ErroreFileDaCausa(destinazione_, errno);
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) throw ErroreScrittura(errno);
-  if (std::rename(temporaneo_.c_str(), destinazione_.c_str()) != 0) throw ErroreFile(destinazione_, true);
+  if (::close(fd) != 0) throw ErroreFileDaCausa(destinazione_, errno);
+  if (std::rename(temporaneo_.c_str(), destinazione_.c_str()) != 0) throw ErroreFileDaCausa(destinazione_, errno);
   temporaneo_.clear();
+}
+
+void RimuoviAvanziScrittura(const std::string& cartella) {
+  RimuoviTemporanei(cartella, [](std::string_view) { return true; });
 }
 
 }  // namespace tlx

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
-#include <csignal>
+#include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <tuple>
 
+#include "../GuastiFile.h"
 #include "CartellaTemporanea.h"
 #include "core/FileSistema.h"
 
@@ -109,11 +111,7 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   EXPECT_EQ(Salva(*s), FileCompleto());
 
   // A write past the limit fails instead of ending the process; no temporary file is left.
-  const rlimit senza = [] { rlimit r{}; getrlimit(RLIMIT_FSIZE, &r); return r; }(), limite{300, senza.rlim_max};
-  std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &limite);
-  const RisultatoSalvaFile r = SalvaFile(*s, percorso);
-  setrlimit(RLIMIT_FSIZE, &senza);
+  const RisultatoSalvaFile r = [&] { const prova::DiscoPieno pieno; return SalvaFile(*s, percorso); }();
   EXPECT_EQ(std::tuple(r.messaggi.at(0).testo, Letto() == FileCompleto(), cartella.Contenuto().size()),
             std::tuple("Error 61 (Disk full) in procedure SalvaFile of Modulo corpo", true, 1u));
 
@@ -139,7 +137,8 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   constexpr auto letto = EsitoApriFile::Letto, no = EsitoApriFile::NonSequenziale;
   const std::tuple<std::string, Byte, EsitoApriFile> casi[] = {
       {"newer magic", File("tlxxqvx0003").b, EsitoApriFile::VersioneNonValida},
-      {"older magic", File("tlxxqvx0000").b, letto}, {"another marker", ConColonne().Id(999).Id(1).b, letto},
+      {"older magic", File("tlxxqvx0000").b, EsitoApriFile::VersioneNonValida}, {"empty", {}, EsitoApriFile::VersioneNonValida},
+      {"another marker", ConColonne().Id(999).Id(1).b, letto},
       {"a full table", ConColonne(Byte(5 * CAPIENZA, 1)).b, letto}, {"no end mark", Blocco(8, {3, 0, 0}, 1, 0), no},
       {"too many", ConColonne().Poni(61, CAPIENZA + 1, 4).b, no}, {"56 chosen", ConColonne().Poni(65, 56, 1).b, no},
       {"chosen 0", ConColonne().Pronostico({1, 0, 3}).b, no}, {"cut", ConColonne().Poni(61, 3, 4).Accoda({6, 7}).b, no},
@@ -159,6 +158,24 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
                         esito == no ? "Sviluppo non sequenziale, impossibile continuare" : "Versione non valida"});
     EXPECT_EQ(std::tuple(letti.esito, letti.messaggi), std::tuple(esito, attesi));
     EXPECT_TRUE(esito == letto || Stato(*s) == (esito == no ? vuoto : comePrima));
+  }
+
+  // What is no system file is refused by its first bytes, and a path that names no regular file before a
+  // byte is read: a FIFO is not waited on, a device not read. The system stays as it was.
+  namespace fs = std::filesystem;
+  const Messaggio nessunFile{Icona::Nessuna, Pulsanti::Ok, "",
+                             "Error 75 (Path/File access error) in procedure ApriFile of Modulo corpo"};
+  const std::tuple<std::string, std::function<void()>, Messaggio> altri[] = {
+      {"2 GB of zeros", [&] { std::ofstream{percorso}; fs::resize_file(percorso, 2LL << 30); },
+       {Icona::Critica, Pulsanti::Ok, "Attenzione!!", "Versione non valida"}},
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(percorso.c_str(), 0600), 0); }, nessunFile},
+      {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", percorso); }, nessunFile}};
+  for (const auto& [nome, crea, messaggio] : altri) {
+    SCOPED_TRACE(nome);
+    fs::remove(percorso);
+    crea();
+    const RisultatoApriFile letti = ApriFile(*(s = SistemaCompleto()), percorso);
+    EXPECT_EQ(std::tuple(letti.messaggi, Stato(*s) == comePrima), std::tuple(Messaggi{messaggio}, true));
   }
 }
 

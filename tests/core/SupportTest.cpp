@@ -1,10 +1,20 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <thread>
 
 #include "CartellaTemporanea.h"
 #include "core/Errori.h"
+#include "core/Impostazioni.h"
+#include "printing/Taratura.h"
 #include "support/BinaryFileStream.h"
 #include "support/Crc32.h"
 #include "support/IniFile.h"
@@ -12,6 +22,7 @@
 
 namespace {
 using namespace tlx;
+namespace fs = std::filesystem;
 
 void Scrivi(const std::string& p, const std::string& testo) { std::ofstream(p, std::ios::binary) << testo; }
 std::string Leggi(const std::string& p) { std::ifstream in(p); return {std::istreambuf_iterator<char>(in), {}}; }
@@ -47,8 +58,60 @@ TEST(IniScrittura, ChangesOnlyItsKeyAddsInPlaceAndKeepsValuesOnOneLine) {
   ini.setProperty("S", "intestazione", "riga\r\nstampante=finta");
   EXPECT_EQ(ini.getProperty("S", "stampante", "N/A"), "N/A");
 
-  EXPECT_NO_THROW(classINI(dir.File("manca/a.cfg")).setProperty("S", "k", "v"));
-  EXPECT_EQ(dir.Contenuto(), std::vector<std::string>{"a.cfg"});
+  // What can't be read gives the defaults, without waiting on a FIFO or reading a device or a file far beyond
+  // any settings file; writing fails and leaves it be, and so does writing into a missing folder.
+  ASSERT_EQ(::mkfifo(dir.File("fifo.cfg").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir.File("zero.cfg"));
+  Scrivi(dir.File("grande.cfg"), "[S]\r\nk=x\r\n");
+  fs::resize_file(dir.File("grande.cfg"), 2 << 20);
+  for (const auto& [nome, numero] : {std::pair{"fifo.cfg", 75}, {"zero.cfg", 75}, {"grande.cfg", 75}, {"manca/a.cfg", 76}}) {
+    const classINI altro(dir.File(nome));
+    EXPECT_EQ(altro.getProperty("S", "k", "def"), "def") << nome;
+    try {
+      altro.setProperty("S", "k", "v");
+      ADD_FAILURE() << nome;
+    } catch (const ErroreRuntime& e) {
+      EXPECT_EQ(e.Numero(), numero) << nome;
+    }
+  }
+  EXPECT_EQ(std::tuple(dir.Contenuto(), fs::is_fifo(dir.File("fifo.cfg")), fs::file_size(dir.File("grande.cfg"))),
+            std::tuple(std::vector<std::string>{"a.cfg", "fifo.cfg", "grande.cfg", "zero.cfg"}, true, 2u << 20));
+}
+
+// Saves of the settings and of a calibration killed at random moments: every file read back is wholly one
+// save's. The next save of a file removes what killed saves of that file left, and no other file's.
+TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnly) {
+  prova::CartellaTemporanea dir;
+  const std::string impostazioni = dir.File("impostazioni.cfg"), taratura = dir.File("Scheda5Colonne.cfg");
+  const TaraturaScheda versioni[] = {TaraturaPredefinita(LayoutScheda::CinqueColonne),
+                                     {1.1F, 2.2F, 3.3F, 4.4F, 5.5F, 6.6F, 7.7F, 8.8F, MARCATORE_NUMERO, -4, "Laser"}};
+  const auto salva = [&](int v) {
+    SalvaImpostazioni(impostazioni, 100 + v, "INTESTAZIONE", "Stampante " + std::to_string(v));
+    SalvaTaratura(taratura, versioni[v]);
+  };
+  Scrivi(dir.File(".Scheda1Colonna.cfg.ab.tmp"), "");
+  salva(0);
+
+  std::mt19937 caso(20);
+  for (int uccisione = 0; uccisione < 25; ++uccisione) {
+    const pid_t figlio = ::fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+      for (int v = 1;; v = 1 - v) salva(v);
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(caso() % 40000));
+    ::kill(figlio, SIGKILL);
+    ::waitpid(figlio, nullptr, 0);
+
+    auto s = std::make_unique<Sistema>();
+    s->FileImpostazioni = impostazioni;
+    ReadConfiguration(*s);
+    EXPECT_EQ(s->StampanteTabulato, "Stampante " + std::to_string(s->CostoColonna - 100));
+    const TaraturaScheda t = LeggiTaratura(taratura, LayoutScheda::CinqueColonne);
+    EXPECT_TRUE(t == versioni[0] || t == versioni[1]) << t.kX << " " << t.NomeStampante;
+  }
+  salva(1);
+  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
 }
 
 TEST(StringBuffer, KeepsTheTextAcrossGrowthAndClear) {

@@ -1,8 +1,5 @@
 // The desktop services, headless.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -88,15 +85,10 @@ TEST_F(FileDialogs, CancelUnscriptedDialogAndNamesOf260CharactersEmptyTheOutputs
   EXPECT_EQ(copione.Richieste().size(), 3u);  // a suggested name of 260 characters is never shown
 }
 
-TEST(IstanzaSingola, FirstCopyTakesOverALeftSocketAndLaterCopiesHandOverToIt) {
+// What a killed copy leaves behind is the start-up test's (the real program).
+TEST(IstanzaSingola, LaterCopiesHandOverToTheFirst) {
   QTemporaryDir cartella;
   const QString nome = cartella.path() + "/istanza";
-  // A bound socket that nobody listens on: what a copy that crashed leaves.
-  sockaddr_un indirizzo{.sun_family = AF_UNIX, .sun_path = {}};
-  qstrncpy(indirizzo.sun_path, nome.toLocal8Bit().constData(), sizeof(indirizzo.sun_path));
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&indirizzo), sizeof(indirizzo)), 0);
-  ::close(fd);
   IstanzaSingola prima(nome);
   QSignalSpy attivazioni(&prima, &IstanzaSingola::AttivazioneRichiesta);
   EXPECT_FALSE(prima.AttivaIstanzaPrecedente());

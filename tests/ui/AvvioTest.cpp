@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -50,16 +54,31 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   salvato.NumeroColonne = 1;
   std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato.Colonne.Colonna(1));
   ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
+  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay.
+  const QStringList avanzi = {"/.impostazioni.cfg.1f2e.tmp", "/sistemi/.il mio sistema.tlqvx.abcdef01.tmp"};
+  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
+                             "/txt/a/.x.1.tmp"};
+  QDir().mkpath(dati + "/txt/a");
+  for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
+  // A FIFO as the settings file and a link to /dev/zero as the archive: neither is waited on nor read without
+  // end. The settings are the defaults; the archive is refused as no regular file.
+  const QString archivio = dati + "/archivio/tremaluxorqvx.dat";
+  ASSERT_TRUE(QDir().mkpath(dati + "/archivio") && QFile::link("/dev/zero", archivio));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dati + "/impostazioni.cfg"), 0600), 0);
 
   Avvio avvio;
   ASSERT_TRUE(avvio.Main({"\"" + dati + "/sistemi/il", "mio", "sistema.tlqvx\""}));
   for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
+  for (const QString& nome : avanzi + altri) EXPECT_EQ(QFile::exists(dati + nome), altri.contains(nome)) << nome.toStdString();
   frmMAIN* w = avvio.finestraPrincipale();
   EXPECT_TRUE(w->isVisible());
   EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
-  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico), std::tuple(1, 6));
+  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna),
+            std::tuple(1, 6, 100));
   EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
-  EXPECT_TRUE(platform::MessageBox::Mostrati().empty());
+  EXPECT_EQ(platform::MessageBox::Mostrati().at(0).testo, "Error 75 (Path/File access error --> " + archivio.toStdString() +
+                                                             ") in procedure LoadArchivioEstrazioni of Form frmUpdate");
+  EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u);
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
@@ -96,32 +115,44 @@ TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
   platform::MessageBox::Registra();
 }
 
-TEST(Avvio, SecondCopyHandsOverToTheFirstAndEnds) {
+// A copy killed leaves its socket and its lock behind. Of two copies then started at the same instant exactly
+// one runs; the other hands over to it and ends.
+TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   QTemporaryDir casa;
   QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
   ambiente.insert("HOME", casa.path());
   ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
-  QProcess prima, seconda;
-  prima.setProcessEnvironment(ambiente);
-  seconda.setProcessEnvironment(ambiente);
-  prima.start(TLX_PROGRAM_PATH, {});
-
-  // The first copy answers once it has made its data folder and listens.
+  QProcess uccisa, copie[2];
+  for (QProcess* p : {&uccisa, &copie[0], &copie[1]}) p->setProcessEnvironment(ambiente);
+  // A copy answers once it has made its data folder and listens.
   const QString nome = platform::IstanzaSingola::NomePer(casa.path() + "/share/TremaluxorQVX");
-  ASSERT_TRUE(QTest::qWaitFor([&nome] {
+  const auto risponde = [&nome] {
     QLocalSocket prova;
     prova.connectToServer(nome);
     return prova.waitForConnected(200);
-  }, 20000));
+  };
 
-  seconda.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(seconda.waitForFinished(20000));
-  EXPECT_EQ(std::tuple(seconda.exitStatus(), seconda.exitCode()), std::tuple(QProcess::NormalExit, 0));
-  EXPECT_EQ(prima.state(), QProcess::Running);
-  prima.kill();
-  prima.waitForFinished();
+  uccisa.start(TLX_PROGRAM_PATH, {});
+  ASSERT_TRUE(QTest::qWaitFor(risponde, 20000));
+  uccisa.kill();
+  uccisa.waitForFinished();
+  ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
+
+  for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
+  const auto unaFinita = [&copie] {
+    return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning;
+  };
+  ASSERT_TRUE(QTest::qWaitFor(unaFinita, 30000));
+  QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
+  QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
+  EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),
+            std::tuple(QProcess::NormalExit, 0, true, QProcess::Running));
+  rimasta.kill();
+  rimasta.waitForFinished();
+  QLocalServer::removeServer(nome);
+  QFile::remove(QDir::tempPath() + "/" + nome + ".lock");
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <memory>
 
+#include "GuastiFile.h"
 #include "core/Impostazioni.h"
 #include "platform/MessageBox.h"
 #include "platform/Stampanti.h"
@@ -40,19 +43,31 @@ class ImpostazioniTest : public ::testing::Test {
   std::unique_ptr<frmImpostazioni> finestra;
 };
 
-TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHundredths) {
+TEST_F(ImpostazioniTest, ABadCostAFullOrReadOnlyFolderOrClosingWriteNothingAndSalvaStoresTheCostInHundredths) {
   Apri();
   const Messaggio rifiuto{Icona::Critica, Pulsanti::Ok, "Importante",
                           "Attenzione costo colonna non valido: da 0 a 999.999,99 euro, con al massimo due decimali"};
-  const std::pair<const char*, Messaggio> casi[] = {
-      {",", {Icona::Nessuna, Pulsanti::Ok, "", "Error 13 (Type mismatch) in procedure cmdSalva_Click of Form frmImpostazioni"}},
-      {"9999999999999", rifiuto}, {"1,255", rifiuto}, {"1.50", rifiuto}};
-  for (const auto& [costo, messaggio] : casi) {
+  const auto errore = [](const std::string& e) {
+    return Messaggio{Icona::Nessuna, Pulsanti::Ok, "", e + " in procedure cmdSalva_Click of Form frmImpostazioni"};
+  };
+  // A good cost the data folder can't take, full or read-only: the save's own error. The file stays as it was.
+  using Guasto = std::function<std::shared_ptr<void>()>;
+  const Guasto nessuno = [] { return nullptr; }, pieno = [] { return std::make_shared<prova::DiscoPieno>(); };
+  const Guasto solaLettura = [this] { return std::make_shared<prova::SolaLettura>(cartella.path().toStdString()); };
+  const std::tuple<const char*, Guasto, Messaggio> casi[] = {
+      {",", nessuno, errore("Error 13 (Type mismatch)")}, {"9999999999999", nessuno, rifiuto}, {"1,255", nessuno, rifiuto},
+      {"1.50", nessuno, rifiuto}, {"2,50", pieno, errore("Error 61 (Disk full)")},
+      {"2,50", solaLettura, errore("Error 70 (Permission denied)")}};
+  for (const auto& [costo, guasto, messaggio] : casi) {
     platform::MessageBox::Azzera();
     Campo("txtCostoCol")->setText(costo);
-    Salva();
-    EXPECT_EQ(platform::MessageBox::Mostrati(), std::vector{messaggio}) << costo;
-    EXPECT_TRUE(finestra->isVisible());
+    {
+      const auto attivo = guasto();
+      Salva();
+    }
+    // The window stays open with what the user typed.
+    EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), Campo("txtCostoCol")->text()),
+              std::tuple(std::vector{messaggio}, true, QString(costo)));
   }
   Campo("txtCostoCol")->setText("9,99");
   finestra->close();

@@ -8,6 +8,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
+#include "support/ScritturaAtomica.h"
 #include "ui/shared/Icone.h"
 #include "ui/main/CoordinatoreFinestre.h"
 #include "ui/main/NewVersion.h"
@@ -31,6 +32,9 @@ bool Avvio::Main(const QStringList& argomenti) {
 
   istanza_ = std::make_unique<platform::IstanzaSingola>(platform::IstanzaSingola::NomePer(dati));
   if (istanza_->AttivaIstanzaPrecedente()) return false;
+  // Only now, as the one running copy: what an earlier copy's killed saves left behind.
+  RimuoviAvanziScrittura(dati.toStdString());
+  for (const char* cartella : SOTTOCARTELLE) RimuoviAvanziScrittura((dati + "/" + cartella).toStdString());
 
   QPointer<frmSplash> splash = new frmSplash;
   splash->setAttribute(Qt::WA_DeleteOnClose);

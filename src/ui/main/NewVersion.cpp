@@ -1,7 +1,6 @@
 #include "ui/main/NewVersion.h"
 
 #include <QFile>
-#include <QTextStream>
 
 #include "core/Errori.h"
 #include "core/Server.h"
@@ -9,6 +8,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
+#include "support/FileLettura.h"
 #include "ui/main/frmNewVersion.h"
 
 namespace tlx::ui {
@@ -16,11 +16,11 @@ namespace tlx::ui {
 namespace {
 
 QString PrimaRiga(const QString& file) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) throw ErroreFile(file.toStdString(), false);
-  QTextStream testo(&f);
-  if (testo.atEnd()) throw ErroreRuntime(errore::InputPastEndOfFile, "Input past end of file");
-  return testo.readLine();
+  FileLettura testo(file.toStdString());
+  std::string riga;
+  if (!std::getline(testo, riga)) throw ErroreRuntime(errore::InputPastEndOfFile, "Input past end of file");
+  if (riga.ends_with('\r')) riga.pop_back();
+  return QString::fromStdString(riga);
 }
 
 }  // namespace

@@ -97,21 +97,22 @@ void frmImpostazioni::showEvent(QShowEvent* evento) {
 }
 
 void frmImpostazioni::cmdSalva_Click() {
-  std::optional<Centesimi> costo;
+  // A failure, the file's included (a full or read-only data folder), keeps
+  // the window open with the user's values.
   try {
-    costo = CostoColonnaDaTesto(txtCostoCol_->text().toStdString(), FormatoLocale());
+    const std::optional<Centesimi> costo = CostoColonnaDaTesto(txtCostoCol_->text().toStdString(), FormatoLocale());
+    if (!costo) {
+      platform::MessageBox::Mostra(CostoColonnaNonValido(FormatoLocale()), this);
+      txtCostoCol_->setFocus();
+      txtCostoCol_->selectAll();
+      return;
+    }
+    SalvaImpostazioni(sistema_.FileImpostazioni, *costo, mskIntestazione_->text().toStdString(),
+                      cmbStampante_->currentText().toStdString());
   } catch (const ErroreRuntime& e) {
     platform::MessageBox::Mostra(MessaggioErrore(e, "cmdSalva_Click", "Form frmImpostazioni"), this);
     return;
   }
-  if (!costo) {
-    platform::MessageBox::Mostra(CostoColonnaNonValido(FormatoLocale()), this);
-    txtCostoCol_->setFocus();
-    txtCostoCol_->selectAll();
-    return;
-  }
-  SalvaImpostazioni(sistema_.FileImpostazioni, *costo, mskIntestazione_->text().toStdString(),
-                    cmbStampante_->currentText().toStdString());
   accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The general settings window: cost of one column, header of printed
 // listings and slips, printer for listings. "&Salva" writes the settings
-// file and closes; closing the window any other way writes nothing. The
-// caller reads the settings back afterwards.
+// file and closes, or reports why it could not and stays open; closing the
+// window any other way writes nothing. The caller reads the settings back
+// afterwards.
 
 #include <QDialog>
 #include <QString>

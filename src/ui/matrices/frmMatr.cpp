@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -33,6 +32,7 @@
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "support/FileLettura.h"
 #include "ui/shared/FormatoLocale.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
@@ -412,14 +412,15 @@ void frmMatr::ScaricaMatrici() {
   const QString temp = platform::CartellaTemp();
   const QString lista = temp + Testo(std::string(server::FILE_LISTA_MATRICI));
   if (!platform::DownloadFile(platform::UrlServer(server::PERCORSO_LISTA_MATRICI), lista, true)) return;
-  QFile file(lista);
-  if (!file.open(QIODevice::ReadOnly)) throw ErroreFile(lista.toStdString(), false);
-  const QByteArray risposta = file.readAll();
-  file.close();
+  std::string risposta;
+  {
+    FileLettura file(lista.toStdString());
+    risposta.assign(std::istreambuf_iterator<char>(file), {});
+  }
 
   QDir().mkpath(CartellaMatrici());
   // Names that could reach outside the two folders never get here.
-  for (const std::string& nome : matrix::NomiListaMatrici(risposta.toStdString())) {
+  for (const std::string& nome : matrix::NomiListaMatrici(risposta)) {
     const QString scaricato = temp + Testo(nome);
     const QString url = platform::UrlServer(server::PERCORSO_MATRICE) + QUrl::toPercentEncoding(Testo(nome));
     if (!platform::DownloadFile(url, scaricato, true)) continue;
