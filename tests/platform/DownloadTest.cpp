@@ -1,78 +1,238 @@
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
+#include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <csignal>
+#include <fstream>
 #include <tuple>
 
+#include "archive/Archivio.h"
+#include "core/FileMatriceProva.h"
 #include "core/Server.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/main/NewVersion.h"
+#include "ui/matrices/frmMatr.h"
 
 namespace tlx::platform {
 namespace {
 
 using namespace std::chrono_literals;
-using Modo = prova::RispostaProva::Modo;
+namespace tp = ::tlx::prova;
+using tp::RispostaProva;
+using Modo = RispostaProva::Modo;
 
 QByteArray Contenuto(const QString& file) {
   QFile f(file);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-class Download : public ::testing::Test {
+QByteArray Testo(std::string_view s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray Testo(const tp::Byte& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), std::ssize(b)); }
+
+std::vector<std::string> Mostrati() {
+  std::vector<std::string> testi;
+  for (const Messaggio& m : MessageBox::Mostrati()) testi.push_back(m.testo);
+  MessageBox::Azzera();
+  return testi;
+}
+
+TEST(Download, EveryWholeReplyReplacesTheFileEvenSlowChunkedOrRedirected) {
+  tp::ServerProva server;
+  QTemporaryDir cartella;
+  MessageBox::Registra();
+  // Each pause of the slow reply is well under the silence allowed, the whole reply takes longer.
+  ImpostaAttesaMassima(1s);
+  const QByteArray corpo = QByteArray("una riga\r\n").repeated(60), matrice = Testo(server::PERCORSO_MATRICE) + "A.DAT";
+  const std::pair<QByteArray, RispostaProva> casi[] = {
+      {Testo(server::PERCORSO_VERSIONE), {200, corpo}},
+      {Testo(server::PERCORSO_ARCHIVIO), {200, corpo, Modo::Lenta, 6, 250ms}},
+      {Testo(server::PERCORSO_LISTA_MATRICI), {200, corpo, Modo::Chunk}},
+      {matrice, {302, "", Modo::Intera, 1, 0ms, "Location: " + Testo(server::PERCORSO_LISTA_MATRICI) + "\r\n"}}};
+  for (const auto& [percorso, risposta] : casi) server.Rispondi(percorso, risposta);
+  QList<QByteArray> chiesti;
+  for (const auto& [percorso, risposta] : casi) {
+    QFile precedente(cartella.filePath("copia"));
+    ASSERT_TRUE(precedente.open(QIODevice::WriteOnly) && precedente.write("precedente") > 0);
+    precedente.close();
+    // A reply exactly as long as the limit is whole.
+    EXPECT_EQ(DownloadFile(server.Indirizzo() + percorso, precedente.fileName(), true, {uint64_t(corpo.size())}),
+              EsitoDownload::Riuscito) << percorso.data();
+    EXPECT_EQ(Contenuto(precedente.fileName()), corpo) << percorso.data();
+    EXPECT_EQ(server.Ricevute().last().intestazioni.value("cache-control"), "no-cache");
+    chiesti << percorso;
+  }
+  chiesti << Testo(server::PERCORSO_LISTA_MATRICI);  // where the redirection led
+  QList<QByteArray> ricevuti;
+  for (const auto& r : server.Ricevute()) ricevuti << r.percorso;
+  EXPECT_EQ(ricevuti, chiesti);
+  EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"copia"});
+  EXPECT_TRUE(MessageBox::Mostrati().empty());
+
+  EXPECT_EQ(DownloadFile(server.Indirizzo() + casi[0].first, cartella.filePath("no/such/folder/ver.txt"), true, {1000}),
+            EsitoDownload::ErroreFile);
+  EXPECT_EQ(Mostrati(), std::vector<std::string>{"Error 76 (Path not found) in procedure DownloadFile of Modulo corpo"});
+  ImpostaAttesaMassima(30s);
+}
+
+// While it lives no file can grow past a kilobyte, as on a full disk: the
+// write that would pass it fails with EFBIG.
+class DiscoPieno {
+ public:
+  explicit DiscoPieno(bool pieno) : pieno_(pieno) {
+    if (!pieno_) return;
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &prima_);
+    rlimit limite = prima_;
+    limite.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &limite);
+  }
+  ~DiscoPieno() {
+    if (pieno_) setrlimit(RLIMIT_FSIZE, &prima_);
+  }
+
+ private:
+  bool pieno_;
+  rlimit prima_{};
+};
+
+// The main window over its archive of three draws and a matrix folder holding
+// GOOD5.mqvx, a temporary folder of its own, and the stand-in server, whose
+// list names GOOD5 alone.
+class DownloadNelleFinestre : public ::testing::Test {
  protected:
   void SetUp() override {
+    qputenv("TMPDIR", temp.path().toUtf8());
     qputenv(VARIABILE_SERVER, server.Indirizzo().toUtf8());
-    MessageBox::Registra();
+    QDir().mkpath(Matrici());
+    tp::Scrivi((Matrici() + "/GOOD5.mqvx").toStdString(), tp::FileProva().Byte_());
+    QDir().mkpath(QFileInfo(FileArchivio()).path());
+    std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(TRE);
+    server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\n"});
+    ImpostaAttesaMassima(300ms);
   }
   void TearDown() override {
     qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
+    qputenv("TMPDIR", tmpPrima);
     ImpostaAttesaMassima(30s);
   }
-  // A file holding an earlier copy, which a download replaces whole or leaves alone.
-  QString CopiaPrecedente() {
-    QFile f(cartella.filePath("copia"));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(200, 'x')) == 200);
-    return f.fileName();
+  Sistema& s() { return *principale.sistema; }
+  QString FileArchivio() { return QString::fromStdString(s().PercorsoArchivio); }
+  QString Matrici() { return principale.cartella.path() + "/matrici"; }
+
+  // Archive, matrix and version each get their own kind of body, sent as `modo` says: were any taken, the
+  // archive, the matrix or the new-version window would show it.
+  void Servi(int stato, Modo modo, int pezzi = 1, std::chrono::milliseconds pausa = {}) {
+    const tp::Byte matrice = tp::FileProva{.colonne = std::vector(200, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .autore = "Nuova", .C = {}}.Byte_();
+    const std::pair<QByteArray, QByteArray> corpi[] = {
+        {Testo(server::PERCORSO_ARCHIVIO), QByteArray("09/01/2018|7|12|33|41|55\r\n").repeated(100)},
+        {Testo(server::PERCORSO_VERSIONE), "9.9.9\r\n" + QByteArray(2000, 'n')},
+        {Testo(server::PERCORSO_MATRICE) + "GOOD5.DAT", Testo(matrice)}};
+    for (const auto& [percorso, corpo] : corpi) server.Rispondi(percorso, {stato, corpo, modo, pezzi, pausa});
   }
 
-  prova::ServerProva server;
-  QTemporaryDir cartella;
+  // Nothing changed: the archive in memory and on disk, the matrix folder.
+  auto Stato() {
+    return std::tuple(s().ArchivioEstrazioni == TRE, Contenuto(FileArchivio()) == Testo(CodificaArchivio(TRE)),
+                      QDir(Matrici()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                      Contenuto(Matrici() + "/GOOD5.mqvx") == Testo(tp::FileProva().Byte_()));
+  }
+  static auto Intatto() { return std::tuple(true, true, QStringList{"GOOD5.mqvx"}, true); }
+
+  // What stays in the temporary folder besides the list reply, which is kept, and the statistics' file.
+  QStringList Resti() {
+    QStringList resti = QDir(temp.path()).entryList(QDir::Files | QDir::Hidden);
+    resti.removeIf([](const QString& n) { return n == "tremaluxorqvx.txt" || n.endsWith(".csv"); });
+    return resti;
+  }
+
+  // A close request as the window manager sends it: through the window system, handled by the event loop.
+  static void ChiudiDalGestore(QWidget* finestra) { QWindowSystemInterface::handleCloseEvent(finestra->windowHandle()); }
+
+  inline static const std::vector<Estrazione> TRE = {
+      {"01/01/2018", {1, 2, 3, 4, 5}}, {"03/01/2018", {7, 12, 33, 41, 55}}, {"05/01/2018", {55, 7, 30, 2, 44}}};
+  QByteArray tmpPrima = qgetenv("TMPDIR");
+  QTemporaryDir temp;
+  tp::ServerProva server;
+  ui::prova::FinestraPrincipale principale;
 };
 
-TEST_F(Download, BothKindsOfRequestAreFetchedFreshAndReplaceTheFileEvenWhenSlow) {
-  // The archive comes slowly: each pause is well under the limit, the whole reply takes longer than it.
-  ImpostaAttesaMassima(1s);
-  for (const auto& [percorso, modo, svuotaCache] : {std::tuple{server::PERCORSO_VERSIONE, Modo::Intera, true},
-                                                     std::tuple{server::PERCORSO_ARCHIVIO, Modo::Lenta, false}}) {
-    const QByteArray richiesta(percorso.data(), qsizetype(percorso.size())), corpo = ("reply of " + richiesta).repeated(6);
-    server.Rispondi(richiesta, {200, corpo, modo, 6, 250ms});
-    const QString file = CopiaPrecedente();
-    EXPECT_TRUE(DownloadFile(UrlServer(percorso), file, svuotaCache)) << percorso;
-    EXPECT_EQ(Contenuto(file), corpo);
-    ASSERT_EQ(server.Ricevute().last().percorso, richiesta);
-    EXPECT_EQ(server.Ricevute().last().intestazioni.value("cache-control"), "no-cache");
+TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUserMeetsIt) {
+  const struct {
+    const char* caso;
+    int stato;
+    Modo modo;
+    bool discoPieno = false;
+  } casi[] = {{"not found", 404, Modo::Intera},       {"server error", 500, Modo::Intera},
+              {"short body", 200, Modo::Troncata},     {"chunk size zz", 200, Modo::ChunkRotto},
+              {"reset mid-body", 200, Modo::Azzerata}, {"no length", 200, Modo::SenzaLunghezza},
+              {"endless", 200, Modo::ChunkInfinito},   {"silent", 200, Modo::Muta},
+              {"full disk", 200, Modo::Intera, true}};
+  ui::frmArchivio* archivio = principale.finestra->Archivio();
+  ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
+  for (const auto& c : casi) {
+    Servi(c.stato, c.modo);
+    std::vector<std::string> archivioMostrati, matriciMostrati, versioneMostrati;
+    ui::EsitoVersione versione;
+    {
+      const DiscoPieno disco(c.discoPieno);
+      archivio->cmdUpdate_Click();
+      archivioMostrati = Mostrati();
+      matrici.cmdUpdateMatrix_Click();
+      matriciMostrati = Mostrati();
+      versione = ui::NewVersion();
+      versioneMostrati = Mostrati();
+    }
+    // Only a full disk is worth a box of its own, the disk error it is; the archive says its download failed.
+    std::vector<std::string> disco;
+    if (c.discoPieno) disco = {"Error 61 (Disk full) in procedure DownloadFile of Modulo corpo"};
+    std::vector<std::string> archivioAttesi = disco;
+    archivioAttesi.push_back("Errore durante il download dell'aggiornamento");
+    EXPECT_EQ(std::tuple(archivioMostrati, matriciMostrati, versione, versioneMostrati),
+              std::tuple(archivioAttesi, disco, ui::EsitoVersione::Prosegui, disco)) << c.caso;
+    EXPECT_EQ(Stato(), Intatto()) << c.caso;
+    EXPECT_EQ(Resti(), QStringList()) << c.caso;
   }
 }
 
-TEST_F(Download, FailedTransfersKeepTheFileAndOnlyAFileThatCantBeWrittenShowsAnError) {
-  ImpostaAttesaMassima(300ms);
-  server.Rispondi("/v", {200, "0.2.5"});
-  server.Rispondi("/errore", {500, "Internal Server Error"});
-  server.Rispondi("/spezzata", {200, QByteArray(4000, 'a'), Modo::Troncata});
-  server.Rispondi("/muta", {200, "mai", Modo::Muta});
-  const QString file = CopiaPrecedente(), qui = server.Indirizzo();
-  const QString chiusa = QStringLiteral("http://127.0.0.1:%1/").arg(prova::ServerProva::PortaChiusa());
-  for (const QString& url : {qui + "/404", qui + "/errore", qui + "/spezzata", qui + "/muta", chiusa, QString("x")}) {
-    EXPECT_FALSE(DownloadFile(url, file, true)) << url.toStdString();
-    EXPECT_EQ(Contenuto(file), QByteArray(200, 'x')) << url.toStdString();
-  }
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
+TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneCloseRequestsEndItAndTheVersionCheckGivesUp) {
+  // Each reply would take four seconds at this pace, each pause well under the silence allowed.
+  Servi(200, Modo::Lenta, 100, 40ms);
 
-  EXPECT_FALSE(DownloadFile(qui + "/v", cartella.filePath("no/such/folder/ver.txt"), true));
-  ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(MessageBox::Mostrati()[0].testo, "Error 76 (Path not found) in procedure DownloadFile of Modulo corpo");
+  // The busy archive window says so and stays; leaving the program ends the update.
+  ui::frmArchivio* archivio = principale.finestra->Archivio();
+  archivio->show();
+  bool aperta = false;
+  QTimer::singleShot(50, archivio, [&] { ChiudiDalGestore(archivio); });
+  QTimer::singleShot(150, archivio, [&] {
+    aperta = archivio->isVisible();
+    MessageBox::Accoda(Risposta::Si);
+    ChiudiDalGestore(principale.finestra.get());
+  });
+  archivio->cmdUpdate_Click();
+  EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible()),
+            std::tuple(std::vector<std::string>{"Aggiornamento Archivio in corso...attendere", "Uscire dall'applicazione?"},
+                       true, false));
+  s().ChiusuraApplicazione = FALSO;
+
+  // Closing the matrix window ends its download, and the window closes.
+  ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
+  matrici.show();
+  QTimer::singleShot(50, &matrici, [&] { ChiudiDalGestore(&matrici); });
+  matrici.cmdUpdateMatrix_Click();
+  EXPECT_EQ(std::tuple(Mostrati(), matrici.isVisible()), std::tuple(std::vector<std::string>{}, false));
+
+  // No one can end the version check at start-up: it gives up once its time is up.
+  EXPECT_EQ(std::tuple(ui::NewVersion(), Mostrati()), std::tuple(ui::EsitoVersione::Prosegui, std::vector<std::string>{}));
+  EXPECT_EQ(Stato(), Intatto());
+  EXPECT_EQ(Resti(), QStringList());
 }
 
 }  // namespace
