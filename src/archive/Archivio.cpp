@@ -152,6 +152,7 @@ std::vector<Estrazione> DecodificaRisposta(std::string_view testo) {
     Estrazione e;
     for (size_t k = 0; k < e.Numeri.size(); ++k) e.Numeri[k] = NumeroCampo(campi[k + 1]);
     if (!EstrazioneValida(e)) continue;
+    if (archivio.size() == MASSIMO_ESTRAZIONI) throw ErroreRuntime(ERRORE_OVERFLOW, "Overflow");
     e.Data = DataFissa(campi[0]);
     archivio.push_back(std::move(e));
   }

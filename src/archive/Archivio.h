@@ -24,6 +24,12 @@ namespace tlx {
 inline constexpr size_t BYTE_RECORD_ESTRAZIONE = 15;
 inline constexpr size_t LUNGHEZZA_DATA = 10;
 
+// The most draws an archive holds: a draw a day for over two thousand years,
+// yet few enough that no damaged or hostile file or reply can fill the
+// memory. The server's reply is refused above it, so that an update never
+// stores an archive the next start-up would refuse.
+inline constexpr size_t MASSIMO_ESTRAZIONI = 1'000'000;
+
 // The module name that the archive's error messages carry.
 inline constexpr std::string_view MODULO_ARCHIVIO = "Form frmUpdate";
 
@@ -62,7 +68,8 @@ Messaggi SaveArchivioEstrazioni(const std::vector<Estrazione>& archivio, const s
 // and five numbers. Other lines are skipped, and so are draws whose numbers
 // lie outside 1..55 or repeat. A number field that is not a whole number
 // 0..255 (blanks around it allowed) makes the whole reply unusable: throws
-// ErroreRuntime 13 (text) or 6 (negative or above 255).
+// ErroreRuntime 13 (text) or 6 (negative or above 255); so do more than
+// MASSIMO_ESTRAZIONI draws (6).
 std::vector<Estrazione> DecodificaRisposta(std::string_view testo);
 
 struct RisultatoRisposta {
