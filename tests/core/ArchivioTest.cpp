@@ -112,6 +112,17 @@ TEST(ArchivioRisposta, ANumberThatIsNoByteRefusesTheWholeReply) {
       EXPECT_EQ(e.Numero(), numero) << riga;
     }
   }
+
+  // As many draws as an archive holds, and one more: an overflow too.
+  std::string piena;
+  for (size_t i = 0; i < MASSIMO_ESTRAZIONI; ++i) piena += "|1|2|3|4|5\n";
+  EXPECT_EQ(DecodificaRisposta(piena).size(), MASSIMO_ESTRAZIONI);
+  try {
+    DecodificaRisposta(piena + "|1|2|3|4|5\n");
+    ADD_FAILURE() << "one draw too many was accepted";
+  } catch (const ErroreRuntime& e) {
+    EXPECT_EQ(e.Numero(), 6);
+  }
 }
 
 TEST(ArchivioRisposta, LineEndsAndOrder) {
