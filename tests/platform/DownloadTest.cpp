@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <csignal>
 #include <fstream>
+#include <optional>
 #include <tuple>
 
 #include "archive/Archivio.h"
@@ -26,8 +27,7 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace tp = ::tlx::prova;
-using tp::RispostaProva;
-using Modo = RispostaProva::Modo;
+using Modo = tp::RispostaProva::Modo;
 
 QByteArray Contenuto(const QString& file) {
   QFile f(file);
@@ -44,63 +44,17 @@ std::vector<std::string> Mostrati() {
   return testi;
 }
 
-TEST(Download, EveryWholeReplyReplacesTheFileEvenSlowChunkedOrRedirected) {
-  tp::ServerProva server;
-  QTemporaryDir cartella;
-  MessageBox::Registra();
-  // Each pause of the slow reply is well under the silence allowed, the whole reply takes longer.
-  ImpostaAttesaMassima(1s);
-  const QByteArray corpo = QByteArray("una riga\r\n").repeated(60), matrice = Testo(server::PERCORSO_MATRICE) + "A.DAT";
-  const std::pair<QByteArray, RispostaProva> casi[] = {
-      {Testo(server::PERCORSO_VERSIONE), {200, corpo}},
-      {Testo(server::PERCORSO_ARCHIVIO), {200, corpo, Modo::Lenta, 6, 250ms}},
-      {Testo(server::PERCORSO_LISTA_MATRICI), {200, corpo, Modo::Chunk}},
-      {matrice, {302, "", Modo::Intera, 1, 0ms, "Location: " + Testo(server::PERCORSO_LISTA_MATRICI) + "\r\n"}}};
-  for (const auto& [percorso, risposta] : casi) server.Rispondi(percorso, risposta);
-  QList<QByteArray> chiesti;
-  for (const auto& [percorso, risposta] : casi) {
-    QFile precedente(cartella.filePath("copia"));
-    ASSERT_TRUE(precedente.open(QIODevice::WriteOnly) && precedente.write("precedente") > 0);
-    precedente.close();
-    // A reply exactly as long as the limit is whole.
-    EXPECT_EQ(DownloadFile(server.Indirizzo() + percorso, precedente.fileName(), true, {uint64_t(corpo.size())}),
-              EsitoDownload::Riuscito) << percorso.data();
-    EXPECT_EQ(Contenuto(precedente.fileName()), corpo) << percorso.data();
-    EXPECT_EQ(server.Ricevute().last().intestazioni.value("cache-control"), "no-cache");
-    chiesti << percorso;
-  }
-  chiesti << Testo(server::PERCORSO_LISTA_MATRICI);  // where the redirection led
-  QList<QByteArray> ricevuti;
-  for (const auto& r : server.Ricevute()) ricevuti << r.percorso;
-  EXPECT_EQ(ricevuti, chiesti);
-  EXPECT_EQ(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(), "copia");
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
-
-  EXPECT_EQ(DownloadFile(server.Indirizzo() + casi[0].first, cartella.filePath("no/such/folder/ver.txt"), true, {1000}),
-            EsitoDownload::ErroreFile);
-  EXPECT_EQ(Mostrati(), std::vector<std::string>{"Error 76 (Path not found) in procedure DownloadFile of Modulo corpo"});
-  ImpostaAttesaMassima(30s);
-}
-
-// While it lives no file can grow past a kilobyte, as on a full disk: the
-// write that would pass it fails with EFBIG.
-class DiscoPieno {
- public:
-  explicit DiscoPieno(bool pieno) : pieno_(pieno) {
-    if (!pieno_) return;
+// While it lives no file grows past a kilobyte, as on a full disk: the write
+// that would pass it fails with EFBIG.
+struct DiscoPieno {
+  rlimit prima{};
+  DiscoPieno() {
     std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &prima_);
-    rlimit limite = prima_;
-    limite.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &limite);
+    getrlimit(RLIMIT_FSIZE, &prima);
+    const rlimit pieno{1000, prima.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &pieno);
   }
-  ~DiscoPieno() {
-    if (pieno_) setrlimit(RLIMIT_FSIZE, &prima_);
-  }
-
- private:
-  bool pieno_;
-  rlimit prima_{};
+  ~DiscoPieno() { setrlimit(RLIMIT_FSIZE, &prima); }
 };
 
 // The main window over its archive of three draws and a matrix folder holding
@@ -175,24 +129,19 @@ TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUser
   ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
   for (const auto& c : casi) {
     Servi(c.stato, c.modo);
-    std::vector<std::string> archivioMostrati, matriciMostrati, versioneMostrati;
-    ui::EsitoVersione versione;
     {
-      const DiscoPieno disco(c.discoPieno);
+      std::optional<DiscoPieno> disco;
+      if (c.discoPieno) disco.emplace();
       archivio->cmdUpdate_Click();
-      archivioMostrati = Mostrati();
       matrici.cmdUpdateMatrix_Click();
-      matriciMostrati = Mostrati();
-      versione = ui::NewVersion();
-      versioneMostrati = Mostrati();
+      EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui) << c.caso;
     }
-    // Only a full disk is worth a box of its own, the disk error it is; the archive says its download failed.
-    std::vector<std::string> disco;
-    if (c.discoPieno) disco = {"Error 61 (Disk full) in procedure DownloadFile of Modulo corpo"};
-    std::vector<std::string> archivioAttesi = disco;
-    archivioAttesi.push_back("Errore durante il download dell'aggiornamento");
-    EXPECT_EQ(std::tuple(archivioMostrati, matriciMostrati, versione, versioneMostrati),
-              std::tuple(archivioAttesi, disco, ui::EsitoVersione::Prosegui, disco)) << c.caso;
+    // The archive says its download failed; only a full disk is worth a box of its own in each window, the disk
+    // error it is.
+    const std::string fallito = "Errore durante il download dell'aggiornamento",
+                      disco = "Error 61 (Disk full) in procedure DownloadFile of Modulo corpo";
+    const std::vector<std::string> attesi = c.discoPieno ? std::vector{disco, fallito, disco, disco} : std::vector{fallito};
+    EXPECT_EQ(Mostrati(), attesi) << c.caso;
     EXPECT_EQ(Stato(), Intatto()) << c.caso;
   }
 }

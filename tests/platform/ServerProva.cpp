@@ -64,12 +64,8 @@ void ServerProva::Servi(QTcpSocket* connessione, const RispostaProva& r) {
   connessione->write(testa + "Connection: close\r\n\r\n");
   const QByteArray meta = r.corpo.left(r.corpo.size() / 2);
   switch (r.modo) {
-    case Modo::Lenta: {
-      const qsizetype pezzo = std::max<qsizetype>(1, (r.corpo.size() + r.pezzi - 1) / r.pezzi);
-      return InviaLentamente(connessione, r.corpo, pezzo, r.pausa);
-    }
-    case Modo::ChunkInfinito:
-      return InviaSenzaFine(connessione, Chunk(r.corpo));
+    case Modo::Lenta: return InviaLentamente(connessione, r.corpo, (r.corpo.size() + r.pezzi - 1) / r.pezzi, r.pausa);
+    case Modo::ChunkInfinito: return InviaSenzaFine(connessione, Chunk(r.corpo));
     case Modo::Azzerata: {
       connessione->write(meta);
       connessione->flush();
@@ -78,17 +74,10 @@ void ServerProva::Servi(QTcpSocket* connessione, const RispostaProva& r) {
       setsockopt(static_cast<int>(connessione->socketDescriptor()), SOL_SOCKET, SO_LINGER, &subito, sizeof subito);
       return connessione->abort();
     }
-    case Modo::Troncata:
-      connessione->write(meta);
-      break;
-    case Modo::Chunk:
-      connessione->write(Chunk(r.corpo) + "0\r\n\r\n");
-      break;
-    case Modo::ChunkRotto:
-      connessione->write(Chunk(meta) + "zz\r\n" + r.corpo.mid(meta.size()));
-      break;
-    default:
-      connessione->write(r.corpo);
+    case Modo::Troncata: connessione->write(meta); break;
+    case Modo::Chunk: connessione->write(Chunk(r.corpo) + "0\r\n\r\n"); break;
+    case Modo::ChunkRotto: connessione->write(Chunk(meta) + "zz\r\n" + r.corpo.mid(meta.size())); break;
+    default: connessione->write(r.corpo);
   }
   connessione->disconnectFromHost();
 }

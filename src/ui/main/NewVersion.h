@@ -14,10 +14,9 @@ enum class EsitoVersione {
 
 // Silent when the server can't be reached, answers with an error or takes
 // longer than platform::AttesaMassima() in all; a reply that can't be written
-// shows DownloadFile's error message. A reply
-// line with fewer than three components shows the error message of
-// NewVersion and start-up goes on. The new-version window is modal, over
-// `parent` when given.
+// shows DownloadFile's error message. A reply line with fewer than three
+// components shows the error message of NewVersion and start-up goes on. The
+// new-version window is modal, over `parent` when given.
 EsitoVersione NewVersion(QWidget* parent = nullptr);
 
 }  // namespace tlx::ui
