@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "platform/ServerProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
+#include "ui/main/GrigliaNumeri.h"
 #include "ui/main/NewVersion.h"
 #include "ui/matrices/frmMatr.h"
 
@@ -157,13 +159,17 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   QTimer::singleShot(50, archivio, [&] { ChiudiDalGestore(archivio); });
   QTimer::singleShot(150, archivio, [&] {
     aperta = archivio->isVisible();
+    // A click on the grid meanwhile waits for no one: the number is not chosen.
+    const auto* griglia = principale.finestra->findChild<ui::GrigliaNumeri*>();
+    QTest::mouseClick(principale.finestra->windowHandle(), Qt::LeftButton, {},
+                      griglia->mapTo(principale.finestra.get(), griglia->RettangoloCella(0).center()));
     MessageBox::Accoda(Risposta::Si);
     ChiudiDalGestore(principale.finestra.get());
   });
   archivio->cmdUpdate_Click();
-  EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible()),
+  EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible(), s().NumeriScelti[0]),
             std::tuple(std::vector<std::string>{"Aggiornamento Archivio in corso...attendere", "Uscire dall'applicazione?"},
-                       true, false));
+                       true, false, uint8_t{0}));
   s().ChiusuraApplicazione = FALSO;
 
   // Closing the matrix window ends its download, and the window closes.
