@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   const std::vector<std::string> nomi = NomiListaMatrici(std::string_view(reinterpret_cast<const char*>(dati), byte));
   Verifica(std::set(nomi.begin(), nomi.end()).size() == nomi.size(), "each name once");
   for (const std::string& nome : nomi) {
-    Verifica(!nome.empty() && NomeMatriceArchiviata(nome).size() <= LUNGHEZZA_MASSIMA_NOME, "a name of a bounded length");
+    Verifica(!nome.empty() && NomeMatriceArchiviata(nome).size() <= LUNGHEZZA_MASSIMA_NOME,
+             "a name of a bounded length");
     Verifica(nome.find("..") == std::string::npos && nome.find_first_not_of('.') != std::string::npos, "no way up");
     for (const char c : nome) {
       Verifica(c >= 0x20 && c < 0x7F && c != '/' && c != '\\' && c != ':', "printable, no separator or drive");

@@ -49,8 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   Verifica(Leggi(risposta, limite, 1 + dati[0] % 7) == intera, "in pieces as at once");
   Verifica(corpo.size() <= limite, "body within the limit");
   if (stato == RispostaHttp::Stato::Completa) Verifica(codice >= 200 && codice < 300, "only 2xx is complete");
-  if (stato == RispostaHttp::Stato::Rifiutata) Verifica(corpo.empty() && (codice < 200 || codice >= 300), "a refusal has no body");
+  if (stato == RispostaHttp::Stato::Rifiutata)
+    Verifica(corpo.empty() && (codice < 200 || codice >= 300), "a refusal has no body");
   if (stato != RispostaHttp::Stato::Testa && stato != RispostaHttp::Stato::Corpo)
-    Verifica(Leggi(std::string(risposta) + "HTTP/1.1 200 OK\r\n\r\n0\r\n\r\n", limite, 0) == intera, "nothing after the end");
+    Verifica(Leggi(std::string(risposta) + "HTTP/1.1 200 OK\r\n\r\n0\r\n\r\n", limite, 0) == intera,
+             "nothing after the end");
   return 0;
 }

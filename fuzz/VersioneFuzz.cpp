@@ -2,6 +2,7 @@
 // program's own: any line gives one of the three answers, and the answer
 // agrees with the line's numbers wherever they can be read plainly.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -25,9 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   const std::string locale = VersioneProgramma();
   const ConfrontoVersione esito = ConfrontaVersioni(locale, riga);
   // The program's own line, and anything after a fourth component, is never newer.
-  if (riga.starts_with(locale + ".") || riga == locale) Verifica(esito == ConfrontoVersione::ServerUgualeOPrecedente, "the same version");
-  // The first component a thousand or more is always newer.
-  if (riga.starts_with("1000") && riga.find('.') != std::string_view::npos && riga.find('.', riga.find('.') + 1) != std::string_view::npos)
+  if (riga.starts_with(locale + ".") || riga == locale)
+    Verifica(esito == ConfrontoVersione::ServerUgualeOPrecedente, "the same version");
+  // The first component a thousand or more, with three components at least, is always newer.
+  if (riga.starts_with("1000") && std::count(riga.begin(), riga.end(), '.') >= 2)
     Verifica(esito == ConfrontoVersione::ServerPiuRecente, "a larger first component");
   return 0;
 }

@@ -37,7 +37,8 @@ uint64_t LunghezzaAttesa(const IntestazioneMatrice& m) {
 // its CRC, and is no larger than any matrix the program can adapt.
 bool LunghezzaPlausibile(const IntestazioneMatrice& h, uint64_t lunghezza) {
   const uint64_t attesa = LunghezzaAttesa(h);
-  return lunghezza >= BYTE_INTESTAZIONE + BYTE_CRC && attesa != 0 && lunghezza >= attesa && lunghezza <= BYTE_MASSIMI_MATRICE;
+  return lunghezza >= BYTE_INTESTAZIONE + BYTE_CRC && attesa != 0 && lunghezza >= attesa &&
+         lunghezza <= BYTE_MASSIMI_MATRICE;
 }
 
 [[noreturn]] void Rifiuta(const std::string& descrizione) { throw ErroreRuntime(ERRORE_MATRICE, descrizione); }

@@ -48,7 +48,8 @@ class InputTrattenuto : public QObject {
     // Shortcuts go to actions, which belong to no window of their own: held back too.
     if (!oggetto->isWidgetType() && !oggetto->isWindowType()) return true;
     const QObject* finestra = oggetto->isWidgetType() ? static_cast<QWidget*>(oggetto)->window() : oggetto;
-    return std::any_of(aperte_.begin(), aperte_.end(), [finestra](const QPointer<QObject>& a) { return a == finestra; });
+    return std::any_of(aperte_.begin(), aperte_.end(),
+                       [finestra](const QPointer<QObject>& aperta) { return aperta == finestra; });
   }
 
  private:
@@ -79,7 +80,9 @@ QByteArray TestoRichiesta(const QUrl& url) {
          "Connection: close\r\n\r\n";
 }
 
-bool Reindirizzamento(int codice) { return codice == 301 || codice == 302 || codice == 303 || codice == 307 || codice == 308; }
+bool Reindirizzamento(int codice) {
+  return codice == 301 || codice == 302 || codice == 303 || codice == 307 || codice == 308;
+}
 
 // One download, on one thread: the requests (one per redirection), the
 // reply's bytes as they arrive, and the temporary file they go to.
@@ -189,7 +192,8 @@ QString UrlServer(std::string_view percorso) {
 
 // The program keeps no cache of its own and every request already bypasses
 // the others, so there is no cached copy left for `svuotaCache` to drop.
-EsitoDownload DownloadFile(const QString& url, const QString& file, bool /*svuotaCache*/, const OpzioniDownload& opzioni) {
+EsitoDownload DownloadFile(const QString& url, const QString& file, bool /*svuotaCache*/,
+                           const OpzioniDownload& opzioni) {
   try {
     Scaricamento scaricamento(file, opzioni);
     return scaricamento.Esegui(QUrl(url)) ? EsitoDownload::Riuscito : EsitoDownload::NonRiuscito;

@@ -41,7 +41,8 @@ uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file, int64_t byte) const {
   file.File(file.File());  // from the first byte
   std::vector<uint8_t> blocco(BLOCCO_FILE);
   uint32_t registro = 0xFFFFFFFFu;
-  for (int32_t letti; byte > 0 && (letti = file.Read(blocco, static_cast<int32_t>(std::min<int64_t>(BLOCCO_FILE, byte)))) > 0;
+  for (int32_t letti;
+       byte > 0 && (letti = file.Read(blocco, static_cast<int32_t>(std::min<int64_t>(BLOCCO_FILE, byte)))) > 0;
        byte -= letti)
     registro = Aggiorna(registro, std::span(blocco).first(static_cast<size_t>(letti)));
   return ~registro;

@@ -22,7 +22,8 @@ std::string_view SenzaSpazi(std::string_view testo) {
 
 std::string Minuscolo(std::string_view testo) {
   std::string m(testo);
-  std::transform(m.begin(), m.end(), m.begin(), [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  std::transform(m.begin(), m.end(), m.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
   return m;
 }
 

@@ -59,7 +59,7 @@ struct DiscoPieno {
   ~DiscoPieno() { setrlimit(RLIMIT_FSIZE, &prima); }
 };
 
-// The main window over its archive of three draws and a matrix folder holding
+// The main window over its archive of one draw and a matrix folder holding
 // GOOD5.mqvx, a temporary folder of its own, and the stand-in server, whose
 // list names GOOD5 alone.
 class DownloadNelleFinestre : public ::testing::Test {
@@ -69,8 +69,8 @@ class DownloadNelleFinestre : public ::testing::Test {
     qputenv(VARIABILE_SERVER, server.Indirizzo().toUtf8());
     QDir().mkpath(Matrici());
     tp::Scrivi((Matrici() + "/GOOD5.mqvx").toStdString(), tp::FileProva().Byte_());
-    QDir().mkpath(QFileInfo(FileArchivio()).path());
-    std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(TRE);
+    QDir().mkpath(QFileInfo(QString::fromStdString(s().PercorsoArchivio)).path());
+    std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(UNA);
     server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\n"});
     ImpostaAttesaMassima(300ms);
   }
@@ -80,7 +80,6 @@ class DownloadNelleFinestre : public ::testing::Test {
     ImpostaAttesaMassima(30s);
   }
   Sistema& s() { return *principale.sistema; }
-  QString FileArchivio() { return QString::fromStdString(s().PercorsoArchivio); }
   QString Matrici() { return principale.cartella.path() + "/matrici"; }
 
   // Archive, matrix and version each get their own kind of body, sent as `modo` says: were any taken, the
@@ -99,7 +98,7 @@ class DownloadNelleFinestre : public ::testing::Test {
   auto Stato() {
     QStringList resti = QDir(temp.path()).entryList(QDir::Files | QDir::Hidden);
     resti.removeIf([](const QString& n) { return n == "tremaluxorqvx.txt" || n.endsWith(".csv"); });
-    return std::tuple(s().ArchivioEstrazioni == TRE, Contenuto(FileArchivio()) == Testo(CodificaArchivio(TRE)),
+    return std::tuple(s().ArchivioEstrazioni == UNA, Contenuto(QString::fromStdString(s().PercorsoArchivio)) == Testo(CodificaArchivio(UNA)),
                       QDir(Matrici()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(' ').toStdString(),
                       Contenuto(Matrici() + "/GOOD5.mqvx") == Testo(tp::FileProva().Byte_()), resti.join(' ').toStdString());
   }
@@ -108,8 +107,7 @@ class DownloadNelleFinestre : public ::testing::Test {
   // A close request as the window manager sends it: through the window system, handled by the event loop.
   static void ChiudiDalGestore(QWidget* finestra) { QWindowSystemInterface::handleCloseEvent(finestra->windowHandle()); }
 
-  inline static const std::vector<Estrazione> TRE = {
-      {"01/01/2018", {1, 2, 3, 4, 5}}, {"03/01/2018", {7, 12, 33, 41, 55}}, {"05/01/2018", {55, 7, 30, 2, 44}}};
+  inline static const std::vector<Estrazione> UNA = {{"05/01/2018", {55, 7, 30, 2, 44}}};
   QByteArray tmpPrima = qgetenv("TMPDIR");
   QTemporaryDir temp;
   tp::ServerProva server;
