@@ -1,16 +1,13 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "platform/MessageBox.h"
+#include "platform/Traduzioni.h"
 #include "ui/main/Avvio.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(tlx::platform::TITOLO_APPLICAZIONE);
-  // Qt's own dialogs speak Italian like the rest of the program.
-  QTranslator traduzione;
-  if (traduzione.load("qtbase_it", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(&traduzione);
+  tlx::platform::InstallaTraduzioniQt(app);
 
   tlx::ui::Avvio avvio;
   QStringList argomenti = app.arguments();

@@ -134,6 +134,10 @@ std::string Numero(int64_t n) { return std::to_string(n); }
 std::string Euro(Centesimi c, const FormatoNumeri& f) { return FormattaScalato(c, 2, MASCHERA_IMPORTO, f); }
 }  // namespace
 
+std::string TestoImporto(Centesimi importo, const FormatoNumeri& formato) {
+  return FormattaScalato(importo, 2, importo % 100 == 0 ? MASCHERA_IMPORTO : "###,###,###,##0.00", formato);
+}
+
 std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const FormatoNumeri& formato) {
   std::string numeri;
   for (uint8_t x : r.Numeri) {

@@ -89,7 +89,11 @@ inline constexpr int COLONNE_GRIGLIA = 10;
 inline constexpr std::array<const char*, COLONNE_GRIGLIA> IntestazioneGriglia = {
     "Date ", "Col ", "Base", "Max", "Min", "Pt.5", "Pt.4", "Pt.3", "Pt.2", "Euro"};
 inline constexpr std::string_view MASCHERA_IMPORTO = "###,###,###,##0";
-inline constexpr std::string_view MASCHERA_IMPORTO_CENTESIMI = "###,###,###,##0.00";
+
+// An amount of the summary: whole euros, as the winnings always are; to the
+// cent only when it has cents, as the amount played may have when a
+// column's cost is not whole euros.
+std::string TestoImporto(Centesimi importo, const FormatoNumeri& formato);
 
 // The cells of a draw's row and of the totals row.
 std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const FormatoNumeri& formato);

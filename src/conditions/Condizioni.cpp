@@ -44,23 +44,22 @@ int32_t SommaMostrata(int16_t memorizzata, int32_t limite, const LimitiSomma& li
   return valida ? memorizzata : limite;
 }
 
-std::vector<ErroreSomma> ControllaSomma(std::string_view da, std::string_view a, const LimitiSomma& limiti) {
+std::vector<ErroreSomma> ChiudiSomma(std::string_view da, std::string_view a, const LimitiSomma& limiti,
+                                     RecordCondizioni& c) {
   std::vector<ErroreSomma> errori;
-  const double valoreDa = ValoreCasella(da), valoreA = ValoreCasella(a);
+  const double valoreDa = da.empty() ? c.SommaMinMax[0] : ValoreCasella(da);
+  const double valoreA = a.empty() ? c.SommaMinMax[1] : ValoreCasella(a);
   if (valoreDa > valoreA)
     errori.push_back({{Icona::Esclamazione, Pulsanti::Ok, " !!! E R R O R E !!! ", "'DA' è maggiore di 'A'"}, true});
   if (!da.empty() && valoreDa < limiti.Minima)
     errori.push_back({{Icona::Esclamazione, Pulsanti::Ok, "!!! E R R O R E !!!", "'DA' è minore del minimo"}, false});
   if (!a.empty() && valoreA > limiti.Massima)
     errori.push_back({{Icona::Esclamazione, Pulsanti::Ok, "!!! E R R O R E !!!", "'A' è maggiore del massimo"}, true});
+  if (!errori.empty()) return errori;
+  // Within the limits, so within 16 bits as well.
+  if (!da.empty()) c.SommaMinMax[0] = ArrotondaSomma(valoreDa).value_or(c.SommaMinMax[0]);
+  if (!a.empty()) c.SommaMinMax[1] = ArrotondaSomma(valoreA).value_or(c.SommaMinMax[1]);
   return errori;
-}
-
-void MemorizzaSomma(std::string_view da, std::string_view a, RecordCondizioni& c) {
-  if (!da.empty())
-    if (const auto v = ArrotondaSomma(ValoreCasella(da))) c.SommaMinMax[0] = *v;
-  if (!a.empty())
-    if (const auto v = ArrotondaSomma(ValoreCasella(a))) c.SommaMinMax[1] = *v;
 }
 
 // ---- Consecutive numbers ----------------------------------------------------

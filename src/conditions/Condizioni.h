@@ -40,18 +40,18 @@ std::optional<int16_t> ArrotondaSomma(double valore);
 // within the limits, otherwise the limit given.
 int32_t SommaMostrata(int16_t memorizzata, int32_t limite, const LimitiSomma& limiti);
 
-// The closing checks of the sum dialog, in their order; each failure names
-// the box that takes the focus. Empty boxes are not checked against the
-// limits. Nothing here stores a bound.
+// The closing of the sum dialog: its checks in their order, each failure
+// naming the box that takes the focus, and, only when every check passes,
+// the bounds of the boxes that are not empty stored. An empty box keeps its
+// stored bound, which is what the order of the two bounds is checked on, and
+// is not checked against the limits. So the bounds stored are always ones
+// that passed the checks, or those stored before.
 struct ErroreSomma {
   Messaggio messaggio;
   bool FuocoSuA = false;  // else on the "DA" box
 };
-std::vector<ErroreSomma> ControllaSomma(std::string_view da, std::string_view a, const LimitiSomma& limiti);
-
-// Stores the bounds of the boxes that are not empty; a value that does not
-// fit is not stored.
-void MemorizzaSomma(std::string_view da, std::string_view a, RecordCondizioni& c);
+std::vector<ErroreSomma> ChiudiSomma(std::string_view da, std::string_view a, const LimitiSomma& limiti,
+                                     RecordCondizioni& c);
 
 // ---- Consecutive numbers ----------------------------------------------------
 

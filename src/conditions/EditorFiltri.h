@@ -34,8 +34,8 @@ class EditorFiltri : public EditorAPannelli {
   int32_t TotaleOn() const override { return s_.NumeroFiltriAnd; }
 
   // False while a built system is shown: the panel is read-only then, and
-  // every change below does nothing. Moves and the closing still work.
-  bool Modificabile() const { return s_.GuiBloccata == 0; }
+  // every change below does nothing.
+  bool Modificabile() const override { return s_.GuiBloccata == 0; }
   // A number not chosen on the main grid is greyed: never selected, and its
   // clicks are ignored, so a saved group holds chosen numbers only.
   bool Disponibile(int n) const { return n >= 1 && n <= NUMERI && s_.NumeriScelti[static_cast<size_t>(n - 1)] == 1; }

@@ -51,8 +51,8 @@ class EditorFiltriDistanza : public EditorAPannelli {
   RecordDistanza LeggiFiltroDistanza() const;
 
   // False while a built system is shown: the panel is read-only then, and
-  // every change below does nothing. Moves and the closing still work.
-  bool Modificabile() const { return s_.GuiBloccata == 0; }
+  // every change below does nothing.
+  bool Modificabile() const override { return s_.GuiBloccata == 0; }
 
   void CambiaCoppia(int p);
   void CambiaMinima(int g);

@@ -27,6 +27,8 @@ class Pannelli {
 // What the filter editors share: each move saves the shown panel into its
 // record first, then shows the record of the new panel; the closing saves
 // the panel and compacts the table, once however often it is asked for.
+// While a built system is shown the panel is read-only and nothing is saved:
+// looking at the records changes none of them.
 class EditorAPannelli {
  public:
   int32_t Pannello() const { return pannelli_.Corrente(); }
@@ -36,6 +38,8 @@ class EditorAPannelli {
   // The records switched ON, counted as the editor goes, and the others.
   virtual int32_t TotaleOn() const = 0;
   int32_t TotaleOff() const { return pannelli_.Ultimo() - TotaleOn(); }
+  // False while a built system is shown.
+  virtual bool Modificabile() const = 0;
 
   void Avanti(int32_t n) { Sposta(&Pannelli::Avanti, n); }
   void Indietro(int32_t n) { Sposta(&Pannelli::Indietro, n); }
@@ -45,7 +49,7 @@ class EditorAPannelli {
   void Chiudi() {
     if (chiuso_) return;
     chiuso_ = true;
-    Salva();
+    if (Modificabile()) Salva();
     Compatta();
   }
 
@@ -63,7 +67,7 @@ class EditorAPannelli {
 
  private:
   void Sposta(void (Pannelli::*mossa)(int32_t), int32_t n) {
-    Salva();
+    if (Modificabile()) Salva();
     (pannelli_.*mossa)(n);
     MostraCorrente();
   }

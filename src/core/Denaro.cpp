@@ -18,9 +18,10 @@ Centesimi CostoSistema(Centesimi costoColonna, int32_t colonne) {
   return Moltiplica(costoColonna, colonne).value_or(0);
 }
 
-std::optional<Centesimi> CentesimiDaTesto(std::string_view testo, const FormatoNumeri& formato) {
+std::optional<Centesimi> CentesimiDaTesto(std::string_view testo) {
+  static const FormatoNumeri punto{"", "."}, virgola{"", ","};
   double valore = 0;
-  if (!LeggiNumero(testo, formato, valore) || !std::isfinite(valore)) return std::nullopt;
+  if (!LeggiNumero(testo, punto, valore) && !LeggiNumero(testo, virgola, valore)) return std::nullopt;
   // 2^62: far beyond any cost, and safely inside the 64-bit range.
   if (std::fabs(valore) >= 4.6e18) return std::nullopt;
   return static_cast<Centesimi>(std::nearbyint(valore));

@@ -28,9 +28,10 @@ std::optional<Centesimi> Moltiplica(Centesimi a, int64_t b);
 // overflows for the column table's capacity and any storable column cost.
 Centesimi CostoSistema(Centesimi costoColonna, int32_t colonne);
 
-// Hundredths written as decimal text ("150", "125,5") to whole cents,
-// rounded half to even; nothing when the text is not a number or the value
-// does not fit.
-std::optional<Centesimi> CentesimiDaTesto(std::string_view testo, const FormatoNumeri& formato);
+// Hundredths stored as plain decimal text ("150"; earlier versions may have
+// written "125,5" or "125.5") to whole cents, rounded half to even; the same
+// under every regional format. Nothing when the text is not a number or the
+// value does not fit.
+std::optional<Centesimi> CentesimiDaTesto(std::string_view testo);
 
 }  // namespace tlx

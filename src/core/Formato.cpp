@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 namespace tlx {
 
@@ -110,27 +109,55 @@ std::string FormattaScalato(int64_t valore, int scala, std::string_view maschera
   return Componi(m, std::move(cifre), valore < 0, formato);
 }
 
+namespace {
+
+// The digits of `testo` from `i` on, appended to `cifre`; how many there were.
+size_t PrendiCifre(std::string_view testo, size_t& i, std::string& cifre) {
+  const size_t inizio = i;
+  while (i < testo.size() && testo[i] >= '0' && testo[i] <= '9') cifre += testo[i++];
+  return i - inizio;
+}
+
+bool Segue(std::string_view testo, size_t i, std::string_view separatore) {
+  return !separatore.empty() && testo.substr(i).starts_with(separatore);
+}
+
+}  // namespace
+
 bool LeggiNumero(std::string_view testo, const FormatoNumeri& formato, double& valore) {
-  std::string pulito;
-  for (size_t i = 0; i < testo.size();) {
-    if (!formato.separatoreDecimale.empty() && testo.substr(i).starts_with(formato.separatoreDecimale)) {
-      pulito += '.';
-      i += formato.separatoreDecimale.size();
-    } else if (!formato.separatoreMigliaia.empty() && testo.substr(i).starts_with(formato.separatoreMigliaia)) {
+  const size_t primo = testo.find_first_not_of(' ');
+  if (primo == std::string_view::npos) return false;
+  testo = testo.substr(primo, testo.find_last_not_of(' ') + 1 - primo);
+
+  // The number in the plain form std::from_chars reads: "-1234.5".
+  std::string semplice;
+  size_t i = 0;
+  if (testo[0] == '+' || testo[0] == '-') {
+    if (testo[0] == '-') semplice += '-';
+    ++i;
+  }
+  size_t cifre = PrendiCifre(testo, i, semplice);
+  // A grouping separator stands only between groups of three digits, after
+  // a first group of one to three: read anywhere else ("1.50") it would
+  // change the amount a hundredfold.
+  if (cifre >= 1 && cifre <= 3) {
+    while (Segue(testo, i, formato.separatoreMigliaia)) {
       i += formato.separatoreMigliaia.size();
-    } else {
-      pulito += testo[i++];
+      if (PrendiCifre(testo, i, semplice) != 3) return false;
     }
   }
-  const size_t primo = pulito.find_first_not_of(' ');
-  if (primo == std::string::npos) return false;
-  // Only a plain decimal number counts: no "inf", "nan" or hexadecimal.
-  if (pulito.find_first_not_of(" +-.0123456789") != std::string::npos) return false;
-  char* fine = nullptr;
-  const double v = std::strtod(pulito.c_str() + primo, &fine);
-  if (fine == pulito.c_str() + primo) return false;
-  if (pulito.find_first_not_of(' ', static_cast<size_t>(fine - pulito.c_str())) != std::string::npos) return false;
-  valore = v;
+  if (Segue(testo, i, formato.separatoreDecimale)) {
+    i += formato.separatoreDecimale.size();
+    semplice += '.';
+    cifre += PrendiCifre(testo, i, semplice);
+  }
+  if (cifre == 0 || i != testo.size()) return false;
+
+  double letto = 0;
+  const char* fine = semplice.data() + semplice.size();
+  const auto [dove, esito] = std::from_chars(semplice.data(), fine, letto, std::chars_format::fixed);
+  if (esito != std::errc{} || dove != fine) return false;
+  valore = letto;
   return true;
 }
 

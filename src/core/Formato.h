@@ -31,9 +31,11 @@ inline constexpr std::string_view MASCHERA_CONTATORE = " #,###,###,###,##0";
 inline constexpr std::string_view MASCHERA_CONTEGGIO = "###,##0";
 inline constexpr std::string_view MASCHERA_EURO = "€ ###,###,##0.00";
 
-// Parses a number typed in the user's format ("1,50" with the Italian
-// separators); the grouping character is ignored. False when the text holds
-// no number.
+// Parses a number typed in the user's format ("1.000,50" with the Italian
+// separators), blanks around it allowed; the same under every C library
+// locale. A grouping separator counts only between groups of three digits
+// of the integer part: "1.50" in Italian is refused, never read as 150.
+// False when the text is not such a number, or is beyond a double's range.
 bool LeggiNumero(std::string_view testo, const FormatoNumeri& formato, double& valore);
 
 }  // namespace tlx

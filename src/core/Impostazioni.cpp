@@ -24,15 +24,27 @@ size_t Decimali(std::string_view testo, const FormatoNumeri& formato) {
   return cifre.size();
 }
 
+// Digits with blanks, signs and the two separators only: a number typed
+// wrong ("1.50" in Italian), which the cost's own message explains, rather
+// than no number at all.
+bool NumeroMalScritto(std::string_view testo, const FormatoNumeri& formato) {
+  std::string resto(testo);
+  for (const std::string& separatore : {formato.separatoreDecimale, formato.separatoreMigliaia})
+    for (size_t i = 0; !separatore.empty() && (i = resto.find(separatore)) != std::string::npos;)
+      resto.erase(i, separatore.size());
+  return resto.find_first_of("0123456789") != std::string::npos &&
+         resto.find_first_not_of("0123456789 +-") == std::string::npos;
+}
+
 }  // namespace
 
-void ReadConfiguration(Sistema& s, const FormatoNumeri& formato) {
+void ReadConfiguration(Sistema& s) {
   const classINI ini(s.FileImpostazioni);
   // A cost the settings window would refuse (a file of an earlier version,
   // or edited by hand) reads as 0 like one that is no number: beyond the
   // limit the cost of a full system could overflow.
   const Centesimi costo =
-      CentesimiDaTesto(ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, COSTO_PREDEFINITO), formato).value_or(0);
+      CentesimiDaTesto(ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_COSTO_COLONNA, COSTO_PREDEFINITO)).value_or(0);
   s.CostoColonna = costo >= 0 && costo <= COSTO_COLONNA_MASSIMO ? costo : 0;
   s.IntestazioneStampa = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_INTESTAZIONE, INTESTAZIONE_PREDEFINITA);
   s.StampanteTabulato = ini.getProperty(SEZIONE_IMPOSTAZIONI, CHIAVE_STAMPANTE, NESSUNA_STAMPANTE);
@@ -41,7 +53,10 @@ void ReadConfiguration(Sistema& s, const FormatoNumeri& formato) {
 
 std::optional<Centesimi> CostoColonnaDaTesto(std::string_view testo, const FormatoNumeri& formato) {
   double euro = 0;
-  if (!LeggiNumero(testo, formato, euro) || std::isnan(euro)) throw ErroreRuntime(errore::TypeMismatch, "Type mismatch");
+  if (!LeggiNumero(testo, formato, euro)) {
+    if (NumeroMalScritto(testo, formato)) return std::nullopt;
+    throw ErroreRuntime(errore::TypeMismatch, "Type mismatch");
+  }
   const double centesimi = euro * CENTESIMI_PER_EURO;
   if (!(centesimi >= 0 && centesimi < COSTO_COLONNA_MASSIMO + 0.5) || Decimali(testo, formato) > 2) return std::nullopt;
   return static_cast<Centesimi>(std::nearbyint(centesimi));

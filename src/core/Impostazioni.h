@@ -1,8 +1,8 @@
 #pragma once
 // The general settings kept in the settings file, section "Impostazioni":
 // the cost of one column (stored in hundredths of a euro), the header of
-// printed listings and slips, and the printer for listings. Numbers follow
-// the user's number format on both sides.
+// printed listings and slips, and the printer for listings. The file reads
+// the same under every regional format; the cost box follows the user's.
 
 #include <optional>
 #include <string>
@@ -30,13 +30,13 @@ inline constexpr Centesimi COSTO_COLONNA_MASSIMO = 99'999'999;
 // placeholder header, "N/A") and clears ModalitaRicalcolo. The cost is kept
 // in whole cents, rounded half to even; one that is not a number, or is
 // outside 0..COSTO_COLONNA_MASSIMO, reads as 0.
-void ReadConfiguration(Sistema& s, const FormatoNumeri& formato);
+void ReadConfiguration(Sistema& s);
 
 // The cost of a column typed in euro ("1,50") as whole cents. A text without
 // a numeric value throws ErroreRuntime 13 ("Type mismatch"); a number that
 // is no cost kept exactly gives nothing: below 0, above
-// COSTO_COLONNA_MASSIMO, or with more than two decimals (trailing zeros
-// aside).
+// COSTO_COLONNA_MASSIMO, with more than two decimals (trailing zeros
+// aside), or with its separators out of place ("1.50" in Italian).
 std::optional<Centesimi> CostoColonnaDaTesto(std::string_view testo, const FormatoNumeri& formato);
 
 // The refusal of such a cost, its limits in the user's format.

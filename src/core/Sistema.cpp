@@ -90,6 +90,17 @@ void LeggiPronosticoDaGriglia(Sistema& s) {
   }
 }
 
+void PreparaSviluppo(Sistema& s) {
+  LeggiPronosticoDaGriglia(s);
+  RecordCondizioni& c = s.Condizioni;
+  for (int n = 1; n <= NUMERI; ++n) {
+    if (c.NumeriFissi[static_cast<size_t>(n)] == 1 && s.NumeriScelti[static_cast<size_t>(n - 1)] != 1) {
+      c.NumeriFissi[static_cast<size_t>(n)] = 0;
+      --c.QuantiFissi;
+    }
+  }
+}
+
 void ScartaColonne(Sistema& s) {
   s.Colonne.Cancella();
   s.NumeroColonne = 0;

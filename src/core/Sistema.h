@@ -169,6 +169,10 @@ void CancellaPronostico(Sistema& s);
 // position 0, followed by a 0. NumeriPronostico is not changed.
 void LeggiPronosticoDaGriglia(Sistema& s);
 
+// Before a development: the prediction read from the grid, and the fixed
+// numbers that are no longer chosen dropped from the fixed-numbers condition.
+void PreparaSviluppo(Sistema& s);
+
 // Discarding the columns keeps the chosen numbers, conditions and filters.
 void ScartaColonne(Sistema& s);
 

@@ -1,11 +1,11 @@
 #include "matrices/ElencoMatrici.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "core/Errori.h"
 #include "core/TestoFisso.h"
+#include "support/Ascii.h"
 
 namespace tlx::matrix {
 
@@ -16,8 +16,7 @@ constexpr uint8_t LUNGHEZZA_COLONNA = 5;
 
 bool FiniscePer(std::string_view nome, std::string_view estensione) {
   if (nome.size() <= estensione.size()) return false;
-  return std::equal(estensione.begin(), estensione.end(), nome.end() - static_cast<std::ptrdiff_t>(estensione.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
+  return UgualiSenzaMaiuscole(nome.substr(nome.size() - estensione.size()), estensione);
 }
 
 size_t Caratteri(std::string_view utf8) {

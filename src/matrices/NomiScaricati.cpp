@@ -1,12 +1,12 @@
 #include "matrices/NomiScaricati.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <unordered_set>
 
 #include "core/Errori.h"
 #include "matrices/FileMatrice.h"
+#include "support/Ascii.h"
 #include "support/ScritturaAtomica.h"
 
 namespace tlx::matrix {
@@ -22,11 +22,6 @@ bool NomeSicuro(std::string_view nome) {
   });
 }
 
-std::string Maiuscolo(std::string testo) {
-  std::transform(testo.begin(), testo.end(), testo.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return testo;
-}
-
 }  // namespace
 
 std::vector<std::string> NomiListaMatrici(std::string_view risposta) {
@@ -36,7 +31,7 @@ std::vector<std::string> NomiListaMatrici(std::string_view risposta) {
     const size_t fine = std::min(risposta.find('\n'), risposta.size());
     std::string_view riga = risposta.substr(0, fine);
     if (riga.ends_with('\r')) riga.remove_suffix(1);
-    std::string nome = Maiuscolo(std::string(riga));
+    std::string nome = MaiuscoloAscii(std::string(riga));
     if (NomeSicuro(nome) && visti.insert(nome).second) nomi.push_back(std::move(nome));
     risposta.remove_prefix(std::min(fine + 1, risposta.size()));
   }
@@ -68,12 +63,12 @@ bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
     scrittura.Scrivi(byte.data(), byte.size());
     scrittura.Conferma();
   }
-  const std::string chiave = Maiuscolo(nome);
+  const std::string chiave = MaiuscoloAscii(nome);
   std::error_code ec;
   for (fs::directory_iterator it(cartellaMatrici, ec), fine; !ec && it != fine; it.increment(ec)) {
     const std::string altro = it->path().filename().string();
     std::error_code ecFile;
-    if (altro != nome && Maiuscolo(altro) == chiave && it->is_regular_file(ecFile)) fs::remove(it->path(), ecFile);
+    if (altro != nome && MaiuscoloAscii(altro) == chiave && it->is_regular_file(ecFile)) fs::remove(it->path(), ecFile);
   }
   return true;
 }

@@ -7,8 +7,17 @@ class QWidget;
 
 namespace tlx::platform {
 
-// Centres the window on the primary screen's available area.
+// Centres the window on its screen's available area, made to fit it: at
+// once when the window is shown, else when it is first shown, once it has
+// its size.
 void CentraForm(QWidget* finestra);
+
+// The width a window needs for its title bar to show its caption whole: the
+// caption in a bold title font, with room for the window's icon and buttons.
+int LarghezzaTitolo(const QString& titolo);
+// Keeps a window laid out in a column or a grid at least that wide for its
+// caption, however few its controls: a strut across its layout.
+void AdattaAlTitolo(QWidget* finestra);
 
 // Shows a minimised window again, raises it and gives it the focus: what a
 // second copy of the program asks of the first one.

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "platform/Finestre.h"
+
 namespace tlx::platform {
 
 bool MessageBox::registra_ = false;
@@ -44,6 +46,8 @@ Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
   testo.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   box.setText(testo);
   box.setTextFormat(Qt::PlainText);
+  // The box sizes itself to its text: its title must fit as well.
+  AdattaAlTitolo(&box);
   if (m.pulsanti == Pulsanti::SiNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);

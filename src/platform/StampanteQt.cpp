@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -19,16 +20,27 @@ constexpr double PUNTI_TRATTO_PER_POLLICE = 600.0;  // a printer dot of the draw
 
 QColor Colore(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-// The quality codes as resolutions; not configured keeps the printer's own.
-int Risoluzione(int16_t qualita) {
+// A quality code as the printer takes it: a resolution, and the job's
+// print-quality of the printing standard (3 draft, 4 normal, 5 high), which
+// has no step below draft. Not configured keeps the printer's own.
+struct QualitaStampante {
+  int dpi = 0;
+  int ipp = 0;
+};
+QualitaStampante ComeStampante(int16_t qualita) {
   switch (qualita) {
-    case qualita::Bozza: return 150;
-    case qualita::Bassa: return 300;
-    case qualita::Media: return 600;
-    case qualita::Alta: return 1200;
-    default: return 0;
+    case qualita::Bozza: return {150, 3};
+    case qualita::Bassa: return {300, 3};
+    case qualita::Media: return {600, 4};
+    case qualita::Alta: return {1200, 5};
+    default: return {};
   }
 }
+
+// Qt has no call of its own for a CUPS job's options: its print dialog hands
+// them to the CUPS print engine under this key, as name and value pairs.
+// Other engines (a PDF file) ignore it.
+constexpr auto OPZIONI_CUPS = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 }  // namespace
 
@@ -76,7 +88,12 @@ void StampanteQt::PreparaStampante() const {
 QPainter& StampanteQt::Pittore() {
   if (!painter_.isActive()) {
     PreparaStampante();
-    if (const int dpi = Risoluzione(Qualita()); dpi > 0) printer_->setResolution(dpi);
+    // The quality reaches the job as well as Qt's rendering.
+    if (const QualitaStampante q = ComeStampante(Qualita()); q.dpi > 0) {
+      printer_->setResolution(q.dpi);
+      printer_->printEngine()->setProperty(
+          OPZIONI_CUPS, QStringList{"print-quality", QString::number(q.ipp), "Resolution", QString("%1dpi").arg(q.dpi)});
+    }
     printer_->setDocName(nomeDocumento_);
     if (!painter_.begin(printer_.get())) {
       printer_.reset();

@@ -1,8 +1,7 @@
 #include "printing/IntervalloSchede.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
 
 namespace tlx {
 
@@ -14,17 +13,18 @@ int32_t TotaleSchede(int32_t colonne, int colonnePerScheda) {
 double ValoreIniziale(std::string_view testo) {
   size_t i = testo.find_first_not_of(" \t");
   if (i == std::string_view::npos) return 0;
-  std::string numero;
-  if (testo[i] == '+' || testo[i] == '-') numero += testo[i++];
-  bool punto = false;
-  for (; i < testo.size(); ++i) {
-    const char c = testo[i];
-    if (c >= '0' && c <= '9') numero += c;
-    else if (c == '.' && !punto) punto = true, numero += c;
-    else break;
+  const bool negativo = testo[i] == '-';
+  if (testo[i] == '+' || testo[i] == '-') ++i;
+  // Digits with at most one decimal point, whatever the regional format.
+  const size_t inizio = i;
+  for (bool punto = false; i < testo.size(); ++i) {
+    if (testo[i] == '.' && !punto) punto = true;
+    else if (testo[i] < '0' || testo[i] > '9') break;
   }
-  const double v = std::strtod(numero.c_str(), nullptr);
-  return std::isfinite(v) ? v : 0;
+  double v = 0;
+  const auto esito = std::from_chars(testo.data() + inizio, testo.data() + i, v, std::chars_format::fixed);
+  if (esito.ec != std::errc{}) return 0;
+  return negativo ? -v : v;
 }
 
 std::variant<IntervalloSchede, Messaggio> ControllaIntervallo(std::string_view da, std::string_view a,

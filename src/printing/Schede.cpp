@@ -69,6 +69,13 @@ void DisegnaPannello(Stampante& p, const TaraturaScheda& t, double y0, const Seg
   }
 }
 
+void DisegnaCasellaExtra(Stampante& p, const TaraturaScheda& t) {
+  const double lato = DatiTipoScheda(LayoutScheda::Ridotti).lato;
+  const double x = t.kLeft + 9 * double{t.kX} - 2;
+  const double y = t.kTop + 8 * double{t.kY} - 2;
+  p.Riquadro(x, y, x + lato, y + lato, COLORE_NERO);
+}
+
 void ImpostaPaginaScheda(Stampante& p, StileRiempimento riempimento, int16_t qualita) {
   p.ImpostaRiempimento(riempimento);
   p.ImpostaUnita(UnitaStampa::Millimetri);
@@ -121,33 +128,21 @@ void StampaTestTaratura(Stampante& p, const TaraturaScheda& t, LayoutScheda layo
   ImpostaPaginaScheda(p, StileRiempimento::Trasparente, t.Qualita);
   Intestazione(p, t, intestazione);
 
-  if (layout == LayoutScheda::CinqueColonne) {
-    const TipoScheda tipo = DatiTipoScheda(layout);
-    p.ImpostaDimensioneFont(tipo.puntiNumeri);
-    Segni tutti{};
-    std::fill(tutti.begin() + 1, tutti.end(), true);
-    for (int i = 1; i <= tipo.colonne; ++i) DisegnaPannello(p, t, InizioPannello(t, layout, i), tutti, tipo.lato);
-  } else {
-    // The whole 6 x 10 grid of the panel's places, each labelled with its
-    // place number 01..60 under the number marker.
-    constexpr double lato = 4;
-    p.ImpostaDimensioneFont(PUNTI_TESTI);
-    for (int r = 1; r <= RIGHE_PANNELLO; ++r) {
-      for (int c = 1; c <= 10; ++c) {
-        const double x = t.kLeft + (c - 1) * double{t.kX};
-        const double y = t.kTop + (r - 1) * double{t.kY};
-        p.Riquadro(x, y, x + lato, y + lato, COLORE_NERO);
-        p.ImpostaX(x);
-        p.ImpostaY(y);
-        if (!t.SoloQuadratino()) p.Stampa(Formatta((r - 1) * 10 + c, "00"), false);
-      }
-    }
-    if (layout == LayoutScheda::Ridotti) {
-      const double x = t.kLeft + 9 * double{t.kX} - 2;
-      const double y = t.kTop + 8 * double{t.kY} - 2;
-      p.Riquadro(x, y, x + lato, y + lato, COLORE_NERO);
+  // Every number's box where a slip of the layout marks it, labelled under
+  // the number marker with that number; on the 6 x 10 grid of the other
+  // layouts also the five places before number 1, unlabelled as on the slip.
+  const TipoScheda tipo = DatiTipoScheda(layout);
+  p.ImpostaDimensioneFont(tipo.puntiNumeri);
+  Segni tutti{};
+  std::fill(tutti.begin() + 1, tutti.end(), true);
+  for (int i = 1; i <= tipo.colonne; ++i) DisegnaPannello(p, t, InizioPannello(t, layout, i), tutti, tipo.lato);
+  if (layout != LayoutScheda::CinqueColonne) {
+    for (int c = 0; c < 5; ++c) {
+      const double x = t.kLeft + c * double{t.kX};
+      p.Riquadro(x, t.kTop, x + tipo.lato, t.kTop + tipo.lato, COLORE_NERO);
     }
   }
+  if (layout == LayoutScheda::Ridotti) DisegnaCasellaExtra(p, t);
 
   const bool ridotti = layout == LayoutScheda::Ridotti;
   p.ImpostaX(t.kNomeX);

@@ -54,6 +54,10 @@ Segni SegniColonna(const uint8_t* colonna);  // five numbers, 0 for none
 // corner in the current font.
 void DisegnaPannello(Stampante& p, const TaraturaScheda& t, double y0, const Segni& segni, double lato);
 
+// The reduced-system slip's extra box, drawn on every slip, with no number:
+// a 4 mm box by the panel's last column, two rows below its last row.
+void DisegnaCasellaExtra(Stampante& p, const TaraturaScheda& t);
+
 // The drawing settings every slip page starts with: the fill style given,
 // millimetres, the quality, solid black lines of width 1, black "Arial".
 void ImpostaPaginaScheda(Stampante& p, StileRiempimento riempimento, int16_t qualita);

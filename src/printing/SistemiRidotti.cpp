@@ -49,9 +49,7 @@ void StampaPaginaRidotto(Stampante& p, const TaraturaScheda& t, const DatiScheda
   for (uint8_t n : dati.numeri)
     if (n >= 1 && n <= NUMERI) segni[n] = true;
   DisegnaPannello(p, t, InizioPannello(t, LayoutScheda::Ridotti, 1), segni, tipo.lato);
-  const double x = t.kLeft + 9 * double{t.kX} - 2;
-  const double y = t.kTop + 8 * double{t.kY} - 2;
-  p.Riquadro(x, y, x + tipo.lato, y + tipo.lato, COLORE_NERO);
+  DisegnaCasellaExtra(p, t);
 
   p.ImpostaX(t.kNomeX);
   p.ImpostaY(t.kNomeY);

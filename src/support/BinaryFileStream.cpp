@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 
 namespace tlx {
 

@@ -7,7 +7,8 @@
 #include <system_error>
 #include <vector>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
+#include "support/Ascii.h"
 #include "support/ScritturaAtomica.h"
 
 namespace tlx {
@@ -23,11 +24,6 @@ std::string_view SenzaBlank(std::string_view t) {
   return t.substr(primo, t.find_last_not_of(blank) - primo + 1);
 }
 
-char MinuscolaAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StessoNome(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return MinuscolaAscii(x) == MinuscolaAscii(y); });
-}
 
 // A name or value with a line break would split its line and could plant
 // keys of its own in the file: the breaks are written as blanks.
@@ -82,7 +78,7 @@ struct Sezione {
 std::optional<Sezione> TrovaSezione(const std::vector<std::string>& righe, std::string_view nome) {
   for (size_t i = 0; i < righe.size(); ++i) {
     const auto n = NomeSezione(righe[i]);
-    if (!n || !StessoNome(*n, nome)) continue;
+    if (!n || !UgualiSenzaMaiuscole(*n, nome)) continue;
     size_t fine = i + 1;
     while (fine < righe.size() && !NomeSezione(righe[fine])) ++fine;
     return Sezione{i, fine};
@@ -93,7 +89,7 @@ std::optional<Sezione> TrovaSezione(const std::vector<std::string>& righe, std::
 std::optional<size_t> TrovaVoce(const std::vector<std::string>& righe, const Sezione& s, std::string_view chiave) {
   for (size_t i = s.intestazione + 1; i < s.fine; ++i) {
     const auto v = LeggiVoce(righe[i]);
-    if (v && StessoNome(v->chiave, chiave)) return i;
+    if (v && UgualiSenzaMaiuscole(v->chiave, chiave)) return i;
   }
   return std::nullopt;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "support/Ascii.h"
+
 namespace tlx {
 
 namespace {
@@ -22,8 +24,7 @@ std::string_view SenzaSpazi(std::string_view testo) {
 
 std::string Minuscolo(std::string_view testo) {
   std::string m(testo);
-  std::transform(m.begin(), m.end(), m.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  std::ranges::transform(m, m.begin(), MinuscolaAscii);
   return m;
 }
 

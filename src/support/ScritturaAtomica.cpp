@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <random>
 
-#include "core/Errori.h"
+#include "support/ErroreRuntime.h"
 
 namespace tlx {
 

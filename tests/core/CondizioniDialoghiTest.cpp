@@ -22,25 +22,30 @@ TEST(Somma, ABoxValueIsTheNumberItsTextBeginsWithRoundedHalfToEven) {
   for (const auto& [testo, memorizzato] : casi) EXPECT_EQ(ArrotondaSomma(ValoreCasella(testo)), memorizzato) << testo;
 }
 
-TEST(Somma, ClosingChecksRunInOrderAndStoreOnlyWhatFits) {
+// Limits 15..40, bounds 3..7 stored before (outside them). An empty box
+// stands for its stored bound; a failed check stores nothing.
+TEST(Somma, ClosingChecksRunInOrderAndStoreOnlyBoundsThatPassed) {
   struct Caso {
     const char *da, *a;
     std::vector<std::string> messaggi;
     int16_t minimo, massimo;
   };
   const Caso casi[] = {
-      {"200", "", {"'DA' è maggiore di 'A'"}, 200, 7},
+      {"200", "", {"'DA' è maggiore di 'A'"}, 3, 7},
       {"", "99999", {"'A' è maggiore del massimo"}, 3, 7},
-      {"15.5", "40.5", {"'A' è maggiore del massimo"}, 16, 40},
+      {"9", "5", {"'DA' è maggiore di 'A'", "'DA' è minore del minimo"}, 3, 7},
+      {"15.5", "40.5", {"'A' è maggiore del massimo"}, 3, 7},
+      {"", "30", {}, 3, 30},
+      {"15.5", "32.5", {}, 16, 32},  // halves to even
+      {"", "", {}, 3, 7},
   };
   for (const Caso& c : casi) {
-    std::vector<std::string> messaggi;
-    for (const ErroreSomma& e : ControllaSomma(c.da, c.a, {15, 40})) messaggi.push_back(e.messaggio.testo);
-    EXPECT_EQ(messaggi, c.messaggi) << c.da << ".." << c.a;
     RecordCondizioni r;
     r.SommaMinMax = {3, 7};
-    MemorizzaSomma(c.da, c.a, r);
-    EXPECT_EQ(r.SommaMinMax, (std::array<int16_t, 2>{c.minimo, c.massimo})) << c.da << ".." << c.a;
+    std::vector<std::string> messaggi;
+    for (const ErroreSomma& e : ChiudiSomma(c.da, c.a, {15, 40}, r)) messaggi.push_back(e.messaggio.testo);
+    EXPECT_EQ(std::tuple(messaggi, r.SommaMinMax), std::tuple(c.messaggi, std::array<int16_t, 2>{c.minimo, c.massimo}))
+        << c.da << ".." << c.a;
   }
 }
 

@@ -76,18 +76,21 @@ TEST(EditorFiltri, GreyedNumbersAndStrayBitsAreDroppedWhenThePanelIsSaved) {
   EXPECT_EQ(s->FiltriAnd[1], atteso);
 }
 
-TEST(EditorFiltri, LockedPanelIsReadOnlyButTheClosingStillSavesAndCompacts) {
+// Records holding numbers no longer chosen (9 and 7): looking at them while
+// locked, moving from panel to panel and closing, keeps them whole; only the
+// closing's compaction moves them.
+TEST(EditorFiltri, LockedPanelIsReadOnlyAndLookingAtItsRecordsChangesNone) {
   auto s = ConScelti({1, 2, 3, 4, 5});
-  s->FiltriAnd[1] = Filtro(1, FALSO);
-  s->FiltriAnd[2] = Filtro(2, VERO);
+  s->FiltriAnd[1] = Filtro(9, FALSO);
+  s->FiltriAnd[2] = Filtro(7, VERO);
   s->NumeroFiltriAnd = 1;
   s->GuiBloccata = VERO;
   EditorFiltri e(*s);
   e.CambiaNumero(3), e.CambiaPresenza(0), e.CambiaPosizione(1), e.ImpostaAttivo(true), e.Cancella(), e.CancellaTutto();
-  EXPECT_EQ(e.Mostrato(), Filtro(1, FALSO));
+  EXPECT_EQ(e.Mostrato(), (RecordFiltro{.QuantiMask = 2, .PosizioniMask = 62, .Attivo = FALSO}));
+  e.Avanti(1), e.Indietro(1), e.Avanti(1);
   e.Chiudi();
-  EXPECT_EQ(s->FiltriAnd[1], Filtro(2, VERO));
-  EXPECT_EQ(s->FiltriAnd[2], Filtro(1, FALSO));
+  EXPECT_EQ(std::tuple(s->FiltriAnd[1], s->FiltriAnd[2]), std::tuple(Filtro(7, VERO), Filtro(9, FALSO)));
 }
 
 // A record from a damaged file: pair entries naming no pair of a column,

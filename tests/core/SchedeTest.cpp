@@ -112,16 +112,17 @@ TEST(Schede, IntervalliRifiutatiEAccettati) {
   for (const auto& [da, a, totale, esito] : casi) EXPECT_EQ(ControllaIntervallo(da, a, 1, totale), esito) << da << a;
 }
 
-// Every box of the grid empty, numbered with the number marker, the header at its place; the reduced
-// slip's extra box below the grid's last row.
+// Every box of the grid empty; with the number marker each number stands where its slip marks it, so the
+// 6 x 10 grid's five places before number 1 stay unlabelled. The header at its place; the reduced slip's extra
+// box below the grid's last row.
 TEST(Schede, PagineDiProvaDellaTaratura) {
   TaraturaScheda quadratino = CALIBRAZIONE;
   quadratino.Marcatore = MARCATORE_QUADRATINO;
   const std::tuple<LayoutScheda, TaraturaScheda, size_t, size_t> casi[] = {
-      {LayoutScheda::UnaColonna, CALIBRAZIONE, 60, 60},
+      {LayoutScheda::UnaColonna, CALIBRAZIONE, 60, 55},
       {LayoutScheda::UnaColonna, quadratino, 60, 0},
       {LayoutScheda::CinqueColonne, CALIBRAZIONE, 275, 275},
-      {LayoutScheda::Ridotti, CALIBRAZIONE, 61, 60}};
+      {LayoutScheda::Ridotti, CALIBRAZIONE, 61, 55}};
   for (const auto& [layout, t, quantiRiquadri, numeri] : casi) {
     StampanteRegistrata p;
     StampaTestTaratura(p, t, layout, "INTESTAZIONE");
@@ -131,6 +132,14 @@ TEST(Schede, PagineDiProvaDellaTaratura) {
               std::tuple(quantiRiquadri, numeri + 5, 12.0));
     EXPECT_TRUE(
         std::ranges::all_of(riquadri, [](const auto& o) { return o.riempimento == StileRiempimento::Trasparente; }));
+    const auto testi = pagina.Di(Tipo::Testo);
+    for (size_t i = 0; i < numeri; ++i) {
+      const OperazioneStampa& etichetta = testi[i + 1];
+      const int pannello = static_cast<int>(i / NUMERI) + 1;
+      EXPECT_EQ((PuntoMm{etichetta.x, etichetta.y}),
+                PosizioneNumero(t, InizioPannello(t, layout, pannello), std::stoi(etichetta.testo)))
+          << etichetta.testo;
+    }
     if (layout == LayoutScheda::Ridotti) {
       EXPECT_EQ((std::pair{riquadri[60].x, riquadri[60].y}), (std::pair{10 + 9 * 7.5 - 2, 40 + 8 * 5.0 - 2}));
     }

@@ -92,6 +92,21 @@ TEST_F(SviluppoTest, FiftyFiveNumbersStopWhenAskedOrAtTheCapacity) {
   EXPECT_EQ(r.capienze.size(), 2u);
 }
 
+// Fixed numbers 3, 7 and 9 with 7 no longer chosen on the grid: 3 and 9 stay fixed, and the prediction is
+// the grid's numbers ascending.
+TEST(PreparaSviluppo, ReadsThePredictionAndDropsFixedNumbersNoLongerChosen) {
+  auto s = std::make_unique<Sistema>();
+  for (int n : {9, 3, 12, 4, 5, 1}) GrigliaNumeriClick(*s, n - 1);
+  for (int n : {3, 7, 9}) s->Condizioni.NumeriFissi[static_cast<size_t>(n)] = 1;
+  s->Condizioni.QuantiFissi = 3;
+  PreparaSviluppo(*s);
+  EXPECT_EQ(std::vector(s->Pronostico.begin(), s->Pronostico.begin() + 7), (std::vector<uint8_t>{1, 3, 4, 5, 9, 12, 0}));
+  std::vector<int> fissi;
+  for (int n = 1; n <= NUMERI; ++n)
+    if (s->Condizioni.NumeriFissi[static_cast<size_t>(n)] == 1) fissi.push_back(n);
+  EXPECT_EQ(std::tuple(fissi, s->Condizioni.QuantiFissi), std::tuple(std::vector<int>{3, 9}, 2));
+}
+
 TEST(Descrizione, NamesTheReductionAndWhetherAConditionIsOn) {
   const std::pair<std::function<void(Sistema&)>, const char*> casi[] = {
       {[](Sistema& k) { k.Condizioni.FisseAttiva = VERO; }, "Condizionato"},

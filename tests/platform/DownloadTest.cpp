@@ -20,6 +20,7 @@
 #include "platform/ServerProva.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/main/GrigliaNumeri.h"
 #include "ui/main/NewVersion.h"
 #include "ui/matrices/frmMatr.h"
@@ -125,7 +126,7 @@ TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUser
               {"reset mid-body", 200, Modo::Azzerata}, {"no length", 200, Modo::SenzaLunghezza},
               {"endless", 200, Modo::ChunkInfinito},   {"silent", 200, Modo::Muta},
               {"full disk", 200, Modo::Intera, true}};
-  ui::frmArchivio* archivio = principale.finestra->Archivio();
+  ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
   ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
   for (const auto& c : casi) {
     Servi(c.stato, c.modo);
@@ -151,7 +152,7 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   Servi(200, Modo::Lenta, 100, 40ms);
 
   // The busy archive window says so and stays; leaving the program ends the update.
-  ui::frmArchivio* archivio = principale.finestra->Archivio();
+  ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
   archivio->show();
   bool aperta = false;
   QTimer::singleShot(50, archivio, [&] { ChiudiDalGestore(archivio); });

@@ -4,15 +4,19 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "platform/Cartelle.h"
 #include "platform/FileDialogs.h"
 #include "platform/IstanzaSingola.h"
 #include "platform/Shell.h"
+#include "platform/Traduzioni.h"
 
 namespace {
 using namespace tlx::platform;
@@ -25,6 +29,18 @@ TEST(Cartelle, CreaCartellaMakesMissingParentsAndIsTrueOnlyForWhatItCreated) {
       {r + "/a/b/c", true}, {r + "/a/b/c", false}, {r + "/file/sotto", false}, {"senzagenitore", false}};
   for (const auto& [percorso, creata] : casi) EXPECT_EQ(CreaCartella(percorso), creata) << percorso.toStdString();
   EXPECT_EQ(CartellaDati(), qEnvironmentVariable("XDG_DATA_HOME") + "/TremaluxorQVX");
+}
+
+TEST(Traduzioni, QtsOwnButtonsSpeakItalian) {
+  QTranslator* traduzione = InstallaTraduzioniQt(*QCoreApplication::instance());
+  ASSERT_NE(traduzione, nullptr) << "Qt's Italian translations are not installed";
+  QDialogButtonBox pulsanti(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+  QStringList testi;
+  for (const auto tipo : {QDialogButtonBox::Yes, QDialogButtonBox::No, QDialogButtonBox::Cancel})
+    testi << pulsanti.button(tipo)->text();
+  EXPECT_EQ(testi, QStringList({"&Sì", "&No", "Annulla"}));
+  QCoreApplication::removeTranslator(traduzione);
+  delete traduzione;
 }
 
 const QString FILTRO = "File Pravendolix (*.tlqvx)|*.tlqvx|Tutti|*.txt;*.tlqvx", SISTEMI = "/home/u/.local/sistemi";

@@ -19,6 +19,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/ServerProva.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
 #include "ui/main/Avvio.h"
@@ -84,7 +85,7 @@ class FinestreArchivio : public ::testing::Test {
 // the line the checking draw, telling the user before the checking side hears of it.
 TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCheckingDraw) {
   ScriviArchivio(FileArchivio(), TRE);
-  frmArchivio* a = principale.finestra->Archivio();
+  frmArchivio* a = principale.finestra->finestre().Archivio();
   EXPECT_EQ(std::pair(a->isVisible(), s().ArchivioEstrazioni), std::pair(false, TRE));
   EXPECT_EQ(Vista(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
                                    " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
@@ -108,7 +109,7 @@ TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCh
 // replaces archive, file, list and statistics; a reply without a usable draw changes nothing.
 TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
   ScriviArchivio(FileArchivio(), {});
-  frmArchivio* a = principale.finestra->Archivio();
+  frmArchivio* a = principale.finestra->finestre().Archivio();
   s().ColonnaSpoglio = {0, 9, 8, 7, 6, 5};
   a->lst_DblClick();
   EXPECT_EQ(std::tuple(Vista(a).mid(1), s().ColonnaSpoglio[1], MessageBox::Mostrati().size()),
@@ -126,7 +127,7 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
   EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
   EXPECT_EQ(Contenuto(FileArchivio()), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
-  const auto& frequenze = principale.finestra->Statistiche()->arrayFrequenzaNumeri()[0];
+  const auto& frequenze = principale.finestra->finestre().Statistiche()->arrayFrequenzaNumeri()[0];
   EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
                        std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0), MessageBox::Mostrati().size()),
             std::tuple(902, "900", false, 900 * 5, 0u));
@@ -163,7 +164,7 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   for (const char* nome : {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", "altro.csv"})
     QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
   ScriviArchivio(FileArchivio(), TRE);
-  frmStatistiche* st = principale.finestra->Statistiche();
+  frmStatistiche* st = principale.finestra->finestre().Statistiche();
   EXPECT_EQ(QDir(temp.path()).entryList({"*.csv"}, QDir::Files),
             (QStringList{"altro.csv", QFileInfo(st->FileStatistiche()).fileName()}));
   EXPECT_EQ(Contenuto(st->FileStatistiche()).toStdString(),
@@ -184,6 +185,12 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
             QString("01 -->      2").replace(' ', QChar(0x00A0)));
   QTest::qWait(30);
   st->grab().save("frmStatistiche.png");
+  // The charts not chosen are offered as enabled options: their captions dark, not greyed.
+  const QImage ripetuti = st->findChild<QWidget*>("optStat_1")->grab().toImage();
+  int scuro = 255;
+  for (int y = 0; y < ripetuti.height(); ++y)
+    for (int x = 0; x < ripetuti.width(); ++x) scuro = std::min(scuro, qGray(ripetuti.pixel(x, y)));
+  EXPECT_LT(scuro, 100);
   EXPECT_FALSE(st->close());
   EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 
@@ -205,8 +212,8 @@ TEST_F(FinestreArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
     ASSERT_TRUE(avvio.Main({}));
     frmMAIN* w = avvio.finestraPrincipale();
     w->SelezionaPiuFrequenti(2);
-    EXPECT_EQ(std::tuple(avvio.sistema().ArchivioEstrazioni == TRE, w->Archivio()->isVisible(),
-                         w->Statistiche()->isVisible(), QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(),
+    EXPECT_EQ(std::tuple(avvio.sistema().ArchivioEstrazioni == TRE, w->finestre().Archivio()->isVisible(),
+                         w->finestre().Statistiche()->isVisible(), QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(),
                          avvio.sistema().NumeriScelti[54] + avvio.sistema().NumeriScelti[6],
                          MessageBox::Mostrati().size()),
               std::tuple(true, false, false, 1, 2, 0u));

@@ -18,7 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
 #include "ui/main/Avvio.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 #include "ui/main/frmMAIN.h"
 
 namespace tlx::ui {

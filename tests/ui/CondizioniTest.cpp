@@ -74,8 +74,8 @@ TEST_F(Condizioni, SumLimitsAndTheClosingMessagesInOrderWithTheFocus) {
   // Typed DA and A, the messages, the box that keeps the focus, the bounds stored.
   using Caso = std::tuple<const char*, const char*, std::vector<std::string>, const char*, std::array<int16_t, 2>>;
   const Caso casi[] = {
-      {"12", "41", {"'DA' è minore del minimo", "'A' è maggiore del massimo"}, "txtA", {12, 41}},
-      {"9", "8", {"'DA' è maggiore di 'A'", "'DA' è minore del minimo"}, "txtDA", {9, 8}},
+      {"12", "41", {"'DA' è minore del minimo", "'A' è maggiore del massimo"}, "txtA", {}},
+      {"9", "8", {"'DA' è maggiore di 'A'", "'DA' è minore del minimo"}, "txtDA", {}},
   };
   for (const auto& [da, a, messaggi, fuoco, memorizzati] : casi) {
     MessageBox::Azzera();
@@ -93,10 +93,18 @@ TEST_F(Condizioni, SumLimitsAndTheClosingMessagesInOrderWithTheFocus) {
               std::tuple("15", "40", messaggi, true, true, memorizzati, pronostico))
         << da;
   }
-  // A stored bound is shown only within the limits.
+  // A stored bound is shown only within the limits. A refused range is not
+  // stored: both boxes emptied then, the window closes on the bounds it had.
+  MessageBox::Azzera();
   s.Condizioni.SommaMinMax = {20, 41};
   Dialogo<frmSomma> e(s);
   EXPECT_EQ(std::pair(e.Casella("txtDA")->text(), e.Casella("txtA")->text()), std::pair(QString("20"), QString("40")));
+  e.Casella("txtA")->setText("5");
+  e.close();
+  for (const char* casella : {"txtDA", "txtA"}) e.Casella(casella)->clear();
+  e.close();
+  EXPECT_EQ(std::tuple(Messaggi(), e.isVisible(), s.Condizioni.SommaMinMax),
+            std::tuple(std::vector<std::string>{"'DA' è maggiore di 'A'"}, false, std::array<int16_t, 2>{20, 41}));
 }
 
 TEST_F(Condizioni, TheEvenCountsSweepAndAtMostFourChosenNumbersAreFixed) {

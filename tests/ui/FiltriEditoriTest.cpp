@@ -1,7 +1,8 @@
 // The filter editor windows driven as a user would: counters, drag painting
 // over greyed numbers and across grids, the step buttons, the ON/OFF pair,
 // the closing that saves and compacts, the delete-all question, the import
-// window and the number-distance editor's gap range and read-only state.
+// window, the number-distance editor's gap range and both editors' read-only
+// state.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -135,6 +136,9 @@ TEST_F(EditoriFiltri, DistanceGapRangeReadOnlyWhileLockedAndTheCheckMark) {
   EXPECT_EQ(std::tuple(Griglia(bloccata, "lbDistanzaMax")->Primo(), Griglia(bloccata, "lbDistanzaMax")->Ultimo()), std::tuple(1, 54));
   bloccata.close();
   EXPECT_EQ(std::tuple(s.FiltriDistanza[1], s.NumeroFiltriDistanza), std::tuple(r, 1));
+  // The AND editor of a locked system shows its first panel, its steps still.
+  frmFiltri bloccatoAnd(s, FormatoNumeri::Italiano());
+  EXPECT_FALSE(Pulsante(bloccatoAnd, "cmdNext1")->isEnabled());
 }
 
 }  // namespace

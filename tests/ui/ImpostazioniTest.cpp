@@ -10,7 +10,7 @@
 #include "core/Impostazioni.h"
 #include "platform/MessageBox.h"
 #include "platform/Stampanti.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/main/frmImpostazioni.h"
 
 namespace tlx::ui {
@@ -46,7 +46,7 @@ TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHu
                           "Attenzione costo colonna non valido: da 0 a 999.999,99 euro, con al massimo due decimali"};
   const std::pair<const char*, Messaggio> casi[] = {
       {",", {Icona::Nessuna, Pulsanti::Ok, "", "Error 13 (Type mismatch) in procedure cmdSalva_Click of Form frmImpostazioni"}},
-      {"9999999999999", rifiuto}, {"1,255", rifiuto}};
+      {"9999999999999", rifiuto}, {"1,255", rifiuto}, {"1.50", rifiuto}};
   for (const auto& [costo, messaggio] : casi) {
     platform::MessageBox::Azzera();
     Campo("txtCostoCol")->setText(costo);
@@ -58,13 +58,18 @@ TEST_F(ImpostazioniTest, ABadCostOrClosingWritesNothingAndSalvaStoresTheCostInHu
   finestra->close();
   EXPECT_TRUE(Scritte().allKeys().isEmpty());
 
+  Apri();  // the cost in force, prefilled in the user's format, saves as it stands
+  finestra->grab().save("frmImpostazioni.png");
+  EXPECT_EQ(Campo("txtCostoCol")->text(), "1,00");
+  Salva();
+  EXPECT_EQ(Scritte().value("Impostazioni/costo_colonna").toString(), "100");
   Apri();
   Campo("txtCostoCol")->setText("1,50");
   Campo("mskIntestazione")->setText("RICEVITORIA DEL CORSO");
   finestra->findChild<QComboBox*>("cmbStampante")->setCurrentIndex(1);
   Salva();
   EXPECT_EQ(Scritte().value("Impostazioni/costo_colonna").toString(), "150");
-  ReadConfiguration(*sistema, FormatoLocale());
+  ReadConfiguration(*sistema);
   EXPECT_EQ(sistema->CostoColonna, 150);
   EXPECT_EQ(sistema->IntestazioneStampa, "RICEVITORIA DEL CORSO");
   EXPECT_EQ(sistema->StampanteTabulato, "Getto Cassa");

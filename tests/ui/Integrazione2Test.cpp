@@ -16,7 +16,7 @@
 #include "ui/FinestraPrincipale.h"
 #include "platform/StampanteQt.h"
 #include "printing/Tabulato.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmTabulato.h"
 

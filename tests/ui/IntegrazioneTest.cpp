@@ -1,21 +1,38 @@
 // The windows used together, as a user moves between them: the main window
-// with the archive, statistics, checking and slip windows open beside it.
+// with the archive, statistics, checking and slip windows open beside it,
+// and every window of the program where a 1024 x 768 screen shows it.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "archive/Archivio.h"
+#include "platform/Finestre.h"
+#include "platform/StampanteQt.h"
+#include "printing/StampanteRegistrata.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
 #include "ui/checking/frmSpoglio.h"
 #include "ui/checking/frmSpoglioEstrazioni.h"
+#include "ui/conditions/frmImportFiltri.h"
+#include "ui/main/Avvio.h"
+#include "ui/shared/FormatoLocale.h"
+#include "ui/main/frmNewVersion.h"
+#include "ui/matrices/frmOrdinaPronostico.h"
+#include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
@@ -58,7 +75,7 @@ TEST_F(Integrazione, SviluppoEControlloDiUnIntervalloNelloStessoProgramma) {
   EXPECT_EQ(f.finestra->PannelloStato(2), "21");
   EXPECT_TRUE(Pulsante("cmdSpoglio")->isEnabled());
   f.finestra->findChild<QAction*>("menuSpoglioEstrazioni")->trigger();
-  frmSpoglioEstrazioni* intervallo = f.finestra->SpoglioEstrazioni();
+  frmSpoglioEstrazioni* intervallo = f.finestra->finestre().SpoglioEstrazioni();
   ASSERT_TRUE(intervallo->isVisible());
   intervallo->cmdSpoglioEstrazioni_Click();
   EXPECT_TRUE(MessageBox::Mostrati().empty());
@@ -73,9 +90,9 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   f.finestra->findChild<QAction*>("menuStatistiche")->trigger();
   Pulsante("cmdSpoglio")->click();
   f.finestra->findChild<QAction*>("menuSpoglioEstrazioni")->trigger();
-  QWidget* finestre[] = {f.finestra->Archivio(), f.finestra->Statistiche(), f.finestra->Spoglio(),
-                         f.finestra->SpoglioEstrazioni()};
-  f.finestra->SpoglioEstrazioni()->setEnabled(false);  // as while its check runs
+  QWidget* finestre[] = {f.finestra->finestre().Archivio(), f.finestra->finestre().Statistiche(), f.finestra->finestre().Spoglio(),
+                         f.finestra->finestre().SpoglioEstrazioni()};
+  f.finestra->finestre().SpoglioEstrazioni()->setEnabled(false);  // as while its check runs
 
   Pulsante("cmdSchedine")->click();
   frmStampa* stampa = Schedine();
@@ -84,12 +101,124 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   for (QWidget* w : finestre) EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled()) << finestre[i]->objectName().toStdString();
   EXPECT_FALSE(finestre[3]->isEnabled());
-  EXPECT_TRUE(f.finestra->Archivio()->findChild<QListView*>("lst")->isEnabled());
+  EXPECT_TRUE(f.finestra->finestre().Archivio()->findChild<QListView*>("lst")->isEnabled());
 
   stampa->close();
   EXPECT_TRUE(f.finestra->isEnabled());
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(finestre[i]->isEnabled());
-  f.finestra->SpoglioEstrazioni()->setEnabled(true);
+  f.finestra->finestre().SpoglioEstrazioni()->setEnabled(true);
+}
+
+// The user's close box: a close request from the window system.
+void Chiudi(QWidget* finestra) {
+  QCloseEvent richiesta;
+  QApplication::sendEvent(finestra->windowHandle(), &richiesta);
+}
+
+// Watches the windows as they come up, at every pass of the event loop (a
+// progress window is up only while its work yields). Each one, once on the
+// screen, is checked where the user sees it and saved as it stands on the
+// screen (schermo-NAME.png); a modal one is then closed with its close box.
+struct Osservatore {
+  QStringList viste, guasti;
+  QTimer giro;
+  Osservatore() {
+    QObject::connect(&giro, &QTimer::timeout, [this] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowHandle()->isExposed() && !w->property("vista").toBool()) Guarda(w);
+      if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) Chiudi(modale);
+    });
+    giro.start(0);
+  }
+  void Guarda(QWidget* w) {
+    w->setProperty("vista", true);
+    const QString nome = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+    const QRect area = w->screen()->availableGeometry(), cornice = w->frameGeometry();
+    const QPoint scarto = cornice.center() - area.center();
+    if (!area.contains(cornice)) guasti << nome + " fuori dallo schermo";
+    if (!QStringList{"frmArchivio", "frmStatistiche"}.contains(nome) && scarto.manhattanLength() > 2) guasti << nome + " non centrata";
+    if (w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << nome + " col titolo tagliato";
+    QImage schermo(w->screen()->geometry().size(), QImage::Format_RGB32);
+    schermo.fill(QColor(0x3a, 0x6e, 0xa5));
+    QPainter(&schermo).drawPixmap(w->geometry().topLeft(), w->grab());
+    schermo.save("schermo-" + nome + (viste.contains(nome) ? "-2" : "") + ".png");
+    viste << nome;
+  }
+  // A modeless window, once seen.
+  QWidget* Aperta(const char* nome) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viste.contains(nome); })) << nome;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == nome && w->isVisible()) return w;
+    return nullptr;
+  }
+};
+
+// Every window of the program, opened as the user opens it, lies whole on a
+// 1024 x 768 screen and is wide enough for its caption: centred once its
+// layout has sized it, brought within the screen when larger; the archive
+// and its statistics where the window system puts them. Closing the main
+// window asks in a box as wide as the window's long title.
+TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
+  platform::MessageBox::Registra();
+  Osservatore o;
+  Avvio avvio;
+  ASSERT_TRUE(avvio.Main({}));
+  frmMAIN& m = *avvio.finestraPrincipale();
+  Sistema& s = avvio.sistema();
+  StampanteRegistrata stampante{{"Laser"}, "Laser"};
+  platform::ImpostaStampanteCorrente(&stampante);
+  const auto azione = [&m](const char* nome) { m.findChild<QAction*>(nome)->trigger(); };
+  const auto pulsante = [](QWidget* finestra, const char* nome) { finestra->findChild<QAbstractButton*>(nome)->click(); };
+  ASSERT_TRUE(o.Aperta("frmMAIN"));
+
+  // The crossword wants 25 numbers: the button's right click picks them.
+  auto* cruciverba = m.findChild<QToolButton*>("cmdCruciverba");
+  for (const auto tasto : {Qt::RightButton, Qt::LeftButton}) {
+    QMouseEvent premuto(QEvent::MouseButtonPress, QPointF(5, 5), cruciverba->mapToGlobal(QPointF(5, 5)), tasto, tasto, {});
+    QApplication::sendEvent(cruciverba, &premuto);
+  }
+  for (const char* voce : {"menuSomma", "menuPariDispari", "menuFisse", "menuConsecutivi", "menuDistanzaMinima", "menuRidotto",
+                           "menuColonnaFiltro", "menuDistanzaNumeri"})
+    azione(voce);
+  frmImportFiltri(s, FormatoLocale(), &m).exec();
+  azione("menuadattamatrice"), azione("mnu_Elenco");
+  frmOrdinaPronostico(s, &m).exec();
+  azione("menuinfo"), azione("menuImpostazioni");
+  frmNewVersion(&m).exec();
+  pulsante(&m, "cmdCalcolo");
+  ASSERT_GT(s.NumeroColonne, 0);
+  pulsante(&m, "cmdVisualizza");
+  azione("menutabulato");
+  azione("menuspoglio");
+  Chiudi(o.Aperta("frmSpoglio"));
+  azione("menuSpoglioEstrazioni");
+  Chiudi(o.Aperta("frmSpoglioEstrazioni"));
+  azione("menuEstrazioni");
+  pulsante(o.Aperta("frmArchivio"), "cmdStatistiche");
+  Chiudi(o.Aperta("frmStatistiche"));
+  Chiudi(o.Aperta("frmArchivio"));
+  azione("menuschedine");
+  auto* schedine = static_cast<frmStampa*>(o.Aperta("frmStampa"));
+  for (int tipo : {0, 1}) schedine->opzione(tipo)->click(), pulsante(schedine, "cmdTaratura");
+  schedine->txtA()->setText("2");
+  pulsante(schedine, "cmdStampa");
+  Chiudi(schedine);
+  pulsante(&m, "cmdRidotti");
+  pulsante(o.Aperta("frmRidottiRandom"), "cmdTaratura");
+  Chiudi(o.Aperta("frmRidottiRandom"));
+  platform::MessageBox::Ferma();
+  Chiudi(&m);
+  platform::MessageBox::Registra();
+  platform::ImpostaStampanteCorrente(nullptr);
+
+  EXPECT_EQ(o.viste.join(' ').toStdString(),
+            "frmSplash frmMAIN frmCruciverba frmSomma frmPari frmFisse frmConsecutivi frmDistanzaMinima frmRidotto frmFiltri "
+            "frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout frmImpostazioni "
+            "frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni frmArchivio frmStatistiche "
+            "frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom frmTaraturaRidotti QMessageBox");
+  EXPECT_EQ(o.guasti.join(", ").toStdString(), "");
+  EXPECT_TRUE(m.isVisible()) << "the box's close box answers No";
+  m.hide();
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
 #include "ui/matrices/frmCruciverba.h"
 #include "ui/matrices/frmMatr.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 namespace tlx::ui {
 namespace {
@@ -100,10 +100,13 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   Regia regia;
   regia.Quando("frmMatr", [](QWidget* m) {
     EXPECT_EQ(m->windowTitle(), "Matrici Disponibili (4)");  // the custom entry counts
-    // Each entry's checks on show; only a sound matrix adapts, the custom entry reads a text matrix.
+    // Each entry's checks on show; only a sound matrix adapts, the custom entry reads a text matrix. Until a line
+    // is chosen, though the list has the focus, nothing shows and neither button adapts.
     auto* elenco = m->findChild<QListWidget*>("flQVX");
-    QStringList righe;
     const auto Acceso = [m](const char* pulsante) { return QString::number(m->findChild<QAbstractButton*>(pulsante)->isEnabled()); };
+    EXPECT_EQ(std::tuple(elenco->hasFocus(), m->findChild<QLineEdit*>("txtFileName")->text(), Acceso("cmdAdatta") + Acceso("cmdMatriceTXT")),
+              std::tuple(true, QString(), QString("00")));
+    QStringList righe;
     for (int r = 0; r < elenco->count(); ++r) {
       elenco->setCurrentRow(r);
       righe << QStringList{m->findChild<QLineEdit*>("txtFileName")->text(), m->findChild<QLabel*>("lblOK")->text(),

@@ -1,10 +1,11 @@
 #pragma once
 // Reading back printed PDF files in the tests: the words with their boxes in
 // millimetres (pdftotext -bbox), the page count (pdfinfo) and a page as an
-// image of 10 pixels per millimetre (pdftoppm -r 254); and the PDF that the
+// image of 10 pixels per millimetre (pdftoppm -r 254); the PDF that the
 // test machine's cups-pdf queue writes for a document: cups-pdf names it
 // after the document, in the submitting user's home as /etc/passwd gives it,
-// a moment after the job ends.
+// a moment after the job ends; and what the queue's job for a document was
+// asked for (ipptool).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
+#include <QTemporaryFile>
 #include <QThread>
 #include <pwd.h>
 #include <unistd.h>
@@ -110,6 +112,32 @@ inline QString AttendiPdfCups(const QString& nome) {
     }
   }
   return {};
+}
+
+// The print quality and the resolution the test queue's job of a document
+// carries, "quality resolution" ("draft 150dpi"); "-" for an option the job
+// lacks; empty when there is no such job. The job is found by its document
+// name, which only its owner may read.
+inline QString QualitaLavoroCups(const QString& nome) {
+  QTemporaryFile richiesta;
+  if (!richiesta.open()) return {};
+  const passwd* utente = getpwuid(getuid());
+  richiesta.write(QString("{\nOPERATION Get-Jobs\nGROUP operation-attributes-tag\n"
+                          "ATTR charset attributes-charset utf-8\nATTR language attributes-natural-language en\n"
+                          "ATTR uri printer-uri $uri\nATTR name requesting-user-name %1\nATTR keyword which-jobs all\n"
+                          "ATTR keyword requested-attributes job-name,print-quality,Resolution\n}\n")
+                      .arg(QString::fromLocal8Bit(utente ? utente->pw_name : "root"))
+                      .toUtf8());
+  richiesta.close();
+  const QString lavori = Esegui("ipptool", {"-tv", "ipp://localhost/printers/" + CODA_CUPS, richiesta.fileName()});
+  static const QRegularExpression qualita(R"(print-quality \(enum\) = (\S+))"), risoluzione(R"(Resolution \(\w+\) = (\S+))");
+  QString trovato;  // the newest job of that name: jobs are listed oldest first
+  for (const QString& lavoro : lavori.split("-- separator --")) {
+    if (!lavoro.contains(QRegularExpression("job-name \\(\\w+\\) = " + QRegularExpression::escape(nome) + "\n"))) continue;
+    const QString q = qualita.match(lavoro).captured(1), r = risoluzione.match(lavoro).captured(1);
+    trovato = (q.isEmpty() ? "-" : q) + " " + (r.isEmpty() ? "-" : r);
+  }
+  return trovato;
 }
 
 }  // namespace tlx::prova

@@ -1,14 +1,14 @@
 // The random reduced systems window: its choices, the slips it prints on the
 // calibrated printer, its refusal while another run prints, a printer fault,
-// the real CUPS queue and the main window's button. The interruption is the
-// progress window's, tested there.
+// the real CUPS queue in the calibrated quality and the main window's button.
+// The interruption is the progress window's, tested there.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QTimer>
 #include <QToolButton>
 
 #include "FinestraPrincipale.h"
@@ -17,6 +17,7 @@
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
 #include "printing/StampanteRegistrata.h"
+#include "ui/printing/FigureStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmTaratura.h"
@@ -58,9 +59,8 @@ struct RidottiTest : ::testing::Test {
 };
 
 // The slips on the calibration's printer; refused, with the other run's
-// printer kept, while another run holds it; a printer fault reported; the
-// calibration button opening the reduced slips' calibration.
-TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalFaultAndCalibration) {
+// printer kept, while another run holds it; a printer fault reported.
+TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalAndFault) {
   auto f = Finestra(8, 3, 42, "Getto Cassa");
   f->grab().save("frmRidottiRandom.png");
   auto altra = std::make_unique<PrenotazioneStampante>(stampante);
@@ -80,37 +80,43 @@ TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalFaultAndCalibration) {
   std::mt19937 stesso(42);  // the same draws, each system ascending as the slip marks it
   auto attesi = GeneraRidottiCasuali(55, 8, 3, stesso);
   for (auto& sistemaAtteso : attesi) std::ranges::sort(sistemaAtteso);
-  // The last slip's number, and its price: 5 columns of 1,50.
-  EXPECT_EQ(std::tuple(segnati, d.pagine[2].Testo("Scheda n. ")->testo, d.pagine[2].Testo("   €")->testo),
+  // The last slip's number, and its price: 5 columns of 1,50, which the window's slip shows too.
+  const std::string prezzo = d.pagine[2].Testo("   €")->testo;
+  EXPECT_EQ(std::tuple(segnati, d.pagine[2].Testo("Scheda n. ")->testo, prezzo),
             std::tuple(attesi, "Scheda n. 03", "   € 7,50"));
+  EXPECT_EQ(f->findChild<QLabel*>("imgScheda")->pixmap().toImage(), FiguraSchedaRidotto(8, QString::fromStdString(prezzo)));
 
   stampante.SimulaGuasto(5);
   Stampa(*f);
   const Messaggio guasto{Icona::Nessuna, Pulsanti::Ok, "", "Error 482 (Printer error) in procedure StampaSchedaRidotti of Form frmRidottiRandom"};
   EXPECT_EQ(std::tuple(MessageBox::Mostrati(), f->isEnabled()), std::tuple(Messaggi{guasto}, true));
 
-  QString aperta;
-  QTimer::singleShot(0, [&] { if (QWidget* d = QApplication::activeModalWidget()) aperta = d->objectName(), d->close(); });
-  f->findChild<QPushButton*>("cmdTaratura")->click();
-  EXPECT_EQ(aperta, "frmTaraturaRidotti");
 }
 
-TEST_F(RidottiTest, ASlipThroughTheRealCupsQueue) {
+// The slip's marks where the calibration puts them; the calibration's print quality, draft and then high,
+// is what the queue's job asks for.
+TEST_F(RidottiTest, ASlipThroughTheRealCupsQueueInTheCalibratedQuality) {
   if (!pdf::UsaCodaCups()) GTEST_SKIP() << "no CUPS queue (scripts/cups-pdf.sh adds it)";
   platform::StampanteQt suCups;
-  const QString nome = pdf::NomeDocumentoCups("tlx-ridotto");
-  suCups.ImpostaNomeDocumento(nome);
   platform::ImpostaStampanteCorrente(&suCups);
-  Stampa(*Finestra(6, 1, 3, pdf::CODA_CUPS));
-  ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), suCups.Corrente()), std::tuple(0U, pdf::CODA_CUPS.toStdString()));
-  const QString file = pdf::AttendiPdfCups(nome);
-  ASSERT_EQ(pdf::PaginePdf(file), 1) << "no PDF from cups-pdf, or more pages than systems";
-  const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("ridotto-scheda.png"));
-  const TaraturaScheda t = TaraturaPredefinita(LayoutScheda::Ridotti);
-  std::mt19937 stesso(3);
-  for (const auto& sistemi = GeneraRidottiCasuali(55, 6, 1, stesso); uint8_t n : sistemi[0])
-    EXPECT_TRUE(pdf::Scuro(pagina, PosizioneNumero(t, t.kTop, n).x + 3.5, PosizioneNumero(t, t.kTop, n).y + 3.5)) << int{n};
-  QFile::remove(file);
+  QStringList qualita;
+  for (const QString codice : {"-1", "-4"}) {
+    const QString nome = pdf::NomeDocumentoCups("tlx-ridotto" + codice);
+    suCups.ImpostaNomeDocumento(nome);
+    QSettings(QString::fromStdString(sistema->FileTaraturaRidotti), QSettings::IniFormat).setValue("Impostazioni/Qualita_Stampa", codice);
+    Stampa(*Finestra(6, 1, 3, pdf::CODA_CUPS));
+    ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), suCups.Corrente()), std::tuple(0U, pdf::CODA_CUPS.toStdString()));
+    const QString file = pdf::AttendiPdfCups(nome);
+    ASSERT_EQ(pdf::PaginePdf(file), 1) << "no PDF from cups-pdf, or more pages than systems";
+    qualita << pdf::QualitaLavoroCups(nome);
+    const QImage pagina = pdf::PaginaPng(file, 1, QDir::current().filePath("ridotto-scheda.png"));
+    const TaraturaScheda t = TaraturaPredefinita(LayoutScheda::Ridotti);
+    std::mt19937 stesso(3);
+    for (const auto& sistemi = GeneraRidottiCasuali(55, 6, 1, stesso); uint8_t n : sistemi[0])
+      EXPECT_TRUE(pdf::Scuro(pagina, PosizioneNumero(t, t.kTop, n).x + 3.5, PosizioneNumero(t, t.kTop, n).y + 3.5)) << int{n};
+    QFile::remove(file);
+  }
+  EXPECT_EQ(qualita.join(", ").toStdString(), "draft 150dpi, high 1200dpi");
 }
 
 // One window however often the button is pressed, modeless and no child of

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <cstring>
 
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/checking/GrigliaRisultati.h"
@@ -53,16 +54,16 @@ struct SpoglioFinestre : ::testing::Test {
   }
 
   // The single check: its boxes, and its summary followed by the four lists of winning columns.
-  QLineEdit* Casella(int i) const { return f.finestra->Spoglio()->findChild<QLineEdit*>(QString("meSpoglio_%1").arg(i)); }
+  QLineEdit* Casella(int i) const { return f.finestra->finestre().Spoglio()->findChild<QLineEdit*>(QString("meSpoglio_%1").arg(i)); }
   void Scrivi(std::array<const char*, 5> testi) {
     for (int i = 0; i < 5; ++i) Casella(i)->setText(testi[static_cast<size_t>(i)]);
   }
   QStringList Esito() const {
-    QStringList esito = Testi(f.finestra->Spoglio(), {"labVincite_0", "labVincite_1", "labVincite_2", "labVincite_3",
+    QStringList esito = Testi(f.finestra->finestre().Spoglio(), {"labVincite_0", "labVincite_1", "labVincite_2", "labVincite_3",
                                                       "lblMaxPunti", "lblMinPunti", "labTot"});
     for (int k = 0; k < 4; ++k) {
       QStringList righe;
-      auto* m = f.finestra->Spoglio()->findChild<QListView*>(QString("listVin_%1").arg(k))->model();
+      auto* m = f.finestra->finestre().Spoglio()->findChild<QListView*>(QString("listVin_%1").arg(k))->model();
       for (int r = 0; r < m->rowCount(); ++r) righe << m->index(r, 0).data().toString();
       esito << righe.join(',');
     }
@@ -84,7 +85,7 @@ struct SpoglioFinestre : ::testing::Test {
 TEST_F(SpoglioFinestre, OneDrawSortsTheBoxesListsTheWinnersAndRefusesBadEntries) {
   Sistema({{1, 7, 12, 20, 30}, {7, 12, 33, 40, 50}, {1, 2, 3, 4, 5}});
   Azione("menuspoglio")->trigger();
-  frmSpoglio* w = f.finestra->Spoglio();
+  frmSpoglio* w = f.finestra->finestre().Spoglio();
   Scrivi({"33", "7", "55", "12", "41"});
   w->cmdSpoglio_Click();
   const QStringList vinto = {"0", "0", "1", "1", "3", "0", "52,00", "", "", "C. 2", "C. 1"};
@@ -110,12 +111,12 @@ TEST_F(SpoglioFinestre, OneDrawSortsTheBoxesListsTheWinnersAndRefusesBadEntries)
 
 TEST_F(SpoglioFinestre, WhileACheckRunsTheSystemStaysAndAPickedDrawWaits) {
   Sistema(std::vector<std::array<uint8_t, 5>>(2 * PASSO_CEDI, {1, 2, 3, 4, 5}));  // long enough to yield
-  frmArchivio* a = f.finestra->Archivio();
+  frmArchivio* a = f.finestra->finestre().Archivio();
   f.sistema->ArchivioEstrazioni = {{"01/03/2021", {1, 2, 3, 4, 5}}};
   a->PopolaListView();
   a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(0, 0));
   Azione("menuspoglio")->trigger();
-  frmSpoglio* w = f.finestra->Spoglio();
+  frmSpoglio* w = f.finestra->finestre().Spoglio();
   Scrivi({"07", "12", "33", "41", "55"});
   // At the check's first yield: what the main window and the archive offer,
   // a pick in the archive, and an attempt to discard the columns.
@@ -148,11 +149,11 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   Sistema({{1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}, {20, 21, 22, 23, 24}});
   f.sistema->Pronostico = {1, 2, 3, 4, 5, 6, 7, 8, 20, 21, 22, 23, 24};
   f.sistema->NumeriPronostico = 13;
-  f.sistema->CostoColonna = 50;
+  f.sistema->CostoColonna = 55;
   f.sistema->ArchivioEstrazioni = {{"01/03/2021", {5, 4, 3, 2, 1}}, {"03/03/2021", {1, 2, 30, 40, 50}},
                                    {"03/03/2021", {20, 40, 41, 42, 43}}, {"05/03/2021", {1, 30, 31, 32, 33}}};
   Azione("menuSpoglioEstrazioni")->trigger();
-  frmSpoglioEstrazioni* w = f.finestra->SpoglioEstrazioni();
+  frmSpoglioEstrazioni* w = f.finestra->finestre().SpoglioEstrazioni();
   EXPECT_EQ(std::tuple(w->Al()->count(), w->Al()->currentText()), std::tuple(3, "05/03/2021"));
   // The main window's commands are blocked while the check runs.
   bool bloccato = false;
@@ -163,18 +164,23 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   EXPECT_EQ(std::tuple(bloccato, Acceso("menumodifiche"), w->Griglia()->Righe()), std::tuple(true, true, 6));
   EXPECT_EQ(Riga(w, 1), (QStringList{"TOTALE", "", "5", "5", "0", "1", "0", "0", "3", "1.000.006"}));
   EXPECT_EQ(Riga(w, 2), (QStringList{"01/03/2021", "05.04.03.02.01", "5", "5", "0", "1", "0", "0", "1", "1.000.002"}));
-  // Four draws of three columns at 0,50: 6,00 played.
-  EXPECT_EQ(Valori(w), (QStringList{"4", "1", "0", "0", "1", "2", "6,00", "1.000.006,00"}));
+  // Four draws of three columns at 0,55: 6,60 played, to the cent; the winnings in whole euros.
+  EXPECT_EQ(Valori(w), (QStringList{"4", "1", "0", "0", "1", "2", "6,60", "1.000.006"}));
 
-  // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key.
+  // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key, the
+  // copy keys too, copies them all.
   QTableView* dati = w->Griglia()->VistaEstrazioni();
   dati->setFocus();
+  dati->setCurrentIndex(dati->model()->index(3, 3));
   dati->selectionModel()->select(QItemSelection(dati->model()->index(3, 3), dati->model()->index(0, 1)),
                                  QItemSelectionModel::ClearAndSelect);
-  QTest::keyClick(dati, Qt::Key_C);
   QString atteso;
   for (int r = 2; r <= 5; ++r) atteso += Riga(w, r).mid(1, 3).join('\t') + "\r\n";
-  EXPECT_EQ(QApplication::clipboard()->text(), atteso);
+  for (const QKeyCombination tasto : {QKeyCombination(Qt::Key_C), Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_Insert}) {
+    QApplication::clipboard()->clear();
+    QTest::keyClick(dati, tasto.key(), tasto.keyboardModifiers());
+    EXPECT_EQ(QApplication::clipboard()->text(), atteso) << tasto.toCombined();
+  }
   w->grab().save("frmSpoglioEstrazioni.png");
 
   // AL before DAL: the message, an empty grid, the summary as it was.

@@ -13,7 +13,7 @@
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
 #include "printing/Tabulato.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/frmTabulato.h"
 
 namespace tlx::ui {

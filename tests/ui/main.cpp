@@ -1,14 +1,26 @@
-// Window tests run headless with the Italian locale, in a data folder of
-// their own.
+// Window tests run headless on a common 1024 x 768 screen, in a data folder
+// of their own, showing numbers in the Italian format whatever the
+// environment; the C library's locale follows the environment, as in the
+// program.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "LocaleAmbiente.h"
+
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!tlx::prova::ApplicaLocaleAmbiente()) return 1;
   QTemporaryDir home;
+  const QByteArray piattaforma = qgetenv("QT_QPA_PLATFORM");
+  if (piattaforma.isEmpty() || piattaforma == "offscreen") {
+    QFile schermo(home.filePath("schermo.json"));
+    if (schermo.open(QIODevice::WriteOnly))
+      schermo.write(R"({"screens": [{"name": "Schermo", "width": 1024, "height": 768}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schermo.fileName().toUtf8());
+  }
   qputenv("HOME", home.path().toUtf8());
   qputenv("XDG_DATA_HOME", (home.path() + "/share").toUtf8());
   // Nothing listens on port 9: no test reaches for the maker's real server

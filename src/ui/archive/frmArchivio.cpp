@@ -20,7 +20,7 @@
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "ui/archive/FinestreArchivio.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/widgets/Clessidra.h"
 
 namespace tlx::ui {
@@ -198,10 +198,15 @@ void frmArchivio::cmdUpdate_Click() {
     }
   }
 
-  cmdUpdate_->setEnabled(true);
+  cmdUpdate_->setEnabled(aggiornamentoConsentito_);
   aggiornamentoInCorso_ = false;
   MostraAttesa(false);
   emit aggiornamentoTerminato();
+}
+
+void frmArchivio::ConsentiAggiornamento(bool consentito) {
+  aggiornamentoConsentito_ = consentito;
+  cmdUpdate_->setEnabled(consentito && !aggiornamentoInCorso_);
 }
 
 void frmArchivio::lst_DblClick() {

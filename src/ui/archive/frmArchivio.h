@@ -30,6 +30,9 @@ class frmArchivio : public QWidget {
   void lst_DblClick();
 
   bool AggiornamentoInCorso() const { return aggiornamentoInCorso_; }
+  // While a check reads the archive, no update may replace it: the update
+  // command waits until it is allowed again.
+  void ConsentiAggiornamento(bool consentito);
   const QString& PercorsoDownload() const { return percorsoDownload_; }
 
  signals:
@@ -48,6 +51,7 @@ class frmArchivio : public QWidget {
 
   Sistema& sistema_;
   bool aggiornamentoInCorso_ = false;
+  bool aggiornamentoConsentito_ = true;
   QString percorsoDownload_;
   ModelloEstrazioni* modello_ = nullptr;
   QLabel* Label5_ = nullptr;

@@ -99,9 +99,10 @@ void frmStatistiche::refreshStat() {
 }
 
 void frmStatistiche::optStat_Click(int indice) {
+  // The chosen chart's option in yellow; the others as any enabled option.
   for (int i = 0; i < NUMERO_GRAFICI; ++i)
     optStat_[static_cast<size_t>(i)]->setStyleSheet(i == indice ? "QRadioButton { background: #ffff00; color: black; }"
-                                                                : "QRadioButton { color: palette(mid); }");
+                                                                : QString());
   optStat_[static_cast<size_t>(indice)]->setChecked(true);
 
   MSChart1_->hide();

@@ -14,7 +14,7 @@
 #include "platform/Attesa.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 

@@ -16,7 +16,7 @@
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
 #include "ui/checking/GrigliaRisultati.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 
@@ -223,9 +223,8 @@ void frmSpoglioEstrazioni::SpoglioArchivioEstrazioni() {
 
 void frmSpoglioEstrazioni::MostraRiepilogo() {
   auto conteggio = [this](int64_t n) { return QString::fromStdString(Formatta(static_cast<double>(n), MASCHERA_IMPORTO, formato_)); };
-  // Amounts to the cent: the cost of a column need not be whole euros.
   auto importo = [this](std::optional<Centesimi> c) {
-    return c ? QString::fromStdString(FormattaEuro(*c, formato_, MASCHERA_IMPORTO_CENTESIMI)) : QString("-");
+    return c ? QString::fromStdString(TestoImporto(*c, formato_)) : QString("-");
   };
   const TotaliSpoglio& t = totali_;
   const QString testi[] = {conteggio(t.TotEstrazioni),       conteggio(t.EstrazioniConMax[5]), conteggio(t.EstrazioniConMax[4]),
@@ -244,8 +243,11 @@ void frmSpoglioEstrazioni::CopyMSHFlexGridToClipBoard() {
 bool frmSpoglioEstrazioni::eventFilter(QObject* oggetto, QEvent* evento) {
   // One press reaches the filter once per widget on its way up: copy it at
   // the widget that has the focus, or at the window when nothing has it.
-  if (evento->type() == QEvent::KeyPress && (oggetto == focusWidget() || (!focusWidget() && oggetto == this)))
+  if (evento->type() == QEvent::KeyPress && (oggetto == focusWidget() || (!focusWidget() && oggetto == this))) {
     CopyMSHFlexGridToClipBoard();
+    // The grid's own copy keys would put its current cell alone in its place.
+    if (static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy)) return true;
+  }
   return QWidget::eventFilter(oggetto, evento);
 }
 

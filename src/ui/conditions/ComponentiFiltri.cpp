@@ -59,7 +59,7 @@ void MostraContatori(const ContatoriFiltri& contatori, const EditorAPannelli& ed
   contatori.lblTotFiltriOFF->setText(TestoContatore(editor.TotaleOff(), formato));
 }
 
-void ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor, std::function<void()> mostra) {
+QWidget* ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor, std::function<void()> mostra) {
   auto* barra = new BarraPannelli(finestra);
   auto* layout = new QVBoxLayout(finestra);
   layout->setContentsMargins(12, 12, 12, 12);
@@ -78,6 +78,7 @@ void ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor
     }
     mostra();
   });
+  return barra;
 }
 
 QGroupBox* RiquadroCon(const char* nome, const QString& titolo, QWidget* contenuto, QWidget* genitore) {

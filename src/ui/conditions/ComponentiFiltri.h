@@ -45,8 +45,8 @@ ContatoriFiltri CreaContatori(const EditorAPannelli& editor, const FormatoNumeri
 void MostraContatori(const ContatoriFiltri& contatori, const EditorAPannelli& editor, const FormatoNumeri& formato);
 
 // Lays out the editor's window: its frame above the step-button bar, whose
-// presses move the editor and then call `mostra`.
-void ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor, std::function<void()> mostra);
+// presses move the editor and then call `mostra`. Returns the bar.
+QWidget* ImpaginaEditor(QWidget* finestra, QWidget* cornice, EditorAPannelli& editor, std::function<void()> mostra);
 
 // A frame titled `titolo` (none when empty) holding `contenuto` on its left.
 QGroupBox* RiquadroCon(const char* nome, const QString& titolo, QWidget* contenuto, QWidget* genitore);

@@ -62,6 +62,7 @@ void DialogoCondizione::Completa() {
   // Any non-zero switch reads as ON; showing it writes nothing.
   interruttore_->MostraStato(Vero(flag_) ? 0 : 1);
   cornice_->setEnabled(sistema_.GuiBloccata == 0);
+  platform::AdattaAlTitolo(this);
   adjustSize();
   platform::CentraForm(this);
 }

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 

@@ -8,11 +8,9 @@
 
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
-#include "ui/conditions/ComponentiFiltri.h"
 #include "ui/conditions/IconeFiltri.h"
 #include "ui/conditions/frmImportFiltri.h"
 #include "ui/widgets/Colori.h"
-#include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/GrigliaEtichette.h"
 
 namespace tlx::ui {
@@ -22,7 +20,7 @@ constexpr int kUltimaPresenzaVisibile = 5;
 }  // namespace
 
 frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QDialog(parent), sistema_(sistema), formato_(formato), editor_(sistema) {
+    : FinestraEditorFiltri(sistema, formato, parent), sistema_(sistema) {
   setObjectName("frmFiltri");
   setWindowTitle(" Colonne Filtro");
 
@@ -49,11 +47,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   lbPosizione_ = new GrigliaEtichette(1, 5, 5, 0, frameCondizione);
   lbPosizione_->setObjectName("lbPosizione");
   lbPosizione_->ImpostaColoriSelezione(VERDE_POSIZIONI, colori::NERO);
-  optCond_ = new CoppiaOnOff(frameCondizione);
-  optCond_->setObjectName("optCond");
-
-  contatori_ = CreaContatori(editor_, formato_, frameCondizione);
-  auto* cmdCancella = PulsanteFigura("cmdCancella", "Cancella la colonna filtro", IconaCancella(), frameCondizione);
+  CreaComandiRecord(frameCondizione, "Cancella la colonna filtro");
   auto* cmdCancellaTutto =
       PulsanteFigura("cmdCancellaTutto", "Cancella tutte le colonne filtro", IconaCancellaTutto(), frameCondizione);
   auto* cmdLoadFiltri = PulsanteFigura("cmdLoadFiltri", "Importa colonne filtro", IconaApriFile(), frameCondizione);
@@ -67,7 +61,7 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
   auto* piede = new QHBoxLayout;
   piede->addLayout(contatori_.griglia);
   piede->addStretch();
-  for (QPushButton* b : {cmdLoadFiltri, cmdCancella, cmdCancellaTutto}) piede->addWidget(b, 0, Qt::AlignBottom);
+  for (QPushButton* b : {cmdLoadFiltri, cmdCancella_, cmdCancellaTutto}) piede->addWidget(b, 0, Qt::AlignBottom);
   auto* corpo = new QVBoxLayout(frameCondizione);
   corpo->setContentsMargins(0, 0, 0, 0);
   corpo->addWidget(griglia);
@@ -79,33 +73,19 @@ frmFiltri::frmFiltri(Sistema& sistema, const FormatoNumeri& formato, QWidget* pa
     if (editor_.Disponibile(n)) labGriglia_->Seleziona(n, editor_.Numero(n));
     lblNumSelezionati_->setText(QString::number(editor_.NumeriSelezionati()));
   });
-  connect(lbPresenze_, &GrigliaEtichette::etichettaAttivata, this, [this](int k) {
-    editor_.CambiaPresenza(k);
-    lbPresenze_->Seleziona(k, editor_.Presenza(k));
-  });
-  connect(lbPosizione_, &GrigliaEtichette::etichettaAttivata, this, [this](int p) {
-    editor_.CambiaPosizione(p);
-    lbPosizione_->Seleziona(p, editor_.Posizione(p));
-  });
-  connect(optCond_, &CoppiaOnOff::opzioneCliccata, this, [this](int indice) {
-    editor_.ImpostaAttivo(indice == 0);
-    optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
-    MostraContatori(contatori_, editor_, formato_);
-  });
-  connect(cmdCancella, &QPushButton::clicked, this, [this] {
-    editor_.Cancella();
-    MostraFiltro();
-  });
+  Collega(lbPresenze_, &EditorFiltri::CambiaPresenza, &EditorFiltri::Presenza);
+  Collega(lbPosizione_, &EditorFiltri::CambiaPosizione, &EditorFiltri::Posizione);
   connect(cmdCancellaTutto, &QPushButton::clicked, this, &frmFiltri::cmdCancellaTutto_Click);
   connect(cmdLoadFiltri, &QPushButton::clicked, this, &frmFiltri::cmdLoadFiltri_Click);
-  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltro(); });
+  QWidget* passi = ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraPannello(); });
 
-  MostraFiltro();
-  frameCondizione->setEnabled(editor_.Modificabile());
+  MostraPannello();
+  // A built system's filters are shown, not browsed: its first panel only.
+  for (QWidget* parte : {frameCondizione, passi}) parte->setEnabled(editor_.Modificabile());
   platform::CentraForm(this);
 }
 
-void frmFiltri::MostraFiltro() {
+void frmFiltri::MostraPannello() {
   for (int n = 1; n <= NUMERI; ++n)
     if (editor_.Disponibile(n)) labGriglia_->Seleziona(n, editor_.Numero(n));
   for (int k = lbPresenze_->Primo(); k <= lbPresenze_->Ultimo(); ++k) lbPresenze_->Seleziona(k, editor_.Presenza(k));
@@ -120,7 +100,7 @@ void frmFiltri::cmdCancellaTutto_Click() {
       Risposta::Si)
     return;
   editor_.CancellaTutto();
-  MostraFiltro();
+  MostraPannello();
 }
 
 void frmFiltri::cmdLoadFiltri_Click() {
@@ -129,16 +109,7 @@ void frmFiltri::cmdLoadFiltri_Click() {
   // unsaved changes.
   if (importa.exec() != QDialog::Accepted) return;
   editor_.RicaricaDalPrimo();
-  MostraFiltro();
+  MostraPannello();
 }
-
-// Every way of closing saves the panel and compacts the table once: the
-// close box, Escape, the program's end, or the window destroyed while open.
-void frmFiltri::done(int esito) {
-  editor_.Chiudi();
-  QDialog::done(esito);
-}
-
-frmFiltri::~frmFiltri() { editor_.Chiudi(); }
 
 }  // namespace tlx::ui

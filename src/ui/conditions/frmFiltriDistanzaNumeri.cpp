@@ -7,11 +7,9 @@
 #include <QVBoxLayout>
 
 #include "platform/Finestre.h"
-#include "ui/conditions/ComponentiFiltri.h"
 #include "ui/conditions/DialogoCondizione.h"
 #include "ui/conditions/IconeFiltri.h"
 #include "ui/widgets/Colori.h"
-#include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/GrigliaEtichette.h"
 
 namespace tlx::ui {
@@ -45,7 +43,7 @@ QLabel* Limite(QHBoxLayout* riga, const char* nomeDidascalia, const QString& did
 }  // namespace
 
 frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QDialog(parent), formato_(formato), editor_(sistema) {
+    : FinestraEditorFiltri(sistema, formato, parent) {
   setObjectName("frmFiltriDistanzaNumeri");
   setWindowTitle("Distanza Numeri");
 
@@ -63,8 +61,7 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   lbDistanzaMax_ = new GrigliaEtichette(distanze.PrimaVisibile(), distanze.UltimaVisibile(), kDistanzePerRiga, 0,
                                         frameCondizione);
   lbDistanzaMax_->setObjectName("lbDistanzaMax");
-  optCond_ = new CoppiaOnOff(frameCondizione);
-  optCond_->setObjectName("optCond");
+  CreaComandiRecord(frameCondizione, "Cancella il filtro");
 
   auto* limiti = new QHBoxLayout;
   Limite(limiti, "lblDistMin", "Min", "lblNumDistMin", distanze.minima, frameCondizione);
@@ -75,14 +72,12 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   coppie->addWidget(RiquadroCon("framePosizioni", "Posizioni", lbPFromPTo_, frameCondizione), 1);
   coppie->addLayout(limiti);
 
-  contatori_ = CreaContatori(editor_, formato_, frameCondizione);
-  auto* cmdCancella = PulsanteFigura("cmdCancella", "Cancella il filtro", IconaCancella(), frameCondizione);
   auto* piede = new QHBoxLayout;
   piede->addWidget(RiquadroCon("frameStatoCond", "Condizione", optCond_, frameCondizione));
   piede->addStretch();
   piede->addLayout(contatori_.griglia);
   piede->addSpacing(12);
-  piede->addWidget(cmdCancella, 0, Qt::AlignBottom);
+  piede->addWidget(cmdCancella_, 0, Qt::AlignBottom);
 
   auto* corpo = new QVBoxLayout(frameCondizione);
   corpo->setContentsMargins(0, 0, 0, 0);
@@ -91,35 +86,17 @@ frmFiltriDistanzaNumeri::frmFiltriDistanzaNumeri(Sistema& sistema, const Formato
   corpo->addWidget(RiquadroCon("frameDistanzaMax", "Distanza Massima", lbDistanzaMax_, frameCondizione));
   corpo->addLayout(piede);
 
-  connect(lbPFromPTo_, &GrigliaEtichette::etichettaAttivata, this, [this](int p) {
-    editor_.CambiaCoppia(p);
-    lbPFromPTo_->Seleziona(p, editor_.Coppia(p));
-  });
-  connect(lbDistanzaMin_, &GrigliaEtichette::etichettaAttivata, this, [this](int g) {
-    editor_.CambiaMinima(g);
-    lbDistanzaMin_->Seleziona(g, editor_.Minima(g));
-  });
-  connect(lbDistanzaMax_, &GrigliaEtichette::etichettaAttivata, this, [this](int g) {
-    editor_.CambiaMassima(g);
-    lbDistanzaMax_->Seleziona(g, editor_.Massima(g));
-  });
-  connect(optCond_, &CoppiaOnOff::opzioneCliccata, this, [this](int indice) {
-    editor_.ImpostaAttivo(indice == 0);
-    optCond_->MostraStato(editor_.Attivo() ? 0 : 1);
-    MostraContatori(contatori_, editor_, formato_);
-  });
-  connect(cmdCancella, &QPushButton::clicked, this, [this] {
-    editor_.Cancella();
-    MostraFiltroDistanza();
-  });
-  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraFiltroDistanza(); });
+  Collega(lbPFromPTo_, &EditorFiltriDistanza::CambiaCoppia, &EditorFiltriDistanza::Coppia);
+  Collega(lbDistanzaMin_, &EditorFiltriDistanza::CambiaMinima, &EditorFiltriDistanza::Minima);
+  Collega(lbDistanzaMax_, &EditorFiltriDistanza::CambiaMassima, &EditorFiltriDistanza::Massima);
+  ImpaginaEditor(this, frameCondizione, editor_, [this] { MostraPannello(); });
 
-  MostraFiltroDistanza();
+  MostraPannello();
   frameCondizione->setEnabled(editor_.Modificabile());
   platform::CentraForm(this);
 }
 
-void frmFiltriDistanzaNumeri::MostraFiltroDistanza() {
+void frmFiltriDistanzaNumeri::MostraPannello() {
   for (int p = 1; p <= EditorFiltriDistanza::COPPIE; ++p) lbPFromPTo_->Seleziona(p, editor_.Coppia(p));
   for (int g = lbDistanzaMin_->Primo(); g <= lbDistanzaMin_->Ultimo(); ++g) {
     lbDistanzaMin_->Seleziona(g, editor_.Minima(g));
@@ -131,14 +108,5 @@ void frmFiltriDistanzaNumeri::MostraFiltroDistanza() {
   contatori_.lblnFiltro->setPalette(tavolozza);
   MostraContatori(contatori_, editor_, formato_);
 }
-
-// Every way of closing saves the panel and compacts the table once: the
-// close box, Escape, the program's end, or the window destroyed while open.
-void frmFiltriDistanzaNumeri::done(int esito) {
-  editor_.Chiudi();
-  QDialog::done(esito);
-}
-
-frmFiltriDistanzaNumeri::~frmFiltriDistanzaNumeri() { editor_.Chiudi(); }
 
 }  // namespace tlx::ui

@@ -76,14 +76,12 @@ frmSomma::frmSomma(Sistema& sistema, QWidget* parent)
 bool frmSomma::Chiusura() {
   if (sistema_.GuiBloccata != 0) return true;
   const std::string da = txtDA_->text().toStdString(), a = txtA_->text().toStdString();
-  const auto errori = ControllaSomma(da, a, limiti_);
+  const auto errori = ChiudiSomma(da, a, limiti_, sistema_.Condizioni);
   for (const ErroreSomma& e : errori) {
     QApplication::beep();
     platform::MessageBox::Mostra(e.messaggio, this);
     (e.FuocoSuA ? txtA_ : txtDA_)->setFocus();
   }
-  // The bounds are stored even when a check failed and the window stays open.
-  MemorizzaSomma(da, a, sistema_.Condizioni);
   return errori.empty();
 }
 

@@ -1,6 +1,5 @@
 #include "ui/main/Avvio.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QPointer>
 
@@ -9,7 +8,8 @@
 #include "platform/Cartelle.h"
 #include "platform/Finestre.h"
 #include "platform/IstanzaSingola.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/main/NewVersion.h"
 #include "ui/main/frmMAIN.h"
 #include "ui/main/frmSplash.h"
@@ -46,8 +46,8 @@ bool Avvio::Main(const QStringList& argomenti) {
   QObject::connect(istanza_.get(), &platform::IstanzaSingola::AttivazioneRichiesta, principale_.get(),
                    [this] { platform::PortaInPrimoPiano(principale_.get()); });
   // The archive and its statistics are in memory from the start.
-  principale_->Archivio();
-  principale_->Statistiche();
+  principale_->finestre().Archivio();
+  principale_->finestre().Statistiche();
   principale_->CancellaSistema(false);
 
   platform::Attendi(1000);
@@ -55,7 +55,7 @@ bool Avvio::Main(const QStringList& argomenti) {
 
   platform::CentraForm(principale_.get());
   principale_->show();
-  principale_->findChild<QAction*>("menuSpoglioEstrazioni")->setVisible(true);
+  principale_->MostraVoceSpoglioEstrazioni();
   // The command line is taken whole as the path of a system file.
   if (!argomenti.isEmpty()) principale_->ApriFile(argomenti.join(' '));
   return true;

@@ -18,7 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Registro.h"
 #include "platform/Shell.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 
@@ -117,6 +117,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   layout->addWidget(linea);
   layout->addLayout(pulsanti);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  platform::AdattaAlTitolo(this);
 
   cmdOK->setFocus();
   adjustSize();

@@ -16,7 +16,7 @@
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
 #include "platform/Stampanti.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/widgets/FiltroTastiNumerici.h"
 
 namespace tlx::ui {

@@ -26,50 +26,47 @@
 #include "platform/FileDialogs.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
-#include "ui/archive/frmArchivio.h"
-#include "ui/archive/frmStatistiche.h"
-#include "ui/conditions/frmConsecutivi.h"
-#include "ui/conditions/frmFiltri.h"
-#include "ui/conditions/frmFiltriDistanzaNumeri.h"
-#include "ui/conditions/frmFisse.h"
-#include "ui/conditions/frmPari.h"
-#include "ui/conditions/frmRiduzione.h"
-#include "ui/conditions/frmSomma.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/main/GrigliaNumeri.h"
-#include "ui/main/Icone.h"
+#include "ui/main/MenuCondizioni.h"
 #include "ui/main/frmAbout.h"
 #include "ui/main/frmCalcolo.h"
 #include "ui/main/frmImpostazioni.h"
 #include "ui/main/frmVisualizza.h"
-#include "ui/printing/frmRidottiRandom.h"
-#include "ui/printing/frmStampa.h"
-#include "ui/checking/frmSpoglio.h"
-#include "ui/checking/frmSpoglioEstrazioni.h"
 #include "ui/matrices/frmCruciverba.h"
 #include "ui/matrices/frmMatr.h"
 #include "ui/printing/frmTabulato.h"
+#include "ui/shared/FormatoLocale.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 
 namespace {
-const char* const kCondizioni[] = {"menuColonnaFiltro", "menuDistanzaNumeri", "menuConsecutivi", "menuDistanzaMinima",
-                                   "menuFisse",         "menuPariDispari",    "menuRidotto",     "menuSomma"};
-
 QString Titolo(const Sistema& s) { return QString::fromStdString(s.TitoloSistema.Testo()); }
 }  // namespace
 
 frmMAIN::frmMAIN(Sistema& sistema, QWidget* parent)
-    : QMainWindow(parent), sistema_(sistema), formato_(FormatoLocale()), frequenze_(CalcolaFrequenzaNumeri({})) {
+    : QMainWindow(parent),
+      sistema_(sistema),
+      formato_(FormatoLocale()),
+      frequenze_(CalcolaFrequenzaNumeri({})),
+      finestre_(new CoordinatoreFinestre(sistema_, formato_, this)) {
   setObjectName("frmMAIN");
   CostruisciMenu();
   CostruisciCorpo();
   CostruisciStato();
   resize(960, 640);
+  for (const QString& nome : CoordinatoreFinestre::ComandiTrattenibili()) {
+    const QAction* a = azione(nome);
+    comandiVoluti_.insert(nome, a ? a->isEnabled() : pulsante(nome)->isEnabled());
+  }
+  connect(finestre_, &CoordinatoreFinestre::spogliCambiati, this, &frmMAIN::AggiornaComandi);
+  connect(finestre_, &CoordinatoreFinestre::frequenzeCalcolate, this,
+          [this](const TabellaFrequenza& tabella) { frequenze_ = tabella; });
 
   // Loading the window.
   setWindowTitle(platform::TITOLO_APPLICAZIONE + " - Ver. " + QString::fromStdString(VersioneProgramma()) + " - Freeware");
-  ReadConfiguration(sistema_, formato_);
+  ReadConfiguration(sistema_);
   CancellaSistema(false);
   sistema_.NomeFileSistema = sistema_.PercorsoDati + "/sistemi/nuovo.tlqvx";
   sistema_.TitoloFileSistema = QFileInfo(QString::fromStdString(sistema_.NomeFileSistema)).fileName().toLower().toStdString();
@@ -84,12 +81,12 @@ QAction* frmMAIN::Voce(QMenu* menu, const char* nome, const QString& testo) {
   return a;
 }
 
-QAction* frmMAIN::azione(const char* nome) const {
+QAction* frmMAIN::azione(const QString& nome) const {
   if (auto it = menuPrincipali_.find(nome); it != menuPrincipali_.end()) return *it;
   return findChild<QAction*>(nome);
 }
 
-QToolButton* frmMAIN::pulsante(const char* nome) const { return findChild<QToolButton*>(nome); }
+QToolButton* frmMAIN::pulsante(const QString& nome) const { return findChild<QToolButton*>(nome); }
 
 void frmMAIN::CostruisciMenu() {
   auto principale = [this](const char* nome, const QString& testo) {
@@ -119,21 +116,15 @@ void frmMAIN::CostruisciMenu() {
   connect(Voce(file, "menuuscita", "&Uscita"), &QAction::triggered, this, &QWidget::close);
 
   QMenu* condizioni = principale("menucondizioni", "&Condizioni");
-  connect(Voce(condizioni, "menuColonnaFiltro", "&Colonne Filtro"), &QAction::triggered, this,
-          &frmMAIN::menuColonnaFiltro_Click);
-  connect(Voce(condizioni, "menuDistanzaNumeri", "&Distanza Numeri"), &QAction::triggered, this,
-          &frmMAIN::menuDistanzaNumeri_Click);
-  connect(Voce(condizioni, "menuConsecutivi", "C&onsecutivi"), &QAction::triggered, this,
-          &frmMAIN::menuConsecutivi_Click);
-  connect(Voce(condizioni, "menuFisse", "&Fisse"), &QAction::triggered, this, &frmMAIN::menuFisse_Click);
-  connect(Voce(condizioni, "menuPariDispari", "&Pari e Dispari"), &QAction::triggered, this,
-          &frmMAIN::menuPariDispari_Click);
-  connect(Voce(condizioni, "menuSomma", "&Somma"), &QAction::triggered, this, &frmMAIN::menuSomma_Click);
-  separatore(condizioni, "menuspazio3");
-  connect(Voce(condizioni, "menuRidotto", "&Ridotto"), &QAction::triggered, this, &frmMAIN::menuRidotto_Click);
-  connect(Voce(condizioni, "menuDistanzaMinima", "Ridotto a &Distanza Minima"), &QAction::triggered, this,
-          &frmMAIN::menuDistanzaMinima_Click);
-  for (const char* nome : kCondizioni) azione(nome)->setCheckable(true);
+  for (const VoceCondizione& voce : CONDIZIONI) {
+    if (voce.separata) separatore(condizioni, "menuspazio3");
+    QAction* a = Voce(condizioni, voce.nome, voce.testo);
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, &voce] {
+      voce.apri(sistema_, formato_, this);
+      AggiornaSegniCondizioni();
+    });
+  }
   menuPrincipali_["menucondizioni"]->setEnabled(false);
 
   QMenu* operazioni = principale("menuoperazioni", "&Operazioni");
@@ -152,10 +143,10 @@ void frmMAIN::CostruisciMenu() {
   QAction* visualizza = Voce(operazioni, "menuvisualizza", "&Visualizza");
   visualizza->setEnabled(false);
   connect(visualizza, &QAction::triggered, this, &frmMAIN::menuvisualizza_Click);
-  connect(Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni"), &QAction::triggered, this,
-          &frmMAIN::menuEstrazioni_Click);
-  connect(Voce(operazioni, "menuStatistiche", "S&tatistiche"), &QAction::triggered, this,
-          &frmMAIN::menuStatistiche_Click);
+  connect(Voce(operazioni, "menuEstrazioni", "&Archivio Estrazioni"), &QAction::triggered, finestre_,
+          &CoordinatoreFinestre::MostraArchivio);
+  connect(Voce(operazioni, "menuStatistiche", "S&tatistiche"), &QAction::triggered, finestre_,
+          &CoordinatoreFinestre::MostraStatistiche);
   separatore(operazioni, "menuspazio6");
   QAction* modifiche = Voce(operazioni, "menumodifiche", "&Modifiche");
   modifiche->setEnabled(false);
@@ -271,7 +262,7 @@ void frmMAIN::CostruisciCorpo() {
   pulsante("cmdCruciverba")->installEventFilter(this);
 
   QToolButton* ridotti = Pulsante("cmdRidotti", "Generatore di sistemi Ridotti");
-  connect(ridotti, &QToolButton::clicked, this, &frmMAIN::cmdRidotti_Click);
+  connect(ridotti, &QToolButton::clicked, finestre_, &CoordinatoreFinestre::MostraRidotti);
   QToolButton* picture = Pulsante("cmdPicture", QString());
   picture->setEnabled(false);
   picture->setIcon(IconaPulsante("cmdPicture").pixmap(36, 36));
@@ -330,10 +321,7 @@ QString frmMAIN::PannelloStato(int pannello) const { return pannelli_[pannello -
 void frmMAIN::AggiornaEtichettaNumeri(const QString& testo) { labnumeri_->setText("Numeri in gioco [" + testo + "]"); }
 
 void frmMAIN::AbilitaComandiPronostico(bool abilita) {
-  menuPrincipali_["menuoperazioni"]->setEnabled(abilita);
-  menuPrincipali_["menucondizioni"]->setEnabled(abilita);
-  pulsante("cmdAdatta")->setEnabled(abilita);
-  pulsante("cmdCalcolo")->setEnabled(abilita);
+  for (const char* nome : {"menuoperazioni", "menucondizioni", "cmdAdatta", "cmdCalcolo"}) ImpostaComando(nome, abilita);
 }
 
 void frmMAIN::GrigliaNumeriClick(int indice) {
@@ -428,15 +416,13 @@ void frmMAIN::ViewStatusBar() {
 // conditions menu is only ever enabled here, never disabled.
 void frmMAIN::ImpostaBlocco(bool bloccata) {
   if (bloccata) sistema_.GuiBloccata = -1;
-  for (const char* nome : {"cmdAdatta", "cmdCalcolo", "cmdCancella"}) pulsante(nome)->setEnabled(!bloccata);
-  for (const char* nome : {"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza"})
-    pulsante(nome)->setEnabled(bloccata);
+  for (const char* nome : {"cmdAdatta", "cmdCalcolo", "cmdCancella", "menuadattamatrice", "menucalcolo"})
+    ImpostaComando(nome, !bloccata);
+  for (const char* nome : {"cmdModifiche", "cmdSchedine", "cmdSpoglio", "cmdTabulato", "cmdVisualizza", "menuMescola",
+                           "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"})
+    ImpostaComando(nome, bloccata);
+  if (!bloccata) ImpostaComando("menucondizioni", true);
   frameNumeri_->setEnabled(!bloccata);
-  azione("menuadattamatrice")->setEnabled(!bloccata);
-  azione("menucalcolo")->setEnabled(!bloccata);
-  if (!bloccata) azione("menucondizioni")->setEnabled(true);
-  for (const char* nome : {"menuMescola", "menumodifiche", "menuspoglio", "menuvisualizza", "menustampa"})
-    azione(nome)->setEnabled(bloccata);
   menuPopup_->setEnabled(!bloccata);
   if (!bloccata) sistema_.GuiBloccata = 0;
 }
@@ -444,24 +430,32 @@ void frmMAIN::ImpostaBlocco(bool bloccata) {
 void frmMAIN::LockGUI() { ImpostaBlocco(true); }
 void frmMAIN::UnlockGUI() { ImpostaBlocco(false); }
 
-void frmMAIN::UnlockMenuConditions() {
-  for (const char* nome : kCondizioni) azione(nome)->setChecked(false);
+void frmMAIN::ImpostaComando(const QString& nome, bool abilitato) {
+  comandiVoluti_.insert(nome, abilitato);
+  const bool effettivo = abilitato && !finestre_->Trattenuto(nome);
+  if (QAction* a = azione(nome))
+    a->setEnabled(effettivo);
+  else
+    pulsante(nome)->setEnabled(effettivo);
 }
 
-void frmMAIN::Sblocca_x_Ricalcolo() {
-  if (sistema_.NumeriPronostico < 5) return;
-  sistema_.GuiBloccata = 0;
-  azione("menucalcolo")->setEnabled(true);
-  pulsante("cmdCalcolo")->setEnabled(true);
+void frmMAIN::AggiornaComandi() {
+  for (auto it = comandiVoluti_.cbegin(); it != comandiVoluti_.cend(); ++it) ImpostaComando(it.key(), it.value());
+}
+
+void frmMAIN::AggiornaSegniCondizioni() {
+  for (const VoceCondizione& voce : CONDIZIONI) azione(voce.nome)->setChecked(voce.attiva(sistema_));
 }
 
 void frmMAIN::CancellaSistema(bool MantieniPronostico) {
   UnlockGUI();
-  UnlockMenuConditions();
   if (!MantieniPronostico) CancellaPronostico();
   tlx::CancellaSistema(sistema_, MantieniPronostico);
+  AggiornaSegniCondizioni();
   ViewStatusBar();
 }
+
+void frmMAIN::MostraVoceSpoglioEstrazioni() { azione("menuSpoglioEstrazioni")->setVisible(true); }
 
 // ---- Commands ----------------------------------------------------------------
 
@@ -470,14 +464,7 @@ void frmMAIN::menucalcolo_Click() {
 }
 
 void frmMAIN::ElaboraSistema() {
-  LeggiPronosticoDaGriglia(sistema_);
-  RecordCondizioni& c = sistema_.Condizioni;
-  for (int n = 1; n <= NUMERI; ++n) {
-    if (c.NumeriFissi[static_cast<size_t>(n)] == 1 && sistema_.NumeriScelti[static_cast<size_t>(n - 1)] != 1) {
-      c.NumeriFissi[static_cast<size_t>(n)] = 0;
-      --c.QuantiFissi;
-    }
-  }
+  PreparaSviluppo(sistema_);
   setEnabled(false);
   {
     // Not a child: a disabled window disables its child windows too. The
@@ -530,11 +517,7 @@ void frmMAIN::MostraSistema() {
   AggiornaEtichettaNumeri(sistema_.NumeriPronostico == 0
                               ? QString("0")
                               : QString::fromStdString(Formatta(sistema_.NumeriPronostico, "00", formato_)));
-  const bool attivi[] = {sistema_.NumeroFiltriAnd >= 1, sistema_.NumeroFiltriDistanza != 0,
-                         Vero(sistema_.Consecutivi.Attivo), Vero(sistema_.DistanzaMinima.Attivo),
-                         Vero(sistema_.Condizioni.FisseAttiva), Vero(sistema_.Condizioni.PariAttiva),
-                         Vero(sistema_.Condizioni.RidottoAttivo), Vero(sistema_.Condizioni.SommaAttiva)};
-  for (size_t i = 0; i < std::size(kCondizioni); ++i) azione(kCondizioni[i])->setChecked(attivi[i]);
+  AggiornaSegniCondizioni();
   if (sistema_.NumeroColonne > 0) LockGUI();
   ViewStatusBar();
 }
@@ -607,13 +590,12 @@ void frmMAIN::menuEsportaColonne_Click() {
 }
 
 void frmMAIN::menuMescola_Click() {
-  QAction* mescola = azione("menuMescola");
-  mescola->setEnabled(false);
+  ImpostaComando("menuMescola", false);
   if (platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::SiNo, QString(), "Vuoi mescolare le colonne", this) ==
       Risposta::Si) {
     MescolaColonne(sistema_, static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay()));
   }
-  mescola->setEnabled(true);
+  ImpostaComando("menuMescola", true);
 }
 
 void frmMAIN::menuadattamatrice_Click() {
@@ -644,52 +626,8 @@ void frmMAIN::menuImpostazioni_Click() {
     frmImpostazioni impostazioni(sistema_, this);
     impostazioni.exec();
   }
-  ReadConfiguration(sistema_, formato_);
+  ReadConfiguration(sistema_);
   ViewStatusBar();
-}
-
-// The condition dialogs; after each, the menu's check marks follow the
-// switches (both reductions, since either dialog may switch the other off).
-void frmMAIN::menuColonnaFiltro_Click() {
-  frmFiltri(sistema_, formato_, this).exec();
-  azione("menuColonnaFiltro")->setChecked(sistema_.NumeroFiltriAnd >= 1);
-}
-
-void frmMAIN::menuDistanzaNumeri_Click() {
-  frmFiltriDistanzaNumeri(sistema_, formato_, this).exec();
-  azione("menuDistanzaNumeri")->setChecked(sistema_.NumeroFiltriDistanza != 0);
-}
-
-void frmMAIN::menuSomma_Click() {
-  frmSomma(sistema_, this).exec();
-  azione("menuSomma")->setChecked(Vero(sistema_.Condizioni.SommaAttiva));
-}
-
-void frmMAIN::menuPariDispari_Click() {
-  frmPari(sistema_, this).exec();
-  azione("menuPariDispari")->setChecked(Vero(sistema_.Condizioni.PariAttiva));
-}
-
-void frmMAIN::menuFisse_Click() {
-  frmFisse(sistema_, this).exec();
-  azione("menuFisse")->setChecked(Vero(sistema_.Condizioni.FisseAttiva));
-}
-
-void frmMAIN::menuConsecutivi_Click() {
-  frmConsecutivi(sistema_, this).exec();
-  azione("menuConsecutivi")->setChecked(Vero(sistema_.Consecutivi.Attivo));
-}
-
-void frmMAIN::menuDistanzaMinima_Click() {
-  frmDistanzaMinima(sistema_, this).exec();
-  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
-  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
-}
-
-void frmMAIN::menuRidotto_Click() {
-  frmRidotto(sistema_, this).exec();
-  azione("menuDistanzaMinima")->setChecked(Vero(sistema_.DistanzaMinima.Attivo));
-  azione("menuRidotto")->setChecked(Vero(sistema_.Condizioni.RidottoAttivo));
 }
 
 void frmMAIN::menutabulato_Click() {
@@ -698,30 +636,8 @@ void frmMAIN::menutabulato_Click() {
   tabulato.exec();
 }
 
-void frmMAIN::cmdRidotti_Click() {
-  if (!ridotti_) {
-    // Not a child, so that it stays usable while the main window is
-    // disabled by the slip window; it goes with the main window.
-    ridotti_ = new frmRidottiRandom(sistema_);
-    ridotti_->winId();
-    if (windowHandle()) ridotti_->windowHandle()->setTransientParent(windowHandle());
-    connect(this, &QObject::destroyed, ridotti_, [r = ridotti_] { delete r; });
-  }
-  ridotti_->show();
-  ridotti_->raise();
-  ridotti_->activateWindow();
-}
-
-// The slip window keeps the main window disabled until it closes. Disabling
-// a window disables its child windows too: the archive, statistics and
-// checking windows stay usable, unless one disabled itself for its own work.
-void frmMAIN::menuschedine_Click() {
-  setEnabled(false);
-  for (QWidget* finestra : std::initializer_list<QWidget*>{archivio_, statistiche_, spoglio_, spoglioEstrazioni_})
-    if (finestra && !finestra->testAttribute(Qt::WA_ForceDisabled)) finestra->setEnabled(true);
-  auto* stampa = new frmStampa(sistema_, formato_, PannelloStato(1), this);
-  stampa->show();
-}
+// The slip window keeps the main window disabled until it closes.
+void frmMAIN::menuschedine_Click() { finestre_->ApriStampaSchede(PannelloStato(1)); }
 
 void frmMAIN::menuinfo_Click() {
   frmAbout info(this);
@@ -730,91 +646,12 @@ void frmMAIN::menuinfo_Click() {
 
 // ---- Checking ------------------------------------------------------------------
 
-frmSpoglio* frmMAIN::Spoglio() {
-  if (!spoglio_) {
-    spoglio_ = new frmSpoglio(sistema_, formato_, this);
-    connect(spoglio_, &frmSpoglio::spoglioInCorso, this, &frmMAIN::BloccaPerSpoglio);
-  }
-  return spoglio_;
-}
-
-frmSpoglioEstrazioni* frmMAIN::SpoglioEstrazioni() {
-  if (!spoglioEstrazioni_) {
-    spoglioEstrazioni_ = new frmSpoglioEstrazioni(sistema_, formato_, this);
-    connect(spoglioEstrazioni_, &frmSpoglioEstrazioni::spoglioInCorso, this, &frmMAIN::BloccaPerSpoglio);
-  }
-  return spoglioEstrazioni_;
-}
-
 void frmMAIN::menuspoglio_Click() {
-  if (sistema_.GuiBloccata != -1) return;
-  Spoglio()->show();
-  spoglio_->raise();
-  spoglio_->activateWindow();
+  if (sistema_.GuiBloccata == -1) finestre_->MostraSpoglio();
 }
 
 void frmMAIN::menuSpoglioEstrazioni_Click() {
-  if (sistema_.NumeroColonne <= 0 || !SpoglioEstrazioni()->populateCmbEstrazioni()) return;
-  spoglioEstrazioni_->show();
-  spoglioEstrazioni_->raise();
-  spoglioEstrazioni_->activateWindow();
-}
-
-void frmMAIN::BloccaPerSpoglio(bool inCorso) {
-  spogliInCorso_ += inCorso ? 1 : -1;
-  if (inCorso && spogliInCorso_ == 1) {
-    for (const char* nome : {"menuapri", "menuImportaColonne", "menumodifiche", "menuMescola", "menucalcolo",
-                             "menuadattamatrice", "mnu_Elenco"}) {
-      azioniBloccate_.append({azione(nome), azione(nome)->isEnabled()});
-      azione(nome)->setEnabled(false);
-    }
-    for (const char* nome : {"cmdModifiche", "cmdCancella", "cmdCalcolo", "cmdAdatta", "cmdCruciverba"}) {
-      pulsantiBloccati_.append({pulsante(nome), pulsante(nome)->isEnabled()});
-      pulsante(nome)->setEnabled(false);
-    }
-    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(false);
-  } else if (!inCorso && spogliInCorso_ == 0) {
-    // The update button is on exactly while no update runs.
-    if (archivio_) archivio_->findChild<QWidget*>("cmdUpdate")->setEnabled(!archivio_->AggiornamentoInCorso());
-    for (const auto& [a, abilitata] : azioniBloccate_) a->setEnabled(abilitata);
-    for (const auto& [p, abilitato] : pulsantiBloccati_) p->setEnabled(abilitato);
-    azioniBloccate_.clear();
-    pulsantiBloccati_.clear();
-  }
-}
-
-frmArchivio* frmMAIN::Archivio() {
-  if (!archivio_) {
-    archivio_ = new frmArchivio(sistema_, this);
-    connect(archivio_, &frmArchivio::statisticheRichieste, this, &frmMAIN::menuStatistiche_Click);
-    connect(archivio_, &frmArchivio::aggiornamentoTerminato, this, [this] { Statistiche()->refreshStat(); });
-    // The chosen draw goes into the single check's boxes, without showing it.
-    connect(archivio_, &frmArchivio::estrazioneScelta, this, [this] { Spoglio()->init(); });
-  }
-  return archivio_;
-}
-
-frmStatistiche* frmMAIN::Statistiche() {
-  if (!statistiche_) {
-    Archivio();
-    statistiche_ = new frmStatistiche(sistema_, this);
-    ImpostaFrequenze(statistiche_->arrayFrequenzaNumeri());
-    connect(statistiche_, &frmStatistiche::frequenzeCalcolate, this, &frmMAIN::ImpostaFrequenze);
-  }
-  return statistiche_;
-}
-
-void frmMAIN::menuEstrazioni_Click() {
-  Archivio()->show();
-  archivio_->raise();
-  archivio_->activateWindow();
-}
-
-void frmMAIN::menuStatistiche_Click() {
-  Statistiche()->refreshStat();
-  statistiche_->show();
-  statistiche_->raise();
-  statistiche_->activateWindow();
+  if (sistema_.NumeroColonne > 0) finestre_->MostraSpoglioEstrazioni();
 }
 
 void frmMAIN::closeEvent(QCloseEvent* e) {

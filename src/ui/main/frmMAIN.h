@@ -1,7 +1,9 @@
 #pragma once
 // The main window: the number grid, the commands and menus that open every
-// other window, the two lock states and the status bar.
+// other window (the modeless ones through CoordinatoreFinestre), the two
+// lock states and the status bar.
 
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
 
@@ -18,37 +20,28 @@ class QToolButton;
 
 namespace tlx::ui {
 
+class CoordinatoreFinestre;
 class GrigliaNumeri;
-class frmSpoglio;
-class frmSpoglioEstrazioni;
-class frmArchivio;
-class frmStatistiche;
-class frmRidottiRandom;
 
 class frmMAIN : public QMainWindow {
   Q_OBJECT
  public:
   explicit frmMAIN(Sistema& sistema, QWidget* parent = nullptr);
 
-  // Operations other windows call.
   void GrigliaNumeriClick(int indice);
   void CancellaPronostico();
   void ViewStatusBar();
   void LockGUI();
   void UnlockGUI();
-  void UnlockMenuConditions();
-  void Sblocca_x_Ricalcolo();
   // The system reset with its window part (unlock, unchecked conditions,
   // grid, status bar).
   void CancellaSistema(bool MantieniPronostico);
+  // The menu item of the check against the archive, hidden until start-up
+  // has loaded the archive.
+  void MostraVoceSpoglioEstrazioni();
 
-  // The numbers ranked by frequency that the prediction menu picks from.
-  void ImpostaFrequenze(const TabellaFrequenza& tabella) { frequenze_ = tabella; }
-
-  // The archive and statistics windows, loaded hidden on first use (the
-  // statistics after the archive they count) and kept for the whole run.
-  frmArchivio* Archivio();
-  frmStatistiche* Statistiche();
+  // The modeless windows the main window opens.
+  CoordinatoreFinestre& finestre() { return *finestre_; }
 
   void ElaboraSistema();
   // Opens a system file and shows it: numbers, check marks, lock state.
@@ -60,14 +53,9 @@ class frmMAIN : public QMainWindow {
   void SelezionaMenoFrequenti(int quanti);
   void PronosticoCruciverbaCasuale();
 
-  Sistema& sistema() { return sistema_; }
-  const FormatoNumeri& formato() const { return formato_; }
   // The text of a status-bar panel, 1..4.
   QString PannelloStato(int pannello) const;
   GrigliaNumeri* griglia() const { return griglia_; }
-  // The checking windows, made on first use and kept for the whole run.
-  frmSpoglio* Spoglio();
-  frmSpoglioEstrazioni* SpoglioEstrazioni();
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -80,12 +68,18 @@ class frmMAIN : public QMainWindow {
   QAction* Voce(QMenu* menu, const char* nome, const QString& testo);
   QToolButton* Pulsante(const char* nome, const QString& suggerimento);
   void Collega(const char* pulsante, const char* voce);
-  QAction* azione(const char* nome) const;
-  QToolButton* pulsante(const char* nome) const;
+  QAction* azione(const QString& nome) const;
+  QToolButton* pulsante(const QString& nome) const;
   void AggiornaEtichettaNumeri(const QString& testo);
   void AbilitaComandiPronostico(bool abilita);
   void AggiornaColonneIntegrali();
   void ImpostaBlocco(bool bloccata);
+  // A command as the lock states want it; while a check runs the
+  // coordinator may hold it back (AggiornaComandi applies that).
+  void ImpostaComando(const QString& nome, bool abilitato);
+  void AggiornaComandi();
+  // Each condition's check mark follows its switch in the system.
+  void AggiornaSegniCondizioni();
   // Brings the window in line with the system in memory after a file
   // operation replaced it.
   void MostraSistema();
@@ -107,32 +101,17 @@ class frmMAIN : public QMainWindow {
   void menuImpostazioni_Click();
   void menutabulato_Click();
   void menuschedine_Click();
-  void cmdRidotti_Click();
   void menuinfo_Click();
-  void menuColonnaFiltro_Click();
-  void menuDistanzaNumeri_Click();
   void menuspoglio_Click();
   void menuSpoglioEstrazioni_Click();
-  // While a check runs, the commands that replace, clear or reorder the
-  // columns, and the archive update, are disabled; they get their state
-  // back when it ends.
-  void BloccaPerSpoglio(bool inCorso);
-  void menuEstrazioni_Click();
-  void menuStatistiche_Click();
-  void menuSomma_Click();
-  void menuPariDispari_Click();
-  void menuFisse_Click();
-  void menuConsecutivi_Click();
-  void menuDistanzaMinima_Click();
-  void menuRidotto_Click();
   void cmdCruciverba_MouseDown(Qt::MouseButton pulsante);
   void lbMnu_MouseDown();
 
   Sistema& sistema_;
   FormatoNumeri formato_;
   TabellaFrequenza frequenze_;
-  frmArchivio* archivio_ = nullptr;
-  frmStatistiche* statistiche_ = nullptr;
+  CoordinatoreFinestre* finestre_;
+  QHash<QString, bool> comandiVoluti_;
   GrigliaNumeri* griglia_ = nullptr;
   QFrame* frameNumeri_ = nullptr;
   QLabel* labnumeri_ = nullptr;
@@ -141,12 +120,6 @@ class frmMAIN : public QMainWindow {
   QMenu* menuPopup_ = nullptr;
   QMap<QString, QAction*> menuPrincipali_;
   QLabel* pannelli_[4] = {};
-  frmSpoglio* spoglio_ = nullptr;
-  frmSpoglioEstrazioni* spoglioEstrazioni_ = nullptr;
-  int spogliInCorso_ = 0;
-  QList<QPair<QAction*, bool>> azioniBloccate_;
-  QList<QPair<QWidget*, bool>> pulsantiBloccati_;
-  frmRidottiRandom* ridotti_ = nullptr;
 };
 
 }  // namespace tlx::ui

@@ -7,7 +7,7 @@
 
 #include "platform/Finestre.h"
 #include "ui/matrices/IconeMatrici.h"
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 namespace tlx::ui {
 

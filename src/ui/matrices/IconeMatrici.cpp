@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QToolButton>
 
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 namespace tlx::ui {
 

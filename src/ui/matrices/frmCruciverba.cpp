@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "matrices/Cruciverba.h"
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 #include "ui/matrices/IconeMatrici.h"
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 namespace tlx::ui {
 

@@ -33,7 +33,7 @@
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/matrices/IconeMatrici.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
 #include "ui/widgets/Colori.h"
@@ -129,7 +129,9 @@ void frmMatr::CostruisciFinestra() {
   flQVX_->setFont(fisso);
   flQVX_->setUniformItemSizes(true);
   flQVX_->setMinimumSize(carattere * 46 + 2 * margine + 24, 220);
-  connect(flQVX_, &QListWidget::currentRowChanged, this, &frmMatr::MostraInfoMatrice);
+  // A line shows when the user chooses it: the list's current row also
+  // moves when the list merely takes the focus, choosing nothing.
+  connect(flQVX_, &QListWidget::itemSelectionChanged, this, [this] { MostraInfoMatrice(RigaScelta()); });
 
   // The numbers of the entry, each under its own caption.
   auto* frameBaseInfo = new QGroupBox(finestra);
@@ -243,6 +245,11 @@ void frmMatr::PopolaElencoMatrici() {
   setWindowTitle("Matrici Disponibili (" + QString::number(flQVX_->count()) + ")");
 }
 
+int frmMatr::RigaScelta() const {
+  const QList<QListWidgetItem*> scelte = flQVX_->selectedItems();
+  return scelte.isEmpty() ? -1 : flQVX_->row(scelte.first());
+}
+
 void frmMatr::MostraInfoMatrice(int riga) {
   if (riga < 0 || riga >= static_cast<int>(elenco_.size())) return;
   const matrix::VoceElencoMatrici& voce = elenco_[static_cast<size_t>(riga)];
@@ -287,7 +294,7 @@ void frmMatr::reject() {
 }
 
 void frmMatr::cmdAdatta_Click() {
-  const int riga = flQVX_->currentRow();
+  const int riga = RigaScelta();
   if (riga < 0 || riga >= static_cast<int>(elenco_.size())) return;
   OrdinaPronostico();
   Occupato(true);

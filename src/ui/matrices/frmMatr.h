@@ -34,6 +34,8 @@ class frmMatr : public QDialog {
   const std::vector<matrix::VoceElencoMatrici>& Elenco() const { return elenco_; }
 
   void PopolaElencoMatrici();
+  // The line the user chose, -1 before any.
+  int RigaScelta() const;
   void MostraInfoMatrice(int riga);
   void cmdAdatta_Click();
   void cmdMatriceTXT_Click();

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 #include "ui/matrices/IconeMatrici.h"
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 namespace tlx::ui {
 

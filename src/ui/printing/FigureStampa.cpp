@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <span>
 
 namespace tlx::ui {
 
@@ -70,9 +72,9 @@ QImage Vietato(bool colori) {
 
 QImage FiguraTabulato(Figura figura, bool colori) { return figura == Figura::Logo ? Logo(colori) : Vietato(colori); }
 
-QImage FiguraSchedaRidotto() {
-  // A reduced-system slip: the number panel with a few marks, the extra box
-  // and the title area, in the slip's own pink and red.
+QImage FiguraSchedaRidotto(int numeri, const QString& prezzo) {
+  // A reduced-system slip: the number panel with its marks, the extra box,
+  // the title area and the price, in the slip's own pink and red.
   QImage img(200, 260, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
   QPainter p(&img);
@@ -92,13 +94,14 @@ QImage FiguraSchedaRidotto() {
   f.setBold(false);
   f.setPixelSize(8);
   p.setFont(f);
-  const int marcati[] = {3, 11, 19, 27, 34, 48};
+  const int esempio[] = {3, 11, 19, 27, 34, 48, 7, 40, 52};
+  const auto marcati = std::span(esempio).first(static_cast<size_t>(std::clamp(numeri, 0, int{std::size(esempio)})));
   int n = 1;
   for (int r = 0; r < 6; ++r) {
     for (int c = 0; c < 10; ++c) {
       if (r == 0 && c < 5) continue;
       const QRectF box(18 + c * 17, 50 + r * 24, 13, 17);
-      const bool segnato = std::find(std::begin(marcati), std::end(marcati), n) != std::end(marcati);
+      const bool segnato = std::ranges::find(marcati, n) != marcati.end();
       p.setPen(QPen(rosso, 0.8));
       p.setBrush(segnato ? QBrush(Qt::black) : QBrush(Qt::white));
       p.drawRect(box);
@@ -113,7 +116,7 @@ QImage FiguraSchedaRidotto() {
   p.setPen(rosso);
   f.setPixelSize(10);
   p.setFont(f);
-  p.drawText(QRectF(18, 50 + 6 * 24 + 6, 140, 17), Qt::AlignLeft | Qt::AlignVCenter, "Scheda n. 01     € 5,00");
+  p.drawText(QRectF(18, 50 + 6 * 24 + 6, 140, 17), Qt::AlignLeft | Qt::AlignVCenter, "Scheda n. 01  " + prezzo.trimmed());
   p.drawText(QRectF(18, 228, 170, 20), Qt::AlignLeft | Qt::AlignVCenter, "TremaluxorQVX");
   return img;
 }

@@ -12,6 +12,7 @@ namespace tlx::ui {
 
 QImage FiguraTabulato(Figura figura, bool colori);
 
-QImage FiguraSchedaRidotto();
+// A slip of `numeri` marked numbers showing `prezzo`, as printed.
+QImage FiguraSchedaRidotto(int numeri, const QString& prezzo);
 
 }  // namespace tlx::ui

@@ -15,7 +15,7 @@
 #include "platform/StampanteQt.h"
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmTaratura.h"
@@ -38,9 +38,8 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
   setModal(false);
   generatore_ = [] { return std::mt19937(static_cast<uint32_t>(QTime::currentTime().msecsSinceStartOfDay())); };
 
-  auto* imgScheda = new QLabel(this);
-  imgScheda->setObjectName("imgScheda");
-  imgScheda->setPixmap(QPixmap::fromImage(FiguraSchedaRidotto()));
+  imgScheda_ = new QLabel(this);
+  imgScheda_->setObjectName("imgScheda");
 
   auto* frameTipoRidotto = new QGroupBox("Numeri Sistema Ridotto", this);
   frameTipoRidotto->setObjectName("frameTipoRidotto");
@@ -84,7 +83,7 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
   auto* tutto = new QHBoxLayout(this);
   tutto->setContentsMargins(16, 16, 16, 16);
   tutto->setSpacing(18);
-  tutto->addWidget(imgScheda);
+  tutto->addWidget(imgScheda_);
   tutto->addLayout(destra);
   tutto->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -99,6 +98,20 @@ frmRidottiRandom::frmRidottiRandom(Sistema& sistema, QWidget* parent) : QDialog(
 void frmRidottiRandom::optTipoRidotto_Click(int indice) {
   NumeriRidotto_ = indice;
   optTipoRidotto_[static_cast<size_t>(indice - MIN_NUMERI_RIDOTTO)]->setChecked(true);
+  MostraScheda();
+}
+
+// The slip as a run of the chosen count prints it, price included.
+void frmRidottiRandom::MostraScheda() {
+  const Centesimi prezzo = CostoSistema(sistema_.CostoColonna, ColonneRidotto(NumeriRidotto_));
+  imgScheda_->setPixmap(QPixmap::fromImage(
+      FiguraSchedaRidotto(NumeriRidotto_, QString::fromStdString(TestoImportoScheda(prezzo, FormatoLocale())))));
+}
+
+void frmRidottiRandom::showEvent(QShowEvent* evento) {
+  // The column's cost may have changed in the settings since.
+  MostraScheda();
+  QDialog::showEvent(evento);
 }
 
 void frmRidottiRandom::scrollNsis_Change(int valore) {

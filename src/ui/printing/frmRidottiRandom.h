@@ -31,12 +31,16 @@ class frmRidottiRandom : public QDialog {
   int NumeriRidotto() const { return NumeriRidotto_; }
   int NumeroSistemi() const { return NumeroSistemi_; }
 
+ protected:
+  void showEvent(QShowEvent* evento) override;
+
  private:
   void optTipoRidotto_Click(int indice);
   void scrollNsis_Change(int valore);
   void cmdStampa_Click();
   void cmdTaratura_Click();
   void LeggiTaratura();
+  void MostraScheda();
   void StampaSchedaRidotti(const std::vector<std::vector<uint8_t>>& sistemi);
 
   Sistema& sistema_;
@@ -46,6 +50,7 @@ class frmRidottiRandom : public QDialog {
   int NumeroSistemi_ = 1;
   std::array<QPushButton*, 4> optTipoRidotto_{};
   QScrollBar* scrollNsis_ = nullptr;
+  QLabel* imgScheda_ = nullptr;
   QLabel* lblNumRidotti_ = nullptr;
 };
 

@@ -186,11 +186,8 @@ void frmStampa::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
-  if (principale_) {
-    principale_->setEnabled(true);
-    principale_->activateWindow();
-  }
   e->accept();
+  emit chiusa();
 }
 
 }  // namespace tlx::ui

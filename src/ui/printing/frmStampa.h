@@ -24,7 +24,7 @@ class frmStampa : public QWidget {
   Q_OBJECT
  public:
   // `nomeSistema` is the system's name printed on every slip (the main
-  // window's first status panel); `principale` is enabled again on closing.
+  // window's first status panel); the window stays above `principale`.
   frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nomeSistema, QWidget* principale);
 
   void optTipoScheda_Click(int indice);
@@ -35,6 +35,10 @@ class frmStampa : public QWidget {
   QLineEdit* txtA() const { return txtA_; }
   QLabel* labSchede() const { return labSchede_; }
   QPushButton* opzione(int indice) const;
+
+ signals:
+  // The window has closed: what it kept still may move again.
+  void chiusa();
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -15,7 +15,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StampanteQt.h"
 #include "printing/Tabulato.h"
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/ControlliStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/FigureStampa.h"

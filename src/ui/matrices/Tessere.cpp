@@ -1,4 +1,4 @@
-#include "ui/widgets/Tessere.h"
+#include "ui/matrices/Tessere.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "ui/main/Icone.h"
+#include "ui/shared/Icone.h"
 
 #include <QPainter>
 #include <QPainterPath>

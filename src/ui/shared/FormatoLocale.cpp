@@ -1,4 +1,4 @@
-#include "ui/main/FormatoLocale.h"
+#include "ui/shared/FormatoLocale.h"
 
 #include <QLocale>
 
