@@ -1,16 +1,16 @@
-// An archive of 100,000 draws: reading its file, making every line of the
+// An archive of 100,000 draws: reading its file and making every line of the
 // list (the window's list makes only the lines on screen, so this is the
-// most it could ever cost), computing the six statistics and writing the
-// statistics file.
+// most it could ever cost), each beside its baseline, the same done directly;
+// then saving it, computing the six statistics, writing the statistics file
+// and parsing the server's reply.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 
+#include "CartellaBench.h"
+#include "Confronto.h"
 #include "archive/Archivio.h"
 #include "archive/Statistiche.h"
 
@@ -19,10 +19,7 @@ namespace {
 
 constexpr size_t ESTRAZIONI = 100'000;
 
-std::string Percorso(const char* estensione) {
-  return (std::filesystem::temp_directory_path() / ("tlx-bench-archivio-" + std::to_string(getpid()) + estensione))
-      .string();
-}
+std::string Percorso(const char* nome) { return (CartellaBench() / nome).string(); }
 
 const std::vector<Estrazione>& Archivio() {
   static const std::vector<Estrazione> archivio = [] {
@@ -39,41 +36,79 @@ const std::vector<Estrazione>& Archivio() {
       }
       a.push_back(e);
     }
-    SaveArchivioEstrazioni(a, Percorso(".dat"));
-    std::atexit([] {
-      std::remove(Percorso(".dat").c_str());
-      std::remove(Percorso(".csv").c_str());
-    });
+    SaveArchivioEstrazioni(a, Percorso("archivio.dat"));
     return a;
   }();
   return archivio;
 }
 
+// The baseline: the file read whole in one call, each record of five
+// different numbers 1..55 kept with its ten bytes as the date.
+void BM_LeggiArchivio_Base(benchmark::State& state) {
+  Archivio();
+  std::vector<Estrazione> letto;
+  MisuraBase(state, "leggi", [&] {
+    std::FILE* f = std::fopen(Percorso("archivio.dat").c_str(), "rb");
+    std::fseek(f, 0, SEEK_END);
+    std::vector<uint8_t> byte(static_cast<size_t>(std::ftell(f)));
+    std::fseek(f, 0, SEEK_SET);
+    byte.resize(std::fread(byte.data(), 1, byte.size(), f));
+    std::fclose(f);
+    letto.clear();
+    letto.reserve(byte.size() / BYTE_RECORD_ESTRAZIONE);
+    for (size_t p = 0; p + BYTE_RECORD_ESTRAZIONE <= byte.size(); p += BYTE_RECORD_ESTRAZIONE) {
+      Estrazione e{std::string(reinterpret_cast<const char*>(&byte[p]), LUNGHEZZA_DATA), {}};
+      std::copy_n(&byte[p + LUNGHEZZA_DATA], 5, e.Numeri.begin());
+      if (EstrazioneValida(e)) letto.push_back(std::move(e));
+    }
+  });
+  if (letto != Archivio()) state.SkipWithError("read wrong");
+}
+BENCHMARK(BM_LeggiArchivio_Base)->Unit(benchmark::kMillisecond);
+
 void BM_LeggiArchivio(benchmark::State& state) {
   Archivio();
-  for (auto _ : state) {
-    const RisultatoLetturaArchivio r = LoadArchivioEstrazioni(Percorso(".dat"));
-    if (r.estrazioni.size() != ESTRAZIONI) state.SkipWithError("read failed");
-  }
+  RisultatoLetturaArchivio r;
+  MisuraConBase(state, "leggi", [&] { r = LoadArchivioEstrazioni(Percorso("archivio.dat")); });
+  if (r.estrazioni != Archivio()) state.SkipWithError("read wrong");
 }
 BENCHMARK(BM_LeggiArchivio)->Unit(benchmark::kMillisecond);
 
-void BM_SalvaArchivio(benchmark::State& state) {
-  for (auto _ : state)
-    if (!SaveArchivioEstrazioni(Archivio(), Percorso(".dat")).empty()) state.SkipWithError("save failed");
+// The baseline: each line written directly, newest first.
+void BM_RigheElenco_Base(benchmark::State& state) {
+  const std::vector<Estrazione>& a = Archivio();
+  MisuraBase(state, "righe", [&] {
+    size_t caratteri = 0;
+    for (auto e = a.rbegin(); e != a.rend(); ++e) {
+      std::string riga;
+      riga.reserve(28);
+      riga += ' ';
+      riga += e->Data;
+      riga += " |";
+      for (uint8_t n : e->Numeri) riga += {' ', static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+      caratteri += riga.size();
+    }
+    benchmark::DoNotOptimize(caratteri);
+  });
 }
-BENCHMARK(BM_SalvaArchivio)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RigheElenco_Base)->Unit(benchmark::kMillisecond);
 
 void BM_RigheElenco(benchmark::State& state) {
   const std::vector<Estrazione>& a = Archivio();
-  for (auto _ : state) {
+  MisuraConBase(state, "righe", [&] {
     size_t caratteri = 0;
     for (size_t riga = 0; riga < a.size(); ++riga)
       caratteri += RigaElenco(a[static_cast<size_t>(IndiceDaRiga(a.size(), static_cast<int64_t>(riga)))]).size();
     benchmark::DoNotOptimize(caratteri);
-  }
+  });
 }
 BENCHMARK(BM_RigheElenco)->Unit(benchmark::kMillisecond);
+
+void BM_SalvaArchivio(benchmark::State& state) {
+  for (auto _ : state)
+    if (!SaveArchivioEstrazioni(Archivio(), Percorso("archivio.dat")).empty()) state.SkipWithError("save failed");
+}
+BENCHMARK(BM_SalvaArchivio)->Unit(benchmark::kMillisecond);
 
 void BM_SeiStatistiche(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(CalcolaStatistiche(Archivio()));
@@ -82,7 +117,7 @@ BENCHMARK(BM_SeiStatistiche)->Unit(benchmark::kMillisecond);
 
 void BM_FileStatistiche(benchmark::State& state) {
   for (auto _ : state)
-    if (!ScriviFileStatistiche(Archivio(), Percorso(".csv")).empty()) state.SkipWithError("write failed");
+    if (!ScriviFileStatistiche(Archivio(), Percorso("statistiche.csv")).empty()) state.SkipWithError("write failed");
 }
 BENCHMARK(BM_FileStatistiche)->Unit(benchmark::kMillisecond);
 

@@ -9,12 +9,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "CartellaBench.h"
 #include "core/FileSistema.h"
 
 namespace tlx::bench {
@@ -23,8 +22,7 @@ namespace {
 constexpr size_t BYTE_FILE_PIENO = 202 + static_cast<size_t>(CAPIENZA) * 5;
 
 const std::string& PercorsoProva() {
-  static const std::string percorso =
-      (std::filesystem::temp_directory_path() / ("tlx-bench-" + std::to_string(getpid()) + ".tlqvx")).string();
+  static const std::string percorso = (CartellaBench() / "sistema.tlqvx").string();
   return percorso;
 }
 
@@ -39,7 +37,6 @@ Sistema& SistemaPieno() {
     nuovo->NumeroColonne = CAPIENZA;
     nuovo->TitoloSistema = "Integrale - ***";
     SalvaFile(*nuovo, PercorsoProva());
-    std::atexit([] { std::remove(PercorsoProva().c_str()); });
     return nuovo;
   }();
   return *s;

@@ -1,13 +1,9 @@
 // Adapting a matrix of 1,850,000 columns (the whole column table) onto 55
-// arranged numbers, beside the yardsticks: the same columns mapped and sorted
-// plainly, without the checks, the reset of the system and the yields, and a
-// bare copy of as many bytes. Then building the matrix list from a folder of
-// 1,000 matrix files, CRC included.
+// arranged numbers, beside its baseline (the same columns mapped and sorted
+// plainly) and a bare copy of as many bytes. Then building the matrix list
+// from a folder of 1,000 matrix files, CRC included.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -15,8 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "CartellaBench.h"
+#include "Confronto.h"
 #include "Sistemi.h"
-#include "core/Procedure.h"
 #include "matrices/Adattamento.h"
 #include "matrices/ElencoMatrici.h"
 #include "support/Crc32.h"
@@ -50,34 +47,43 @@ Sistema& SistemaOrdinato() {
   return s;
 }
 
+// The baseline: the same columns mapped, then sorted by a network of nine
+// compare-exchanges written here, without the checks, the reset of the
+// system and the yields.
+void BM_AdattaMatrice_Base(benchmark::State& state) {
+  const matrix::MatriceCaricata& m = MatricePiena();
+  Sistema& s = SistemaOrdinato();
+  const auto ordine = s.Pronostico;
+  MisuraBase(state, "adatta", [&] {
+    uint8_t* colonne = s.Colonne.Dati();
+    for (size_t i = 0; i < m.Matrice.size(); i += 5) {
+      uint8_t v[5];
+      for (size_t p = 0; p < 5; ++p) v[p] = ordine[m.Matrice[i + p] - 1u];
+      for (const auto& [a, b] : {std::pair{0, 1}, {3, 4}, {2, 4}, {2, 3}, {1, 4}, {0, 3}, {0, 2}, {1, 3}, {1, 2}}) {
+        const bool invertiti = v[a] > v[b];
+        const uint8_t minore = invertiti ? v[b] : v[a], maggiore = invertiti ? v[a] : v[b];
+        v[a] = minore, v[b] = maggiore;
+      }
+      std::copy_n(v, 5, colonne + i);
+    }
+    benchmark::DoNotOptimize(s.Colonne.Dati());
+  });
+  state.SetItemsProcessed(state.iterations() * CAPIENZA);
+}
+BENCHMARK(BM_AdattaMatrice_Base)->Unit(benchmark::kMillisecond);
+
 void BM_AdattaMatrice_Piena(benchmark::State& state) {
   const matrix::MatriceCaricata& m = MatricePiena();
   Sistema& s = SistemaOrdinato();
   int64_t eventi = 0;
-  for (auto _ : state) {
+  MisuraConBase(state, "adatta", [&] {
     matrix::AdattaMatrice(s, m, [&] { ++eventi; });
     benchmark::DoNotOptimize(s.Colonne.Dati());
-  }
+  });
   state.counters["eventi"] = static_cast<double>(eventi) / static_cast<double>(state.iterations());
   state.SetItemsProcessed(state.iterations() * CAPIENZA);
 }
 BENCHMARK(BM_AdattaMatrice_Piena)->Unit(benchmark::kMillisecond);
-
-void BM_ColonneScritteSemplici(benchmark::State& state) {
-  const matrix::MatriceCaricata& m = MatricePiena();
-  Sistema& s = SistemaOrdinato();
-  const auto ordine = s.Pronostico;
-  for (auto _ : state) {
-    uint8_t* colonne = s.Colonne.Dati();
-    for (size_t i = 0; i < m.Matrice.size(); i += 5) {
-      for (size_t p = 0; p < 5; ++p) colonne[i + p] = ordine[m.Matrice[i + p] - 1u];
-      OrdinaColonna(colonne + i);
-    }
-    benchmark::DoNotOptimize(s.Colonne.Dati());
-  }
-  state.SetItemsProcessed(state.iterations() * CAPIENZA);
-}
-BENCHMARK(BM_ColonneScritteSemplici)->Unit(benchmark::kMillisecond);
 
 void BM_CopiaColonne(benchmark::State& state) {
   const matrix::MatriceCaricata& m = MatricePiena();
@@ -90,10 +96,11 @@ void BM_CopiaColonne(benchmark::State& state) {
 }
 BENCHMARK(BM_CopiaColonne)->Unit(benchmark::kMillisecond);
 
-// 1,000 matrix files of 10..29 numbers and 200..1,190 columns each.
+// 1,000 matrix files of 10..29 numbers and 200..1,190 columns each, in the
+// run's folder.
 const std::string& CartellaMille() {
   static const std::string cartella = [] {
-    const auto percorso = std::filesystem::temp_directory_path() / ("tlx-bench-matrici-" + std::to_string(getpid()));
+    const auto percorso = CartellaBench() / "matrici";
     std::filesystem::create_directories(percorso);
     for (int f = 0; f < 1000; ++f) {
       const int v = 10 + f % 20, colonne = 200 + 10 * (f % 100);
@@ -105,10 +112,9 @@ const std::string& CartellaMille() {
         for (int c = 0; c < colonne; ++c) b.push_back(static_cast<uint8_t>(1 + (c + p) % v));
       const uint32_t crc = cCRC32().GetByteArrayCrc32(b);
       for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(crc >> (8 * i)));
-      std::ofstream((percorso / ("m" + std::to_string(f) + ".mqvx")).string(), std::ios::binary)
+      std::ofstream(percorso / std::string("m").append(std::to_string(f)).append(".mqvx"), std::ios::binary)
           .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
     }
-    std::atexit([] { std::filesystem::remove_all(CartellaMille()); });
     return percorso.string();
   }();
   return cartella;

@@ -1,12 +1,13 @@
 // libFuzzer target of the checks: any column bytes and any draw, repeated
-// or stray numbers included, give the same counts through the subset index
-// as through the scan of every column; any text is a date or is refused.
+// or stray numbers included, give the same counts through the bit rows and
+// through the subset index as through the check of every column's five
+// positions; any text is a date or is refused.
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "checking/IndiceSottoinsiemi.h"
+#include "checking/PuntiEstrazioni.h"
 #include "checking/Spoglio.h"
 #include "checking/SpoglioEstrazioni.h"
 
@@ -15,12 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   if (byte < 5) return 0;
   const std::array<uint8_t, 5> estrazione = {dati[0], dati[1], dati[2], dati[3], dati[4]};
   const auto n = static_cast<int32_t>((byte - 5) / 5);
-  IndiceSottoinsiemi indice;
-  indice.Costruisci(dati + 5, n);
   const EsitoSpoglio scansione = SpoglioColonne(dati + 5, n, estrazione);
-  if (indice.PuntiPerEstrazione(estrazione) != scansione.VincitePunti) {
-    std::fprintf(stderr, "the index and the scan disagree\n");
-    std::abort();
+  for (const MetodoPunti metodo : {MetodoPunti::Scansione, MetodoPunti::Indice}) {
+    if (PuntiPerEstrazioni(dati + 5, n, {estrazione}, {}, metodo) != std::vector{scansione.VincitePunti}) {
+      std::fprintf(stderr, "a way of counting disagrees with the check of every column\n");
+      std::abort();
+    }
   }
   const std::string testo(reinterpret_cast<const char*>(dati), byte);
   if (const auto giorno = GiornoDaData(testo); giorno && (*giorno < -719'162 || *giorno > 2'932'896)) {

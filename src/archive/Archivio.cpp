@@ -5,9 +5,9 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "core/Errori.h"
+#include "core/Formato.h"
 #include "support/ScritturaAtomica.h"
 #include "support/Windows1252.h"
 
@@ -16,18 +16,28 @@ namespace tlx {
 namespace {
 
 constexpr int32_t ERRORE_OVERFLOW = 6;
+constexpr int32_t ERRORE_MEMORIA = 7;
 
 // The error message of one of the archive's procedures; file errors name the
 // file, as users need to know which one failed.
 Messaggio MessaggioArchivio(const ErroreRuntime& e, std::string_view procedura, const std::string& percorso) {
   std::string descrizione = e.Descrizione();
-  if (e.Numero() == errore::PathFileAccessError || e.Numero() == errore::PathNotFound)
+  if (e.Numero() == errore::PathFileAccessError || e.Numero() == errore::PathNotFound || e.Numero() == ERRORE_MEMORIA)
     descrizione += " --> " + percorso;
   return MessaggioErrore(ErroreRuntime(e.Numero(), descrizione), procedura, MODULO_ARCHIVIO);
 }
 
-std::string DataFissa(std::string_view byteWindows1252) {
-  return TagliaOPadda(DaWindows1252(byteWindows1252), LUNGHEZZA_DATA);
+// Sets a date from its bytes, cut or padded to ten characters. Plain ASCII,
+// as dates nearly always are, reads the same in both code pages: its bytes
+// are the text, copied straight into place.
+void ImpostaData(std::string& data, std::string_view byteWindows1252) {
+  if (std::all_of(byteWindows1252.begin(), byteWindows1252.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    data.assign(byteWindows1252.substr(0, LUNGHEZZA_DATA));
+    data.resize(LUNGHEZZA_DATA, ' ');
+  } else {
+    data = TagliaOPadda(DaWindows1252(byteWindows1252), LUNGHEZZA_DATA);
+  }
 }
 
 // The whole content of a file; a folder, or a file that can't be read,
@@ -36,9 +46,12 @@ std::string LeggiTutto(const std::string& percorso) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(percorso, ec)) throw ErroreFile(percorso, false);
   std::ifstream in(percorso, std::ios::binary);
-  if (!in) throw ErroreFile(percorso, false);
-  std::string testo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto dimensione = std::filesystem::file_size(percorso, ec);
+  if (!in || ec) throw ErroreFile(percorso, false);
+  std::string testo(dimensione, '\0');
+  in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
   if (in.bad()) throw ErroreFile(percorso, false);
+  testo.resize(static_cast<size_t>(in.gcount()));
   return testo;
 }
 
@@ -86,11 +99,13 @@ std::vector<Estrazione> DecodificaArchivio(std::span<const uint8_t> byte) {
   std::vector<Estrazione> archivio;
   archivio.reserve(byte.size() / BYTE_RECORD_ESTRAZIONE);
   for (size_t p = 0; p + BYTE_RECORD_ESTRAZIONE <= byte.size(); p += BYTE_RECORD_ESTRAZIONE) {
-    Estrazione e;
+    Estrazione& e = archivio.emplace_back();
     std::copy_n(byte.begin() + static_cast<std::ptrdiff_t>(p + LUNGHEZZA_DATA), e.Numeri.size(), e.Numeri.begin());
-    if (!EstrazioneValida(e)) continue;  // an empty slot or a damaged record
-    e.Data = DataFissa(std::string_view(reinterpret_cast<const char*>(byte.data() + p), LUNGHEZZA_DATA));
-    archivio.push_back(std::move(e));
+    if (!EstrazioneValida(e)) {  // an empty slot or a damaged record
+      archivio.pop_back();
+      continue;
+    }
+    ImpostaData(e.Data, std::string_view(reinterpret_cast<const char*>(byte.data() + p), LUNGHEZZA_DATA));
   }
   return archivio;
 }
@@ -121,6 +136,11 @@ RisultatoLetturaArchivio LoadArchivioEstrazioni(const std::string& percorso) {
       if (!crea) throw ErroreFile(percorso, true);
       return r;
     }
+    // Refused before anything is read: a huge or sparse file would fill the memory.
+    if (fs::file_size(file, ec) > MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE)
+      throw ErroreRuntime(ERRORE_MEMORIA, "Archivio troppo grande: più di " +
+                                              Formatta(MAX_ESTRAZIONI_FILE, "#,##0", FormatoNumeri::Italiano()) +
+                                              " estrazioni");
     const std::string byte = LeggiTutto(percorso);
     r.estrazioni = DecodificaArchivio(std::span(reinterpret_cast<const uint8_t*>(byte.data()), byte.size()));
   } catch (const ErroreRuntime& e) {
@@ -152,8 +172,8 @@ std::vector<Estrazione> DecodificaRisposta(std::string_view testo) {
     Estrazione e;
     for (size_t k = 0; k < e.Numeri.size(); ++k) e.Numeri[k] = NumeroCampo(campi[k + 1]);
     if (!EstrazioneValida(e)) continue;
-    if (archivio.size() == MASSIMO_ESTRAZIONI) throw ErroreRuntime(ERRORE_OVERFLOW, "Overflow");
-    e.Data = DataFissa(campi[0]);
+    if (archivio.size() == MAX_ESTRAZIONI_FILE) throw ErroreRuntime(ERRORE_OVERFLOW, "Overflow");
+    ImpostaData(e.Data, campi[0]);
     archivio.push_back(std::move(e));
   }
   return archivio;
@@ -171,18 +191,35 @@ RisultatoRisposta LoadArchivioTMP(const std::string& percorso) {
   return r;
 }
 
+namespace {
+// Writes the number with at least two digits at `p`; gives the end.
+char* ScriviDueCifre(char* p, unsigned numero) {
+  if (numero >= 100) *p++ = static_cast<char>('0' + numero / 100);
+  *p++ = static_cast<char>('0' + numero / 10 % 10);
+  *p++ = static_cast<char>('0' + numero % 10);
+  return p;
+}
+}  // namespace
+
 void AggiungiDueCifre(std::string& testo, unsigned numero) {
-  if (numero >= 100) testo += static_cast<char>('0' + numero / 100);
-  testo += static_cast<char>('0' + numero / 10 % 10);
-  testo += static_cast<char>('0' + numero % 10);
+  char cifre[3];
+  testo.append(cifre, ScriviDueCifre(cifre, numero));
 }
 
 std::string RigaElenco(const Estrazione& e) {
-  std::string riga = " " + TagliaOPadda(e.Data, LUNGHEZZA_DATA) + " |";
-  for (uint8_t n : e.Numeri) {
-    riga += ' ';
-    AggiungiDueCifre(riga, n);
+  // The numbers go into a buffer first, to be appended in one piece.
+  std::array<char, 4 * 5> numeri;
+  char* fine = numeri.data();
+  for (const uint8_t n : e.Numeri) {
+    *fine++ = ' ';
+    fine = ScriviDueCifre(fine, n);
   }
+  std::string riga;
+  riga.reserve(1 + LUNGHEZZA_DATA + 2 + static_cast<size_t>(fine - numeri.data()));
+  riga += ' ';
+  riga += TagliaOPadda(e.Data, LUNGHEZZA_DATA);
+  riga += " |";
+  riga.append(numeri.data(), fine);
   return riga;
 }
 

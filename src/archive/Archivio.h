@@ -24,12 +24,6 @@ namespace tlx {
 inline constexpr size_t BYTE_RECORD_ESTRAZIONE = 15;
 inline constexpr size_t LUNGHEZZA_DATA = 10;
 
-// The most draws an archive holds: a draw a day for over two thousand years,
-// yet few enough that no damaged or hostile file or reply can fill the
-// memory. The server's reply is refused above it, so that an update never
-// stores an archive the next start-up would refuse.
-inline constexpr size_t MASSIMO_ESTRAZIONI = 1'000'000;
-
 // The module name that the archive's error messages carry.
 inline constexpr std::string_view MODULO_ARCHIVIO = "Form frmUpdate";
 
@@ -51,9 +45,15 @@ struct RisultatoLetturaArchivio {
   Messaggi messaggi;  // empty when the file was read
 };
 
+// The most draws the archive file may hold (15 MB of file): far beyond any
+// real archive, as three draws a week make 15,600 a century.
+inline constexpr size_t MAX_ESTRAZIONI_FILE = 1'000'000;
+
 // Reads the archive file. A missing file (or folder) is created empty and
-// gives the empty archive; a file that can't be read gives the empty archive
-// and the error message of LoadArchivioEstrazioni.
+// gives the empty archive; a file that can't be read, or one longer than
+// MAX_ESTRAZIONI_FILE records (refused before reading), gives the empty
+// archive and the error message of LoadArchivioEstrazioni; the file is left
+// as it is.
 RisultatoLetturaArchivio LoadArchivioEstrazioni(const std::string& percorso);
 
 // Writes the archive file through a temporary file renamed over it, so that
@@ -68,8 +68,9 @@ Messaggi SaveArchivioEstrazioni(const std::vector<Estrazione>& archivio, const s
 // and five numbers. Other lines are skipped, and so are draws whose numbers
 // lie outside 1..55 or repeat. A number field that is not a whole number
 // 0..255 (blanks around it allowed) makes the whole reply unusable: throws
-// ErroreRuntime 13 (text) or 6 (negative or above 255); so do more than
-// MASSIMO_ESTRAZIONI draws (6).
+// ErroreRuntime 13 (text) or 6 (negative or above 255); so do more draws
+// than the archive file may hold (6), so that an update never stores an
+// archive the next start-up would refuse.
 std::vector<Estrazione> DecodificaRisposta(std::string_view testo);
 
 struct RisultatoRisposta {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "core/Sistema.h"
+
 namespace tlx {
 
 namespace {
@@ -10,142 +12,123 @@ namespace {
 // C(x, k) for x = 0..55 and k = 0..5: the colex rank of the k-set
 // x1 < x2 < ... < xk of numbers 0..54 is C(x1, 1) + C(x2, 2) + ... + C(xk, k).
 constexpr auto kBinomiali = [] {
-  std::array<std::array<int32_t, 6>, 56> b{};
-  for (int x = 0; x < 56; ++x) {
-    b[static_cast<size_t>(x)][0] = 1;
-    for (int k = 1; k <= 5; ++k)
-      b[static_cast<size_t>(x)][static_cast<size_t>(k)] =
-          x == 0 ? 0 : b[static_cast<size_t>(x - 1)][static_cast<size_t>(k - 1)] + b[static_cast<size_t>(x - 1)][static_cast<size_t>(k)];
+  std::array<std::array<uint32_t, 6>, 56> b{};
+  for (size_t x = 0; x < 56; ++x) {
+    b[x][0] = 1;
+    for (size_t k = 1; k <= 5; ++k) b[x][k] = x == 0 ? 0 : b[x - 1][k - 1] + b[x - 1][k];
   }
   return b;
 }();
 
-constexpr int32_t C(int x, int k) { return kBinomiali[static_cast<size_t>(x)][static_cast<size_t>(k)]; }
+constexpr uint32_t C(size_t x, size_t k) { return kBinomiali[x][k]; }
 
-// The rank of the subset of a[0..m) (ascending, 0-based) picked by `maschera`.
-inline int32_t Rango(const uint8_t* a, unsigned maschera) {
-  int32_t rango = 0;
-  int k = 0;
-  for (unsigned resto = maschera; resto != 0; resto &= resto - 1)
-    rango += C(a[std::countr_zero(resto)], ++k);
+// A set of numbers is ranked mirrored, number x as 55 - x: the columns of a
+// system come in ascending order, and mirrored, consecutive columns and
+// their subsets have neighbouring ranks, so the counts are touched nearly in
+// sequence. Termine is the term of the t-th smallest (from 0) of k numbers.
+constexpr uint32_t Termine(uint8_t numero, size_t t, size_t k) { return C(NUMERI - numero, k - t); }
+
+uint32_t RangoCinquina(const Cinquina& a) {
+  uint32_t rango = 0;
+  for (size_t t = 0; t < 5; ++t) rango += Termine(a[t], t, 5);
   return rango;
 }
 
-int Punti(const std::array<uint8_t, 5>& colonna, const std::array<uint8_t, 256>& estratto) {
-  return estratto[colonna[0]] + estratto[colonna[1]] + estratto[colonna[2]] + estratto[colonna[3]] +
-         estratto[colonna[4]];
+// From the counts of the k-sets to those of the (k-1)-sets. A column
+// holding a (k-1)-set holds 6 - k of the k-sets above it, so the sum over
+// those k-sets counts it that many times. The k-sets are walked in colex
+// order, which is the order of their ranks.
+void ContaSottoinsiemi(const std::vector<uint32_t>& sopra, std::vector<uint32_t>& sotto, size_t k) {
+  sotto.assign(C(55, k - 1), 0);
+  std::array<size_t, 5> e{};
+  for (size_t i = 0; i < k; ++i) e[i] = i;
+  for (size_t rango = 0; rango < sopra.size(); ++rango) {
+    if (const uint32_t v = sopra[rango]; v != 0) {
+      // Dropping element i shifts the later ones down one place.
+      for (size_t i = 0; i < k; ++i) {
+        uint32_t r = 0;
+        for (size_t j = 0; j < k; ++j)
+          if (j != i) r += C(e[j], j < i ? j + 1 : j);
+        sotto[r] += v;
+      }
+    }
+    // The next k-set in colex order.
+    size_t i = 0;
+    while (i + 1 < k && e[i] + 1 == e[i + 1]) ++i;
+    ++e[i];
+    for (size_t j = 0; j < i; ++j) e[j] = j;
+  }
+  for (uint32_t& v : sotto) v /= static_cast<uint32_t>(6 - k);
 }
 
 }  // namespace
 
-bool IndiceSottoinsiemi::Costruisci(const uint8_t* colonne, int32_t n, const Cedi& cedi) {
-  for (auto& c : conteggi_) c.clear();
-  ranghiCinquine_.clear();
-  regolari_ = 0;
-  irregolari_.clear();
-  std::vector<std::array<uint8_t, 5>> poche;
-  std::vector<int32_t> ranghi;
-  // Below this many columns, adding each column's 30 smaller subsets costs
-  // less than walking every 5-set of 55 numbers.
-  const bool perColonna = static_cast<int64_t>(n) * 30 < C(55, 5);
-  (perColonna ? poche.reserve(static_cast<size_t>(n)) : ranghi.reserve(static_cast<size_t>(n)));
-  for (int32_t inizio = 0; inizio < n; inizio += PASSO_CEDI) {
-    const int32_t fine = std::min(n, inizio + PASSO_CEDI);
-    for (int32_t c = inizio; c < fine; ++c) {
-      std::array<uint8_t, 5> a;
-      std::copy_n(colonne + static_cast<size_t>(c) * 5, 5, a.begin());
-      // Columns are stored ascending; anything else is sorted first.
-      if (!(a[0] < a[1] && a[1] < a[2] && a[2] < a[3] && a[3] < a[4])) std::sort(a.begin(), a.end());
-      if (a[0] < 1 || a[4] > 55 || a[0] == a[1] || a[1] == a[2] || a[2] == a[3] || a[3] == a[4]) {
-        irregolari_.push_back(a);
-        continue;
+bool IndiceSottoinsiemi::Costruisci(const std::vector<Cinquina>& colonne, const std::vector<Cinquina>& estratti,
+                                    const Cedi& cedi) {
+  colonne_ = static_cast<int64_t>(colonne.size());
+  cinquine_.clear();
+  for (const Cinquina& e : estratti)
+    if (e[0] != 0) cinquine_.push_back(RangoCinquina(e));
+  std::sort(cinquine_.begin(), cinquine_.end());
+  cinquine_.erase(std::unique(cinquine_.begin(), cinquine_.end()), cinquine_.end());
+  uguali_.assign(cinquine_.size(), 0);
+  // A filter small enough for the fastest cache: a clear bit tells at a
+  // glance that a column equals no draw.
+  constexpr uint32_t FILTRO = (1u << 18) - 1;
+  std::vector<bool> forse(FILTRO + 1);
+  for (const uint32_t r : cinquine_) forse[r & FILTRO] = true;
+
+  std::vector<uint32_t>& quaterne = conteggi_[4];
+  quaterne.assign(C(55, 4), 0);
+  for (size_t inizio = 0; inizio < colonne.size(); inizio += PASSO_CEDI) {
+    const size_t fine = std::min(colonne.size(), inizio + PASSO_CEDI);
+    for (size_t c = inizio; c < fine; ++c) {
+      const Cinquina a = colonne[c];  // a copy: the counts' stores could alias bytes read in place
+      if (const uint32_t r = RangoCinquina(a); forse[r & FILTRO])
+        if (const auto i = PostoCinquina(r)) ++uguali_[*i];
+      // The four numbers left when number i is dropped.
+      for (size_t i = 0; i < 5; ++i) {
+        uint32_t r = 0;
+        for (size_t j = 0; j < 5; ++j)
+          if (j != i) r += Termine(a[j], j < i ? j : j - 1, 4);
+        ++quaterne[r];
       }
-      for (uint8_t& x : a) --x;
-      if (perColonna) poche.push_back(a);
-      else ranghi.push_back(Rango(a.data(), 31));
     }
-    if (fine < n && cedi && !cedi()) return false;
+    if (fine < colonne.size() && cedi && !cedi()) return false;
   }
-  regolari_ = static_cast<int64_t>(perColonna ? poche.size() : ranghi.size());
-  if (perColonna) CostruisciPerColonna(poche);
-  else CostruisciDaCinquine(ranghi);
+  for (size_t k = 4; k >= 2; --k) ContaSottoinsiemi(conteggi_[k], conteggi_[k - 1], k);
   return true;
 }
 
-void IndiceSottoinsiemi::CostruisciPerColonna(const std::vector<std::array<uint8_t, 5>>& colonne) {
-  for (int k = 1; k <= 4; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
-  for (const auto& a : colonne) {
-    for (unsigned maschera = 1; maschera < 31; ++maschera)
-      ++conteggi_[static_cast<size_t>(std::popcount(maschera))][static_cast<size_t>(Rango(a.data(), maschera))];
-    ranghiCinquine_.push_back(Rango(a.data(), 31));
-  }
-  std::sort(ranghiCinquine_.begin(), ranghiCinquine_.end());
+std::optional<size_t> IndiceSottoinsiemi::PostoCinquina(uint32_t rango) const {
+  const auto i = std::lower_bound(cinquine_.begin(), cinquine_.end(), rango);
+  if (i == cinquine_.end() || *i != rango) return std::nullopt;
+  return static_cast<size_t>(i - cinquine_.begin());
 }
 
-void IndiceSottoinsiemi::CostruisciDaCinquine(const std::vector<int32_t>& ranghi) {
-  for (int k = 1; k <= 5; ++k) conteggi_[static_cast<size_t>(k)].assign(static_cast<size_t>(C(55, k)), 0);
-  for (int32_t r : ranghi) ++conteggi_[5][static_cast<size_t>(r)];
-  // A column holding a (k-1)-set holds 6 - k of the k-sets above it, so the
-  // sum over those k-sets counts it that many times. The k-sets are walked
-  // in colex order, which is the order of their ranks.
-  for (int k = 5; k >= 2; --k) {
-    const std::vector<int32_t>& sopra = conteggi_[static_cast<size_t>(k)];
-    std::vector<int32_t>& sotto = conteggi_[static_cast<size_t>(k - 1)];
-    std::array<int, 5> e{};
-    for (int i = 0; i < k; ++i) e[static_cast<size_t>(i)] = i;
-    for (size_t rango = 0; rango < sopra.size(); ++rango) {
-      if (const int32_t v = sopra[rango]; v != 0) {
-        // Dropping element i shifts the later ones down one position.
-        for (int i = 0; i < k; ++i) {
-          int32_t r = 0;
-          for (int j = 0; j < k; ++j)
-            if (j != i) r += C(e[static_cast<size_t>(j)], j < i ? j + 1 : j);
-          sotto[static_cast<size_t>(r)] += v;
-        }
-      }
-      // The next k-set in colex order.
-      int i = 0;
-      while (i + 1 < k && e[static_cast<size_t>(i)] + 1 == e[static_cast<size_t>(i + 1)]) ++i;
-      ++e[static_cast<size_t>(i)];
-      for (int j = 0; j < i; ++j) e[static_cast<size_t>(j)] = j;
-    }
-    for (int32_t& v : sotto) v /= 6 - k;
-  }
-}
-
-int64_t IndiceSottoinsiemi::ColonneUguali(int32_t rango) const {
-  if (!conteggi_[5].empty()) return conteggi_[5][static_cast<size_t>(rango)];
-  const auto [da, a] = std::equal_range(ranghiCinquine_.begin(), ranghiCinquine_.end(), rango);
-  return a - da;
-}
-
-std::array<int64_t, 6> IndiceSottoinsiemi::PuntiPerEstrazione(const std::array<uint8_t, 5>& estrazione) const {
-  std::array<uint8_t, 256> estratto{};
-  for (uint8_t x : estrazione)
-    if (x >= 1 && x <= 55) estratto[x] = 1;
-  // The drawn set, ascending and 0-based.
-  std::array<uint8_t, 5> d{};
-  int m = 0;
-  for (int x = 1; x <= 55; ++x)
-    if (estratto[static_cast<size_t>(x)]) d[static_cast<size_t>(m++)] = static_cast<uint8_t>(x - 1);
-
+std::array<int64_t, 6> IndiceSottoinsiemi::Punti(const Cinquina& estratti) const {
+  const auto zeri = static_cast<size_t>(std::count(estratti.begin(), estratti.end(), 0));
+  const uint8_t* d = estratti.data() + zeri;
+  const size_t m = 5 - zeri;
   // S[j]: the sum over the j-subsets T of the draw of the columns holding
   // T, that is the sum over the columns of C(hits, j).
   std::array<int64_t, 6> S{};
-  S[0] = regolari_;
+  S[0] = colonne_;
   for (unsigned maschera = 1; maschera < (1u << m); ++maschera) {
-    const int j = std::popcount(maschera);
-    const int32_t rango = Rango(d.data(), maschera);
-    S[static_cast<size_t>(j)] += j == 5 ? ColonneUguali(rango) : conteggi_[static_cast<size_t>(j)][static_cast<size_t>(rango)];
+    const auto j = static_cast<size_t>(std::popcount(maschera));
+    uint32_t rango = 0;
+    size_t t = 0;
+    for (unsigned resto = maschera; resto != 0; resto &= resto - 1) rango += Termine(d[std::countr_zero(resto)], t++, j);
+    if (j < 5) S[j] += conteggi_[j][rango];
+    else if (const auto i = PostoCinquina(rango)) S[j] += uguali_[*i];
   }
   // Inverting S[j] = sum over k of C(k, j) E[k].
   std::array<int64_t, 6> punti{};
-  for (int k = 0; k <= m; ++k) {
+  for (size_t k = 0; k <= m; ++k) {
     int64_t e = 0;
-    for (int j = k; j <= m; ++j) e += ((j - k) % 2 == 0 ? 1 : -1) * int64_t{C(j, k)} * S[static_cast<size_t>(j)];
-    punti[static_cast<size_t>(k)] = e;
+    for (size_t j = k; j <= m; ++j) e += ((j - k) % 2 == 0 ? 1 : -1) * int64_t{C(j, k)} * S[j];
+    punti[k] = e;
   }
-  for (const auto& colonna : irregolari_) ++punti[static_cast<size_t>(Punti(colonna, estratto))];
   return punti;
 }
 

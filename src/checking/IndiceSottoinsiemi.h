@@ -1,46 +1,44 @@
 #pragma once
-// How many columns of a system hold each set of one to five numbers. From
-// those counts, inclusion-exclusion gives the exact number of columns with
-// each count of hits against any draw, without scanning the columns again:
-// the range check builds the index once and then costs a few dozen reads
+// How many columns of a system hold each set of one to four numbers, and
+// how many equal each draw to come. From those counts, inclusion-exclusion
+// gives the exact number of columns with each count of hits against a draw
+// without scanning the columns again: built once, then a few dozen reads
 // per draw.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "checking/Spoglio.h"
 
 namespace tlx {
 
+using Cinquina = std::array<uint8_t, 5>;
+
 class IndiceSottoinsiemi {
  public:
-  // Indexes columns 1..n; false when `cedi` asked to stop.
-  bool Costruisci(const uint8_t* colonne, int32_t n, const Cedi& cedi = {});
+  // `colonne`: five different numbers 1..55 each, ascending. `estratti`:
+  // the draws to be asked, each as its different numbers 1..55 ascending
+  // after a 0 in every place left over. False when `cedi` asked to stop.
+  bool Costruisci(const std::vector<Cinquina>& colonne, const std::vector<Cinquina>& estratti, const Cedi& cedi = {});
 
-  // The columns by hits (0..5) against the draw, as a scan of every column
-  // would count them.
-  std::array<int64_t, 6> PuntiPerEstrazione(const std::array<uint8_t, 5>& estrazione) const;
-
-  // Columns that the counts cannot represent (a repeated number, a 0 or a
-  // number above 55): they are scanned at each draw.
-  size_t ColonneIrregolari() const { return irregolari_.size(); }
+  // The columns by hits (0..5) against one of the draws given.
+  std::array<int64_t, 6> Punti(const Cinquina& estratti) const;
 
  private:
-  // Few columns: each adds its own subsets of one to four numbers, and the
-  // columns themselves are kept as sorted ranks.
-  void CostruisciPerColonna(const std::vector<std::array<uint8_t, 5>>& colonne);
-  // Many columns: one count per 5-set, then each smaller size from the one
-  // above it.
-  void CostruisciDaCinquine(const std::vector<int32_t>& ranghi);
-  int64_t ColonneUguali(int32_t rango) const;
+  // The place of a draw's 5-set in cinquine_, nothing for any other 5-set.
+  std::optional<size_t> PostoCinquina(uint32_t rango) const;
 
-  // conteggi_[k][rank]: columns holding the k-set of that colex rank
-  // (k = 5 only for many columns).
-  std::array<std::vector<int32_t>, 6> conteggi_;
-  std::vector<int32_t> ranghiCinquine_;  // the columns' ranks, sorted, for few columns
-  int64_t regolari_ = 0;
-  std::vector<std::array<uint8_t, 5>> irregolari_;
+  // conteggi_[k][rank]: the columns holding the k-set of that colex rank,
+  // k = 1..4 (the 4-sets counted from the columns, each smaller size from
+  // the size above it).
+  std::array<std::vector<uint32_t>, 5> conteggi_;
+  // The draws' own 5-sets (ranks, ascending) and the columns equal to each:
+  // a table of every 5-set would be 3,478,761 counts, nearly all unread.
+  std::vector<uint32_t> cinquine_;
+  std::vector<uint32_t> uguali_;
+  int64_t colonne_ = 0;
 };
 
 }  // namespace tlx

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <unordered_set>
 
-#include "checking/IndiceSottoinsiemi.h"
 
 namespace tlx {
 
@@ -40,28 +39,19 @@ void AggiungiAiTotali(TotaliSpoglio& t, const RigaSpoglio& r) {
 
 EsitoSpoglioEstrazioni SpoglioEstrazioni(const uint8_t* colonne, int32_t n, const std::vector<Estrazione>& estrazioni,
                                          const std::array<uint8_t, NUMERI>& pronostico, int numeriPronostico,
-                                         Centesimi costoColonna, const Cedi& cedi) {
+                                         Centesimi costoColonna, const Cedi& cedi, MetodoPunti metodo) {
   EsitoSpoglioEstrazioni esito;
-  IndiceSottoinsiemi indice;
-  if (!indice.Costruisci(colonne, n, cedi)) {
+  std::vector<std::array<uint8_t, 5>> numeri(estrazioni.size());
+  std::transform(estrazioni.begin(), estrazioni.end(), numeri.begin(), [](const Estrazione& e) { return e.Numeri; });
+  const auto punti = PuntiPerEstrazioni(colonne, n, numeri, cedi, metodo);
+  if (!punti) {
     esito.Interrotto = true;
     return esito;
   }
   esito.Righe.reserve(estrazioni.size());
-  // Each draw costs a few dozen reads plus a scan of the odd columns.
-  const size_t lavoroPerEstrazione = 64 + indice.ColonneIrregolari();
-  size_t lavoro = 0;
-  for (const Estrazione& e : estrazioni) {
-    esito.Righe.push_back(RigaDaPunti(e, indice.PuntiPerEstrazione(e.Numeri), pronostico, numeriPronostico));
+  for (size_t i = 0; i < estrazioni.size(); ++i) {
+    esito.Righe.push_back(RigaDaPunti(estrazioni[i], (*punti)[i], pronostico, numeriPronostico));
     AggiungiAiTotali(esito.Totali, esito.Righe.back());
-    lavoro += lavoroPerEstrazione;
-    if (lavoro >= static_cast<size_t>(PASSO_CEDI) && cedi) {
-      lavoro = 0;
-      if (!cedi()) {
-        esito.Interrotto = true;
-        return esito;
-      }
-    }
   }
   const auto costo = Moltiplica(costoColonna, n);
   esito.Totali.TotGiocato = costo ? Moltiplica(*costo, esito.Totali.TotEstrazioni) : std::nullopt;

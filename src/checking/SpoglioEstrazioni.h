@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "checking/PuntiEstrazioni.h"
 #include "checking/Spoglio.h"
 #include "core/Formato.h"
 #include "core/Sistema.h"
@@ -51,10 +52,12 @@ RigaSpoglio RigaDaPunti(const Estrazione& e, const std::array<int64_t, 6>& punti
 void AggiungiAiTotali(TotaliSpoglio& t, const RigaSpoglio& r);
 
 // Checks columns 1..n against every draw given, in order. The amount played
-// is the exact cost of the system times the draws.
+// is the exact cost of the system times the draws. `metodo` as for
+// PuntiPerEstrazioni.
 EsitoSpoglioEstrazioni SpoglioEstrazioni(const uint8_t* colonne, int32_t n, const std::vector<Estrazione>& estrazioni,
                                          const std::array<uint8_t, NUMERI>& pronostico, int numeriPronostico,
-                                         Centesimi costoColonna, const Cedi& cedi = {});
+                                         Centesimi costoColonna, const Cedi& cedi = {},
+                                         MetodoPunti metodo = MetodoPunti::Scelto);
 
 // ---- The date lists and the range -------------------------------------------
 

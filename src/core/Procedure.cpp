@@ -45,12 +45,6 @@ std::string& NormalizzaSpazi(std::string& testo) {
   return testo;
 }
 
-void OrdinaColonna(uint8_t* colonna) {
-  for (int i = 0; i < 4; ++i)
-    for (int j = i + 1; j < 5; ++j)
-      if (colonna[i] > colonna[j]) std::swap(colonna[i], colonna[j]);
-}
-
 bool FileExists(const std::string& percorso) {
   std::error_code ec;
   return std::filesystem::is_regular_file(percorso, ec);

@@ -4,6 +4,8 @@
 // normalisation of a text line, sorting one column, file existence and the
 // results grid written as a ";"-separated file.
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -38,8 +40,21 @@ std::string FormattaOra(const DataOra& d);   // "HHMMSS"
 // the ends are trimmed. Changes the text in place and returns it.
 std::string& NormalizzaSpazi(std::string& testo);
 
-// Sorts the five positions of one column ascending in place.
-void OrdinaColonna(uint8_t* colonna);
+// Sorts the five positions of one column ascending in place, by a sorting
+// network: nine compare-exchanges in a fixed order, none of them a branch on
+// the values. Inline, as adaptations call it for up to 1,850,000 columns.
+inline void OrdinaColonna(uint8_t* colonna) {
+  std::array<uint8_t, 5> v;
+  std::copy_n(colonna, 5, v.begin());
+  const auto scambia = [&v](size_t i, size_t j) {
+    const bool invertiti = v[i] > v[j];
+    const uint8_t minore = invertiti ? v[j] : v[i], maggiore = invertiti ? v[i] : v[j];
+    v[i] = minore, v[j] = maggiore;
+  };
+  scambia(0, 1), scambia(3, 4), scambia(2, 4), scambia(2, 3), scambia(1, 4);
+  scambia(0, 3), scambia(0, 2), scambia(1, 3), scambia(1, 2);
+  std::copy(v.begin(), v.end(), colonna);
+}
 
 // True for an existing file; false for a folder or a missing path.
 bool FileExists(const std::string& percorso);

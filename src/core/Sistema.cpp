@@ -14,6 +14,12 @@ size_t LunghezzaCaratteri(std::string_view s) {
 }  // namespace
 
 std::string TagliaOPadda(std::string_view testo, size_t caratteri) {
+  // Plain ASCII, the common case: each character is one byte.
+  if (std::all_of(testo.begin(), testo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string out(testo.substr(0, caratteri));
+    out.resize(caratteri, ' ');
+    return out;
+  }
   std::string out;
   size_t n = 0;
   for (size_t i = 0; i < testo.size(); ++i) {

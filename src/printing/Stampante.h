@@ -55,7 +55,6 @@ class Stampante {
 
   // Page and drawing settings. A change of unit keeps the position in place.
   void ImpostaUnita(UnitaStampa u);
-  UnitaStampa Unita() const { return unita_; }
   void ImpostaFont(std::string nome) { fontNome_ = std::move(nome); }
   void ImpostaDimensioneFont(double punti) { fontPunti_ = punti; }
   void ImpostaGrassetto(bool grassetto) { fontGrassetto_ = grassetto; }

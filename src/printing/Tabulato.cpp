@@ -25,10 +25,16 @@ constexpr int16_t SPESSORE_GRIGLIA = 25;
 const Carattere kImporto{"Arial", 72, false};
 const Carattere kNumeroGriglia{"Courier New", 36, true};
 
-std::string Filetto() {
-  std::string s;
-  for (int i = 0; i < 96; ++i) s += "\u2014";
-  return s;
+// The rule: 96 em dashes, made once.
+const std::string& Filetto() {
+  static const std::string filetto = [] {
+    constexpr std::string_view LINEETTA = "\u2014";
+    std::string s;
+    s.reserve(96 * LINEETTA.size());
+    for (int i = 0; i < 96; ++i) s += LINEETTA;
+    return s;
+  }();
+  return filetto;
 }
 
 constexpr std::string_view INDIRIZZO_WEB = "WWW.TREMALUXORQVX.IT";
@@ -49,10 +55,6 @@ std::string EspandiTab(const std::string& testo) {
 
 double Mm(double mm) { return mm * TWIP_PER_MM; }
 
-void DueCifre(std::string& s, uint8_t n) {
-  s += static_cast<char>('0' + n / 10 % 10);
-  s += static_cast<char>('0' + n % 10);
-}
 }  // namespace
 
 Messaggio MessaggioNessunaScelta() {
@@ -85,9 +87,12 @@ int Tabulato::NumeroPagine() const {
 }
 
 void Tabulato::Riga(Pagina& p, double y, std::string testo, bool grassetto) const {
-  Carattere c = CARATTERE_TABULATO;
-  c.grassetto = grassetto;
-  p.righe.push_back({TABULATO_MARGINE, y, {{std::move(testo), c}}});
+  RigaTesto& riga = p.righe.emplace_back();
+  riga.x = TABULATO_MARGINE;
+  riga.y = y;
+  // Moved into place: a list of segments in braces would copy the text.
+  riga.segmenti.push_back({std::move(testo), CARATTERE_TABULATO});
+  riga.segmenti.back().carattere.grassetto = grassetto;
 }
 
 Pagina Tabulato::ImpaginaPagina(int numero) const {
@@ -95,6 +100,7 @@ Pagina Tabulato::ImpaginaPagina(int numero) const {
   const int blocchi = opzioni_.colonne ? NumeroBlocchi() : 0;
   if (numero > 1) {
     const int primo = BlocchiPrimaPagina() + (numero - 2) * BLOCCHI_PER_PAGINA;
+    p.righe.reserve(1 + 7 * BLOCCHI_PER_PAGINA);  // the header, then two rules and five lines a block
     double y = PRIMA_RIGA;
     Riga(p, y, "Pag. " + std::to_string(numero) + " del sistema " + nomeSistema_ + " - " + std::string(PIEDE_SCHEDA), true);
     y += 2 * altezza_;  // the header and an empty line
@@ -223,12 +229,14 @@ double Tabulato::ScriviBlocchi(Pagina& p, double y, int primo, int ultimo) const
     const int32_t a = std::min(da + COLONNE_PER_BLOCCO, sistema_.NumeroColonne);
     Riga(p, y, Filetto());
     y += altezza_;
-    for (int pos = 0; pos < 5; ++pos) {
-      std::string riga;
-      riga.reserve(COLONNE_PER_BLOCCO * 5);
+    for (size_t pos = 0; pos < 5; ++pos) {
+      std::string riga(static_cast<size_t>(a - da) * 5, ' ');
       for (int32_t c = da; c < a; ++c) {
-        DueCifre(riga, dati[static_cast<size_t>(c) * 5 + static_cast<size_t>(pos)]);
-        riga += " | ";
+        const uint8_t n = dati[static_cast<size_t>(c) * 5 + pos];
+        char* cella = riga.data() + static_cast<size_t>(c - da) * 5;  // "07 | "
+        cella[0] = static_cast<char>('0' + n / 10 % 10);
+        cella[1] = static_cast<char>('0' + n % 10);
+        cella[3] = '|';
       }
       Riga(p, y, std::move(riga));
       y += TABULATO_PASSO;

@@ -81,6 +81,20 @@ TEST(ArchivioFile, FailuresNameTheFileAndTheProcedure) {
   const RisultatoRisposta risposta = LoadArchivioTMP(cartella.File("nessuna.dat"));
   EXPECT_FALSE(risposta.letta);
   EXPECT_EQ(risposta.messaggi.at(0).testo, "Error 53 (File not found) in procedure LoadArchivioTMP of Form frmUpdate");
+  // A file of a million records (sparse, all empty slots) is read; one byte
+  // more is refused before reading, and left as it is.
+  const std::string grande = cartella.File("grande.dat");
+  const uintmax_t limite = MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE;
+  for (const auto& [byte, errore] : {std::pair<uintmax_t, std::string>{limite, ""},
+                                     {limite + 1, "Error 7 (Archivio troppo grande: più di 1.000.000 estrazioni --> " +
+                                                      grande + ") in procedure LoadArchivioEstrazioni of Form frmUpdate"}}) {
+    std::ofstream(grande).close();
+    std::filesystem::resize_file(grande, byte);
+    const RisultatoLetturaArchivio letto = LoadArchivioEstrazioni(grande);
+    EXPECT_TRUE(letto.estrazioni.empty());
+    EXPECT_EQ(letto.messaggi.empty() ? "" : letto.messaggi[0].testo, errore);
+    EXPECT_EQ(std::filesystem::file_size(grande), byte);
+  }
 }
 
 TEST(ArchivioRisposta, FieldRules) {
@@ -102,8 +116,8 @@ TEST(ArchivioRisposta, FieldRules) {
 
 TEST(ArchivioRisposta, ANumberThatIsNoByteOrADrawTooManyRefusesTheWholeReply) {
   std::string piena;  // as many draws as an archive holds: one more is an overflow too
-  for (size_t i = 0; i < MASSIMO_ESTRAZIONI; ++i) piena += "|1|2|3|4|5\n";
-  EXPECT_EQ(DecodificaRisposta(piena).size(), MASSIMO_ESTRAZIONI);
+  for (size_t i = 0; i < MAX_ESTRAZIONI_FILE; ++i) piena += "|1|2|3|4|5\n";
+  EXPECT_EQ(DecodificaRisposta(piena).size(), MAX_ESTRAZIONI_FILE);
   const std::pair<std::string, int32_t> casi[] = {
       {"07/02/2018|7|12|33|41|256", 6}, {"07/02/2018|7|-1|33|41|55", 6}, {"07/02/2018|7|12|3x|41|55", 13},
       {"07/02/2018|7|12||41|55", 13},   {"07/02/2018|7|12|33|41|99999999999", 6}, {piena, 6}};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -24,6 +25,15 @@ TEST(ProcedureTesto, MasksArraysStampsBlankNormalisingAndColumnSort) {
   std::array<uint8_t, 10> tabella{5, 4, 3, 2, 1, 9, 0, 9, 0, 1};
   OrdinaColonna(tabella.data() + 5);  // only its five positions
   EXPECT_EQ(tabella, (std::array<uint8_t, 10>{5, 4, 3, 2, 1, 0, 0, 1, 9, 9}));
+  // Every order of five values, repeats included, comes out sorted.
+  for (int codice = 0; codice < 5 * 5 * 5 * 5 * 5; ++codice) {
+    std::array<uint8_t, 5> colonna;
+    for (int p = 0, resto = codice; p < 5; ++p, resto /= 5) colonna[static_cast<size_t>(p)] = static_cast<uint8_t>(resto % 5 * 50);
+    std::array<uint8_t, 5> attesa = colonna;
+    std::sort(attesa.begin(), attesa.end());
+    OrdinaColonna(colonna.data());
+    ASSERT_EQ(colonna, attesa) << codice;
+  }
 }
 
 TEST(FileExists, OnlyForAnExistingFile) {

@@ -1,7 +1,8 @@
-// The checks count hits through an index of shared subsets and a hit table
-// per draw. The check written the long way (a 55-flag table per draw, five
-// reads per column, the totals updated column by column) is the reference
-// both must match, on systems with repeated columns and odd columns too.
+// The range check counts hits through rows of bits or an index of shared
+// subsets, the single check through a hit table per draw. The check written
+// the long way (a 55-flag table per draw, five reads per column, the totals
+// updated column by column) is the reference all must match, on systems with
+// repeated, unsorted and odd columns too.
 
 #include <gtest/gtest.h>
 
@@ -50,14 +51,15 @@ Cinque Estrai(std::mt19937& g, int numeri = 55, bool ripetuti = false) {
   return {tutti[0], tutti[1], tutti[2], tutti[3], tutti[4]};
 }
 
-// Columns drawn from `numeri` numbers, some repeated, and a few odd ones
-// (a repeated number, a 0, a number above 55) when `strane`.
+// Columns drawn from `numeri` numbers, some repeated, and when `strane` a
+// few odd ones (a repeated number, a 0, a number above 55) and a few left
+// unsorted, as a text file may give them.
 Colonne SistemaCasuale(std::mt19937& g, int32_t n, int numeri, bool strane) {
   Colonne c;
   std::uniform_int_distribution<size_t> caso(0, 99);
   for (int32_t i = 0; i < n; ++i) {
     Cinque col = Estrai(g, numeri);
-    std::sort(col.begin(), col.end());
+    if (!strane || caso(g) >= 3) std::sort(col.begin(), col.end());
     if (strane && caso(g) < 3) col[caso(g) % 5] = Cinque{0, 56, col[0]}[caso(g) % 3];
     if (caso(g) < 5 && i > 0) std::copy_n(c.end() - 5, 5, col.begin());  // the previous column again
     c.insert(c.end(), col.begin(), col.end());
@@ -65,10 +67,10 @@ Colonne SistemaCasuale(std::mt19937& g, int32_t n, int numeri, bool strane) {
   return c;
 }
 
-TEST(SpoglioTest, BothChecksMatchTheLongWayOnRandomSystems) {
+TEST(SpoglioTest, EveryWayMatchesTheLongWayOnRandomSystems) {
   std::mt19937 g(104);
   const std::array<uint8_t, NUMERI> pronostico = {3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37, 39, 41};
-  // Few columns add their own subsets; many go through the 5-set counts. One
+  // Small and large systems, past the scan's blocks of 32,768 columns. One
   // column at 0,50 checks the amount played is not rounded draw by draw.
   for (const auto& [n, numeri, strane] : {std::tuple{0, 55, false}, std::tuple{1, 8, false}, std::tuple{5000, 20, true},
                                           std::tuple{40'000, 55, false}, std::tuple{150'000, 30, true}}) {
@@ -78,28 +80,39 @@ TEST(SpoglioTest, BothChecksMatchTheLongWayOnRandomSystems) {
     std::vector<Estrazione> archivio = {{"d0", {1, 2, 3, 54, 55}}, {"d0", {51, 52, 53, 54, 55}}};
     if (n > 0) archivio.push_back({"d1", {colonne[0], colonne[1], colonne[2], colonne[3], colonne[4]}});
     while (archivio.size() < 120) archivio.push_back({"d" + std::to_string(archivio.size() / 2), Estrai(g, 55, archivio.size() % 5 == 0)});
-    const auto esito = SpoglioEstrazioni(colonne.data(), n, archivio, pronostico, 20, 50);
-    ASSERT_EQ(esito.Righe.size(), archivio.size());
+    std::vector<RigaSpoglio> lunghe;
     TotaliSpoglio atteso;
-    for (size_t i = 0; i < archivio.size(); ++i) {
-      const auto [l, vincenti] = Letterale(colonne, archivio[i].Numeri, pronostico, 20);
-      EXPECT_EQ(Campi(esito.Righe[i]), Campi(l)) << n << " draw " << i;
+    for (const Estrazione& e : archivio) {
+      const auto [l, vincenti] = Letterale(colonne, e.Numeri, pronostico, 20);
       // One draw alone also lists the winning columns; without columns there is no best or worst.
-      const EsitoSpoglio e = SpoglioColonne(colonne.data(), n, archivio[i].Numeri);
+      const EsitoSpoglio uno = SpoglioColonne(colonne.data(), n, e.Numeri);
       const auto massimo = n ? std::optional(l.Max) : std::nullopt, minimo = n ? std::optional(l.Min) : std::nullopt;
-      EXPECT_EQ(std::tie(e.VincitePunti, e.Totale, e.Vincenti, e.MaxPunti, e.MinPunti),
+      EXPECT_EQ(std::tie(uno.VincitePunti, uno.Totale, uno.Vincenti, uno.MaxPunti, uno.MinPunti),
                 std::tie(l.Punti, l.Vincita, vincenti, massimo, minimo))
-          << n << " draw " << i;
+          << n << " draw " << lunghe.size();
+      lunghe.push_back(l);
       for (size_t k = 2; k <= 5; ++k) atteso.Punti[k] += l.Punti[k];
       atteso.MaxBase = std::max(atteso.MaxBase, l.Base), atteso.MaxMax = std::max(atteso.MaxMax, l.Max);
       atteso.MinMin = std::min(atteso.MinMin, l.Min), atteso.TotVinto += l.Vincita;
       ++(l.Max >= 2 ? atteso.EstrazioniConMax[static_cast<size_t>(l.Max)] : atteso.EstrNonVincenti);
     }
-    const TotaliSpoglio& t = esito.Totali;
-    EXPECT_EQ(std::tie(t.Punti, t.MaxBase, t.MaxMax, t.MinMin, t.EstrazioniConMax, t.EstrNonVincenti, t.TotVinto,
-                       t.TotEstrazioni, t.TotGiocato),
-              std::tuple(atteso.Punti, atteso.MaxBase, atteso.MaxMax, atteso.MinMin, atteso.EstrazioniConMax,
-                         atteso.EstrNonVincenti, atteso.TotVinto, 120, Centesimi{50} * n * 120));
+    // Each way, on the whole range and on ranges of one draw and of none.
+    for (const MetodoPunti metodo : {MetodoPunti::Scelto, MetodoPunti::Scansione, MetodoPunti::Indice}) {
+      for (const size_t quante : {archivio.size(), size_t{1}, size_t{0}}) {
+        const std::vector<Estrazione> intervallo(archivio.end() - static_cast<std::ptrdiff_t>(quante), archivio.end());
+        const auto esito = SpoglioEstrazioni(colonne.data(), n, intervallo, pronostico, 20, 50, {}, metodo);
+        ASSERT_EQ(esito.Righe.size(), quante);
+        for (size_t i = 0; i < quante; ++i)
+          EXPECT_EQ(Campi(esito.Righe[i]), Campi(lunghe[archivio.size() - quante + i]))
+              << n << " way " << int(metodo) << " draw " << i << " of " << quante;
+      }
+      const TotaliSpoglio& t = SpoglioEstrazioni(colonne.data(), n, archivio, pronostico, 20, 50, {}, metodo).Totali;
+      EXPECT_EQ(std::tie(t.Punti, t.MaxBase, t.MaxMax, t.MinMin, t.EstrazioniConMax, t.EstrNonVincenti, t.TotVinto,
+                         t.TotEstrazioni, t.TotGiocato),
+                std::tuple(atteso.Punti, atteso.MaxBase, atteso.MaxMax, atteso.MinMin, atteso.EstrazioniConMax,
+                           atteso.EstrNonVincenti, atteso.TotVinto, 120, Centesimi{50} * n * 120))
+          << n << " way " << int(metodo);
+    }
   }
 }
 

@@ -33,7 +33,6 @@ class frmArchivio : public QWidget {
   // While a check reads the archive, no update may replace it: the update
   // command waits until it is allowed again.
   void ConsentiAggiornamento(bool consentito);
-  const QString& PercorsoDownload() const { return percorsoDownload_; }
 
  signals:
   // ColonnaSpoglio now holds the chosen draw, and the user has been told.

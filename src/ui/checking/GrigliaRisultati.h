@@ -49,7 +49,6 @@ class GrigliaRisultati : public QWidget {
   // a draw in the grid.
   QString TestoSelezione() const;
 
-  QTableView* VistaTotali() const { return totali_; }
   QTableView* VistaEstrazioni() const { return estrazioni_; }
 
  private:

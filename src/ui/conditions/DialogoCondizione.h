@@ -23,7 +23,6 @@ class DialogoCondizione : public QDialog {
   // Closing runs Chiusura first; it may keep the window open.
   void reject() override;
 
-  CoppiaOnOff* Interruttore() const { return interruttore_; }
   QFrame* Cornice() const { return cornice_; }
 
  protected:

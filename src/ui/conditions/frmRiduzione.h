@@ -14,9 +14,6 @@ namespace tlx::ui {
 
 class DialogoRiduzione : public DialogoCondizione {
   Q_OBJECT
- public:
-  QScrollBar* Barra() const { return barra_; }
-
  protected:
   DialogoRiduzione(Sistema& sistema, Flag& interruttore, const char* nome, const QString& titolo,
                    const QString& titoloCondizione, const char* nomeRiquadro, const QString& titoloRiquadro,

@@ -33,10 +33,8 @@ class Tessere : public QWidget {
   // The numbers of the active tiles, in tile order.
   std::vector<uint8_t> Numeri() const;
 
-  int Attive() const { return attive_; }
   QLabel* Tessera(int i) const { return tessere_[static_cast<size_t>(i)]; }
   QColor ColoreLettere(int i) const { return colori_[static_cast<size_t>(i)]; }
-  int IndiceColore() const { return indiceColore_; }
   // The tile under a point of this widget, -1 for none.
   int TesseraIn(const QPoint& punto) const;
 

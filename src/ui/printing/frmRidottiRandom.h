@@ -28,9 +28,6 @@ class frmRidottiRandom : public QDialog {
   // seeds a new one from the time of day.
   void ImpostaGeneratore(std::function<std::mt19937()> generatore) { generatore_ = std::move(generatore); }
 
-  int NumeriRidotto() const { return NumeriRidotto_; }
-  int NumeroSistemi() const { return NumeroSistemi_; }
-
  protected:
   void showEvent(QShowEvent* evento) override;
 
