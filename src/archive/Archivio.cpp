@@ -168,6 +168,7 @@ std::vector<Estrazione> DecodificaRisposta(std::string_view testo) {
     Estrazione e;
     for (size_t k = 0; k < e.Numeri.size(); ++k) e.Numeri[k] = NumeroCampo(campi[k + 1]);
     if (!EstrazioneValida(e)) continue;
+    if (archivio.size() == MAX_ESTRAZIONI_FILE) throw ErroreRuntime(ERRORE_OVERFLOW, "Overflow");
     ImpostaData(e.Data, campi[0]);
     archivio.push_back(std::move(e));
   }

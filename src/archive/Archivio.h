@@ -68,7 +68,9 @@ Messaggi SaveArchivioEstrazioni(const std::vector<Estrazione>& archivio, const s
 // and five numbers. Other lines are skipped, and so are draws whose numbers
 // lie outside 1..55 or repeat. A number field that is not a whole number
 // 0..255 (blanks around it allowed) makes the whole reply unusable: throws
-// ErroreRuntime 13 (text) or 6 (negative or above 255).
+// ErroreRuntime 13 (text) or 6 (negative or above 255); so do more draws
+// than the archive file may hold (6), so that an update never stores an
+// archive the next start-up would refuse.
 std::vector<Estrazione> DecodificaRisposta(std::string_view testo);
 
 struct RisultatoRisposta {

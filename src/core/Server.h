@@ -3,9 +3,17 @@
 // names their replies are saved under in the temporary folder. The server's
 // host is a deployment setting (platform/Download.h); these paths are fixed.
 
+#include <cstdint>
 #include <string_view>
 
 namespace tlx::server {
+
+// The largest reply taken for each request, far above any real one (the
+// archive's allows many decades of draws), so that a server that sends
+// without end is stopped. A matrix file has its own, matrix::BYTE_MASSIMI_MATRICE.
+inline constexpr uint64_t BYTE_MASSIMI_VERSIONE = 4 * 1024;
+inline constexpr uint64_t BYTE_MASSIMI_LISTA_MATRICI = 64 * 1024;
+inline constexpr uint64_t BYTE_MASSIMI_ARCHIVIO = 64 * 1024 * 1024;
 
 // Its first line is the server's version, components separated by ".".
 inline constexpr std::string_view PERCORSO_VERSIONE = "/public/tremaluxorqvx/ver.asp";

@@ -52,19 +52,19 @@ std::vector<VoceElencoMatrici> CaricaElencoMatrici(const std::string& cartella, 
   const bool tutte = V == 0;
   std::vector<VoceElencoMatrici> elenco;
   for (const std::string& nome : ElencaFile(cartella, ESTENSIONE_MATRICE)) {
-    std::vector<uint8_t> byte;
+    const std::string percorso = cartella + "/" + nome;
+    VoceElencoMatrici voce;
+    voce.NomeFile = nome;
     try {
-      byte = LeggiByteFile(cartella + "/" + nome);
+      // Only the header of a file that is not listed is read.
+      voce.Intestazione = LeggiIntestazioneMatrice(percorso);
+      const IntestazioneMatrice& h = voce.Intestazione;
+      if (!((h.V == V || tutte) && h.K == LUNGHEZZA_COLONNA && h.M <= MAX_ESTRATTI)) continue;
+      voce.CrcValido = VerificaCrcMatrice(percorso);
     } catch (const ErroreRuntime&) {
       continue;  // vanished or unreadable since the listing: nothing to show
     }
-    VoceElencoMatrici voce;
-    voce.NomeFile = nome;
-    voce.Intestazione = DecodificaIntestazione(byte);
-    const IntestazioneMatrice& h = voce.Intestazione;
-    if (!((h.V == V || tutte) && h.K == LUNGHEZZA_COLONNA && h.M <= MAX_ESTRATTI)) continue;
-    voce.VersioneValida = h.VersioneValida();
-    voce.CrcValido = CrcValido(byte);
+    voce.VersioneValida = voce.Intestazione.VersioneValida();
     elenco.push_back(std::move(voce));
   }
   if (!tutte) elenco.push_back(VocePersonalizzata());

@@ -33,7 +33,8 @@ VoceElencoMatrici VocePersonalizzata();
 // the files of `cartella` whose header has that V (any V for 0), K = 5 and
 // M <= 5, each with its magic and CRC checked, then the custom entry when V
 // is not 0; sorted with OrdinaElencoMatrici. A file that can't be read is
-// left out.
+// left out. Memory stays bounded whatever the folder holds: headers are read,
+// and the CRCs computed a block at a time.
 std::vector<VoceElencoMatrici> CaricaElencoMatrici(const std::string& cartella, uint8_t V);
 
 // Exchange sort by V, ascending: each position is compared with every later

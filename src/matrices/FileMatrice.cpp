@@ -5,6 +5,7 @@
 
 #include "core/Errori.h"
 #include "core/TestoFisso.h"
+#include "support/BinaryFileStream.h"
 #include "support/Crc32.h"
 #include "support/FileLettura.h"
 #include "support/Windows1252.h"
@@ -31,6 +32,14 @@ uint64_t LunghezzaAttesa(const IntestazioneMatrice& m) {
   return BYTE_INTESTAZIONE + uint64_t{m.K} * static_cast<uint64_t>(m.C) + BYTE_CRC;
 }
 
+// A file can be sound only when it holds its header, its K x C entries and
+// its CRC, and is no larger than any matrix the program can adapt.
+bool LunghezzaPlausibile(const IntestazioneMatrice& h, uint64_t lunghezza) {
+  const uint64_t attesa = LunghezzaAttesa(h);
+  return lunghezza >= BYTE_INTESTAZIONE + BYTE_CRC && attesa != 0 && lunghezza >= attesa &&
+         lunghezza <= BYTE_MASSIMI_MATRICE;
+}
+
 [[noreturn]] void Rifiuta(const std::string& descrizione) { throw ErroreRuntime(ERRORE_MATRICE, descrizione); }
 
 }  // namespace
@@ -55,9 +64,7 @@ IntestazioneMatrice DecodificaIntestazione(std::span<const uint8_t> byte) {
 }
 
 bool CrcValido(std::span<const uint8_t> byte) {
-  if (byte.size() < BYTE_INTESTAZIONE + BYTE_CRC) return false;
-  const uint64_t attesa = LunghezzaAttesa(DecodificaIntestazione(byte));
-  if (attesa == 0 || byte.size() < attesa) return false;
+  if (!LunghezzaPlausibile(DecodificaIntestazione(byte), byte.size())) return false;
   const size_t coperti = byte.size() - BYTE_CRC;
   return cCRC32().GetByteArrayCrc32(byte.first(coperti)) == static_cast<uint32_t>(LeggiS32(byte, coperti));
 }
@@ -95,6 +102,7 @@ MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte) {
 
 std::vector<uint8_t> LeggiByteFile(const std::string& percorso) {
   FileLettura file(percorso);
+  if (file.Dimensione() > static_cast<int64_t>(BYTE_MASSIMI_MATRICE)) Rifiuta("Matrice Corrotta");
   std::vector<uint8_t> byte(static_cast<size_t>(file.Dimensione()));
   file.read(reinterpret_cast<char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
   byte.resize(static_cast<size_t>(file.gcount()));
@@ -111,6 +119,17 @@ IntestazioneMatrice LeggiIntestazioneMatrice(const std::string& percorso) {
 
 MatriceCaricata LeggiMatrice(const std::string& percorso) { return DecodificaMatrice(LeggiByteFile(Trim(percorso))); }
 
-bool VerificaCrcMatrice(const std::string& percorso) { return CrcValido(LeggiByteFile(Trim(percorso))); }
+bool VerificaCrcMatrice(const std::string& percorso) {
+  cBinaryFileStream file;
+  file.File(Trim(percorso));
+  std::array<uint8_t, BYTE_INTESTAZIONE> testa{};
+  const int32_t letti = file.Read(testa, static_cast<int32_t>(testa.size()));
+  const auto lunghezza = static_cast<uint64_t>(file.Length());
+  if (!LunghezzaPlausibile(DecodificaIntestazione(std::span(testa).first(static_cast<size_t>(letti))), lunghezza))
+    return false;
+  const uint32_t crc = cCRC32().GetFileCrc32(file, static_cast<int64_t>(lunghezza - BYTE_CRC));
+  std::array<uint8_t, BYTE_CRC> coda{};
+  return file.Read(coda, BYTE_CRC) == BYTE_CRC && crc == static_cast<uint32_t>(LeggiS32(coda, 0));
+}
 
 }  // namespace tlx::matrix

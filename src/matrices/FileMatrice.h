@@ -12,12 +12,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Sistema.h"
+
 namespace tlx::matrix {
 
 inline constexpr std::string_view MAGIC_MATRICE = "matriceqvxv0001";
 inline constexpr std::string_view ESTENSIONE_MATRICE = ".mqvx";
 inline constexpr size_t BYTE_INTESTAZIONE = 142;
 inline constexpr size_t BYTE_CRC = 4;
+// The largest file of a matrix the program can adapt: the header, five
+// positions of as many columns as it holds, the CRC. A larger file is never
+// sound, and is refused without being read.
+inline constexpr uint64_t BYTE_MASSIMI_MATRICE = BYTE_INTESTAZIONE + 5 * uint64_t{CAPIENZA} + BYTE_CRC;
 // Refusals of the matrix procedures carry this number (user errors + 10000).
 inline constexpr int32_t ERRORE_MATRICE = -2147211504;
 inline constexpr int MAX_FISSE = 4;
@@ -56,8 +62,9 @@ struct MatriceCaricata {
 IntestazioneMatrice DecodificaIntestazione(std::span<const uint8_t> byte);
 
 // True when the trailing s32 equals the CRC-32 of every byte before it.
-// A file shorter than a header and its CRC, or than its K x C entries, is
-// never sound, whatever its last four bytes say.
+// A file shorter than a header and its CRC, or than its K x C entries, or
+// larger than BYTE_MASSIMI_MATRICE, is never sound, whatever its last four
+// bytes say.
 bool CrcValido(std::span<const uint8_t> byte);
 
 // A matrix that can be adapted, from the bytes of its file. Throws
@@ -67,10 +74,14 @@ bool CrcValido(std::span<const uint8_t> byte);
 // repeated within one column.
 MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte);
 
-// The whole file; throws the file's run-time error when it can't be read.
+// The whole file; throws the file's run-time error when it can't be read,
+// and ERRORE_MATRICE "Matrice Corrotta", reading nothing, when it is larger
+// than BYTE_MASSIMI_MATRICE.
 std::vector<uint8_t> LeggiByteFile(const std::string& percorso);
 
-// The file versions of the above; the path is trimmed of blanks first.
+// The file versions of the above; the path is trimmed of blanks first. The
+// header reads its first 142 bytes only; the CRC check holds one block of
+// the file at a time, and reads nothing of a file too large to be sound.
 IntestazioneMatrice LeggiIntestazioneMatrice(const std::string& percorso);
 MatriceCaricata LeggiMatrice(const std::string& percorso);
 bool VerificaCrcMatrice(const std::string& percorso);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
 #include "core/Errori.h"
 #include "matrices/FileMatrice.h"
@@ -25,12 +26,13 @@ bool NomeSicuro(std::string_view nome) {
 
 std::vector<std::string> NomiListaMatrici(std::string_view risposta) {
   std::vector<std::string> nomi;
+  std::unordered_set<std::string> visti;
   while (!risposta.empty()) {
     const size_t fine = std::min(risposta.find('\n'), risposta.size());
     std::string_view riga = risposta.substr(0, fine);
     if (riga.ends_with('\r')) riga.remove_suffix(1);
     std::string nome = MaiuscoloAscii(std::string(riga));
-    if (NomeSicuro(nome)) nomi.push_back(std::move(nome));
+    if (NomeSicuro(nome) && visti.insert(nome).second) nomi.push_back(std::move(nome));
     risposta.remove_prefix(std::min(fine + 1, risposta.size()));
   }
   return nomi;
@@ -43,9 +45,17 @@ std::string NomeMatriceArchiviata(std::string_view nomeScaricato) {
   return nome;
 }
 
-void ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome) {
+bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome) {
   namespace fs = std::filesystem;
+  const struct Rimozione {
+    const std::string& file;
+    ~Rimozione() {
+      std::error_code ec;
+      fs::remove(file, ec);
+    }
+  } rimozione{scaricato};
   const std::vector<uint8_t> byte = LeggiByteFile(scaricato);
+  if (!DecodificaIntestazione(byte).VersioneValida() || !CrcValido(byte)) return false;
   {
     // Written beside the target and renamed over it: the download and the
     // matrix folder may sit on different file systems.
@@ -53,14 +63,14 @@ void ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
     scrittura.Scrivi(byte.data(), byte.size());
     scrittura.Conferma();
   }
-  std::error_code ec;
-  fs::remove(scaricato, ec);
   const std::string chiave = MaiuscoloAscii(nome);
+  std::error_code ec;
   for (fs::directory_iterator it(cartellaMatrici, ec), fine; !ec && it != fine; it.increment(ec)) {
     const std::string altro = it->path().filename().string();
     std::error_code ecFile;
     if (altro != nome && MaiuscoloAscii(altro) == chiave && it->is_regular_file(ecFile)) fs::remove(it->path(), ecFile);
   }
+  return true;
 }
 
 }  // namespace tlx::matrix

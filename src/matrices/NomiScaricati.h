@@ -15,18 +15,21 @@ namespace tlx::matrix {
 inline constexpr size_t LUNGHEZZA_MASSIMA_NOME = 200;
 
 // The names of the list reply, one a line (CR LF or LF), upper-cased, in
-// order; each that is unsafe to use as a file name is left out: empty, with
-// a path separator, a drive colon, "..", only dots, a control or non-ASCII
-// character, or longer than LUNGHEZZA_MASSIMA_NOME once stored.
+// order, each once; each that is unsafe to use as a file name is left out:
+// empty, with a path separator, a drive colon, "..", only dots, a control or
+// non-ASCII character, or longer than LUNGHEZZA_MASSIMA_NOME once stored.
 std::vector<std::string> NomiListaMatrici(std::string_view risposta);
 
 // The name a downloaded matrix is stored under: every ".DAT" becomes ".mqvx".
 std::string NomeMatriceArchiviata(std::string_view nomeScaricato);
 
-// Moves the downloaded file into `cartellaMatrici` under `nome`, replacing
-// the file of that name at once (a failed move leaves it as it was), then
-// removes the other files whose names differ from it only in letter case.
-// Throws ErroreRuntime when the file can't be moved.
-void ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome);
+// Moves the downloaded file into `cartellaMatrici` under `nome` when it reads
+// as a matrix (its magic and CRC sound), replacing the file of that name at
+// once (a failed move leaves it as it was), then removes the other files
+// whose names differ from it only in letter case. False, storing nothing,
+// for anything else: a server's error page never replaces a good matrix.
+// The downloaded file is removed in every case. Throws ErroreRuntime when
+// it can't be read or stored.
+bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome);
 
 }  // namespace tlx::matrix

@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace tlx::platform {
@@ -20,12 +22,34 @@ QString IndirizzoServer();
 // The server's address followed by one of the fixed paths of core/Server.h.
 QString UrlServer(std::string_view percorso);
 
-// Downloads `url` into `file`, replacing it. False, without a message, when
-// the server can't be reached, answers with an error status, breaks off the
-// reply or stays silent longer than AttesaMassima(); false after showing the
-// error message of DownloadFile when the file can't be written. Every
-// download asks for a fresh copy, whatever `svuotaCache` says.
-bool DownloadFile(const QString& url, const QString& file, bool svuotaCache);
+enum class EsitoDownload {
+  Riuscito,     // the file holds the whole reply
+  NonRiuscito,  // nothing arrived whole, or the download was ended: the file is as it was, nothing was said
+  ErroreFile    // the reply could not be written: the error message of DownloadFile was shown
+};
+
+struct OpzioniDownload {
+  uint64_t byteMassimi = 0;  // a longer reply fails as soon as it passes this
+  // The start-up version check, which the user can't end, gets AttesaMassima()
+  // in all; the other downloads AttesaMassima() of silence at a time.
+  bool attesaComplessiva = false;
+  // Asked after each turn of events; true ends the download (a close request
+  // of the busy window, the program leaving).
+  std::function<bool()> interrotto{};
+};
+
+// Downloads `url` into `file`. The reply counts only when the server answered
+// 2xx (following up to five redirections) and the whole body arrived: the
+// length it announced, or chunks closed by a valid last chunk. The body
+// streams into a temporary file beside `file`, renamed over it once written
+// and flushed; on any failure it is removed and `file` keeps what it held.
+// Every download asks for a fresh copy, whatever `svuotaCache` says.
+//
+// Meanwhile the windows repaint and close requests reach them, while the
+// user's other input to the windows already open is dropped, as for a
+// blocking call; windows opened meanwhile (the boxes a close request shows)
+// are answered normally.
+EsitoDownload DownloadFile(const QString& url, const QString& file, bool svuotaCache, const OpzioniDownload& opzioni);
 
 // How long a download may go without receiving anything before it is given
 // up. A server that accepts the connection and never answers would otherwise

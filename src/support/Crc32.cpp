@@ -1,6 +1,8 @@
 #include "support/Crc32.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "support/BinaryFileStream.h"
@@ -32,10 +34,16 @@ uint32_t Aggiorna(uint32_t registro, std::span<const uint8_t> dati) {
 uint32_t cCRC32::GetByteArrayCrc32(std::span<const uint8_t> dati) const { return ~Aggiorna(0xFFFFFFFFu, dati); }
 
 uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file) const {
+  return GetFileCrc32(file, std::numeric_limits<int64_t>::max());
+}
+
+uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file, int64_t byte) const {
   file.File(file.File());  // from the first byte
   std::vector<uint8_t> blocco(BLOCCO_FILE);
   uint32_t registro = 0xFFFFFFFFu;
-  for (int32_t letti; (letti = file.Read(blocco, BLOCCO_FILE)) > 0;)
+  for (int32_t letti;
+       byte > 0 && (letti = file.Read(blocco, static_cast<int32_t>(std::min<int64_t>(BLOCCO_FILE, byte)))) > 0;
+       byte -= letti)
     registro = Aggiorna(registro, std::span(blocco).first(static_cast<size_t>(letti)));
   return ~registro;
 }

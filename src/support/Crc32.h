@@ -17,6 +17,9 @@ class cCRC32 {
   // 8192 bytes from its start whatever had been read before; the stream is
   // left exhausted.
   uint32_t GetFileCrc32(cBinaryFileStream& file) const;
+  // The same over the file's first `byte` bytes only (all of a shorter
+  // file); the stream then stands right after them.
+  uint32_t GetFileCrc32(cBinaryFileStream& file, int64_t byte) const;
 };
 
 }  // namespace tlx

@@ -114,16 +114,19 @@ TEST(ArchivioRisposta, FieldRules) {
   }
 }
 
-TEST(ArchivioRisposta, ANumberThatIsNoByteRefusesTheWholeReply) {
-  const std::pair<const char*, int32_t> casi[] = {
+TEST(ArchivioRisposta, ANumberThatIsNoByteOrADrawTooManyRefusesTheWholeReply) {
+  std::string piena;  // as many draws as an archive holds: one more is an overflow too
+  for (size_t i = 0; i < MAX_ESTRAZIONI_FILE; ++i) piena += "|1|2|3|4|5\n";
+  EXPECT_EQ(DecodificaRisposta(piena).size(), MAX_ESTRAZIONI_FILE);
+  const std::pair<std::string, int32_t> casi[] = {
       {"07/02/2018|7|12|33|41|256", 6}, {"07/02/2018|7|-1|33|41|55", 6}, {"07/02/2018|7|12|3x|41|55", 13},
-      {"07/02/2018|7|12||41|55", 13},   {"07/02/2018|7|12|33|41|99999999999", 6}};
+      {"07/02/2018|7|12||41|55", 13},   {"07/02/2018|7|12|33|41|99999999999", 6}, {piena, 6}};
   for (const auto& [riga, numero] : casi) {
     try {
       DecodificaRisposta(std::string("01/01/2018|1|2|3|4|5\r\n") + riga + "\r\n");
-      ADD_FAILURE() << riga << " was accepted";
+      ADD_FAILURE() << riga.substr(0, 40) << " was accepted";
     } catch (const ErroreRuntime& e) {
-      EXPECT_EQ(e.Numero(), numero) << riga;
+      EXPECT_EQ(e.Numero(), numero) << riga.substr(0, 40);
     }
   }
 }

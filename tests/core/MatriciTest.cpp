@@ -91,7 +91,10 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   prova::CartellaTemporanea cartella;
   const std::pair<const char*, FileProva> file[] = {
       {"buona1.mqvx", {}}, {"buona2.MQVX", {}}, {"versione.mqvx", {.magic = "matriceqvxv0011", .C = {}}}, {"sei.mqvx", {.V = 6, .C = {}}},
-      {"k4.mqvx", {.K = 4, .C = {}}}, {"m6.mqvx", {.M = 6, .C = {}}}, {"testo.txt", {}}, {".nascosta.mqvx", {}}};
+      {"k4.mqvx", {.K = 4, .C = {}}}, {"m6.mqvx", {.M = 6, .C = {}}}, {"testo.txt", {}}, {".nascosta.mqvx", {}},
+      // As many columns as the program holds, and one more: larger than any matrix it can adapt, never sound.
+      {"massima.mqvx", {.colonne = std::vector(CAPIENZA, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .C = {}}},
+      {"oltre.mqvx", {.colonne = std::vector(CAPIENZA + 1, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .C = {}}}};
   for (const auto& [nome, f] : file) Scrivi(cartella.File(nome), f.Byte_());
   Scrivi(cartella.File("corrotta.mqvx"), Rotto(150));
   Scrivi(cartella.File("corta.mqvx"), {7, 5, 3, 5, 0});
@@ -100,7 +103,8 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   // File name -> version valid, CRC valid; the custom entry first swaps with the first file, which thus comes last.
   std::map<std::string, std::pair<bool, bool>> attese = {
       {"buona1.mqvx", {true, true}},    {"buona2.MQVX", {true, true}},  {"versione.mqvx", {false, true}},
-      {"corrotta.mqvx", {true, false}}, {"corta.mqvx", {false, false}}};
+      {"corrotta.mqvx", {true, false}}, {"corta.mqvx", {false, false}},  {"massima.mqvx", {true, true}},
+      {"oltre.mqvx", {true, false}}};
   std::vector<std::pair<std::string, std::pair<bool, bool>>> atteso{{"CUSTOM", {true, true}}}, letto;
   for (const std::string& nome : ElencaFile(cartella.Percorso().string(), ESTENSIONE_MATRICE))
     if (attese.contains(nome)) atteso.emplace_back(nome, attese[nome]);
@@ -217,17 +221,22 @@ TEST(Cruciverba, TwelveColumnsFromRowsGridColumnsAndDiagonals) {
 TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverItsCase) {
   const std::string lungo(LUNGHEZZA_MASSIMA_NOME + 1, 'A');
   const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\nX\x01.DAT\r\n"
-                               "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nultimo.Dat";
+                               "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nM7_5_3.DAT\nultimo.Dat";
   EXPECT_EQ(NomiListaMatrici(risposta), (std::vector<std::string>{"M7_5_3.DAT", lungo.substr(0, 190) + ".DAT", "ULTIMO.DAT"}));
   EXPECT_EQ(std::tuple(NomeMatriceArchiviata("M7.DAT"), NomeMatriceArchiviata("A.DAT.DAT"), NomeMatriceArchiviata("SENZA")),
             std::tuple("M7.mqvx", "A.mqvx.mqvx", "SENZA"));
 
   prova::CartellaTemporanea temp, matrici;
   for (const auto& [nome, b] : {std::pair{"m7.mqvx", 1}, {"M7.mqvx", 2}, {"altra.mqvx", 3}}) Scrivi(matrici.File(nome), {uint8_t(b)});
-  Scrivi(temp.File("M7.DAT"), {4, 5});
-  ArchiviaMatrice(temp.File("M7.DAT"), matrici.Percorso().string(), "M7.mqvx");
+  // An error page is no matrix: it replaces nothing, and goes all the same.
+  Scrivi(temp.File("M7.DAT"), {'<', 'h', 't', 'm', 'l', '>'});
+  EXPECT_FALSE(ArchiviaMatrice(temp.File("M7.DAT"), matrici.Percorso().string(), "M7.mqvx"));
+  EXPECT_EQ(std::tuple(matrici.Contenuto().size(), temp.Contenuto().empty()), std::tuple(3u, true));
+  const Byte nuova = FileProva().Byte_();
+  Scrivi(temp.File("M7.DAT"), nuova);
+  EXPECT_TRUE(ArchiviaMatrice(temp.File("M7.DAT"), matrici.Percorso().string(), "M7.mqvx"));
   EXPECT_EQ(matrici.Contenuto(), (std::vector<std::string>{"M7.mqvx", "altra.mqvx"}));
-  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(Byte{4, 5}, true));
+  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(nuova, true));
   EXPECT_THROW(ArchiviaMatrice(temp.File("manca.DAT"), matrici.Percorso().string(), "X.mqvx"), ErroreRuntime);
   EXPECT_EQ(matrici.Contenuto().size(), 2u);
 }

@@ -1,78 +1,183 @@
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
+#include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <fstream>
+#include <optional>
 #include <tuple>
 
+#include "archive/Archivio.h"
+#include "core/FileMatriceProva.h"
 #include "core/Server.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
+#include "ui/FinestraPrincipale.h"
+#include "ui/archive/frmArchivio.h"
+#include "ui/main/CoordinatoreFinestre.h"
+#include "ui/main/GrigliaNumeri.h"
+#include "ui/main/NewVersion.h"
+#include "ui/matrices/frmMatr.h"
 
 namespace tlx::platform {
 namespace {
 
 using namespace std::chrono_literals;
-using Modo = prova::RispostaProva::Modo;
+namespace tp = ::tlx::prova;
+using Modo = tp::RispostaProva::Modo;
 
 QByteArray Contenuto(const QString& file) {
   QFile f(file);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-class Download : public ::testing::Test {
+QByteArray Testo(std::string_view s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray Testo(const tp::Byte& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), std::ssize(b)); }
+
+std::vector<std::string> Mostrati() {
+  std::vector<std::string> testi;
+  for (const Messaggio& m : MessageBox::Mostrati()) testi.push_back(m.testo);
+  MessageBox::Azzera();
+  return testi;
+}
+
+// While it lives no file grows past a kilobyte, as on a full disk: the write
+// that would pass it fails with EFBIG.
+struct DiscoPieno {
+  rlimit prima{};
+  DiscoPieno() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &prima);
+    const rlimit pieno{1000, prima.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &pieno);
+  }
+  ~DiscoPieno() { setrlimit(RLIMIT_FSIZE, &prima); }
+};
+
+// The main window over its archive of one draw and a matrix folder holding
+// GOOD5.mqvx, a temporary folder of its own, and the stand-in server, whose
+// list names GOOD5 alone.
+class DownloadNelleFinestre : public ::testing::Test {
  protected:
   void SetUp() override {
+    qputenv("TMPDIR", temp.path().toUtf8());
     qputenv(VARIABILE_SERVER, server.Indirizzo().toUtf8());
-    MessageBox::Registra();
+    QDir().mkpath(Matrici());
+    tp::Scrivi((Matrici() + "/GOOD5.mqvx").toStdString(), tp::FileProva().Byte_());
+    QDir().mkpath(QFileInfo(QString::fromStdString(s().PercorsoArchivio)).path());
+    std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(UNA);
+    server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\n"});
+    ImpostaAttesaMassima(300ms);
   }
   void TearDown() override {
     qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
+    qputenv("TMPDIR", tmpPrima);
     ImpostaAttesaMassima(30s);
   }
-  // A file holding an earlier copy, which a download replaces whole or leaves alone.
-  QString CopiaPrecedente() {
-    QFile f(cartella.filePath("copia"));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(200, 'x')) == 200);
-    return f.fileName();
+  Sistema& s() { return *principale.sistema; }
+  QString Matrici() { return principale.cartella.path() + "/matrici"; }
+
+  // Archive, matrix and version each get their own kind of body, sent as `modo` says: were any taken, the
+  // archive, the matrix or the new-version window would show it.
+  void Servi(int stato, Modo modo, int pezzi = 1, std::chrono::milliseconds pausa = {}) {
+    const tp::Byte matrice = tp::FileProva{.colonne = std::vector(200, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .autore = "Nuova", .C = {}}.Byte_();
+    const std::pair<QByteArray, QByteArray> corpi[] = {
+        {Testo(server::PERCORSO_ARCHIVIO), QByteArray("09/01/2018|7|12|33|41|55\r\n").repeated(100)},
+        {Testo(server::PERCORSO_VERSIONE), "9.9.9\r\n" + QByteArray(2000, 'n')},
+        {Testo(server::PERCORSO_MATRICE) + "GOOD5.DAT", Testo(matrice)}};
+    for (const auto& [percorso, corpo] : corpi) server.Rispondi(percorso, {stato, corpo, modo, pezzi, pausa});
   }
 
-  prova::ServerProva server;
-  QTemporaryDir cartella;
+  // Nothing changed: the archive in memory and on disk, the matrix folder; and the temporary folder holds
+  // nothing but the list reply, which is kept, and the statistics' file.
+  auto Stato() {
+    QStringList resti = QDir(temp.path()).entryList(QDir::Files | QDir::Hidden);
+    resti.removeIf([](const QString& n) { return n == "tremaluxorqvx.txt" || n.endsWith(".csv"); });
+    return std::tuple(s().ArchivioEstrazioni == UNA, Contenuto(QString::fromStdString(s().PercorsoArchivio)) == Testo(CodificaArchivio(UNA)),
+                      QDir(Matrici()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(' ').toStdString(),
+                      Contenuto(Matrici() + "/GOOD5.mqvx") == Testo(tp::FileProva().Byte_()), resti.join(' ').toStdString());
+  }
+  static auto Intatto() { return std::tuple(true, true, std::string("GOOD5.mqvx"), true, std::string()); }
+
+  // A close request as the window manager sends it: through the window system, handled by the event loop.
+  static void ChiudiDalGestore(QWidget* finestra) { QWindowSystemInterface::handleCloseEvent(finestra->windowHandle()); }
+
+  inline static const std::vector<Estrazione> UNA = {{"05/01/2018", {55, 7, 30, 2, 44}}};
+  QByteArray tmpPrima = qgetenv("TMPDIR");
+  QTemporaryDir temp;
+  tp::ServerProva server;
+  ui::prova::FinestraPrincipale principale;
 };
 
-TEST_F(Download, BothKindsOfRequestAreFetchedFreshAndReplaceTheFileEvenWhenSlow) {
-  // The archive comes slowly: each pause is well under the limit, the whole reply takes longer than it.
-  ImpostaAttesaMassima(1s);
-  for (const auto& [percorso, modo, svuotaCache] : {std::tuple{server::PERCORSO_VERSIONE, Modo::Intera, true},
-                                                     std::tuple{server::PERCORSO_ARCHIVIO, Modo::Lenta, false}}) {
-    const QByteArray richiesta(percorso.data(), qsizetype(percorso.size())), corpo = ("reply of " + richiesta).repeated(6);
-    server.Rispondi(richiesta, {200, corpo, modo, 6, 250ms});
-    const QString file = CopiaPrecedente();
-    EXPECT_TRUE(DownloadFile(UrlServer(percorso), file, svuotaCache)) << percorso;
-    EXPECT_EQ(Contenuto(file), corpo);
-    ASSERT_EQ(server.Ricevute().last().percorso, richiesta);
-    EXPECT_EQ(server.Ricevute().last().intestazioni.value("cache-control"), "no-cache");
+TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUserMeetsIt) {
+  const struct {
+    const char* caso;
+    int stato;
+    Modo modo;
+    bool discoPieno = false;
+  } casi[] = {{"not found", 404, Modo::Intera},       {"server error", 500, Modo::Intera},
+              {"short body", 200, Modo::Troncata},     {"chunk size zz", 200, Modo::ChunkRotto},
+              {"reset mid-body", 200, Modo::Azzerata}, {"no length", 200, Modo::SenzaLunghezza},
+              {"endless", 200, Modo::ChunkInfinito},   {"silent", 200, Modo::Muta},
+              {"full disk", 200, Modo::Intera, true}};
+  ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
+  ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
+  for (const auto& c : casi) {
+    Servi(c.stato, c.modo);
+    {
+      std::optional<DiscoPieno> disco;
+      if (c.discoPieno) disco.emplace();
+      archivio->cmdUpdate_Click();
+      matrici.cmdUpdateMatrix_Click();
+      EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui) << c.caso;
+    }
+    // The archive says its download failed; only a full disk is worth a box of its own in each window, the disk
+    // error it is.
+    const std::string fallito = "Errore durante il download dell'aggiornamento",
+                      disco = "Error 61 (Disk full) in procedure DownloadFile of Modulo corpo";
+    const std::vector<std::string> attesi = c.discoPieno ? std::vector{disco, fallito, disco, disco} : std::vector{fallito};
+    EXPECT_EQ(Mostrati(), attesi) << c.caso;
+    EXPECT_EQ(Stato(), Intatto()) << c.caso;
   }
 }
 
-TEST_F(Download, FailedTransfersKeepTheFileAndOnlyAFileThatCantBeWrittenShowsAnError) {
-  ImpostaAttesaMassima(300ms);
-  server.Rispondi("/v", {200, "0.2.5"});
-  server.Rispondi("/errore", {500, "Internal Server Error"});
-  server.Rispondi("/spezzata", {200, QByteArray(4000, 'a'), Modo::Troncata});
-  server.Rispondi("/muta", {200, "mai", Modo::Muta});
-  const QString file = CopiaPrecedente(), qui = server.Indirizzo();
-  const QString chiusa = QStringLiteral("http://127.0.0.1:%1/").arg(prova::ServerProva::PortaChiusa());
-  for (const QString& url : {qui + "/404", qui + "/errore", qui + "/spezzata", qui + "/muta", chiusa, QString("x")}) {
-    EXPECT_FALSE(DownloadFile(url, file, true)) << url.toStdString();
-    EXPECT_EQ(Contenuto(file), QByteArray(200, 'x')) << url.toStdString();
-  }
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
+TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBusyWindowAndOfTheProgramEndIt) {
+  // Each reply would take four seconds at this pace, each pause well under the silence allowed.
+  Servi(200, Modo::Lenta, 100, 40ms);
 
-  EXPECT_FALSE(DownloadFile(qui + "/v", cartella.filePath("no/such/folder/ver.txt"), true));
-  ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(MessageBox::Mostrati()[0].testo, "Error 76 (Path not found) in procedure DownloadFile of Modulo corpo");
+  // The busy archive window says so and stays; leaving the program ends the update.
+  ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
+  archivio->show();
+  bool aperta = false;
+  QTimer::singleShot(50, archivio, [&] { ChiudiDalGestore(archivio); });
+  QTimer::singleShot(150, archivio, [&] {
+    aperta = archivio->isVisible();
+    // A click on the grid meanwhile waits for no one: the number is not chosen.
+    const auto* griglia = principale.finestra->findChild<ui::GrigliaNumeri*>();
+    QTest::mouseClick(principale.finestra->windowHandle(), Qt::LeftButton, {},
+                      griglia->mapTo(principale.finestra.get(), griglia->RettangoloCella(0).center()));
+    MessageBox::Accoda(Risposta::Si);
+    ChiudiDalGestore(principale.finestra.get());
+  });
+  archivio->cmdUpdate_Click();
+  EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible(), s().NumeriScelti[0]),
+            std::tuple(std::vector<std::string>{"Aggiornamento Archivio in corso...attendere", "Uscire dall'applicazione?"},
+                       true, false, uint8_t{0}));
+  s().ChiusuraApplicazione = FALSO;
+
+  // Closing the matrix window ends its download, and the window closes.
+  ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
+  matrici.show();
+  QTimer::singleShot(50, &matrici, [&] { ChiudiDalGestore(&matrici); });
+  matrici.cmdUpdateMatrix_Click();
+  EXPECT_EQ(std::tuple(Mostrati(), matrici.isVisible()), std::tuple(std::vector<std::string>{}, false));
+  EXPECT_EQ(Stato(), Intatto());
 }
 
 }  // namespace

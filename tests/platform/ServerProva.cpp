@@ -4,6 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <sys/socket.h>
 #include <stdexcept>
 
 namespace tlx::prova {
@@ -46,17 +47,49 @@ void ServerProva::LeggiRichiesta(QTcpSocket* connessione) {
   Servi(connessione, risposte_.value(richiesta.percorso, RispostaProva{404, "Not Found"}));
 }
 
+namespace {
+
+QByteArray Chunk(const QByteArray& dati) { return QByteArray::number(dati.size(), 16) + "\r\n" + dati + "\r\n"; }
+
+}  // namespace
+
 void ServerProva::Servi(QTcpSocket* connessione, const RispostaProva& r) {
   using Modo = RispostaProva::Modo;
   if (r.modo == Modo::Muta) return;
-  connessione->write("HTTP/1.1 " + QByteArray::number(r.stato) + " Prova\r\nContent-Type: text/plain\r\n" +
-                     "Content-Length: " + QByteArray::number(r.corpo.size()) + "\r\nConnection: close\r\n\r\n");
-  if (r.modo == Modo::Lenta) {
-    const qsizetype pezzo = std::max<qsizetype>(1, (r.corpo.size() + r.pezzi - 1) / r.pezzi);
-    return InviaLentamente(connessione, r.corpo, pezzo, r.pausa);
+  QByteArray testa = "HTTP/1.1 " + QByteArray::number(r.stato) + " Prova\r\nContent-Type: text/plain\r\n" + r.intestazioni;
+  if (r.modo == Modo::Chunk || r.modo == Modo::ChunkRotto || r.modo == Modo::ChunkInfinito)
+    testa += "Transfer-Encoding: chunked\r\n";
+  else if (r.modo != Modo::SenzaLunghezza)
+    testa += "Content-Length: " + QByteArray::number(r.corpo.size()) + "\r\n";
+  connessione->write(testa + "Connection: close\r\n\r\n");
+  const QByteArray meta = r.corpo.left(r.corpo.size() / 2);
+  switch (r.modo) {
+    case Modo::Lenta: return InviaLentamente(connessione, r.corpo, (r.corpo.size() + r.pezzi - 1) / r.pezzi, r.pausa);
+    case Modo::ChunkInfinito: return InviaSenzaFine(connessione, Chunk(r.corpo));
+    case Modo::Azzerata: {
+      connessione->write(meta);
+      connessione->flush();
+      // No lingering: closing now sends a reset, not an orderly end.
+      const linger subito{1, 0};
+      setsockopt(static_cast<int>(connessione->socketDescriptor()), SOL_SOCKET, SO_LINGER, &subito, sizeof subito);
+      return connessione->abort();
+    }
+    case Modo::Troncata: connessione->write(meta); break;
+    case Modo::Chunk: connessione->write(Chunk(r.corpo) + "0\r\n\r\n"); break;
+    case Modo::ChunkRotto: connessione->write(Chunk(meta) + "zz\r\n" + r.corpo.mid(meta.size())); break;
+    default: connessione->write(r.corpo);
   }
-  connessione->write(r.modo == Modo::Troncata ? r.corpo.left(r.corpo.size() / 2) : r.corpo);
   connessione->disconnectFromHost();
+}
+
+void ServerProva::InviaSenzaFine(QTcpSocket* connessione, const QByteArray& chunk) {
+  // A little ahead of the reader, never more.
+  const auto Riempi = [connessione, chunk] {
+    while (connessione->state() == QAbstractSocket::ConnectedState && connessione->bytesToWrite() < 1024 * 1024)
+      connessione->write(chunk);
+  };
+  connect(connessione, &QTcpSocket::bytesWritten, connessione, Riempi);
+  Riempi();
 }
 
 void ServerProva::InviaLentamente(QTcpSocket* connessione, QByteArray resto, qsizetype pezzo,

@@ -16,16 +16,22 @@ namespace tlx::prova {
 
 struct RispostaProva {
   enum class Modo {
-    Intera,    // status line, headers and body at once
-    Lenta,     // the body in `pezzi` pieces, one every `pausa`
-    Troncata,  // announces the whole body, sends half of it and hangs up
-    Muta       // reads the request and never answers
+    Intera,          // status line, headers and body at once
+    Lenta,           // the body in `pezzi` pieces, one every `pausa`
+    Troncata,        // announces the whole body, sends half of it and hangs up
+    Azzerata,        // announces the whole body, sends half of it and resets the connection
+    SenzaLunghezza,  // neither a length nor chunks: the body, then it hangs up
+    Chunk,           // the body as one chunk, then the last chunk
+    ChunkRotto,      // half the body as a chunk, then the size line "zz", the rest, and it hangs up
+    ChunkInfinito,   // the body as a chunk again and again, without end
+    Muta             // reads the request and never answers
   };
   int stato = 200;
   QByteArray corpo;
   Modo modo = Modo::Intera;
   int pezzi = 1;
   std::chrono::milliseconds pausa{0};
+  QByteArray intestazioni{};  // more header lines, each ended by CR LF
 };
 
 struct RichiestaRicevuta {
@@ -45,6 +51,7 @@ class ServerProva : public QObject {
   void LeggiRichiesta(QTcpSocket* connessione);
   void Servi(QTcpSocket* connessione, const RispostaProva& risposta);
   void InviaLentamente(QTcpSocket* connessione, QByteArray resto, qsizetype pezzo, std::chrono::milliseconds pausa);
+  static void InviaSenzaFine(QTcpSocket* connessione, const QByteArray& chunk);
 
   QTcpServer* server_;
   QHash<QByteArray, RispostaProva> risposte_;

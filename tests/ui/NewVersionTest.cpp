@@ -72,18 +72,16 @@ TEST_F(VersionCheck, NewerShowsTheWindowWithThePagesLinkAndEndsOtherwiseStartUpG
   }
 }
 
-TEST_F(VersionCheck, AnUnreachableOrFailingServerIsIgnoredSilently) {
+TEST_F(VersionCheck, AFailingOrSlowServerIsIgnoredSilently) {
   platform::ImpostaAttesaMassima(300ms);
   // A reply left behind by an earlier run must not be taken for a new one.
   QFile vecchio(temp.filePath("tremaluxorqvxver.txt"));
   ASSERT_TRUE(vecchio.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && vecchio.write("9.9.9\r\n") > 0);
 
   EXPECT_EQ(NewVersion(), EsitoVersione::Prosegui) << "404";
-  server.Rispondi(PERCORSO, {200, "9.9.9", prova::RispostaProva::Modo::Muta});
-  EXPECT_EQ(NewVersion(), EsitoVersione::Prosegui) << "silent server";
-  const QString chiusa = QStringLiteral("http://127.0.0.1:%1").arg(prova::ServerProva::PortaChiusa());
-  qputenv(platform::VARIABILE_SERVER, chiusa.toUtf8());
-  EXPECT_EQ(NewVersion(), EsitoVersione::Prosegui) << "nothing listening";
+  // Never silent long, but slower in all than the check may take at start-up.
+  server.Rispondi(PERCORSO, {200, "9.9.9\r\n" + QByteArray(60, 'n'), prova::RispostaProva::Modo::Lenta, 67, 30ms});
+  EXPECT_EQ(NewVersion(), EsitoVersione::Prosegui) << "trickling server";
   EXPECT_TRUE(visto.isEmpty());
   EXPECT_TRUE(MessageBox::Mostrati().empty());
 }

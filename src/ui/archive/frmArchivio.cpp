@@ -175,10 +175,13 @@ void frmArchivio::cmdUpdate_Click() {
   MostraAttesa(true);
   platform::ElaboraEventi();
 
-  const bool scaricato = platform::DownloadFile(platform::UrlServer(server::PERCORSO_ARCHIVIO), percorsoDownload_, true);
-  // Leaving the program ends the download: nothing more to tell.
+  // Leaving the program ends the download, and nothing more is done or told.
+  const platform::OpzioniDownload opzioni{server::BYTE_MASSIMI_ARCHIVIO, false,
+                                          [this] { return Vero(sistema_.ChiusuraApplicazione); }};
+  const platform::EsitoDownload esito =
+      platform::DownloadFile(platform::UrlServer(server::PERCORSO_ARCHIVIO), percorsoDownload_, true, opzioni);
   if (Vero(sistema_.ChiusuraApplicazione)) return;
-  if (!scaricato) {
+  if (esito != platform::EsitoDownload::Riuscito) {
     platform::MessageBox::Mostra(Icona::Critica, Pulsanti::Ok, TITOLO, "Errore durante il download dell'aggiornamento", this);
   } else {
     RisultatoRisposta risposta = LoadArchivioTMP(percorsoDownload_.toStdString());
@@ -221,7 +224,8 @@ void frmArchivio::lst_DblClick() {
 }
 
 void frmArchivio::closeEvent(QCloseEvent* e) {
-  if (aggiornamentoInCorso_)
+  // Leaving the program ends an update: no call to wait then.
+  if (aggiornamentoInCorso_ && !Vero(sistema_.ChiusuraApplicazione))
     platform::MessageBox::Mostra(Icona::Informazione, Pulsanti::Ok, TITOLO, "Aggiornamento Archivio in corso...attendere", this);
   else
     hide();

@@ -27,7 +27,11 @@ QString PrimaRiga(const QString& file) {
 
 EsitoVersione NewVersion(QWidget* parent) {
   const QString temp = platform::CartellaTemp() + QString::fromUtf8(server::FILE_VERSIONE.data(), server::FILE_VERSIONE.size());
-  if (!platform::DownloadFile(platform::UrlServer(server::PERCORSO_VERSIONE), temp, true))
+  // Start-up waits for the check, and the user can't end it: it has the
+  // download's time limit in all, not of silence only.
+  const platform::OpzioniDownload opzioni{server::BYTE_MASSIMI_VERSIONE, true, {}};
+  if (platform::DownloadFile(platform::UrlServer(server::PERCORSO_VERSIONE), temp, true, opzioni) !=
+      platform::EsitoDownload::Riuscito)
     return EsitoVersione::Prosegui;
 
   try {

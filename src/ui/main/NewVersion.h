@@ -12,10 +12,11 @@ enum class EsitoVersione {
   TerminaProgramma  // the new-version window was shown and closed: end the program
 };
 
-// Silent when the server can't be reached or answers with an error. A reply
-// line with fewer than three components shows the error message of
-// NewVersion and start-up goes on. The new-version window is modal, over
-// `parent` when given.
+// Silent when the server can't be reached, answers with an error or takes
+// longer than platform::AttesaMassima() in all; a reply that can't be written
+// shows DownloadFile's error message. A reply line with fewer than three
+// components shows the error message of NewVersion and start-up goes on. The
+// new-version window is modal, over `parent` when given.
 EsitoVersione NewVersion(QWidget* parent = nullptr);
 
 }  // namespace tlx::ui

@@ -285,7 +285,12 @@ void frmMatr::Occupato(bool occupato) {
 }
 
 void frmMatr::reject() {
-  if (!occupato_) QDialog::reject();
+  // A close request during a download ends it; the window closes once it
+  // has stopped.
+  if (scaricando_)
+    interrotto_ = true;
+  else if (!occupato_)
+    QDialog::reject();
 }
 
 void frmMatr::cmdAdatta_Click() {
@@ -396,6 +401,8 @@ void frmMatr::cmdUpdateMatrix_Click() {
   frameInfo_->hide();
   repaint();
   Occupato(true);
+  scaricando_ = true;
+  interrotto_ = false;
   try {
     ScaricaMatrici();
   } catch (const ErroreRuntime& e) {
@@ -403,15 +410,27 @@ void frmMatr::cmdUpdateMatrix_Click() {
         Icona::Nessuna, Pulsanti::Ok, QString(),
         Errore(e.Numero(), Testo(e.Descrizione())) + " in procedure cmdUpdateMatrix_Click of Form frmMatr", this);
   }
+  scaricando_ = false;
   QApplication::restoreOverrideCursor();
   frameInfo_->show();
   Occupato(false);
+  if (interrotto_) {
+    QDialog::reject();
+    return;
+  }
+  // Whatever became of each name, the list shows what the folder holds.
+  CaricaElenco(0);
 }
 
 void frmMatr::ScaricaMatrici() {
   const QString temp = platform::CartellaTemp();
   const QString lista = temp + Testo(std::string(server::FILE_LISTA_MATRICI));
-  if (!platform::DownloadFile(platform::UrlServer(server::PERCORSO_LISTA_MATRICI), lista, true)) return;
+  const auto Opzioni = [this](uint64_t byteMassimi) {
+    return platform::OpzioniDownload{byteMassimi, false, [this] { return interrotto_; }};
+  };
+  if (platform::DownloadFile(platform::UrlServer(server::PERCORSO_LISTA_MATRICI), lista, true,
+                             Opzioni(server::BYTE_MASSIMI_LISTA_MATRICI)) != platform::EsitoDownload::Riuscito)
+    return;
   std::string risposta;
   {
     FileLettura file(lista.toStdString());
@@ -419,14 +438,24 @@ void frmMatr::ScaricaMatrici() {
   }
 
   QDir().mkpath(CartellaMatrici());
-  // Names that could reach outside the two folders never get here.
+  // Names that could reach outside the two folders never get here, and each
+  // comes once.
   for (const std::string& nome : matrix::NomiListaMatrici(risposta)) {
     const QString scaricato = temp + Testo(nome);
     const QString url = platform::UrlServer(server::PERCORSO_MATRICE) + QUrl::toPercentEncoding(Testo(nome));
-    if (!platform::DownloadFile(url, scaricato, true)) continue;
-    matrix::ArchiviaMatrice(scaricato.toStdString(), CartellaMatrici().toStdString(), matrix::NomeMatriceArchiviata(nome));
+    const platform::EsitoDownload esito =
+        platform::DownloadFile(url, scaricato, true, Opzioni(matrix::BYTE_MASSIMI_MATRICE));
+    // Ended by the user, or the temporary folder takes no file (its box has
+    // told): the other names would fare no better.
+    if (interrotto_ || esito == platform::EsitoDownload::ErroreFile) return;
+    if (esito != platform::EsitoDownload::Riuscito) continue;
+    try {
+      matrix::ArchiviaMatrice(scaricato.toStdString(), CartellaMatrici().toStdString(), matrix::NomeMatriceArchiviata(nome));
+    } catch (const ErroreRuntime& e) {
+      // A name that can't be stored is skipped; a full disk ends the download.
+      if (e.Numero() == errore::DiskFull) throw;
+    }
   }
-  CaricaElenco(0);
 }
 
 // ---- The detail boxes ----------------------------------------------------------

@@ -57,14 +57,19 @@ class frmMatr : public QDialog {
   bool AdattaMatrice(const matrix::MatriceCaricata& m, std::vector<uint8_t>& fisse);
   std::vector<uint8_t> ChiediFisse(uint8_t F, std::string& elenco);
   void OrdinaPronostico();
-  // While the window works its controls are disabled and it can't be closed.
+  // While the window works its controls are disabled and it can't be closed,
+  // but for a download, which a close request ends.
   void Occupato(bool occupato);
+  // Downloads the list and each matrix it names; a name that can't be
+  // downloaded whole, isn't a matrix or can't be stored is skipped.
   void ScaricaMatrici();
 
   Sistema& sistema_;
   Modo modo_;
   bool adattata_ = false;
   bool occupato_ = false;
+  bool scaricando_ = false;
+  bool interrotto_ = false;  // a close request came during the download
   std::vector<matrix::VoceElencoMatrici> elenco_;
 
   QWidget* corpo_ = nullptr;

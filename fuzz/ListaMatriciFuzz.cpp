@@ -1,0 +1,36 @@
+// libFuzzer target of the reader of the server's matrix list: whatever the
+// reply, every name it gives is safe to use as a file name in the matrix and
+// temporary folders, upper case, and given once.
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string_view>
+
+#include "matrices/NomiScaricati.h"
+
+namespace {
+
+void Verifica(bool condizione, const char* cosa) {
+  if (condizione) return;
+  std::fprintf(stderr, "broken after reading the matrix list: %s\n", cosa);
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
+  using namespace tlx::matrix;
+  const std::vector<std::string> nomi = NomiListaMatrici(std::string_view(reinterpret_cast<const char*>(dati), byte));
+  Verifica(std::set(nomi.begin(), nomi.end()).size() == nomi.size(), "each name once");
+  for (const std::string& nome : nomi) {
+    Verifica(!nome.empty() && NomeMatriceArchiviata(nome).size() <= LUNGHEZZA_MASSIMA_NOME,
+             "a name of a bounded length");
+    Verifica(nome.find("..") == std::string::npos && nome.find_first_not_of('.') != std::string::npos, "no way up");
+    for (const char c : nome) {
+      Verifica(c >= 0x20 && c < 0x7F && c != '/' && c != '\\' && c != ':', "printable, no separator or drive");
+      Verifica(c < 'a' || c > 'z', "upper case");
+    }
+  }
+  return 0;
+}
