@@ -1,23 +1,21 @@
 #include "platform/Download.h"
 
+#include <curl/curl.h>
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QInputEvent>
 #include <QPointer>
-#include <QSslSocket>
-#include <QTcpSocket>
-#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <memory>
+#include <exception>
 #include <optional>
 #include <vector>
 
 #include "core/Errori.h"
 #include "platform/MessageBox.h"
-#include "support/RispostaHttp.h"
 #include "support/ScritturaAtomica.h"
 
 namespace tlx::platform {
@@ -26,8 +24,6 @@ namespace {
 std::chrono::milliseconds attesaMassima = std::chrono::seconds(30);
 
 constexpr int MAX_REINDIRIZZAMENTI = 5;
-// What the socket holds and what is read at a time.
-constexpr qint64 BYTE_BLOCCO = 64 * 1024;
 
 // While it lives, the user's input to the windows open when it was made is
 // dropped: they wait as for a blocking call. Close requests get through, and
@@ -68,112 +64,143 @@ class InputTrattenuto : public QObject {
   std::vector<QPointer<QObject>> aperte_;
 };
 
-QByteArray TestoRichiesta(const QUrl& url) {
-  QByteArray percorso = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-  if (percorso.isEmpty()) percorso = "/";
-  // "//host:port", brackets of an IPv6 address included.
-  const QByteArray host = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveUserInfo | QUrl::RemovePath |
-                                        QUrl::RemoveQuery | QUrl::RemoveFragment).mid(2);
-  // "no-cache" in both forms: no cache on the way answers in the server's place.
-  return "GET " + percorso + " HTTP/1.1\r\nHost: " + host +
-         "\r\nCache-Control: no-cache\r\nPragma: no-cache\r\nAccept: */*\r\nUser-Agent: TremaluxorQVX\r\n"
-         "Connection: close\r\n\r\n";
+// libcurl, set up once for the whole run.
+void PreparaCurl() {
+  static const bool pronto = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  if (!pronto) throw ErroreRuntime(errore::InvalidProcedureCall, "Invalid procedure call");
 }
 
-bool Reindirizzamento(int codice) {
-  return codice == 301 || codice == 302 || codice == 303 || codice == 307 || codice == 308;
-}
-
-// One download, on one thread: the requests (one per redirection), the
-// reply's bytes as they arrive, and the temporary file they go to.
+// One download, on one thread, through libcurl: the transfer advances a step
+// at a time between turns of the event loop, and the body streams into a
+// temporary file beside the target. libcurl checks the framing (a short
+// body, a malformed or unfinished chunk, a reset are errors); what it can't
+// judge is a body that simply ends with the connection, which is refused
+// here because nothing tells that it arrived whole.
 class Scaricamento {
  public:
   Scaricamento(const QString& file, const OpzioniDownload& opzioni)
       : file_(file.toStdString()),
         opzioni_(opzioni),
-        fine_(opzioni.attesaComplessiva ? QDeadlineTimer(attesaMassima) : QDeadlineTimer(QDeadlineTimer::Forever)),
-        blocco_(BYTE_BLOCCO, Qt::Uninitialized) {}
+        fine_(opzioni.attesaComplessiva ? QDeadlineTimer(attesaMassima) : QDeadlineTimer(QDeadlineTimer::Forever)) {
+    PreparaCurl();
+    facile_ = curl_easy_init();
+    multi_ = curl_multi_init();
+    if (!facile_ || !multi_) throw ErroreRuntime(errore::InvalidProcedureCall, "Invalid procedure call");
+  }
+  ~Scaricamento() {
+    curl_multi_remove_handle(multi_, facile_);
+    curl_easy_cleanup(facile_);
+    curl_multi_cleanup(multi_);
+    curl_slist_free_all(intestazioni_);
+  }
+  Scaricamento(const Scaricamento&) = delete;
+  Scaricamento& operator=(const Scaricamento&) = delete;
 
   // True once the whole reply is in the file. Throws the file's run-time
   // error when it can't be written.
-  bool Esegui(QUrl url) {
-    for (int salti = 0; salti <= MAX_REINDIRIZZAMENTI; ++salti) {
-      RispostaHttp risposta(opzioni_.byteMassimi);
-      if (!Richiedi(url, risposta)) return false;
-      if (risposta.stato() == RispostaHttp::Stato::Completa) {
-        Scrittura().Conferma();
-        return true;
-      }
-      // Never from a secure address to a plain one.
-      const QUrl dopo = url.resolved(QUrl(QString::fromStdString(risposta.Posizione())));
-      if (!Reindirizzamento(risposta.Codice()) || risposta.Posizione().empty() ||
-          (url.scheme() == "https" && dopo.scheme() != "https"))
-        return false;
-      url = dopo;
-    }
-    return false;
+  bool Esegui(const QUrl& url) {
+    const QByteArray indirizzo = url.toEncoded();
+    const bool sicura = url.scheme() == "https";
+    if (!url.isValid() || url.host().isEmpty() || (!sicura && url.scheme() != "http")) return false;
+    // "no-cache" in both forms: no cache on the way answers in the server's place.
+    intestazioni_ = curl_slist_append(intestazioni_, "Cache-Control: no-cache");
+    intestazioni_ = curl_slist_append(intestazioni_, "Pragma: no-cache");
+    curl_easy_setopt(facile_, CURLOPT_URL, indirizzo.constData());
+    curl_easy_setopt(facile_, CURLOPT_HTTPHEADER, intestazioni_);
+    curl_easy_setopt(facile_, CURLOPT_USERAGENT, "TremaluxorQVX");
+    // One framing the whole-body rule can judge: HTTP/1.1's length or chunks.
+    curl_easy_setopt(facile_, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
+    curl_easy_setopt(facile_, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(facile_, CURLOPT_MAXREDIRS, long{MAX_REINDIRIZZAMENTI});
+    curl_easy_setopt(facile_, CURLOPT_PROTOCOLS_STR, "http,https");
+    // Never from a secure address to a plain one.
+    curl_easy_setopt(facile_, CURLOPT_REDIR_PROTOCOLS_STR, sicura ? "https" : "http,https");
+    curl_easy_setopt(facile_, CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(facile_, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(facile_, CURLOPT_BUFFERSIZE, BYTE_BLOCCO);
+    // A length announced beyond the limit is refused before the body comes.
+    curl_easy_setopt(facile_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(opzioni_.byteMassimi));
+    curl_easy_setopt(facile_, CURLOPT_HEADERFUNCTION, &Scaricamento::Intestazione);
+    curl_easy_setopt(facile_, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(facile_, CURLOPT_WRITEFUNCTION, &Scaricamento::Corpo);
+    curl_easy_setopt(facile_, CURLOPT_WRITEDATA, this);
+    curl_multi_add_handle(multi_, facile_);
+
+    const CURLcode esito = Trasferisci();
+    if (errore_) std::rethrow_exception(errore_);
+    if (esito != CURLE_OK || !(lunghezzaAnnunciata_ || aPezzi_)) return false;
+    Scrittura().Conferma();
+    return true;
   }
 
  private:
+  // Steps the transfer until it ends, between turns of the event loop. A
+  // transfer given up here (silence, time in all, ended by the user) reports
+  // CURLE_ABORTED_BY_CALLBACK.
+  CURLcode Trasferisci() {
+    ultimoDato_.setRemainingTime(attesaMassima);
+    for (int attivi = 1;;) {
+      curl_multi_perform(multi_, &attivi);
+      if (attivi == 0) break;
+      if (ultimoDato_.hasExpired() || fine_.hasExpired() || (opzioni_.interrotto && opzioni_.interrotto()))
+        return CURLE_ABORTED_BY_CALLBACK;
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      curl_multi_poll(multi_, nullptr, 0, PASSO_MS, nullptr);
+    }
+    int restanti = 0;
+    for (CURLMsg* messaggio; (messaggio = curl_multi_info_read(multi_, &restanti));)
+      if (messaggio->msg == CURLMSG_DONE) return messaggio->data.result;
+    return CURLE_RECV_ERROR;
+  }
+
   ScritturaAtomica& Scrittura() {
     if (!scrittura_) scrittura_.emplace(file_);
     return *scrittura_;
   }
 
-  // Sends the request and reads until the reply is complete or refused
-  // (true), or it breaks, the connection fails or goes silent, the time is
-  // up or the download is ended (false).
-  bool Richiedi(const QUrl& url, RispostaHttp& risposta) {
-    const bool sicura = url.scheme() == "https";
-    if (!url.isValid() || url.host().isEmpty() || (!sicura && url.scheme() != "http")) return false;
-    const auto porta = static_cast<quint16>(url.port(sicura ? 443 : 80));
-    std::unique_ptr<QTcpSocket> connessione;
-    if (sicura) {
-      auto cifrata = std::make_unique<QSslSocket>();
-      cifrata->connectToHostEncrypted(url.host(), porta);
-      connessione = std::move(cifrata);
-    } else {
-      connessione = std::make_unique<QTcpSocket>();
-      connessione->connectToHost(url.host(), porta);
-    }
-    connessione->setReadBufferSize(BYTE_BLOCCO);
-    connessione->write(TestoRichiesta(url));  // sent once connected
-
-    QTimer sveglia;
-    sveglia.setSingleShot(true);
-    // Silence for AttesaMassima(), or up to the end of the time in all.
-    const auto RiavviaAttesa = [&] {
-      using std::chrono::milliseconds;
-      sveglia.start(std::min(attesaMassima, std::chrono::duration_cast<milliseconds>(fine_.remainingTimeAsDuration())));
-    };
-    RiavviaAttesa();
-    const auto AlFile = [this](std::string_view corpo) { Scrittura().Scrivi(corpo); };
-    for (;;) {
-      for (qint64 letti; (letti = connessione->read(blocco_.data(), blocco_.size())) > 0;) {
-        RiavviaAttesa();
-        switch (risposta.Ricevi(std::string_view(blocco_.constData(), static_cast<size_t>(letti)), AlFile)) {
-          case RispostaHttp::Stato::Testa:
-          case RispostaHttp::Stato::Corpo:
-            break;
-          case RispostaHttp::Stato::Rotta:
-            return false;
-          case RispostaHttp::Stato::Completa:
-          case RispostaHttp::Stato::Rifiutata:
-            return true;
-        }
-      }
-      // Everything received has been read: a connection that has ended now
-      // ended before the reply did.
-      if (connessione->state() == QAbstractSocket::UnconnectedState || !sveglia.isActive()) return false;
-      if (opzioni_.interrotto && opzioni_.interrotto()) return false;
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+  // Each header line of every reply on the way; a status line starts a new
+  // reply (after a redirection), whose framing is what counts.
+  static size_t Intestazione(char* dati, size_t, size_t byte, void* questo) {
+    auto& s = *static_cast<Scaricamento*>(questo);
+    s.ultimoDato_.setRemainingTime(attesaMassima);
+    const QByteArray riga = QByteArray(dati, static_cast<qsizetype>(byte)).trimmed().toLower();
+    if (riga.startsWith("http/")) s.lunghezzaAnnunciata_ = s.aPezzi_ = false;
+    if (riga.startsWith("content-length:")) s.lunghezzaAnnunciata_ = true;
+    if (riga.startsWith("transfer-encoding:") && riga.mid(18).trimmed() == "chunked") s.aPezzi_ = true;
+    return byte;
   }
+
+  // The body's bytes as they come: into the file, never more than the limit
+  // in all. Returning fewer bytes than given ends the transfer.
+  static size_t Corpo(char* dati, size_t, size_t byte, void* questo) {
+    auto& s = *static_cast<Scaricamento*>(questo);
+    s.ultimoDato_.setRemainingTime(attesaMassima);
+    if (byte > s.opzioni_.byteMassimi - s.ricevuti_) return 0;
+    s.ricevuti_ += byte;
+    try {
+      s.Scrittura().Scrivi(dati, byte);
+    } catch (...) {
+      // Not through libcurl's C frames: kept, and thrown once it returns.
+      s.errore_ = std::current_exception();
+      return 0;
+    }
+    return byte;
+  }
+
+  static constexpr int PASSO_MS = 10;
+  static constexpr long BYTE_BLOCCO = 1024 * 1024;  // read from the network at a time  // the longest wait for the network between turns of the event loop
 
   std::string file_;
   const OpzioniDownload& opzioni_;
   QDeadlineTimer fine_;
-  QByteArray blocco_;
+  QDeadlineTimer ultimoDato_;
+  CURL* facile_ = nullptr;
+  CURLM* multi_ = nullptr;
+  curl_slist* intestazioni_ = nullptr;
+  uint64_t ricevuti_ = 0;
+  bool lunghezzaAnnunciata_ = false;
+  bool aPezzi_ = false;
+  std::exception_ptr errore_;
   InputTrattenuto trattenuto_;
   std::optional<ScritturaAtomica> scrittura_;  // made when the body starts; removed unless confirmed
 };
