@@ -4,6 +4,8 @@
 // slips and on Qt's PDF output.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/Errori.h"
 #include "printing/CicloStampa.h"
 #include "printing/StampanteRegistrata.h"
@@ -11,7 +13,8 @@
 namespace tlx {
 namespace {
 
-TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
+// A run's printer is not switched under it.
+TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrenteEFermaDuranteUnaStampa) {
   for (const auto& [nome, corrente] : {std::pair{"Laser", "Laser"}, {"laser", "Predefinita"}, {"Laser ", "Predefinita"},
                                        {"N/A", "Predefinita"}}) {
     StampanteRegistrata p({"Predefinita", "Laser"}, "Predefinita");
@@ -20,17 +23,11 @@ TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
     p.FineDocumento();
     EXPECT_EQ(p.Documenti().at(0).stampante, corrente) << nome;
   }
-}
-
-TEST(Stampante, UnaStampaAllaVolta) {
   StampanteRegistrata p({"A", "B"});
-  {
-    PrenotazioneStampante prenotazione(p);
-    EXPECT_TRUE(p.Occupata());
-    EXPECT_FALSE(p.Seleziona("B")) << "a run's printer is not switched under it";
-  }
-  EXPECT_FALSE(p.Occupata());
-  EXPECT_TRUE(p.Seleziona("B"));
+  auto prenotazione = std::make_unique<PrenotazioneStampante>(p);
+  EXPECT_EQ(std::pair(p.Occupata(), p.Seleziona("B")), std::pair(true, false));
+  prenotazione.reset();
+  EXPECT_EQ(std::pair(p.Occupata(), p.Seleziona("B")), std::pair(false, true));
 }
 
 // The slip loop: k slips printed before an interruption stay printed, the
