@@ -55,15 +55,13 @@ TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditionsAndLock) {
   w.CancellaSistema(false);
   cCommonDialog::Simulazione().Accoda(Sistemi("nuovo.tlqvx"));
   Menu("menuapri");
-  EXPECT_EQ(cCommonDialog::Simulazione().Richieste().at(0).InitDir, f.cartella.path() + "/sistemi");
-  EXPECT_EQ(Colonne(*f.sistema), sviluppate);
-  EXPECT_EQ(f.sistema->GuiBloccata, -1);
-  EXPECT_EQ(std::tuple(Spuntata("menuSomma"), Spuntata("menuConsecutivi"), Spuntata("menuFisse")),
-            std::tuple(true, true, false));
-  EXPECT_EQ(std::tuple(Acceso("cmdCalcolo"), Acceso("cmdVisualizza")), std::tuple(false, true));
-  EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [07]");
-  EXPECT_EQ(w.PannelloStato(4).trimmed(), "Condizionato");
-  EXPECT_TRUE(MessageBox::Mostrati().empty());
+  EXPECT_EQ(std::tuple(cCommonDialog::Simulazione().Richieste().at(0).InitDir, Colonne(*f.sistema), MessageBox::Mostrati()),
+            std::tuple(f.cartella.path() + "/sistemi", sviluppate, Messaggi{}));
+  // Locked, its conditions checked in the menu, its numbers and type shown.
+  EXPECT_EQ(std::tuple(f.sistema->GuiBloccata, Spuntata("menuSomma"), Spuntata("menuConsecutivi"), Spuntata("menuFisse"),
+                       Acceso("cmdCalcolo"), Acceso("cmdVisualizza"), w.findChild<QLabel*>("labnumeri")->text(),
+                       w.PannelloStato(4).trimmed()),
+            std::tuple(-1, true, true, false, false, true, "Numeri in gioco [07]", "Condizionato"));
 }
 
 TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
@@ -71,8 +69,8 @@ TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   w.ElaboraSistema();
   f.sistema->NomeFileSistema = "/altrove/Prova.txt";
   Menu("menusalva");
-  EXPECT_EQ(QString::fromStdString(f.sistema->NomeFileSistema), Sistemi("Prova.tlqvx"));
-  EXPECT_EQ(w.PannelloStato(1), "prova.tlqvx");
+  EXPECT_EQ(std::pair(QString::fromStdString(f.sistema->NomeFileSistema), w.PannelloStato(1)),
+            std::pair(Sistemi("Prova.tlqvx"), QString("prova.tlqvx")));
 
   f.sistema->NomeFileSistema = "/altrove/Altro.txt";
   cCommonDialog::Simulazione().Accoda(std::nullopt);
@@ -81,9 +79,8 @@ TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   EXPECT_EQ(f.sistema->NomeFileSistema, "/altrove/Altro.txt");
   Menu("menusalvacome");
   const platform::RichiestaFile& r = cCommonDialog::Simulazione().Richieste().at(0);
-  EXPECT_EQ(std::tuple(r.FileName, r.DefaultExt, r.OverwritePrompt), std::tuple("Altro.tlqvx", ".tlqvx", true));
-  EXPECT_TRUE(QFile::exists(Sistemi("mio.tlqvx")));
-  EXPECT_EQ(w.PannelloStato(1), "mio.tlqvx");
+  EXPECT_EQ(std::tuple(r.FileName, r.DefaultExt, r.OverwritePrompt, QFile::exists(Sistemi("mio.tlqvx")), w.PannelloStato(1)),
+            std::tuple("Altro.tlqvx", ".tlqvx", true, true, "mio.tlqvx"));
 
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/manca/x.tlqvx");
   Menu("menusalvacome");
@@ -98,9 +95,8 @@ TEST_F(ComandiFile, RefusedFileLeavesAnEmptyUnlockedWindow) {
   fisso[61] = 3;  // three columns announced, none present
   std::ofstream(Sistemi("tagliato.tlqvx").toStdString(), std::ios::binary) << fisso;
   w.ApriFile(Sistemi("tagliato.tlqvx"));
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Sviluppo non sequenziale, impossibile continuare");
-  EXPECT_TRUE(InModifica());
-  EXPECT_EQ(w.findChild<QLabel*>("labnumeri")->text(), "Numeri in gioco [0]");
+  EXPECT_EQ(std::tuple(MessageBox::Mostrati().at(0).testo, InModifica(), w.findChild<QLabel*>("labnumeri")->text()),
+            std::tuple("Sviluppo non sequenziale, impossibile continuare", true, "Numeri in gioco [0]"));
 }
 
 TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
@@ -110,8 +106,7 @@ TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
   MessageBox::Accoda(Risposta::No);
   MessageBox::Accoda(Risposta::Si);
   Menu("menuMescola");
-  EXPECT_EQ(Colonne(*f.sistema), prima);
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Vuoi mescolare le colonne");
+  EXPECT_EQ(std::pair(Colonne(*f.sistema), MessageBox::Mostrati().at(0).testo), std::pair(prima, std::string("Vuoi mescolare le colonne")));
   Menu("menuMescola");
   const auto dopo = Colonne(*f.sistema);
   EXPECT_NE(dopo, prima);
@@ -128,15 +123,13 @@ TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystemAndAnEmptyFileLeavesTh
   w.CancellaSistema(false);
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/nuovo.txt");
   Menu("menuImportaColonne");
-  EXPECT_EQ(Colonne(*f.sistema), sviluppate);
-  EXPECT_EQ(std::tuple(f.sistema->NumeriPronostico, f.sistema->GuiBloccata), std::tuple(6, -1));
-  EXPECT_EQ((QStringList{w.PannelloStato(1), w.PannelloStato(4).trimmed()}), (QStringList{"nuovo.txt", "FILE TXT"}));
+  EXPECT_EQ(std::tuple(Colonne(*f.sistema), f.sistema->GuiBloccata, w.PannelloStato(1), w.PannelloStato(4).trimmed()),
+            std::tuple(sviluppate, -1, "nuovo.txt", "FILE TXT"));
 
   std::ofstream((f.cartella.path() + "/txt/vuoto.txt").toStdString()) << "\r\n  \r\n";
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/txt/vuoto.txt");
   Menu("menuImportaColonne");
-  EXPECT_EQ(f.sistema->NumeriPronostico, 0);
-  EXPECT_TRUE(InModifica());
+  EXPECT_EQ(std::pair(int{f.sistema->NumeriPronostico}, InModifica()), std::pair(0, true));
 }
 
 }  // namespace
