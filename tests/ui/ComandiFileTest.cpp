@@ -35,34 +35,12 @@ struct ComandiFile : ::testing::Test {
   QString Sistemi(const char* nome) const { return f.cartella.path() + "/sistemi/" + nome; }
   void Menu(const char* voce) { w.findChild<QAction*>(voce)->trigger(); }
   bool Acceso(const char* pulsante) { return w.findChild<QToolButton*>(pulsante)->isEnabled(); }
-  bool Spuntata(const char* voce) { return w.findChild<QAction*>(voce)->isChecked(); }
   // No columns, the grid and Cancella open, the viewer closed.
   bool InModifica() {
     return f.sistema->NumeroColonne == 0 && f.sistema->GuiBloccata == 0 && Acceso("cmdCancella") &&
            !Acceso("cmdVisualizza") && w.findChild<QWidget*>("frameNumeri")->isEnabled();
   }
 };
-
-TEST_F(ComandiFile, SaveAndOpenGiveBackTheSystemWithItsConditionsAndLock) {
-  f.Scegli({2, 4, 6, 8, 10, 11, 13});
-  f.sistema->Condizioni.SommaAttiva = VERO;
-  f.sistema->Condizioni.SommaMinMax = {30, 40};
-  f.sistema->Consecutivi = {PotenzeDiDue[1] | PotenzeDiDue[2], VERO};
-  w.ElaboraSistema();
-  const auto sviluppate = Colonne(*f.sistema);
-  Menu("menusalva");
-
-  w.CancellaSistema(false);
-  cCommonDialog::Simulazione().Accoda(Sistemi("nuovo.tlqvx"));
-  Menu("menuapri");
-  EXPECT_EQ(std::tuple(cCommonDialog::Simulazione().Richieste().at(0).InitDir, Colonne(*f.sistema), MessageBox::Mostrati()),
-            std::tuple(f.cartella.path() + "/sistemi", sviluppate, Messaggi{}));
-  // Locked, its conditions checked in the menu, its numbers and type shown.
-  EXPECT_EQ(std::tuple(f.sistema->GuiBloccata, Spuntata("menuSomma"), Spuntata("menuConsecutivi"), Spuntata("menuFisse"),
-                       Acceso("cmdCalcolo"), Acceso("cmdVisualizza"), w.findChild<QLabel*>("labnumeri")->text(),
-                       w.PannelloStato(4).trimmed()),
-            std::tuple(-1, true, true, false, false, true, "Numeri in gioco [07]", "Condizionato"));
-}
 
 TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   f.Scegli({1, 2, 3, 4, 5});

@@ -156,7 +156,8 @@ TEST_F(Condizioni, TheReductionsCorrectStoredValuesAndExcludeEachOther) {
 }
 
 // Each dialog's setting shapes the development and comes back from the system
-// file, shown again by the dialog (and saved for a look).
+// file, opened from the systems folder into a locked window that shows it,
+// and shown again by the dialog (and saved for a look).
 TEST_F(Condizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
   platform::cCommonDialog::Simulazione().Registra();
   QDir().mkpath(f.cartella.path() + "/sistemi");
@@ -198,7 +199,12 @@ TEST_F(Condizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
     EXPECT_FALSE(Segnata(c.voce));
     platform::cCommonDialog::Simulazione().Accoda(file);
     w.findChild<QAction*>("menuapri")->trigger();
-    EXPECT_EQ(std::tuple(s.NumeroColonne, Segnata(c.voce)), std::tuple(sviluppate, true)) << c.voce;
+    EXPECT_EQ(std::tuple(platform::cCommonDialog::Simulazione().Richieste().back().InitDir, s.NumeroColonne, Segnata(c.voce),
+                         s.GuiBloccata, w.findChild<QWidget*>("frameNumeri")->isEnabled(),
+                         w.findChild<QLabel*>("labnumeri")->text(), w.PannelloStato(2)),
+              std::tuple(f.cartella.path() + "/sistemi", sviluppate, true, -1, false, "Numeri in gioco [10]",
+                         QString::number(sviluppate)))
+        << c.voce;
     // The opened system is shown: its settings read only, the sum closing without checks.
     const auto impostazioni = std::tuple(s.Condizioni, s.Consecutivi, s.DistanzaMinima);
     ConDialogo(c.voce, [&](QDialog& d) {
