@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QToolButton>
 #include <fstream>
-#include <set>
 #include <tuple>
 
 #include "FinestraPrincipale.h"
@@ -77,18 +76,18 @@ TEST_F(ComandiFile, RefusedFileLeavesAnEmptyUnlockedWindow) {
             std::tuple("Sviluppo non sequenziale, impossibile continuare", true, "Numeri in gioco [0]"));
 }
 
-TEST_F(ComandiFile, ShuffleAsksFirstAndKeepsTheColumns) {
+// No keeps the order; that no column is lost is the shuffle's own test.
+TEST_F(ComandiFile, ShuffleAsksFirstAndNoKeepsTheOrder) {
   f.Scegli({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   w.ElaboraSistema();
   const auto prima = Colonne(*f.sistema);
   MessageBox::Accoda(Risposta::No);
   MessageBox::Accoda(Risposta::Si);
   Menu("menuMescola");
-  EXPECT_EQ(std::pair(Colonne(*f.sistema), MessageBox::Mostrati().at(0).testo), std::pair(prima, std::string("Vuoi mescolare le colonne")));
+  EXPECT_EQ(std::pair(Colonne(*f.sistema), MessageBox::Mostrati().at(0).testo),
+            std::pair(prima, std::string("Vuoi mescolare le colonne")));
   Menu("menuMescola");
-  const auto dopo = Colonne(*f.sistema);
-  EXPECT_NE(dopo, prima);
-  EXPECT_EQ(std::multiset(dopo.begin(), dopo.end()), std::multiset(prima.begin(), prima.end()));
+  EXPECT_NE(Colonne(*f.sistema), prima);
 }
 
 TEST_F(ComandiFile, ExportedColumnsImportBackAsATextSystemAndAnEmptyFileLeavesTheWindowEditing) {
