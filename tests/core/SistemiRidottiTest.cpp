@@ -61,7 +61,8 @@ TEST(SchedaRidotto, PricesByCountAndSlipNumbers) {
 
 TEST(SchedaRidotto, MarksExtraBoxAndTextsAtTheCalibration) {
   DatiSchedaRidotto dati;
-  dati.numeri = {55, 1, 6, 10, 5, 16, 46, 33}, dati.numeroScheda = 2, dati.costoColonna = 100, dati.intestazione = "Ricevitoria";
+  dati.numeri = {55, 1, 6, 10, 5, 16, 46, 33}, dati.numeroScheda = 2, dati.costoColonna = 100;
+  dati.intestazione = "Ricevitoria";
   // kX kY kTop kLeft kWebX kWebY kNomeX kNomeY, numbers on the squares.
   const TaraturaScheda t{8, 7, 40, 60, 50, 30, 20, 5, MARCATORE_NUMERO, qualita::Bassa, {}};
   const PaginaRegistrata p = Stampata(dati, t);

@@ -81,21 +81,23 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   CoordinatoreFinestre& c = f.finestra->finestre();
   c.SpoglioEstrazioni()->cmdSpoglioEstrazioni_Click();
   EXPECT_TRUE(MessageBox::Mostrati().empty());
-  QWidget* finestre[] = {c.Archivio(), c.Statistiche(), c.Spoglio(), c.SpoglioEstrazioni()};
-  finestre[3]->setEnabled(false);  // as while its check runs
+  QWidget* finestre[] = {f.finestra.get(), c.Archivio(),          c.Statistiche(),
+                         c.Spoglio(),      c.SpoglioEstrazioni(), c.Archivio()->findChild<QListView*>("lst")};
+  finestre[4]->setEnabled(false);  // as while its check runs
+  // Each window usable (U), disabled (D) or hidden (-), in the order above.
+  const auto stati = [&] {
+    QString s;
+    for (QWidget* w : finestre) s += !w->isVisible() ? '-' : w->isEnabled() ? 'U' : 'D';
+    return s;
+  };
 
   Pulsante("cmdSchedine")->click();
   frmStampa* stampa = Schedine();
   ASSERT_NE(stampa, nullptr);
-  const auto stati = [&] {
-    QString s = f.finestra->isEnabled() ? "principale" : "-";
-    for (QWidget* w : finestre) s += QString(" ") + (w->isVisible() ? "visibile" : "nascosta") + (w->isEnabled() ? "" : "-spenta");
-    return s + (c.Archivio()->findChild<QListView*>("lst")->isEnabled() ? " lista" : "");
-  };
-  EXPECT_EQ(stati(), "- visibile visibile visibile visibile-spenta lista");
+  EXPECT_EQ(stati(), "DUUUDU");
   stampa->close();
-  EXPECT_EQ(stati(), "principale visibile visibile visibile visibile-spenta lista");
-  finestre[3]->setEnabled(true);
+  EXPECT_EQ(stati(), "UUUUDU");
+  finestre[4]->setEnabled(true);
 }
 
 // The user's close box: a close request from the window system.

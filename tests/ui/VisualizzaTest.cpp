@@ -49,8 +49,9 @@ TEST_F(VisualizzaTest, ClicksAndKeysStepThroughTwentyFivePanelsClampingAtBothEnd
       if (tasto) QTest::keyClick(Pulsante(nome), tasto);
       else QTest::mouseClick(Pulsante(nome), Qt::LeftButton);
     }
+    const QString ultima = pannello == 25 ? "" : RigaAttesa(10 * pannello);
     EXPECT_EQ(QStringList({finestra->TestoRiga(0), finestra->TestoRiga(9), finestra->findChild<QLabel*>("labNscheda")->text()}),
-              QStringList({RigaAttesa(10 * pannello - 9), pannello == 25 ? "" : RigaAttesa(10 * pannello), QString::number(pannello)}))
+              QStringList({RigaAttesa(10 * pannello - 9), ultima, QString::number(pannello)}))
         << nome;
   }
 
