@@ -1,12 +1,11 @@
-// The print windows, the random reduced systems and the main window's lock
-// states used together, as a user moves between them.
+// The reduced-systems window beside the main window's development, and the
+// count bars it shares with the listing window.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -14,9 +13,6 @@
 #include <functional>
 
 #include "ui/FinestraPrincipale.h"
-#include "platform/StampanteQt.h"
-#include "printing/Tabulato.h"
-#include "ui/shared/FormatoLocale.h"
 #include "ui/printing/frmRidottiRandom.h"
 #include "ui/printing/frmTabulato.h"
 
@@ -104,31 +100,6 @@ TEST_F(Integrazione2, LeBarreDeiConteggiSalgonoVersoLAlto) {
     EXPECT_GT(b->value(), 5) << "a click in the groove above the thumb";
     opzioni.sliderPosition = opzioni.sliderValue = b->maximum();
     EXPECT_LT(centro(QStyle::SC_ScrollBarSlider).y(), b->height() / 2);
-  }
-}
-
-// The listing's logo stands beside the system's name: at its usual place
-// for a short name, pushed to the right of a long one instead of over it.
-TEST(TabulatoNomeSistema, IlLogoNonCopreUnNomeLungo) {
-  Sistema s;
-  s.NumeroColonne = 1;
-  QTemporaryDir dir;
-  platform::StampanteQt misura(dir.filePath("misura.pdf"));
-  misura.ImpostaUnita(UnitaStampa::Twip);
-  const MetricaStampante metrica(misura);
-  for (const std::string nome : {"prova.tlqvx", "Sistema della domenica con fisse e filtri.tlqvx"}) {
-    SCOPED_TRACE(nome);
-    const Pagina pagina = Tabulato(s, nome, {true, true, true}, FormatoLocale(), metrica).ImpaginaPagina(1);
-    const auto riga = std::ranges::find_if(pagina.righe, [](const RigaTesto& r) { return r.Testo().starts_with("Nome"); });
-    ASSERT_NE(riga, pagina.righe.end());
-    const double fine = riga->x + metrica.Larghezza(CARATTERE_TABULATO, riga->Testo());
-    const auto logo = std::ranges::find_if(pagina.immagini, [](const auto& i) { return i.figura == Figura::Logo; });
-    ASSERT_NE(logo, pagina.immagini.end());
-    EXPECT_GT(logo->x, fine);
-    EXPECT_EQ(logo->y, riga->y);
-    if (nome.size() < 20) {
-      EXPECT_EQ(logo->x, 4000);
-    }
   }
 }
 
