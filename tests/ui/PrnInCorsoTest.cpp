@@ -59,6 +59,7 @@ TEST_F(StampaConAvanzamento, InterruzioneConfermataPrimaDellaQuartaScheda) {
   });
   EXPECT_EQ(esito, EsitoStampa::Interrotta);
   EXPECT_EQ(stampante.Documenti().at(0).pagine.size(), 3U);
+  EXPECT_EQ(Finestra(), nullptr) << "the progress window is unloaded";
   EXPECT_EQ(etichette, (std::vector<QString>{"Scheda n. 00001", "Scheda n. 00002", "Scheda n. 00003"}));
   const Messaggio domanda{Icona::Domanda, Pulsanti::SiNo, "Stampa in corso...", "Sicuro di interrompere la stampa ?"};
   EXPECT_EQ(platform::MessageBox::Mostrati(), (Messaggi{MessaggioStampaInCorso(), domanda, domanda}));
