@@ -49,9 +49,10 @@ TEST_F(VisualizzaTest, ClicksAndKeysStepThroughTwentyFivePanelsClampingAtBothEnd
       if (tasto) QTest::keyClick(Pulsante(nome), tasto);
       else QTest::mouseClick(Pulsante(nome), Qt::LeftButton);
     }
-    const QString ultima = pannello == 25 ? "" : RigaAttesa(10 * pannello);
-    EXPECT_EQ(QStringList({finestra->TestoRiga(0), finestra->TestoRiga(9), finestra->findChild<QLabel*>("labNscheda")->text()}),
-              QStringList({RigaAttesa(10 * pannello - 9), ultima, QString::number(pannello)}))
+    const auto riga = [&](int r) { return pannello == 25 && r > 0 ? "" : RigaAttesa(10 * pannello - 9 + r); };
+    EXPECT_EQ(QStringList({finestra->TestoRiga(0), finestra->TestoRiga(1), finestra->TestoRiga(9),
+                           finestra->findChild<QLabel*>("labNscheda")->text()}),
+              QStringList({riga(0), riga(1), riga(9), QString::number(pannello)}))
         << nome;
   }
 
