@@ -67,11 +67,8 @@ TEST(Fisse, OnlyFlagsOfOneOnChosenNumbersCount) {
   for (int n : {1, 2, 3, 4, 5, 12}) scelti[static_cast<size_t>(n - 1)] = 1;
   SceltaFisse f(c, scelti);
   EXPECT_EQ(f.Quanti(), 1);
-  f.Clicca(0);
-  f.Clicca(56);
-  f.Scrivi(c);
-  EXPECT_EQ(c.NumeriFissi[12], 0);
-  EXPECT_EQ(c.QuantiFissi, 1);
+  f.Clicca(0), f.Clicca(56), f.Scrivi(c);
+  EXPECT_EQ(std::pair(c.NumeriFissi[12], c.QuantiFissi), std::pair(uint8_t{0}, uint8_t{1}));
 }
 
 }  // namespace

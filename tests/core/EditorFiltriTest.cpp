@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <tuple>
@@ -8,7 +9,7 @@
 #include "conditions/Compattazione.h"
 #include "conditions/EditorFiltri.h"
 #include "conditions/EditorFiltriDistanza.h"
-#include "core/Sviluppo.h"
+#include "core/Sistema.h"
 
 namespace tlx {
 namespace {
@@ -42,15 +43,16 @@ TEST(Compattazione, StablePartitionOfEverySlotWithDamagedSwitchesCountedOn) {
 }
 
 TEST(EditorFiltri, MovesStayWithinTheTableAndSaveThePanelFirst) {
-  using Mossa = void (EditorFiltri::*)(int32_t);
-  const std::tuple<int32_t, Mossa, int32_t, int32_t> casi[]{
-      {1950, &EditorFiltri::Avanti, EditorFiltri::PASSO_LUNGO, 2000}, {50, &EditorFiltri::Indietro, 100, 1}};
-  for (const auto& [da, mossa, passo, a] : casi) {
+  const std::tuple<int32_t, std::function<void(EditorFiltri&)>, int32_t> casi[]{
+      {1950, [](EditorFiltri& e) { e.Avanti(EditorFiltri::PASSO_LUNGO); }, 2000},
+      {50, [](EditorFiltri& e) { e.Indietro(100); }, 1},
+      {7, [](EditorFiltri& e) { e.VaiAllUltimo(); }, 2000}};
+  for (const auto& [da, mossa, a] : casi) {
     auto s = ConScelti({1, 2, 3, 4, 5});
     EditorFiltri e(*s);
     e.Avanti(da - 1);
     e.CambiaNumero(5);
-    (e.*mossa)(passo);
+    mossa(e);
     EXPECT_EQ(e.Pannello(), a) << da;
     EXPECT_EQ(s->FiltriAnd[static_cast<size_t>(da)].Numeri[5], 1) << da;
   }
@@ -113,32 +115,6 @@ TEST(EditorFiltriDistanza, DamagedRecordIsShownSafelyAndSavedClean) {
     atteso.MinOk[50] = atteso.MaxOk[54] = VERO;
     EXPECT_EQ(s->FiltriDistanza[1], atteso) << numeri.size();
     EXPECT_EQ(s->NumeroFiltriDistanza, 1);
-  }
-}
-
-// Filters made in the editors narrow a development.
-TEST(EditorFiltri, EditorMadeFiltersReachTheDevelopment) {
-  auto s = ConScelti({1, 2, 3, 4, 5, 6, 7, 8, 9});
-  {
-    EditorFiltri e(*s);
-    e.Avanti(4);  // a group {1, 2} on the first two positions, exactly one hit
-    for (int n : {1, 2}) e.CambiaNumero(n);
-    e.CambiaPresenza(1), e.CambiaPosizione(1), e.CambiaPosizione(2), e.ImpostaAttivo(true);
-    e.Chiudi();
-  }
-  {
-    EditorFiltriDistanza e(*s);  // and a largest gap of 3 between positions 4 and 5
-    e.VaiAllUltimo();
-    e.CambiaCoppia(4), e.CambiaMassima(3), e.ImpostaAttivo(true);
-    e.Chiudi();
-  }
-  LeggiPronosticoDaGriglia(*s);
-  Sviluppo(*s, s->NumeriPronostico, s->Pronostico);
-  // 1 or 2, then (c4, c5) = (6, 9) under two of 3..5 or (5, 8) under 3 and 4.
-  EXPECT_EQ(s->NumeroColonne, 8);
-  for (int32_t c = 1; c <= s->NumeroColonne; ++c) {
-    const uint8_t* k = s->Colonne.Colonna(c);
-    EXPECT_TRUE(k[0] <= 2 && k[1] > 2 && k[4] - k[3] == 3) << c;
   }
 }
 

@@ -4,6 +4,8 @@
 // slips and on Qt's PDF output.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/Errori.h"
 #include "printing/CicloStampa.h"
 #include "printing/StampanteRegistrata.h"
@@ -11,7 +13,8 @@
 namespace tlx {
 namespace {
 
-TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
+// A run's printer is not switched under it.
+TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrenteEFermaDuranteUnaStampa) {
   for (const auto& [nome, corrente] : {std::pair{"Laser", "Laser"}, {"laser", "Predefinita"}, {"Laser ", "Predefinita"},
                                        {"N/A", "Predefinita"}}) {
     StampanteRegistrata p({"Predefinita", "Laser"}, "Predefinita");
@@ -20,40 +23,29 @@ TEST(Stampante, SceltaPerNomeEsattoOppureRestaQuellaCorrente) {
     p.FineDocumento();
     EXPECT_EQ(p.Documenti().at(0).stampante, corrente) << nome;
   }
-}
-
-TEST(Stampante, UnaStampaAllaVolta) {
   StampanteRegistrata p({"A", "B"});
-  {
-    PrenotazioneStampante prenotazione(p);
-    EXPECT_TRUE(p.Occupata());
-    EXPECT_FALSE(p.Seleziona("B")) << "a run's printer is not switched under it";
-  }
-  EXPECT_FALSE(p.Occupata());
-  EXPECT_TRUE(p.Seleziona("B"));
+  auto prenotazione = std::make_unique<PrenotazioneStampante>(p);
+  EXPECT_EQ(std::pair(p.Occupata(), p.Seleziona("B")), std::pair(true, false));
+  prenotazione.reset();
+  EXPECT_EQ(std::pair(p.Occupata(), p.Seleziona("B")), std::pair(false, true));
 }
 
 // The slip loop: k slips printed before an interruption stay printed, the
 // document is ended in every case, a fault ends it and is passed on.
 TEST(CicloSchede, InterruzioneEGuasto) {
-  struct Caso {
-    int interrompiAllaScheda;  // 0: never
-    int guastoDopo;            // drawing operations that succeed; -1: none
-    EsitoStampa esito;
-    size_t pagine;
-  } casi[] = {
-      {0, -1, EsitoStampa::Completata, 10},
-      {4, -1, EsitoStampa::Interrotta, 3},
-      {1, -1, EsitoStampa::Interrotta, 0},
-      {0, 4, EsitoStampa::Guasto, 2},  // two operations per slip: slip 3 fails
-  };
-  for (const Caso& c : casi) {
+  // The slip at which the user interrupts (0: never), the drawing operations that succeed (-1: all), the
+  // outcome, the slips printed.
+  const std::tuple<int, int, EsitoStampa, size_t> casi[] = {{0, -1, EsitoStampa::Completata, 10},
+                                                            {4, -1, EsitoStampa::Interrotta, 3},
+                                                            {1, -1, EsitoStampa::Interrotta, 0},
+                                                            {0, 4, EsitoStampa::Guasto, 2}};  // two per slip
+  for (const auto& [interrompiAllaScheda, guastoDopo, atteso, pagineAttese] : casi) {
     StampanteRegistrata p;
-    if (c.guastoDopo >= 0) p.SimulaGuasto(c.guastoDopo);
+    if (guastoDopo >= 0) p.SimulaGuasto(guastoDopo);
     Flag interrotta = FALSO;
     int ceduto = 0;
     // The user answers while the run yields.
-    AvanzamentoStampa avanzamento{[&] { interrotta = ++ceduto == c.interrompiAllaScheda ? VERO : interrotta; },
+    AvanzamentoStampa avanzamento{[&] { interrotta = ++ceduto == interrompiAllaScheda ? VERO : interrotta; },
                                   [](int32_t) {}};
     EsitoStampa esito = EsitoStampa::Completata;
     try {
@@ -65,10 +57,9 @@ TEST(CicloSchede, InterruzioneEGuasto) {
       EXPECT_EQ(e.Numero(), ERRORE_STAMPANTE);
       esito = EsitoStampa::Guasto;
     }
-    EXPECT_EQ(esito, c.esito);
-    EXPECT_EQ(p.Aperto(), nullptr) << "the document is always ended";
     const size_t pagine = p.Documenti().empty() ? 0 : p.Documenti()[0].pagine.size();
-    EXPECT_EQ(pagine, c.pagine) << c.interrompiAllaScheda << " " << c.guastoDopo;
+    // The document is always ended.
+    EXPECT_EQ(std::tuple(esito, p.Aperto(), pagine), std::tuple(atteso, nullptr, pagineAttese)) << interrompiAllaScheda;
     if (pagine > 0) {
       EXPECT_EQ(p.Documenti()[0].pagine.back().Testi().front(), "Scheda " + std::to_string(pagine));
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "archive/Statistiche.h"
 #include "CartellaTemporanea.h"
@@ -25,11 +26,9 @@ const std::vector<Estrazione> SEI = {
 
 TEST(Statistiche, TablesOfASmallArchive) {
   const Statistiche s = CalcolaStatistiche(SEI);
-  EXPECT_EQ(s.Consecutivi, (Tabella{0, 2, 1, 2, 0, 1}));
-  EXPECT_EQ(s.Ripetuti, (Tabella{2, 1, 2, 0, 0, 0}));
-  EXPECT_EQ(s.Pari, (Tabella{1, 0, 1, 2, 2, 0}));
-  EXPECT_EQ(s.Dispari, (Tabella{0, 2, 2, 1, 0, 1}));
-  EXPECT_EQ(s.Somma, (Tabella{0, 2, 1, 2, 0, 1}));
+  EXPECT_EQ(std::tuple(s.Consecutivi, s.Ripetuti, s.Pari, s.Dispari, s.Somma),
+            std::tuple(Tabella{0, 2, 1, 2, 0, 1}, Tabella{2, 1, 2, 0, 0, 0}, Tabella{1, 0, 1, 2, 2, 0},
+                       Tabella{0, 2, 2, 1, 0, 1}, Tabella{0, 2, 1, 2, 0, 1}));
   // Drawn twice: 3 4 5 11 20 44 45, the higher first; 8 is the lowest never drawn.
   const int32_t primi[] = {45, 44, 20, 11, 5, 4, 3, 55};
   for (size_t j = 0; j < std::size(primi); ++j) EXPECT_EQ(s.FrequenzaNumeri[1][j + 1], primi[j]) << "rank " << j + 1;

@@ -19,14 +19,11 @@ TEST(AboutTest, TheLinkOpensThePageItShowsAndSystemInfoSaysItIsNotAvailable) {
   finestra.show();
   auto* lbURL = finestra.findChild<QLabel*>("lbURL");
   QTest::mouseClick(lbURL, Qt::LeftButton);
-  EXPECT_TRUE(lbURL->text().endsWith("/tremaluxorqvx/"));
-  EXPECT_EQ(platform::SimulazioneShell().Richieste(), std::vector{QUrl(lbURL->text())});
-
   QTest::mouseClick(finestra.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
-  ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-  EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo,
-            "Le informazioni sul sistema non sono disponibili in questa fase");
-  EXPECT_EQ(platform::SimulazioneShell().Richieste().size(), 1u);
+  const Messaggio nonDisponibili{Icona::Nessuna, Pulsanti::Ok, "", "Le informazioni sul sistema non sono disponibili in questa fase"};
+  EXPECT_EQ(std::pair(platform::SimulazioneShell().Richieste(), platform::MessageBox::Mostrati()),
+            std::pair(std::vector{QUrl(lbURL->text())}, Messaggi{nonDisponibili}));
+  EXPECT_TRUE(lbURL->text().endsWith("/tremaluxorqvx/"));
 }
 
 TEST(SplashTest, AKeyOrAClickOnAnyOfItsLabelsClosesIt) {

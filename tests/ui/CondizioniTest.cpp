@@ -64,7 +64,14 @@ struct Condizioni : ::testing::Test {
     w.findChild<QAction*>(voce)->trigger();
     EXPECT_TRUE(eseguito) << voce;
   }
-  bool Segnata(const char* voce) const { return w.findChild<QAction*>(voce)->isChecked(); }
+  // The condition items checked in the menu.
+  QStringList Segnate() const {
+    QStringList segnate;
+    for (const char* voce : {"menuColonnaFiltro", "menuDistanzaNumeri", "menuConsecutivi", "menuFisse", "menuPariDispari",
+                             "menuSomma", "menuRidotto", "menuDistanzaMinima"})
+      if (w.findChild<QAction*>(voce)->isChecked()) segnate << voce;
+    return segnate;
+  }
 };
 
 TEST_F(Condizioni, SumLimitsAndTheClosingMessagesInOrderWithTheFocus) {
@@ -142,21 +149,21 @@ TEST_F(Condizioni, TheReductionsCorrectStoredValuesAndExcludeEachOther) {
     Premi(d, 0);
   });
   ConDialogo("menuRidotto", [](QDialog& d) { Premi(d, 0); });
-  EXPECT_EQ(std::tuple(Segnata("menuRidotto"), Segnata("menuDistanzaMinima"), s.DistanzaMinima.Attivo,
-                       s.DistanzaMinima.Distanza, s.Condizioni.Garanzia),
-            std::tuple(true, false, FALSO, 4, 4));
+  EXPECT_EQ(std::tuple(Segnate(), s.DistanzaMinima.Attivo, s.DistanzaMinima.Distanza, s.Condizioni.Garanzia),
+            std::tuple(QStringList{"menuRidotto"}, FALSO, 4, 4));
   s.DistanzaMinima.Distanza = 0;
   ConDialogo("menuDistanzaMinima", [](QDialog& d) { Premi(d, 0); });
-  EXPECT_EQ(std::tuple(Segnata("menuRidotto"), s.DistanzaMinima.Distanza), std::tuple(false, 1));
+  EXPECT_EQ(std::tuple(Segnate(), s.DistanzaMinima.Distanza), std::tuple(QStringList{"menuDistanzaMinima"}, 1));
   ConDialogo("menuRidotto", [](QDialog&) {});  // left off, it leaves the minimum distance alone
-  EXPECT_TRUE(Segnata("menuDistanzaMinima"));
+  EXPECT_EQ(Segnate(), QStringList{"menuDistanzaMinima"});
   EXPECT_EQ(Messaggi(), (std::vector<std::string>{
                             "CONDIZIONE INCOMPATIBILE CON RIDUZIONE A DISTANZA MINIMA, QUEST'ULTIMA SARA' DISATTIVATA'",
                             "CONDIZIONE INCOMPATIBILE CON RIDUZIONE A GARANZIA, QUEST'ULTIMA SARA' DISATTIVATA"}));
 }
 
 // Each dialog's setting shapes the development and comes back from the system
-// file, shown again by the dialog (and saved for a look).
+// file, opened from the systems folder into a locked window that shows it,
+// and shown again by the dialog (and saved for a look).
 TEST_F(Condizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
   platform::cCommonDialog::Simulazione().Registra();
   QDir().mkpath(f.cartella.path() + "/sistemi");
@@ -195,10 +202,15 @@ TEST_F(Condizioni, EachSettingShapesTheDevelopmentAndSurvivesSaveAndOpen) {
     EXPECT_TRUE(c.colonne ? sviluppate == c.colonne : sviluppate > 0 && sviluppate < 252) << c.voce << sviluppate;
     w.findChild<QAction*>("menusalva")->trigger();
     w.CancellaSistema(false);
-    EXPECT_FALSE(Segnata(c.voce));
+    EXPECT_EQ(Segnate(), QStringList{});
     platform::cCommonDialog::Simulazione().Accoda(file);
     w.findChild<QAction*>("menuapri")->trigger();
-    EXPECT_EQ(std::tuple(s.NumeroColonne, Segnata(c.voce)), std::tuple(sviluppate, true)) << c.voce;
+    EXPECT_EQ(std::tuple(platform::cCommonDialog::Simulazione().Richieste().back().InitDir, s.NumeroColonne, Segnate(),
+                         s.GuiBloccata, w.findChild<QWidget*>("frameNumeri")->isEnabled(),
+                         w.findChild<QLabel*>("labnumeri")->text(), w.PannelloStato(2)),
+              std::tuple(f.cartella.path() + "/sistemi", sviluppate, QStringList{c.voce}, -1, false, "Numeri in gioco [10]",
+                         QString::number(sviluppate)))
+        << c.voce;
     // The opened system is shown: its settings read only, the sum closing without checks.
     const auto impostazioni = std::tuple(s.Condizioni, s.Consecutivi, s.DistanzaMinima);
     ConDialogo(c.voce, [&](QDialog& d) {

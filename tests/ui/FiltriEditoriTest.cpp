@@ -111,9 +111,9 @@ TEST_F(EditoriFiltri, AndDeleteAllAsksAndTheHiddenImportReplacesTheTable) {
 
 TEST_F(EditoriFiltri, DistanceGapRangeReadOnlyWhileLockedAndTheCheckMark) {
   f.Scegli({5, 9, 14, 20, 27, 35});
-  s.FiltriDistanza[1] = RecordDistanza{.NumeroCoppie = 1, .Coppie = {0, 2}, .Attivo = VERO};
-  s.NumeroFiltriDistanza = 1;
+  s.FiltriDistanza[1] = RecordDistanza{.NumeroCoppie = 1, .Coppie = {0, 2}};  // OFF: no record on
   InFinestraModale([&] { Menu("menuDistanzaNumeri")->trigger(); }, [&](QWidget& w) {
+    QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
     GrigliaEtichette* minime = Griglia(w, "lbDistanzaMin");
     EXPECT_EQ(std::tuple(minime->Primo(), minime->Ultimo()), std::tuple(4, 15));  // the gaps these numbers allow
     Trascina({{Griglia(w, "lbPFromPTo"), 3}, {Griglia(w, "lbPFromPTo"), 4}});
@@ -122,9 +122,9 @@ TEST_F(EditoriFiltri, DistanceGapRangeReadOnlyWhileLockedAndTheCheckMark) {
     w.grab().save("frmFiltriDistanzaNumeri.png");
   });
   const RecordDistanza r = s.FiltriDistanza[1];
-  EXPECT_EQ(std::tuple(Menu("menuDistanzaNumeri")->isChecked(), std::vector<int>(r.Coppie.begin() + 1, r.Coppie.end()),
+  EXPECT_EQ(std::tuple(Menu("menuDistanzaNumeri")->isChecked(), r.Attivo, std::vector<int>(r.Coppie.begin() + 1, r.Coppie.end()),
                        r.MinAttivo, r.MinOk[4], r.MinOk[6], r.MaxAttivo, r.MaxOk[15]),
-            std::tuple(true, std::vector<int>{2, 3, 4, 0, 0}, 3, VERO, VERO, 1, VERO));
+            std::tuple(true, VERO, std::vector<int>{2, 3, 4, 0, 0}, 3, VERO, VERO, 1, VERO));
 
   // Locked, and with fewer than five numbers (nothing develops): every
   // storable gap offered, nothing editable, the record unchanged.

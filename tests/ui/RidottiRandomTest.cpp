@@ -1,18 +1,18 @@
 // The random reduced systems window: its choices, the slips it prints on the
-// calibrated printer, its refusal while another run prints, a printer fault,
-// the real CUPS queue in the calibrated quality and the main window's button.
-// The interruption is the progress window's, tested there.
+// calibrated printer, its refusal while another run prints, a printer fault
+// and the real CUPS queue in the calibrated quality. The interruption is the
+// progress window's, tested there; the main window's button the integration
+// tests'.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QToolButton>
+#include <QTemporaryDir>
 
-#include "FinestraPrincipale.h"
 #include "PdfProva.h"
+#include "platform/MessageBox.h"
 #include "platform/StampanteQt.h"
 #include "printing/Schede.h"
 #include "printing/SistemiRidotti.h"
@@ -20,7 +20,6 @@
 #include "ui/printing/FigureStampa.h"
 #include "ui/printing/frmPrnInCorso.h"
 #include "ui/printing/frmRidottiRandom.h"
-#include "ui/printing/frmTaratura.h"
 
 namespace tlx::ui {
 namespace {
@@ -90,7 +89,6 @@ TEST_F(RidottiTest, SlipsOnTheCalibratedPrinterRefusalAndFault) {
   Stampa(*f);
   const Messaggio guasto{Icona::Nessuna, Pulsanti::Ok, "", "Error 482 (Printer error) in procedure StampaSchedaRidotti of Form frmRidottiRandom"};
   EXPECT_EQ(std::tuple(MessageBox::Mostrati(), f->isEnabled()), std::tuple(Messaggi{guasto}, true));
-
 }
 
 // The slip's marks where the calibration puts them; the calibration's print quality, draft and then high,
@@ -117,19 +115,6 @@ TEST_F(RidottiTest, ASlipThroughTheRealCupsQueueInTheCalibratedQuality) {
     QFile::remove(file);
   }
   EXPECT_EQ(qualita.join(", ").toStdString(), "draft 150dpi, high 1200dpi");
-}
-
-// One window however often the button is pressed, modeless and no child of
-// the main window: usable while the main window is disabled by a long run.
-// Closing it during a run is the integration tests'.
-TEST_F(RidottiTest, TheMainWindowOpensOneModelessWindow) {
-  prova::FinestraPrincipale principale;
-  for (int volte = 0; volte < 2; ++volte) principale.finestra->findChild<QToolButton*>("cmdRidotti")->click();
-  QWidgetList aperte = QApplication::topLevelWidgets();
-  aperte.removeIf([](QWidget* w) { return !qobject_cast<frmRidottiRandom*>(w) || !w->isVisible(); });
-  ASSERT_EQ(aperte.size(), 1);
-  principale.finestra->setEnabled(false);
-  EXPECT_EQ(std::tuple(aperte[0]->isModal(), aperte[0]->isEnabled()), std::tuple(false, true));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The listing window: what it prints and where (Qt's own PDF read back),
-// its refusal, copies, the listing printer, a printer fault and the real
-// CUPS queue. The main window's command is one line of wiring, left to use.
+// the logo beside the system's name in Qt's measures, its refusal, copies,
+// the listing printer, a printer fault and the real CUPS queue. The main
+// window's command is one line of wiring, left to use.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -27,6 +28,7 @@ struct TabulatoTest : ::testing::Test {
     MessageBox::Registra();
     sistema->IntestazioneStampa = "Ricevitoria del Corso";
     sistema->StampanteTabulato = "Laser Ufficio";
+    misura.ImpostaUnita(UnitaStampa::Twip);
   }
   ~TabulatoTest() override {
     platform::ImpostaStampanteCorrente(nullptr);
@@ -48,6 +50,10 @@ struct TabulatoTest : ::testing::Test {
   }
 
   std::unique_ptr<Sistema> sistema = std::make_unique<Sistema>();
+  QTemporaryDir dir;
+  // Qt's own measures of the listing's texts, in twips.
+  platform::StampanteQt misura{dir.filePath("misura.pdf")};
+  const MetricaStampante metrica{misura};
 };
 
 TEST_F(TabulatoTest, CopiesPrinterRefusalAndFault) {
@@ -78,7 +84,6 @@ TEST_F(TabulatoTest, CopiesPrinterRefusalAndFault) {
 // puts it. The crossword's grid and big numbers are the CUPS print's.
 TEST_F(TabulatoTest, TextsAndPagesOnQtsPdf) {
   Colonne(200);
-  QTemporaryDir dir;
   const QString file = dir.filePath("tabulato.pdf");
   platform::StampanteQt stampante(file);
   platform::ImpostaStampanteCorrente(&stampante);
@@ -86,9 +91,6 @@ TEST_F(TabulatoTest, TextsAndPagesOnQtsPdf) {
   ASSERT_EQ(std::tuple(MessageBox::Mostrati().size(), pdf::PaginePdf(file)), std::tuple(0U, 2));
   pdf::PaginaPng(file, 1, QDir::current().filePath("tabulato-pagina1.png"));
 
-  platform::StampanteQt misura(dir.filePath("misura.pdf"));
-  misura.ImpostaUnita(UnitaStampa::Twip);
-  const MetricaStampante metrica(misura);
   const Tabulato t(*sistema, "prova.tlqvx", {true, true, true}, FormatoLocale(), metrica);
   const auto parole = pdf::ParolePdf(file);
   for (int n = 1; n <= t.NumeroPagine(); ++n)
@@ -100,6 +102,20 @@ TEST_F(TabulatoTest, TextsAndPagesOnQtsPdf) {
         return w.pagina == n && w.testo == prima && std::abs(w.x - x) < 0.2 && std::abs(w.y - y) < 0.2;
       })) << n << ": " << riga.Testo() << " at " << x << ", " << y;
     }
+}
+
+// The logo stands beside the system's name: at its usual place for a short
+// name, pushed to the right of a long one instead of over it.
+TEST_F(TabulatoTest, TheLogoStandsClearOfALongSystemName) {
+  sistema->NumeroColonne = 1;
+  for (const std::string nome : {"prova.tlqvx", "Sistema della domenica con fisse e filtri.tlqvx"}) {
+    const Pagina pagina = Tabulato(*sistema, nome, {true, true, true}, FormatoLocale(), metrica).ImpaginaPagina(1);
+    const auto riga = std::ranges::find_if(pagina.righe, [](const RigaTesto& r) { return r.Testo().starts_with("Nome"); });
+    const auto logo = std::ranges::find_if(pagina.immagini, [](const auto& i) { return i.figura == Figura::Logo; });
+    ASSERT_TRUE(riga != pagina.righe.end() && logo != pagina.immagini.end()) << nome;
+    EXPECT_GT(logo->x, riga->x + metrica.Larghezza(CARATTERE_TABULATO, riga->Testo())) << nome;
+    EXPECT_EQ(std::pair(logo->y, logo->x == 4000), std::pair(riga->y, nome.size() < 20)) << nome;
+  }
 }
 
 TEST_F(TabulatoTest, ACrosswordListingThroughTheRealCupsQueue) {

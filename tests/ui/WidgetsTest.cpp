@@ -8,37 +8,9 @@
 
 #include "ui/widgets/CoppiaOnOff.h"
 #include "ui/widgets/FiltroTastiNumerici.h"
-#include "ProvaEtichette.h"
 
 namespace tlx::ui {
 namespace {
-
-using prova::Selezionate;
-
-// Two toggle-label grids in one window, each label toggling when activated.
-TEST(GrigliaEtichette, OneSweepPaintsAcrossTheGridsOfAWindowButNotADisabledOne) {
-  QWidget finestra;
-  struct {
-    GrigliaEtichette *sopra, *sotto;
-  } d{new GrigliaEtichette(0, 5, 6, 0, &finestra), new GrigliaEtichette(1, 5, 5, 0, &finestra)};
-  auto* layout = new QVBoxLayout(&finestra);
-  for (GrigliaEtichette* g : {d.sopra, d.sotto}) {
-    layout->addWidget(g);
-    QObject::connect(g, &GrigliaEtichette::etichettaAttivata, g, [g](int i) { g->Inverti(i); });
-  }
-  finestra.show();
-  // The lower grid's label i stands under the upper grid's label i-1.
-  prova::Trascina({{d.sopra, 2}, {d.sotto, 3}});
-  EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2}));
-  EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
-
-  d.sotto->setEnabled(false);
-  prova::Trascina({{d.sopra, 3}, {d.sotto, 4}});
-  // A press on the disabled grid does nothing at all.
-  prova::Trascina({{d.sotto, 5}, {d.sopra, 4}});
-  EXPECT_EQ(Selezionate(d.sopra), (std::vector<int>{2, 3}));
-  EXPECT_EQ(Selezionate(d.sotto), (std::vector<int>{3}));
-}
 
 TEST(CoppiaOnOff, APressShowsThePressedOptionYellowAndReportsTheStateBefore) {
   QWidget finestra;
