@@ -28,17 +28,16 @@ Messaggio MessaggioArchivio(const ErroreRuntime& e, std::string_view procedura, 
   return MessaggioErrore(ErroreRuntime(e.Numero(), descrizione), procedura, MODULO_ARCHIVIO);
 }
 
-// Sets a date from its bytes, cut or padded to ten characters. Plain ASCII,
-// as dates nearly always are, reads the same in both code pages: its bytes
-// are the text, copied straight into place.
+// Sets a date from its bytes in the code page, cut or padded to ten
+// characters. Ten plain ASCII bytes, as dates nearly always are, read the
+// same in both code pages: they are the text, copied straight into place.
 void ImpostaData(std::string& data, std::string_view byteWindows1252) {
-  if (std::all_of(byteWindows1252.begin(), byteWindows1252.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    data.assign(byteWindows1252.substr(0, LUNGHEZZA_DATA));
-    data.resize(LUNGHEZZA_DATA, ' ');
-  } else {
+  if (byteWindows1252.size() == LUNGHEZZA_DATA &&
+      std::none_of(byteWindows1252.begin(), byteWindows1252.end(),
+                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+    data.assign(byteWindows1252.data(), LUNGHEZZA_DATA);
+  else
     data = TagliaOPadda(DaWindows1252(byteWindows1252), LUNGHEZZA_DATA);
-  }
 }
 
 // The whole content of a file; no regular file, or a file that can't be
@@ -100,6 +99,7 @@ std::vector<Estrazione> DecodificaArchivio(std::span<const uint8_t> byte) {
   std::vector<Estrazione> archivio;
   archivio.reserve(byte.size() / BYTE_RECORD_ESTRAZIONE);
   for (size_t p = 0; p + BYTE_RECORD_ESTRAZIONE <= byte.size(); p += BYTE_RECORD_ESTRAZIONE) {
+    // Built in place: moving a short string costs a call to copy it.
     Estrazione& e = archivio.emplace_back();
     std::copy_n(byte.begin() + static_cast<std::ptrdiff_t>(p + LUNGHEZZA_DATA), e.Numeri.size(), e.Numeri.begin());
     if (!EstrazioneValida(e)) {  // an empty slot or a damaged record

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "support/ErroreRuntime.h"
@@ -33,15 +34,32 @@ FileLettura::Buffer::Buffer(const std::string& percorso) : percorso_(percorso) {
 
 FileLettura::Buffer::~Buffer() { ::close(fd_); }
 
-FileLettura::Buffer::int_type FileLettura::Buffer::underflow() {
+ssize_t FileLettura::Buffer::Leggi(char* destinazione, size_t quanti) {
   ssize_t letti = 0;
   do {
-    letti = ::read(fd_, blocco_.data(), blocco_.size());
+    letti = ::read(fd_, destinazione, quanti);
   } while (letti < 0 && errno == EINTR);
   if (letti < 0) throw ErroreFileDaCausa(percorso_, errno);
+  return letti;
+}
+
+FileLettura::Buffer::int_type FileLettura::Buffer::underflow() {
+  const ssize_t letti = Leggi(blocco_.data(), blocco_.size());
   if (letti == 0) return traits_type::eof();
   setg(blocco_.data(), blocco_.data(), blocco_.data() + letti);
   return traits_type::to_int_type(blocco_.front());
+}
+
+std::streamsize FileLettura::Buffer::xsgetn(char* destinazione, std::streamsize quanti) {
+  std::streamsize dati = std::min<std::streamsize>(quanti, egptr() - gptr());
+  std::copy_n(gptr(), dati, destinazione);
+  gbump(static_cast<int>(dati));
+  while (dati < quanti) {
+    const ssize_t letti = Leggi(destinazione + dati, static_cast<size_t>(quanti - dati));
+    if (letti == 0) break;
+    dati += letti;
+  }
+  return dati;
 }
 
 }  // namespace tlx

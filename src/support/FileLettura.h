@@ -5,6 +5,8 @@
 // never blocks the program and a device such as /dev/zero is never read
 // without end. Failures throw ErroreRuntime naming their cause.
 
+#include <sys/types.h>
+
 #include <cstdint>
 #include <istream>
 #include <streambuf>
@@ -38,8 +40,14 @@ class FileLettura : public std::istream {
 
    protected:
     int_type underflow() override;
+    // A large read goes straight into the caller's memory, not through the
+    // block.
+    std::streamsize xsgetn(char* destinazione, std::streamsize quanti) override;
 
    private:
+    // read(2) into `destinazione`, again when interrupted; 0 at the end.
+    ssize_t Leggi(char* destinazione, size_t quanti);
+
     std::string percorso_;
     int fd_ = -1;
     int64_t dimensione_ = 0;
