@@ -33,13 +33,5 @@ TEST(Formatta, ExactCents) {
   EXPECT_EQ(Moltiplica(std::numeric_limits<Centesimi>::max() / 2 + 1, 2), std::nullopt);
 }
 
-TEST(LeggiNumero, ReadsTheUsersFormatAndRefusesWhatIsNotANumber) {
-  double v = 0;
-  ASSERT_TRUE(LeggiNumero(" 1.234,5 ", IT, v));
-  EXPECT_DOUBLE_EQ(v, 1234.5);
-  for (const char* testo : {"", "   ", "abc", "1,5x", "inf", "nan", "0x1A", "1e5", "1.50", "1234.567", ".123", "1,2.345"})
-    EXPECT_FALSE(LeggiNumero(testo, IT, v)) << testo;
-}
-
 }  // namespace
 }  // namespace tlx
