@@ -28,20 +28,17 @@
 namespace tlx::ui {
 namespace {
 
-// The version check asks the stand-in server, or a closed port.
+// The version check asks the stand-in server; elsewhere the tests' closed port.
 struct ServerVersione {
-  explicit ServerVersione(const char* versione = nullptr) : prima(qgetenv(platform::VARIABILE_SERVER)) {
-    if (versione) server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione});
-    qputenv(platform::VARIABILE_SERVER,
-            (versione ? server.Indirizzo() : "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa())).toUtf8());
+  explicit ServerVersione(const char* versione) {
+    server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione});
+    qputenv(platform::VARIABILE_SERVER, server.Indirizzo().toUtf8());
   }
-  ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, prima); }
-  QByteArray prima;
+  ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"); }
   prova::ServerProva server;
 };
 
 TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
-  ServerVersione spento;
   platform::MessageBox::Registra();
   const QString dati = platform::CartellaDati();
   QDir(dati).removeRecursively();
@@ -123,7 +120,6 @@ TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   ambiente.insert("HOME", casa.path());
   ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
-  ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
   QProcess uccisa, copie[2];
   for (QProcess* p : {&uccisa, &copie[0], &copie[1]}) p->setProcessEnvironment(ambiente);
   // A copy answers once it has made its data folder and listens.
