@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
+#include "platform/Shell.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/main/CoordinatoreFinestre.h"
@@ -197,6 +199,9 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   EXPECT_EQ(std::tuple(Mostrati(), m.findChild<QListWidget*>("flQVX")->count(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)),
             std::tuple(std::vector<std::string>{}, 2, true));
   EXPECT_EQ(Stato(), std::tuple(true, true, std::string("CARTELLA.mqvx GOOD5.mqvx M7A.mqvx"), true, std::string()));
+  SimulazioneShell().Registra();
+  m.findChild<QAbstractButton*>("cmdOpenDir")->click();  // the folder they went to
+  EXPECT_EQ(SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(Matrici())});
 }
 
 }  // namespace
