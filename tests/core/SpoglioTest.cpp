@@ -129,13 +129,12 @@ TEST(SpoglioTest, TotalsNeverWrapAndAStopEndsEitherCheck) {
   EXPECT_TRUE(SpoglioEstrazioni(molte.data(), PASSO_CEDI * 2, archivio, {}, 0, 50, [] { return false; }).Interrotto);
 }
 
+// The window's test has a good draw and one above 55.
 TEST(SpoglioTest, BoxesAreSortedThenRefusedForDuplicatesBeforeRange) {
   const std::tuple<std::array<std::string, 5>, std::array<int, 5>, std::string, int> casi[] = {
-      {{"33", "07", "55", "12", "41"}, {1, 3, 0, 4, 2}, "", 0},
       {{"07", "07", "12", "33", "41"}, {0, 1, 2, 3, 4}, "Duplicazione di numeri", 0},
       {{"", "5_", "", "12", "33"}, {0, 2, 1, 3, 4}, "Duplicazione di numeri", 0},
       {{"07", "", "12", "33", "41"}, {1, 0, 2, 3, 4}, "Valore 0 non ammesso", 0},
-      {{"56", "07", "12", "33", "41"}, {1, 2, 3, 4, 0}, "Valore 56 non ammesso", 4},
   };
   for (const auto& [testi, ordine, errore, casella] : casi) {
     std::array<int, 5> valori{};
@@ -144,16 +143,13 @@ TEST(SpoglioTest, BoxesAreSortedThenRefusedForDuplicatesBeforeRange) {
     const auto messaggio = errore.empty() ? std::nullopt : std::optional(Messaggio{Icona::Esclamazione, Pulsanti::Ok, "Colonna Errata", errore});
     EXPECT_EQ(std::tie(k.ordine, k.errore, k.casellaErrata), std::tie(ordine, messaggio, casella)) << errore;
   }
-  EXPECT_EQ(ControllaColonnaSpoglio({33, 7, 55, 12, 41}).numeri, (Cinque{7, 12, 33, 41, 55}));
 }
 
 TEST(SpoglioTest, DateListsAndRanges) {
   auto E = [](std::string d) { return Estrazione{std::move(d), {1, 2, 3, 4, 5}}; };
   const std::vector<Estrazione> archivio = {E("01/02/2020"), E("03/02/2020"), E("03/02/2020"), E("05/02/2020"),
                                             E("07/02/2020")};
-  EXPECT_EQ(ElencoDate(archivio).Date,
-            (std::vector<std::string>{"01/02/2020", "03/02/2020", "05/02/2020", "07/02/2020"}));
-  // Dal, al, the first and last record; none when DAL is gone.
+  // Dal, al, the first and last record; none when DAL is gone. The window's test lists a repeated date once.
   using Da = std::optional<std::pair<size_t, size_t>>;
   const std::tuple<const char*, const char*, Da> casi[] = {
       {"05/02/2020", "05/02/2020", Da({3, 3})}, {"03/02/2020", "07/02/2020", Da({1, 4})},
