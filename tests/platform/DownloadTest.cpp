@@ -170,6 +170,17 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   EXPECT_EQ(Stato(), Intatto());
 }
 
+// At start-up nothing is shown past a failing server, though a reply an earlier run left behind is there, nor past
+// one never silent long but slower in all than the check may take.
+TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowServer) {
+  QFile vecchia(temp.filePath("tremaluxorqvxver.txt"));
+  ASSERT_TRUE(vecchia.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && vecchia.write("9.9.9\r\n") > 0);
+  EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "9.9.9\r\n" + QByteArray(60, 'n'), Modo::Lenta, 67, 30ms});
+  EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  EXPECT_EQ(Mostrati(), std::vector<std::string>{});
+}
+
 // The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, a folder in its
 // place, not on the server) skipped; an error page or an empty body replaces no matrix; a list longer than any
 // real one is not taken.
