@@ -100,13 +100,12 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   });
   a->cmdUpdate_Click();
   EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true}));
-  ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
-  EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
-  EXPECT_EQ(Contenuto(FileArchivio()), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
   const auto& frequenze = principale.finestra->finestre().Statistiche()->arrayFrequenzaNumeri()[0];
-  EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
+  EXPECT_EQ(std::tuple(s().ArchivioEstrazioni.size(), web.Ricevute().back().percorso, Vista(a).size(), Vista(a).back(),
+                       Contenuto(FileArchivio()) == QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)),
+                       a->findChild<QLabel*>("lbElaborazione")->isVisible(),
                        std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0), MessageBox::Mostrati().size()),
-            std::tuple(902, "900", false, 900 * 5, 0u));
+            std::tuple(900u, "/public/tremaluxorqvx/archivio.asp?dal=20180207", 902, "900", true, false, 900 * 5, 0u));
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
 

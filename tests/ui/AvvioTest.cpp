@@ -71,14 +71,12 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
   for (const QString& nome : avanzi + altri) EXPECT_EQ(QFile::exists(dati + nome), altri.contains(nome)) << nome.toStdString();
   frmMAIN* w = avvio.finestraPrincipale();
-  EXPECT_TRUE(w->isVisible());
-  EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
-  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna),
-            std::tuple(1, 6, 100));
-  EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
-  EXPECT_EQ(platform::MessageBox::Mostrati().at(0).testo, "Error 75 (Path/File access error --> " + archivio.toStdString() +
-                                                             ") in procedure LoadArchivioEstrazioni of Form frmUpdate");
-  EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u);
+  EXPECT_EQ(std::tuple(w->isVisible(), w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible(), avvio.sistema().NumeroColonne,
+                       avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna, w->PannelloStato(1)),
+            std::tuple(true, true, 1, 6, 100, "il mio sistema.tlqvx"));
+  EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati().size(), platform::MessageBox::Mostrati().at(0).testo),
+            std::tuple(1u, "Error 75 (Path/File access error --> " + archivio.toStdString() +
+                               ") in procedure LoadArchivioEstrazioni of Form frmUpdate"));
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
@@ -154,10 +152,7 @@ TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
 
   for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
-  const auto unaFinita = [&copie] {
-    return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning;
-  };
-  ASSERT_TRUE(QTest::qWaitFor(unaFinita, 30000));
+  ASSERT_TRUE(QTest::qWaitFor([&copie] { return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning; }, 30000));
   QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
   QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
   EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),
