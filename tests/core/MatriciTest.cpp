@@ -158,8 +158,7 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   for (const auto& [T, fisse, titolo, garanzia, quanteFisse] : casi) {
     auto t = SistemaOrdinato();
     IntestazioneMatrice h = m.Intestazione;
-    h.T = T;
-    h.F = static_cast<uint8_t>(fisse.size());
+    h.T = T, h.F = static_cast<uint8_t>(fisse.size());
     ImpostaCondizioniMatrice(*t, h, fisse);
     const RecordCondizioni& c = t->Condizioni;
     EXPECT_EQ(std::tuple(t->TitoloSistema.Trimmed(), c.Garanzia, Vero(c.RidottoAttivo), c.QuantiFissi, Vero(c.FisseAttiva)),

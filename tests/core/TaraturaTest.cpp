@@ -40,16 +40,12 @@ TEST_F(Taratura, EachLayoutsDefaultsWithoutFileOrKey) {
 }
 
 TEST_F(Taratura, ValuesReadAndValuesThatCannotBeUsed) {
+  // A hand-written value keeps its hundredths; beyond 300 mm, below 0 or not a number, the default. A quality
+  // that is none is the window's to report.
   struct Caso { const char *chiave, *testo; float kLeft; int16_t marcatore, qualita; } casi[] = {
-      {"kLeft", "825", 8.25F, 9999, 0},  // a hand-written value keeps its hundredths
-      {"kLeft", " 30000 ", 300.0F, 9999, 0},
-      {"kLeft", "30001", 8.7F, 9999, 0},  // beyond 300 mm: the default
-      {"kLeft", "-10", 8.7F, 9999, 0},
-      {"kLeft", "12abc", 8.7F, 9999, 0},  // not a number: the default
-      {"Marcatore_Stampa", "1110.6", 8.7F, 1111, 0},
-      {"Marcatore_Stampa", "40000", 8.7F, 9999, 0},
-      {"Qualita_Stampa", "7", 8.7F, 9999, 7},  // the window reports it
-  };
+      {"kLeft", "825", 8.25F, 9999, 0},   {"kLeft", " 30000 ", 300.0F, 9999, 0},      {"kLeft", "30001", 8.7F, 9999, 0},
+      {"kLeft", "-10", 8.7F, 9999, 0},    {"kLeft", "12abc", 8.7F, 9999, 0},          {"Marcatore_Stampa", "1110.6", 8.7F, 1111, 0},
+      {"Marcatore_Stampa", "40000", 8.7F, 9999, 0}, {"Qualita_Stampa", "7", 8.7F, 9999, 7}};
   for (const Caso& c : casi) {
     std::filesystem::remove(file);
     classINI(file).setProperty("Impostazioni", c.chiave, c.testo);
