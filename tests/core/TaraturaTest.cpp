@@ -102,6 +102,7 @@ TEST_F(Taratura, TheOldFileReadFieldByFieldAndKeptUntilItsMigrationIsWritten) {
   t = predefinita;
   EXPECT_TRUE(MigraTaraturaVecchia(vecchio, file, t));
   EXPECT_EQ(std::tuple(Distanze(t), std::filesystem::exists(vecchio)), std::tuple(mm, true));
+  EXPECT_FALSE(MigraTaraturaVecchia(dir.File("manca.cfg"), file, t)) << "no old file: the saved one is read";
 }
 
 }  // namespace
