@@ -35,7 +35,7 @@ std::string LeggiFile(const std::string& percorso) {
 
 std::string Testo(const Byte& b) { return {b.begin(), b.end()}; }
 
-TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDrawsAndFailuresNameTheFile) {
+TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDrawsOnlyWholeValidRecordsAndFailuresNameTheFile) {
   prova::CartellaTemporanea cartella;
   const std::string percorso = cartella.File("archivio/tremaluxorqvx.dat");
   // A missing file and folder are created empty.
@@ -74,9 +74,8 @@ TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDrawsAndFailuresNameTheFile) 
     EXPECT_EQ(std::tuple(letto.estrazioni.size(), letto.messaggi.empty() ? "" : letto.messaggi[0].testo,
                          std::filesystem::file_size(grande)), std::tuple(0u, errore, byte));
   }
-}
 
-TEST(ArchivioFile, ReaderKeepsOnlyWholeValidRecordsInOrder) {
+  // The reader keeps only whole valid records, in order.
   const Byte a = Record("a", {1, 2, 3, 4, 5}), b = Record("b", {55, 54, 53, 52, 51});
   const std::pair<Byte, std::vector<std::string>> casi[] = {
       {Unisci({a, Byte(b.begin(), b.end() - 1)}), {"a"}},              // a record cut short
