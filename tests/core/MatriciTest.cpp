@@ -200,6 +200,7 @@ TEST(Adattamento, FixedNumberAnswersMoveToTheirPlaceOrAreRefused) {
     EXPECT_EQ(SpostaFissa(*s, risposta, posizione, &valore), accettata) << risposta;
     EXPECT_EQ(Numeri(s->Pronostico.begin(), s->Pronostico.begin() + 7), ordine) << risposta;
   }
+  EXPECT_EQ(ElencoFisse({22, 40, 9}), "22   40   09   ");
 }
 
 TEST(Cruciverba, TwelveColumnsFromRowsGridColumnsAndDiagonals) {
