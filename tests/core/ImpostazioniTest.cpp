@@ -41,7 +41,7 @@ TEST(CostoColonna, ExactCentsUpToTheMaximumTheRestRefusedOrNotANumber) {
       {"0,07", ITALIANO, 7},            {" 1,500 ", ITALIANO, 150},        {"999.999,99", ITALIANO, 99'999'999},
       {"1.50", ITALIANO, rifiutato},    {"1.5", ITALIANO, rifiutato},      {"1.0000", ITALIANO, rifiutato},
       {"1,5.000", ITALIANO, rifiutato}, {"1,255", ITALIANO, rifiutato},    {"1.000.000", ITALIANO, rifiutato},
-      {"-1", ITALIANO, rifiutato},      {std::string(400, '9'), ITALIANO, rifiutato},
+      {"-1", ITALIANO, rifiutato},      {std::string(400, '9'), ITALIANO, rifiutato}, {".123", ITALIANO, rifiutato},
       {"", ITALIANO, nonNumero},        {"1,5x", ITALIANO, nonNumero},     {",", ITALIANO, nonNumero},
       {"1e5", ITALIANO, nonNumero},     {"inf", ITALIANO, nonNumero},      {"0x1A", ITALIANO, nonNumero},
       {"1.5", INGLESE, 150},            {"1,000.50", INGLESE, 100'050},    {"1,50", INGLESE, rifiutato}};
