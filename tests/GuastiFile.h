@@ -11,14 +11,14 @@
 
 namespace tlx::prova {
 
-// No file grows past 16 bytes: writes fail as on a full disk (EFBIG; the
+// No file grows past `byte` bytes: writes fail as on a full disk (EFBIG; the
 // signal that would end the process is ignored).
 struct DiscoPieno {
   rlimit prima{};
-  DiscoPieno() {
+  explicit DiscoPieno(rlim_t byte = 16) {
     getrlimit(RLIMIT_FSIZE, &prima);
     std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit pieno{16, prima.rlim_max};
+    const rlimit pieno{byte, prima.rlim_max};
     setrlimit(RLIMIT_FSIZE, &pieno);
   }
   ~DiscoPieno() { setrlimit(RLIMIT_FSIZE, &prima); }

@@ -35,7 +35,7 @@ std::string LeggiFile(const std::string& percorso) {
 
 std::string Testo(const Byte& b) { return {b.begin(), b.end()}; }
 
-TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDraws) {
+TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDrawsOnlyWholeValidRecordsAndFailuresNameTheFile) {
   prova::CartellaTemporanea cartella;
   const std::string percorso = cartella.File("archivio/tremaluxorqvx.dat");
   // A missing file and folder are created empty.
@@ -45,19 +45,37 @@ TEST(ArchivioFile, SaveThenLoadGivesTheSameBytesAndDraws) {
   const Byte immagine = Unisci({Record("07/02/2018", {7, 12, 33, 41, 55}), Record("lun\xE8 9", {55, 1, 30, 2, 44})});
   ScriviFile(percorso, Testo(immagine));
   const RisultatoLetturaArchivio letto = LoadArchivioEstrazioni(percorso);
-  ASSERT_TRUE(letto.messaggi.empty());
-  ASSERT_EQ(letto.estrazioni.size(), 2u);
-  EXPECT_EQ(letto.estrazioni[1].Data, "lunè 9    ");
-  EXPECT_EQ(letto.estrazioni[1].Numeri, (std::array<uint8_t, 5>{55, 1, 30, 2, 44}));
+  EXPECT_EQ(std::tuple(letto.messaggi.size(), letto.estrazioni),
+            std::tuple(0u, std::vector<Estrazione>{{"07/02/2018", {7, 12, 33, 41, 55}}, {"lunè 9    ", {55, 1, 30, 2, 44}}}));
   std::filesystem::remove(percorso);
   ASSERT_TRUE(SaveArchivioEstrazioni(letto.estrazioni, percorso).empty());
   EXPECT_EQ(LeggiFile(percorso), Testo(immagine));
   EXPECT_EQ(cartella.Contenuto(), std::vector<std::string>{"archivio"});
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.File("archivio")), {}), 1)
       << "no temporary file left";
-}
 
-TEST(ArchivioFile, ReaderKeepsOnlyWholeValidRecordsInOrder) {
+  // Failures name the file and the procedure.
+  const std::string senzaCartella = cartella.File("manca/tremaluxorqvx.dat");
+  EXPECT_EQ(SaveArchivioEstrazioni({{"07/02/2018", {7, 12, 33, 41, 55}}}, senzaCartella).at(0).testo,
+            "Error 76 (Path not found --> " + senzaCartella + ") in procedure SaveArchivioEstrazioni of Form frmUpdate");
+  const RisultatoRisposta risposta = LoadArchivioTMP(cartella.File("nessuna.dat"));
+  EXPECT_EQ(std::tuple(risposta.letta, risposta.messaggi.at(0).testo),
+            std::tuple(false, "Error 53 (File not found) in procedure LoadArchivioTMP of Form frmUpdate"));
+  // A file of a million records (sparse, all empty slots) is read; one byte
+  // more is refused before reading, and left as it is.
+  const std::string grande = cartella.File("grande.dat");
+  const uintmax_t limite = MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE;
+  for (const auto& [byte, errore] : {std::pair<uintmax_t, std::string>{limite, ""},
+                                     {limite + 1, "Error 7 (Archivio troppo grande: più di 1.000.000 estrazioni --> " +
+                                                      grande + ") in procedure LoadArchivioEstrazioni of Form frmUpdate"}}) {
+    std::ofstream(grande).close();
+    std::filesystem::resize_file(grande, byte);
+    const RisultatoLetturaArchivio letto = LoadArchivioEstrazioni(grande);
+    EXPECT_EQ(std::tuple(letto.estrazioni.size(), letto.messaggi.empty() ? "" : letto.messaggi[0].testo,
+                         std::filesystem::file_size(grande)), std::tuple(0u, errore, byte));
+  }
+
+  // The reader keeps only whole valid records, in order.
   const Byte a = Record("a", {1, 2, 3, 4, 5}), b = Record("b", {55, 54, 53, 52, 51});
   const std::pair<Byte, std::vector<std::string>> casi[] = {
       {Unisci({a, Byte(b.begin(), b.end() - 1)}), {"a"}},              // a record cut short
@@ -73,74 +91,37 @@ TEST(ArchivioFile, ReaderKeepsOnlyWholeValidRecordsInOrder) {
   }
 }
 
-TEST(ArchivioFile, FailuresNameTheFileAndTheProcedure) {
-  prova::CartellaTemporanea cartella;
-  const std::string senzaCartella = cartella.File("manca/tremaluxorqvx.dat");
-  EXPECT_EQ(SaveArchivioEstrazioni({{"07/02/2018", {7, 12, 33, 41, 55}}}, senzaCartella).at(0).testo,
-            "Error 76 (Path not found --> " + senzaCartella + ") in procedure SaveArchivioEstrazioni of Form frmUpdate");
-  const RisultatoRisposta risposta = LoadArchivioTMP(cartella.File("nessuna.dat"));
-  EXPECT_FALSE(risposta.letta);
-  EXPECT_EQ(risposta.messaggi.at(0).testo, "Error 53 (File not found) in procedure LoadArchivioTMP of Form frmUpdate");
-  // A file of a million records (sparse, all empty slots) is read; one byte
-  // more is refused before reading, and left as it is.
-  const std::string grande = cartella.File("grande.dat");
-  const uintmax_t limite = MAX_ESTRAZIONI_FILE * BYTE_RECORD_ESTRAZIONE;
-  for (const auto& [byte, errore] : {std::pair<uintmax_t, std::string>{limite, ""},
-                                     {limite + 1, "Error 7 (Archivio troppo grande: più di 1.000.000 estrazioni --> " +
-                                                      grande + ") in procedure LoadArchivioEstrazioni of Form frmUpdate"}}) {
-    std::ofstream(grande).close();
-    std::filesystem::resize_file(grande, byte);
-    const RisultatoLetturaArchivio letto = LoadArchivioEstrazioni(grande);
-    EXPECT_TRUE(letto.estrazioni.empty());
-    EXPECT_EQ(letto.messaggi.empty() ? "" : letto.messaggi[0].testo, errore);
-    EXPECT_EQ(std::filesystem::file_size(grande), byte);
-  }
-}
-
-TEST(ArchivioRisposta, FieldRules) {
-  const std::pair<std::string, std::optional<Estrazione>> casi[] = {
-      {"07/02/2018| 7|  12|33 |41|55", Estrazione{"07/02/2018", {7, 12, 33, 41, 55}}},
-      {"2018-02-07 sabato|1|2|3|4|5", Estrazione{"2018-02-07", {1, 2, 3, 4, 5}}},
-      {"|1|2|3|4|5", Estrazione{"          ", {1, 2, 3, 4, 5}}},
-      {"07/02/2018|7|12|33|41", std::nullopt},
-      {"07/02/2018|7|12|33|41|55|", std::nullopt},
-      {"07/02/2018|0|12|33|41|55", std::nullopt},
-      {"07/02/2018|7|12|33|41|56", std::nullopt},
-      {"07/02/2018|7|12|7|41|55", std::nullopt},
-  };
-  for (const auto& [riga, attesa] : casi) {
-    const std::vector<Estrazione> r = DecodificaRisposta(riga);
-    EXPECT_EQ(r, attesa ? std::vector<Estrazione>{*attesa} : std::vector<Estrazione>{}) << riga;
-  }
-}
-
-TEST(ArchivioRisposta, ANumberThatIsNoByteOrADrawTooManyRefusesTheWholeReply) {
-  std::string piena;  // as many draws as an archive holds: one more is an overflow too
+// Each line after a good one, with every line end in turn and a blank line between: the draw it gives, none
+// when it is left out, or the error that refuses the whole reply (a number that is no byte, a draw too many).
+TEST(ArchivioRisposta, FieldRulesLineEndsAndWhatRefusesTheWholeReply) {
+  std::string piena;  // as many draws as an archive holds: with the first line, one too many
   for (size_t i = 0; i < MAX_ESTRAZIONI_FILE; ++i) piena += "|1|2|3|4|5\n";
   EXPECT_EQ(DecodificaRisposta(piena).size(), MAX_ESTRAZIONI_FILE);
-  const std::pair<std::string, int32_t> casi[] = {
-      {"07/02/2018|7|12|33|41|256", 6}, {"07/02/2018|7|-1|33|41|55", 6}, {"07/02/2018|7|12|3x|41|55", 13},
-      {"07/02/2018|7|12||41|55", 13},   {"07/02/2018|7|12|33|41|99999999999", 6}, {piena, 6}};
-  for (const auto& [riga, numero] : casi) {
+  const Estrazione prima{"01/01/2018", {1, 2, 3, 4, 5}};
+  const std::tuple<std::string, std::optional<Estrazione>, int32_t> casi[] = {
+      {"07/02/2018| 7|  12|33 |41|55", Estrazione{"07/02/2018", {7, 12, 33, 41, 55}}, 0},
+      {"2018-02-07 sabato|1|2|3|4|5", Estrazione{"2018-02-07", {1, 2, 3, 4, 5}}, 0},
+      {"|1|2|3|4|5", Estrazione{"          ", {1, 2, 3, 4, 5}}, 0},
+      {"07/02/2018|7|12|33|41", {}, 0},         {"07/02/2018|7|12|33|41|55|", {}, 0},
+      {"07/02/2018|0|12|33|41|55", {}, 0},      {"07/02/2018|7|12|33|41|56", {}, 0},
+      {"07/02/2018|7|12|7|41|55", {}, 0},       {"07/02/2018|7|12|33|41|256", {}, 6},
+      {"07/02/2018|7|-1|33|41|55", {}, 6},      {"07/02/2018|7|12|3x|41|55", {}, 13},
+      {"07/02/2018|7|12||41|55", {}, 13},       {"07/02/2018|7|12|33|41|99999999999", {}, 6},
+      {std::string("\x00\xff\x89PNG\r\n\x1a\n|||||\x00", 16), {}, 13}, {piena, {}, 6}};
+  for (size_t i = 0; i < std::size(casi); ++i) {
+    const auto& [riga, estrazione, errore] = casi[i];
+    const std::string fine = std::array{"\r\n", "\n", "\r"}[i % 3];
+    int32_t numero = 0;
+    std::vector<Estrazione> r;
     try {
-      DecodificaRisposta(std::string("01/01/2018|1|2|3|4|5\r\n") + riga + "\r\n");
-      ADD_FAILURE() << riga.substr(0, 40) << " was accepted";
+      r = DecodificaRisposta("DATA|NUMERI" + fine + "01/01/2018|1|2|3|4|5" + fine + fine + riga + fine);
     } catch (const ErroreRuntime& e) {
-      EXPECT_EQ(e.Numero(), numero) << riga.substr(0, 40);
+      numero = e.Numero();
     }
+    std::vector<Estrazione> attese{prima};
+    if (estrazione) attese.push_back(*estrazione);
+    EXPECT_EQ(std::tuple(r, numero), std::tuple(errore ? std::vector<Estrazione>{} : attese, errore)) << riga.substr(0, 40);
   }
-}
-
-TEST(ArchivioRisposta, LineEndsAndOrder) {
-  for (const char* fine : {"\r\n", "\n", "\r"}) {
-    const std::string risposta = std::string("DATA|NUMERI") + fine + "01/01/2018|1|2|3|4|5" + fine + fine +
-                                 "03/01/2018|11|12|13|14|15";
-    const std::vector<Estrazione> r = DecodificaRisposta(risposta);
-    ASSERT_EQ(r.size(), 2u) << "line end " << int(fine[0]);
-    EXPECT_EQ(r[1].Numeri[4], 15);
-  }
-  static const char binario[] = "\x00\xff\x89PNG\r\n\x1a\n|||||\x00";
-  EXPECT_THROW(DecodificaRisposta(std::string_view(binario, sizeof binario - 1)), ErroreRuntime);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ const std::string FILETTO = [] { std::string s; while (s.size() < 96 * 3) s += "
 int Filetti(const Pagina& p) { return static_cast<int>(std::ranges::count(p.righe, FILETTO, &RigaTesto::Testo)); }
 
 // The stored values of a condition are printed only while its switch is on.
-TEST(Tabulato, FirstPageTextsAndPositionsWithThePredictionConditionsAndColumns) {
+TEST(Tabulato, FirstPageTextsAndPositionsWithThePredictionConditionsAndColumnsOrNothingChosen) {
   Prova prova(2, {3, 1, 2, 5, 4});
   RecordCondizioni& c = prova.s->Condizioni;
   c.SommaAttiva = VERO, c.SommaMinMax = {40, 160}, c.PariAmmessi = {VERO, 0, 0, 0, VERO, VERO};
@@ -74,6 +74,16 @@ TEST(Tabulato, FirstPageTextsAndPositionsWithThePredictionConditionsAndColumns) 
   EXPECT_EQ(std::vector(righe.begin() + 13, righe.begin() + 18), (std::vector<std::pair<double, std::string>>{
       {3950, "Somma   : Da --  A --"}, {4150, "Pari    : 00 04 05 "}, {4350, "Dispari : 05 01 00 "},
       {4550, "Fisse   : 07 55 "}, {4750, "Consecutivi : 02 03 05"}}));
+
+  // 31 numbers to a line; no compulsory digit before the separator; nothing chosen, no page.
+  std::iota(prova.s->Pronostico.begin(), prova.s->Pronostico.end(), 1), prova.s->NumeriPronostico = 55;
+  prova.s->CostoColonna = 24;
+  const auto r = Righe(prova.Listing(false, true).ImpaginaPagina(1));
+  EXPECT_EQ(std::tuple(r[9].second.size(), r[10].second.size(), r[10].first - r[9].first, r[4].second,
+                       prova.Listing(false, false).NumeroPagine()),
+            std::tuple(31u * 3, 24u * 3, 250, "Importo Sistema € ,48", 0));
+  EXPECT_EQ(MessaggioNessunaScelta(),
+            (Messaggio{Icona::Esclamazione, Pulsanti::Ok, " E R R O R E ", "Nessuna scelta selezionata"}));
 }
 
 TEST(Tabulato, BlocksOfNineteenAndTheirPageQuotas) {
@@ -93,20 +103,6 @@ TEST(Tabulato, BlocksOfNineteenAndTheirPageQuotas) {
   EXPECT_EQ(std::tuple(p.righe.at(0).Testo(), p.righe.at(1).y, p.righe.at(2).Testo()),
             std::tuple("Pag. 2 del sistema prova.tlqvx - TremaluxorQVX by Velmora - WWW.TREMALUXORQVX.IT",
                        650, "06 | "));
-}
-
-// 31 numbers to a line; no compulsory digit before the separator; nothing chosen, no page.
-TEST(Tabulato, PredictionLinesAmountAndNothingChosen) {
-  std::vector<int> tutti(55);
-  std::iota(tutti.begin(), tutti.end(), 1);
-  Prova prova(3, tutti);
-  prova.s->CostoColonna = 16;
-  const auto r = Righe(prova.Listing(false, true).ImpaginaPagina(1));
-  EXPECT_EQ(std::tuple(r[9].second.size(), r[10].second.size(), r[10].first - r[9].first, r[4].second),
-            std::tuple(31u * 3, 24u * 3, 250, "Importo Sistema € ,48"));
-  EXPECT_EQ(prova.Listing(false, false).NumeroPagine(), 0);
-  EXPECT_EQ(MessaggioNessunaScelta(),
-            (Messaggio{Icona::Esclamazione, Pulsanti::Ok, " E R R O R E ", "Nessuna scelta selezionata"}));
 }
 
 TEST(Tabulato, CrosswordGridAmountAndColumnsBelowIt) {

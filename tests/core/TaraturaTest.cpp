@@ -23,7 +23,7 @@ class Taratura : public ::testing::Test {
   const TaraturaScheda predefinita = TaraturaPredefinita(LayoutScheda::UnaColonna);
 };
 
-TEST_F(Taratura, PredefinitePerLayoutConFileSezioneOChiaveMancante) {
+TEST_F(Taratura, EachLayoutsDefaultsWithoutFileOrKey) {
   const std::pair<LayoutScheda, std::array<float, 8>> attese[] = {
       {LayoutScheda::UnaColonna, {8.2F, 8.2F, 43.3F, 62.0F, 59.0F, 37.0F, 70.0F, 6.0F}},
       {LayoutScheda::CinqueColonne, {6.5F, 4.6F, 35.4F, 8.7F, 7.0F, 2.5F, 6.0F, 6.0F}},
@@ -39,17 +39,13 @@ TEST_F(Taratura, PredefinitePerLayoutConFileSezioneOChiaveMancante) {
   }
 }
 
-TEST_F(Taratura, ValoriLettiEValoriInutilizzabili) {
+TEST_F(Taratura, ValuesReadAndValuesThatCannotBeUsed) {
+  // A hand-written value keeps its hundredths; beyond 300 mm, below 0 or not a number, the default. A quality
+  // that is none is the window's to report.
   struct Caso { const char *chiave, *testo; float kLeft; int16_t marcatore, qualita; } casi[] = {
-      {"kLeft", "825", 8.25F, 9999, 0},  // a hand-written value keeps its hundredths
-      {"kLeft", " 30000 ", 300.0F, 9999, 0},
-      {"kLeft", "30001", 8.7F, 9999, 0},  // beyond 300 mm: the default
-      {"kLeft", "-10", 8.7F, 9999, 0},
-      {"kLeft", "12abc", 8.7F, 9999, 0},  // not a number: the default
-      {"Marcatore_Stampa", "1110.6", 8.7F, 1111, 0},
-      {"Marcatore_Stampa", "40000", 8.7F, 9999, 0},
-      {"Qualita_Stampa", "7", 8.7F, 9999, 7},  // the window reports it
-  };
+      {"kLeft", "825", 8.25F, 9999, 0},   {"kLeft", " 30000 ", 300.0F, 9999, 0},      {"kLeft", "30001", 8.7F, 9999, 0},
+      {"kLeft", "-10", 8.7F, 9999, 0},    {"kLeft", "12abc", 8.7F, 9999, 0},          {"Marcatore_Stampa", "1110.6", 8.7F, 1111, 0},
+      {"Marcatore_Stampa", "40000", 8.7F, 9999, 0}, {"Qualita_Stampa", "7", 8.7F, 9999, 7}};
   for (const Caso& c : casi) {
     std::filesystem::remove(file);
     classINI(file).setProperty("Impostazioni", c.chiave, c.testo);
@@ -59,7 +55,7 @@ TEST_F(Taratura, ValoriLettiEValoriInutilizzabili) {
   }
 }
 
-TEST_F(Taratura, SalvataggioInCentesimiNellOrdineDelleChiavi) {
+TEST_F(Taratura, SavedInHundredthsInTheKeysOrderBesideOtherSections) {
   std::ofstream(file) << "[Altro]\r\nchiave=valore\r\n";
   // kLeft halfway to the even hundredth (825 exactly), kNomeX just under 3540 as a float.
   const TaraturaScheda t{8.2F, 8.2F, 43.3F, 8.25F, 59.0F, 37.0F, 35.4F, 6.0F, MARCATORE_NUMERO, qualita::Media, "TremaluxorPDF"};
@@ -85,7 +81,9 @@ std::vector<uint8_t> FileVecchio(std::array<float, 8> mm, std::string nome, size
   return b;
 }
 
-TEST_F(Taratura, FileVecchioLettoCampoPerCampo) {
+// Migrated at the 1-column window's opening (its test); an old file whose new one cannot be written (a folder
+// stands in its place) stays for the next opening.
+TEST_F(Taratura, TheOldFileReadFieldByFieldAndKeptUntilItsMigrationIsWritten) {
   TaraturaScheda t = TaraturaDaFileVecchio(FileVecchio(mm, "HP LaserJet \xE8"));
   EXPECT_EQ(std::tuple(Distanze(t), t.Marcatore, t.NomeStampante), std::tuple(mm, 1111, "HP LaserJet è"));
 
@@ -96,25 +94,15 @@ TEST_F(Taratura, FileVecchioLettoCampoPerCampo) {
   t = TaraturaDaFileVecchio(FileVecchio({400.0F, -1.0F, NAN, 44.0F, 1e30F, 36.0F, 69.0F, 5.5F}, std::string(127, 'x')));
   EXPECT_EQ(std::tuple(t.kX, t.kLeft, t.kWebX, t.NomeStampante), std::tuple(predefinita.kX, 44.0F, predefinita.kWebX, "N/A"));
   EXPECT_EQ(TaraturaDaFileVecchio({}), predefinita);
-}
 
-TEST_F(Taratura, MigrazioneUnaVoltaEFileVecchioTenutoFinoAllaScrittura) {
   const std::string vecchio = dir.File("NewScheda1Colonna.cfg");
-  TaraturaScheda t = predefinita;
-  // The new file can't be written (a folder stands in its place): the old
-  // file stays for the next opening.
   std::filesystem::create_directory(file);
   const auto b = FileVecchio(mm, "TremaluxorPDF");
   std::ofstream(vecchio, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-  EXPECT_TRUE(MigraTaraturaVecchia(vecchio, file, t));
-  EXPECT_EQ(std::tuple(Distanze(t), std::filesystem::exists(vecchio)), std::tuple(mm, true));
-  std::filesystem::remove(file);
-
   t = predefinita;
   EXPECT_TRUE(MigraTaraturaVecchia(vecchio, file, t));
-  EXPECT_FALSE(std::filesystem::exists(vecchio));
-  EXPECT_EQ(LeggiTaratura(file, LayoutScheda::UnaColonna), t);
-  EXPECT_FALSE(MigraTaraturaVecchia(vecchio, file, t)) << "once only";
+  EXPECT_EQ(std::tuple(Distanze(t), std::filesystem::exists(vecchio)), std::tuple(mm, true));
+  EXPECT_FALSE(MigraTaraturaVecchia(dir.File("manca.cfg"), file, t)) << "no old file: the saved one is read";
 }
 
 }  // namespace

@@ -1,23 +1,26 @@
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
-#include <sys/resource.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <fstream>
 #include <optional>
 #include <tuple>
 
+#include "GuastiFile.h"
 #include "archive/Archivio.h"
 #include "core/FileMatriceProva.h"
 #include "core/Server.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
+#include "platform/Shell.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/main/CoordinatoreFinestre.h"
@@ -47,19 +50,6 @@ std::vector<std::string> Mostrati() {
   return testi;
 }
 
-// While it lives no file grows past a kilobyte, as on a full disk: the write
-// that would pass it fails with EFBIG.
-struct DiscoPieno {
-  rlimit prima{};
-  DiscoPieno() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &prima);
-    const rlimit pieno{1000, prima.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &pieno);
-  }
-  ~DiscoPieno() { setrlimit(RLIMIT_FSIZE, &prima); }
-};
-
 // The main window over its archive of one draw and a matrix folder holding
 // GOOD5.mqvx, a temporary folder of its own, and the stand-in server, whose
 // list names GOOD5 alone.
@@ -72,8 +62,12 @@ class DownloadNelleFinestre : public ::testing::Test {
     tp::Scrivi((Matrici() + "/GOOD5.mqvx").toStdString(), tp::FileProva().Byte_());
     QDir().mkpath(QFileInfo(QString::fromStdString(s().PercorsoArchivio)).path());
     std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(UNA);
+    s().ArchivioEstrazioni = UNA;
     server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\n"});
     ImpostaAttesaMassima(300ms);
+    // A window no misbehaving server may bring up is closed at once, and the call that opened it tells.
+    QObject::connect(&guardia, &QTimer::timeout, [] { if (QWidget* w = QApplication::activeModalWidget()) w->close(); });
+    guardia.start(50);
   }
   void TearDown() override {
     qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
@@ -111,6 +105,7 @@ class DownloadNelleFinestre : public ::testing::Test {
   inline static const std::vector<Estrazione> UNA = {{"05/01/2018", {55, 7, 30, 2, 44}}};
   QByteArray tmpPrima = qgetenv("TMPDIR");
   QTemporaryDir temp;
+  QTimer guardia;
   tp::ServerProva server;
   ui::prova::FinestraPrincipale principale;
 };
@@ -131,8 +126,8 @@ TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUser
   for (const auto& c : casi) {
     Servi(c.stato, c.modo);
     {
-      std::optional<DiscoPieno> disco;
-      if (c.discoPieno) disco.emplace();
+      std::optional<tp::DiscoPieno> disco;
+      if (c.discoPieno) disco.emplace(1000);  // room for the statistics of one draw only
       archivio->cmdUpdate_Click();
       matrici.cmdUpdateMatrix_Click();
       EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui) << c.caso;
@@ -178,6 +173,54 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   matrici.cmdUpdateMatrix_Click();
   EXPECT_EQ(std::tuple(Mostrati(), matrici.isVisible()), std::tuple(std::vector<std::string>{}, false));
   EXPECT_EQ(Stato(), Intatto());
+}
+
+// At start-up nothing is shown past a failing server, though a reply an earlier run left behind is there, nor past
+// one never silent long but slower in all than the check may take; a reply read does not stay behind.
+TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowServer) {
+  QFile vecchia(temp.filePath("tremaluxorqvxver.txt"));
+  ASSERT_TRUE(vecchia.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && vecchia.write("9.9.9\r\n") > 0);
+  EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "9.9.9\r\n" + QByteArray(60, 'n'), Modo::Lenta, 67, 30ms});
+  EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  EXPECT_EQ(Mostrati(), std::vector<std::string>{});
+  server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "0.2.5\r\n"});  // ours: the reply goes once read
+  EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  EXPECT_FALSE(QFile::exists(vecchia.fileName()));
+}
+
+// The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, a folder in its
+// place, not on the server) skipped; an error page or an empty body replaces no matrix; a list longer than any
+// real one is not taken.
+TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIsSkipped) {
+  const QString lista = "/public/quorbelt/lista.asp?K=5", scarica = "/public/quorbelt/matrici/download.aspx?file=";
+  const tp::Byte file = tp::FileProva{.autore = "Nuova", .C = {}}.Byte_();
+  QDir().mkpath(Matrici() + "/CARTELLA.mqvx");
+  QByteArray elenco = "m7a.dat\r\n../EVIL.DAT\r\ncartella.dat\r\nsub/x.dat\r\nmanca.dat\r\ngood5.dat\r\nvuota.dat\r\nM7A.DAT\r\n";
+  elenco.append(64 * 1024 - elenco.size(), '\n');  // as long as a list may be, sent in chunks
+  server.Rispondi(lista.toUtf8(), {200, elenco, Modo::Chunk});
+  server.Rispondi((scarica + "M7A.DAT").toUtf8(), {302, "", Modo::Intera, 1, {}, "Location: /altrove/M7A.DAT\r\n"});
+  server.Rispondi("/altrove/M7A.DAT", {200, Testo(file)});
+  server.Rispondi((scarica + "CARTELLA.DAT").toUtf8(), {200, Testo(file)});
+  server.Rispondi((scarica + "GOOD5.DAT").toUtf8(), {200, "<html><body>Errore</body></html>"});
+  server.Rispondi((scarica + "VUOTA.DAT").toUtf8(), {200, ""});
+
+  ui::frmMatr m(s(), ui::frmMatr::Modo::Elenco);
+  m.show();
+  m.cmdUpdateMatrix_Click();
+  server.Rispondi(lista.toUtf8(), {200, elenco + "\n"});  // a byte longer
+  m.cmdUpdateMatrix_Click();
+  QStringList richieste;
+  for (const auto& r : server.Ricevute()) richieste << QString::fromUtf8(r.percorso);
+  EXPECT_EQ(richieste, QStringList({lista, scarica + "M7A.DAT", "/altrove/M7A.DAT", scarica + "CARTELLA.DAT",
+                                    scarica + "MANCA.DAT", scarica + "GOOD5.DAT", scarica + "VUOTA.DAT", lista}));
+  EXPECT_EQ(server.Ricevute().at(0).intestazioni.value("cache-control"), "no-cache");
+  EXPECT_EQ(std::tuple(Mostrati(), m.findChild<QListWidget*>("flQVX")->count(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)),
+            std::tuple(std::vector<std::string>{}, 2, true));
+  EXPECT_EQ(Stato(), std::tuple(true, true, std::string("CARTELLA.mqvx GOOD5.mqvx M7A.mqvx"), true, std::string()));
+  SimulazioneShell().Registra();
+  m.findChild<QAbstractButton*>("cmdOpenDir")->click();  // the folder they went to
+  EXPECT_EQ(SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(Matrici())});
 }
 
 }  // namespace

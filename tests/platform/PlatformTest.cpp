@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
-#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,19 +12,15 @@
 #include "platform/Cartelle.h"
 #include "platform/FileDialogs.h"
 #include "platform/IstanzaSingola.h"
-#include "platform/Shell.h"
 #include "platform/Traduzioni.h"
 
 namespace {
 using namespace tlx::platform;
 
-TEST(Cartelle, CreaCartellaMakesMissingParentsAndIsTrueOnlyForWhatItCreated) {
+// Where the user's data stays from one version to the next; a fresh home lacks the folders above it.
+TEST(Cartelle, TheDataFolderIsTheProgramsOwnAndAFolderIsMadeWithItsMissingParents) {
   QTemporaryDir radice;
-  const QString r = radice.path();
-  ASSERT_TRUE(QFile(r + "/file").open(QIODevice::WriteOnly));
-  const std::pair<QString, bool> casi[] = {
-      {r + "/a/b/c", true}, {r + "/a/b/c", false}, {r + "/file/sotto", false}, {"senzagenitore", false}};
-  for (const auto& [percorso, creata] : casi) EXPECT_EQ(CreaCartella(percorso), creata) << percorso.toStdString();
+  EXPECT_TRUE(CreaCartella(radice.path() + "/a/b/c") && QFileInfo(radice.path() + "/a/b/c").isDir());
   EXPECT_EQ(CartellaDati(), qEnvironmentVariable("XDG_DATA_HOME") + "/TremaluxorQVX");
 }
 
@@ -63,26 +59,21 @@ TEST_F(FileDialogs, OpenTakesTheAnswerInTheInitialFolderWithItsFilter) {
   EXPECT_EQ(copione.Richieste(), std::vector{attesa});
 }
 
-TEST_F(FileDialogs, SaveAddsTheDefaultExtensionToABareName) {
+// A bare name takes the default extension. A cancel, and a path of 260 characters or more whether answered or
+// suggested (that dialog is never shown), save nothing and empty the outputs.
+TEST_F(FileDialogs, SaveAddsTheDefaultExtensionAndRefusesCancelsAndOverlongPaths) {
   const QString lungo = QString(259 - SISTEMI.size() - 7, 'n') + ".tlqvx";  // a path of 259: still allowed
-  for (const auto& [risposta, nome] :
-       {std::pair<QString, QString>{"pippo", "pippo.tlqvx"}, {"v2.0", "v2.0"}, {lungo, lungo}}) {
-    copione.Accoda(risposta);
-    DatiFile dati{.FileName = "nuovo.tlqvx", .Filter = FILTRO, .InitDir = SISTEMI, .DefaultExt = ".tlqvx"};
-    ASSERT_TRUE(cCommonDialog().VBGetSaveFileName(dati)) << risposta.toStdString();
-    EXPECT_EQ(Esito(dati), (SISTEMI + "/" + nome + " " + nome + " File Pravendolix (*.tlqvx)|*.tlqvx 1").toStdString());
+  const auto Salvato = [](const QString& n) { return (SISTEMI + "/" + n + " " + n + " File Pravendolix (*.tlqvx)|*.tlqvx 1").toStdString(); };
+  const std::tuple<std::optional<QString>, qsizetype, std::string> casi[] = {
+      {"pippo", 11, Salvato("pippo.tlqvx")}, {"v2.0", 11, Salvato("v2.0")}, {lungo, 11, Salvato(lungo)},
+      {std::nullopt, 11, "   -1"}, {"/" + QString(200, 'c') + "/" + QString(52, 'n'), 11, "   -1"}, {"x", 260, "   -1"}};
+  for (const auto& [risposta, suggerito, esito] : casi) {
+    if (suggerito < 260) copione.Accoda(risposta);
+    DatiFile dati{.FileName = QString(suggerito, 'x'), .FileTitle = "x", .Filter = FILTRO, .InitDir = SISTEMI, .DefaultExt = ".tlqvx"};
+    const bool salvato = cCommonDialog().VBGetSaveFileName(dati);
+    EXPECT_EQ(std::tuple(salvato, Esito(dati)), std::tuple(esito != "   -1", esito));
   }
-}
-
-TEST_F(FileDialogs, CancelUnscriptedDialogAndNamesOf260CharactersEmptyTheOutputs) {
-  copione.Accoda(std::nullopt);
-  copione.Accoda("/" + QString(200, 'c') + "/" + QString(52, 'n'));  // 260 characters with the extension
-  for (const qsizetype suggerito : {11, 11, 260, 11}) {
-    DatiFile dati{.FileName = QString(suggerito, 'x'), .FileTitle = "x", .Filter = FILTRO, .DefaultExt = ".tlqvx"};
-    EXPECT_FALSE(cCommonDialog().VBGetSaveFileName(dati));
-    EXPECT_EQ(Esito(dati), "   -1");
-  }
-  EXPECT_EQ(copione.Richieste().size(), 3u);  // a suggested name of 260 characters is never shown
+  EXPECT_EQ(copione.Richieste().size(), 5u);
 }
 
 // What a killed copy leaves behind is the start-up test's (the real program).
@@ -96,16 +87,6 @@ TEST(IstanzaSingola, LaterCopiesHandOverToTheFirst) {
     EXPECT_TRUE(IstanzaSingola(nome).AttivaIstanzaPrecedente());
     EXPECT_TRUE(QTest::qWaitFor([&] { return attivazioni.count() == copia; }, 5000));
   }
-}
-
-TEST(Shell, TargetsAreRecordedInsteadOfOpened) {
-  SimulazioneShell().Registra();
-  SimulazioneShell().Accoda(false);
-  EXPECT_FALSE(ApriDocumento("csv/a b.csv"));
-  EXPECT_TRUE(ApriCollegamento("www.example.it"));
-  const QUrl documento = QUrl::fromLocalFile(QDir::current().filePath("csv/a b.csv"));
-  EXPECT_EQ(SimulazioneShell().Richieste(), (std::vector{documento, QUrl("http://www.example.it")}));
-  SimulazioneShell().Ferma();
 }
 
 }  // namespace

@@ -22,12 +22,6 @@ ServerProva::ServerProva() : server_(new QTcpServer(this)) {
 
 QString ServerProva::Indirizzo() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_->serverPort()); }
 
-quint16 ServerProva::PortaChiusa() {
-  QTcpServer libero;
-  libero.listen(QHostAddress::LocalHost, 0);
-  return libero.serverPort();  // closed again when `libero` goes
-}
-
 void ServerProva::LeggiRichiesta(QTcpSocket* connessione) {
   // The request's head stays in the socket until it is complete.
   const QByteArray letto = connessione->peek(connessione->bytesAvailable());

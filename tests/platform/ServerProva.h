@@ -45,7 +45,6 @@ class ServerProva : public QObject {
   QString Indirizzo() const;  // "http://127.0.0.1:<port>", what the server variable takes
   void Rispondi(const QByteArray& percorso, RispostaProva risposta) { risposte_.insert(percorso, std::move(risposta)); }
   const QList<RichiestaRicevuta>& Ricevute() const { return ricevute_; }
-  static quint16 PortaChiusa();  // a loopback port on which nothing listens
 
  private:
   void LeggiRichiesta(QTcpSocket* connessione);

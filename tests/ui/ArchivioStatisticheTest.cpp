@@ -81,30 +81,6 @@ class FinestreArchivio : public ::testing::Test {
   prova::FinestraPrincipale principale;
 };
 
-// Loaded hidden, newest first; the button shows it modeless, closing only hides it; a double-click makes
-// the line the checking draw, telling the user before the checking side hears of it.
-TEST_F(FinestreArchivio, LoadingListsTheFileNewestFirstAndADoubleClickPicksTheCheckingDraw) {
-  ScriviArchivio(FileArchivio(), TRE);
-  frmArchivio* a = principale.finestra->finestre().Archivio();
-  EXPECT_EQ(std::pair(a->isVisible(), s().ArchivioEstrazioni), std::pair(false, TRE));
-  EXPECT_EQ(Vista(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
-                                   " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
-  principale.finestra->findChild<QAbstractButton*>("cmdArchivio")->click();
-  EXPECT_TRUE(a->isVisible() && !a->isModal());
-  EXPECT_FALSE(a->close());
-  EXPECT_FALSE(a->isVisible());
-
-  size_t messaggiAlSegnale = 99;
-  QObject::connect(a, &frmArchivio::estrazioneScelta, [&] { messaggiAlSegnale = MessageBox::Mostrati().size(); });
-  // The third line shows the oldest draw.
-  a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(2, 0));
-  a->lst_DblClick();
-  EXPECT_EQ(std::pair(messaggiAlSegnale, s().ColonnaSpoglio),
-            std::pair(size_t{1}, std::array<uint8_t, 6>{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(MessageBox::Mostrati().at(0).testo,
-            "La Colonna \r\n01 02 03 04 05\r\ndel 01/01/2018 è stata imposta come nuova colonna di Spoglio");
-}
-
 // An empty file lists nothing and a double-click changes nothing. While updating the window is busy; the update
 // replaces archive, file, list and statistics; a reply without a usable draw changes nothing.
 TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
@@ -124,13 +100,12 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   });
   a->cmdUpdate_Click();
   EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true}));
-  ASSERT_EQ(s().ArchivioEstrazioni.size(), 900u);
-  EXPECT_EQ(web.Ricevute().back().percorso, "/public/tremaluxorqvx/archivio.asp?dal=20180207");
-  EXPECT_EQ(Contenuto(FileArchivio()), QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)));
   const auto& frequenze = principale.finestra->finestre().Statistiche()->arrayFrequenzaNumeri()[0];
-  EXPECT_EQ(std::tuple(Vista(a).size(), Vista(a).back(), a->findChild<QLabel*>("lbElaborazione")->isVisible(),
+  EXPECT_EQ(std::tuple(s().ArchivioEstrazioni.size(), web.Ricevute().back().percorso, Vista(a).size(), Vista(a).back(),
+                       Contenuto(FileArchivio()) == QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)),
+                       a->findChild<QLabel*>("lbElaborazione")->isVisible(),
                        std::accumulate(&frequenze[1], &frequenze[NUMERI + 1], 0), MessageBox::Mostrati().size()),
-            std::tuple(902, "900", false, 900 * 5, 0u));
+            std::tuple(900u, "/public/tremaluxorqvx/archivio.asp?dal=20180207", 902, "900", true, false, 900 * 5, 0u));
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
 
@@ -202,21 +177,39 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   EXPECT_EQ(std::pair(st->statistiche().Consecutivi[1], st->arrayFrequenzaNumeri()[1][1]), std::pair(2, 55));
 }
 
-// Start-up loads the archive and its statistics hidden, and the picks follow
-// the archive's frequencies from the start: 55 and 7 were drawn twice.
-TEST_F(FinestreArchivio, StartUpLoadsTheArchiveAndItsStatisticsHidden) {
+// Start-up loads the archive and its statistics hidden, the list newest first, and the picks follow the
+// archive's frequencies from the start: 55 and 7 were drawn twice. The button shows the list modeless, closing
+// only hides it; a double-click makes the line the checking draw, telling the user before the checking side
+// hears of it.
+TEST_F(FinestreArchivio, StartUpLoadsTheArchiveHiddenAndADoubleClickPicksTheCheckingDraw) {
   const QString archivio = platform::CartellaDati() + "/archivio/tremaluxorqvx.dat";
   ScriviArchivio(archivio, TRE);
   {
     Avvio avvio;
     ASSERT_TRUE(avvio.Main({}));
     frmMAIN* w = avvio.finestraPrincipale();
+    frmArchivio* a = w->finestre().Archivio();
     w->SelezionaPiuFrequenti(2);
-    EXPECT_EQ(std::tuple(avvio.sistema().ArchivioEstrazioni == TRE, w->finestre().Archivio()->isVisible(),
+    EXPECT_EQ(std::tuple(avvio.sistema().ArchivioEstrazioni == TRE, a->isVisible(),
                          w->finestre().Statistiche()->isVisible(), QDir(temp.path()).entryList({"trlxqvx_*.csv"}).size(),
                          avvio.sistema().NumeriScelti[54] + avvio.sistema().NumeriScelti[6],
                          MessageBox::Mostrati().size()),
               std::tuple(true, false, false, 1, 2, 0u));
+    EXPECT_EQ(Vista(a), (QStringList{" 05/01/2018 | 55 07 30 02 44", " 03/01/2018 | 07 12 33 41 55",
+                                     " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
+    w->findChild<QAbstractButton*>("cmdArchivio")->click();
+    EXPECT_TRUE(a->isVisible() && !a->isModal());
+    EXPECT_FALSE(a->close());
+    EXPECT_FALSE(a->isVisible());
+
+    size_t messaggiAlSegnale = 99;
+    QObject::connect(a, &frmArchivio::estrazioneScelta, [&] { messaggiAlSegnale = MessageBox::Mostrati().size(); });
+    // The third line shows the oldest draw.
+    a->findChild<QListView*>("lst")->setCurrentIndex(a->findChild<QListView*>("lst")->model()->index(2, 0));
+    a->lst_DblClick();
+    EXPECT_EQ(std::tuple(messaggiAlSegnale, avvio.sistema().ColonnaSpoglio, MessageBox::Mostrati().at(0).testo),
+              std::tuple(size_t{1}, std::array<uint8_t, 6>{0, 1, 2, 3, 4, 5},
+                         "La Colonna \r\n01 02 03 04 05\r\ndel 01/01/2018 è stata imposta come nuova colonna di Spoglio"));
     w->hide();
   }
   QFile::remove(archivio);

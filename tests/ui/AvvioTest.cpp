@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,27 +22,26 @@
 #include "platform/IstanzaSingola.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
+#include "platform/Shell.h"
 #include "ui/main/Avvio.h"
 #include "ui/shared/Icone.h"
 #include "ui/main/frmMAIN.h"
+#include "ui/main/frmNewVersion.h"
 
 namespace tlx::ui {
 namespace {
 
-// The version check asks the stand-in server, or a closed port.
+// The version check asks the stand-in server; elsewhere the tests' closed port.
 struct ServerVersione {
-  explicit ServerVersione(const char* versione = nullptr) : prima(qgetenv(platform::VARIABILE_SERVER)) {
-    if (versione) server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione});
-    qputenv(platform::VARIABILE_SERVER,
-            (versione ? server.Indirizzo() : "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa())).toUtf8());
+  explicit ServerVersione(const char* versione) {
+    server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, QByteArray(versione) + "\r\nnote di rilascio\r\n"});
+    qputenv(platform::VARIABILE_SERVER, server.Indirizzo().toUtf8());
   }
-  ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, prima); }
-  QByteArray prima;
+  ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"); }
   prova::ServerProva server;
 };
 
 TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
-  ServerVersione spento;
   platform::MessageBox::Registra();
   const QString dati = platform::CartellaDati();
   QDir(dati).removeRecursively();
@@ -71,45 +71,57 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   for (const char* cartella : SOTTOCARTELLE) EXPECT_TRUE(QDir(dati + "/" + cartella).exists()) << cartella;
   for (const QString& nome : avanzi + altri) EXPECT_EQ(QFile::exists(dati + nome), altri.contains(nome)) << nome.toStdString();
   frmMAIN* w = avvio.finestraPrincipale();
-  EXPECT_TRUE(w->isVisible());
-  EXPECT_TRUE(w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible());
-  EXPECT_EQ(std::tuple(avvio.sistema().NumeroColonne, avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna),
-            std::tuple(1, 6, 100));
-  EXPECT_EQ(w->PannelloStato(1), "il mio sistema.tlqvx");
-  EXPECT_EQ(platform::MessageBox::Mostrati().at(0).testo, "Error 75 (Path/File access error --> " + archivio.toStdString() +
-                                                             ") in procedure LoadArchivioEstrazioni of Form frmUpdate");
-  EXPECT_EQ(platform::MessageBox::Mostrati().size(), 1u);
+  EXPECT_EQ(std::tuple(w->isVisible(), w->findChild<QAction*>("menuSpoglioEstrazioni")->isVisible(), avvio.sistema().NumeroColonne,
+                       avvio.sistema().NumeriPronostico, avvio.sistema().CostoColonna, w->PannelloStato(1)),
+            std::tuple(true, true, 1, 6, 100, "il mio sistema.tlqvx"));
+  EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati().size(), platform::MessageBox::Mostrati().at(0).testo),
+            std::tuple(1u, "Error 75 (Path/File access error --> " + archivio.toStdString() +
+                               ") in procedure LoadArchivioEstrazioni of Form frmUpdate"));
   for (QWidget* finestra : QApplication::topLevelWidgets())
     EXPECT_FALSE(finestra->isVisible() && finestra->objectName() == "frmSplash") << "the splash is gone";
   w->hide();
+  QFile::remove(archivio);
 }
 
-TEST(Avvio, WindowsOfTheVersionCheckComeUpVisibleActiveAndAboveTheSplash) {
-  // The server's line, the caption of the window it brings up, whether start-up goes on.
-  const std::tuple<const char*, QString, bool> casi[] = {{"0.3.0", "Nuova Versione Disponibile!!", false},
-                                                         {"0.3", "TremaluxorQVX", true}};  // the box of error 9
-  for (const auto& [riga, titolo, prosegue] : casi) {
+// What the server's version line brings up at start-up, as the user meets it: shown, active, with the
+// program's icon, nothing kept above it; then whether start-up goes on. The new-version window shows both
+// versions and its link opens the program's page; a line that is no version is an error's box.
+TEST(Avvio, TheVersionCheckShowsANewerVersionOrTheErrorAboveTheSplash) {
+  const QStringList vista = {"visibile", "attiva", "icona"};
+  const std::tuple<const char*, QStringList, bool> casi[] = {
+      {"0.2.5", {}, true},
+      {"1.0.0 beta", QStringList{"Nuova Versione Disponibile!!"} + vista + QStringList{"0.2.5", "1.0.0 beta"}, false},
+      {"0.3", QStringList{"TremaluxorQVX"} + vista + QStringList{"Error 9 (Subscript out of range) in procedure NewVersion of Modulo corpo"}, true}};
+  for (const auto& [riga, atteso, prosegue] : casi) {
     ServerVersione server(riga);
     platform::MessageBox::Ferma();
-    // The window as the user meets it: caption, shown, active, with the program's icon, and what stays above it.
-    QStringList vista;
+    platform::SimulazioneShell().Registra();
+    QStringList visto;
     QTimer utente;
     int attese = 0;  // the window manager's activation may take a moment
-    QObject::connect(&utente, &QTimer::timeout, [&vista, &attese] {
+    QObject::connect(&utente, &QTimer::timeout, [&visto, &attese] {
       QWidget* modale = QApplication::activeModalWidget();
       if (!modale || (QApplication::activeWindow() != modale && ++attese < 50)) return;
-      vista = {modale->windowTitle(), modale->isVisible() ? "visibile" : "nascosta",
-               QApplication::activeWindow() == modale ? "attiva" : "inattiva",
-               modale->windowIcon().pixmap(32).toImage() == IconaProgramma().pixmap(32).toImage() ? "icona" : "senza"};
-      for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != modale && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) vista << w->objectName();
+      if (visto.isEmpty()) {  // the check's own window comes first
+        visto = {modale->windowTitle(), modale->isVisible() ? "visibile" : "nascosta",
+                 QApplication::activeWindow() == modale ? "attiva" : "inattiva",
+                 modale->windowIcon().pixmap(32).toImage() == IconaProgramma().pixmap(32).toImage() ? "icona" : "senza"};
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (w != modale && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) visto << w->objectName();
+        if (auto* nuova = qobject_cast<frmNewVersion*>(modale)) {
+          visto << nuova->localVersion() << nuova->remoteVersion();
+          QTest::mouseClick(nuova->findChild<QWidget*>("lbURL"), Qt::LeftButton);
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modale)) visto << box->text();
+      }
       modale->close();
     });
     utente.start(20);
     Avvio avvio;
-    EXPECT_EQ(avvio.Main({}), prosegue);
-    EXPECT_EQ(vista, (QStringList{titolo, "visibile", "attiva", "icona"}));
-    EXPECT_EQ(avvio.finestraPrincipale() != nullptr, prosegue);
+    const bool avviato = avvio.Main({});
+    EXPECT_EQ(std::tuple(avviato, visto, avvio.finestraPrincipale() != nullptr), std::tuple(prosegue, atteso, prosegue));
+    EXPECT_EQ(platform::SimulazioneShell().Richieste(),
+              prosegue ? std::vector<QUrl>{} : std::vector{QUrl(server.server.Indirizzo() + "/tremaluxorqvx/")});
     if (prosegue) avvio.finestraPrincipale()->hide();
   }
   platform::MessageBox::Registra();
@@ -123,7 +135,6 @@ TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   ambiente.insert("HOME", casa.path());
   ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
-  ambiente.insert(platform::VARIABILE_SERVER, "http://127.0.0.1:" + QString::number(prova::ServerProva::PortaChiusa()));
   QProcess uccisa, copie[2];
   for (QProcess* p : {&uccisa, &copie[0], &copie[1]}) p->setProcessEnvironment(ambiente);
   // A copy answers once it has made its data folder and listens.
@@ -141,10 +152,7 @@ TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
   ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
 
   for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
-  const auto unaFinita = [&copie] {
-    return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning;
-  };
-  ASSERT_TRUE(QTest::qWaitFor(unaFinita, 30000));
+  ASSERT_TRUE(QTest::qWaitFor([&copie] { return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning; }, 30000));
   QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
   QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
   EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),

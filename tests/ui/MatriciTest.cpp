@@ -16,7 +16,6 @@
 #include "core/FileMatriceProva.h"
 #include "platform/FileDialogs.h"
 #include "platform/InputBox.h"
-#include "platform/ServerProva.h"
 #include "ui/matrices/frmCruciverba.h"
 #include "ui/matrices/frmMatr.h"
 #include "ui/matrices/frmOrdinaPronostico.h"
@@ -200,48 +199,6 @@ TEST_F(Matrici, CrosswordBuildsTwelveColumnsAndShowsTheSavedArrangementReadOnly)
   f.finestra->ApriFile(QString::fromStdString(f.sistema->NomeFileSistema));
   Premi();
   EXPECT_EQ(std::tuple(riaperta, MessageBox::Mostrati().empty()), std::tuple(costruita, true));
-}
-
-TEST_F(Matrici, DownloadStoresEachListedMatrixOnceAndSkipsWhatCannotBeStored) {
-  tp::ServerProva server;
-  QTemporaryDir temp;
-  const QByteArray vecchio = qgetenv("TREMALUXOR_SERVER"), tmp = qgetenv("TMPDIR");
-  qputenv("TREMALUXOR_SERVER", server.Indirizzo().toUtf8());
-  qputenv("TMPDIR", temp.path().toUtf8());
-  const auto Testo = [](const tp::Byte& b) { return QByteArray(reinterpret_cast<const char*>(b.data()), std::ssize(b)); };
-  const tp::Byte file = tp::FileProva().Byte_(), buona = tp::FileProva{.autore = "Bianchi", .C = {}}.Byte_();
-  // A good matrix the server now answers with an error page; a name taken by a folder.
-  Matrice("PAGINA.mqvx", buona);
-  QDir().mkpath(cartella + "/CARTELLA.mqvx");
-  const QString lista = "/public/quorbelt/lista.asp?K=5", scarica = "/public/quorbelt/matrici/download.aspx?file=";
-  QByteArray elenco = "m7a.dat\r\n../EVIL.DAT\r\ncartella.dat\r\nsub/x.dat\r\nmanca.dat\r\npagina.dat\r\nvuota.dat\r\nM7A.DAT\r\n";
-  elenco.append(64 * 1024 - elenco.size(), '\n');  // as long as a list may be, sent in chunks
-  server.Rispondi(lista.toUtf8(), {200, elenco, tp::RispostaProva::Modo::Chunk});
-  server.Rispondi((scarica + "M7A.DAT").toUtf8(), {302, "", tp::RispostaProva::Modo::Intera, 1, {}, "Location: /altrove/M7A.DAT\r\n"});
-  server.Rispondi("/altrove/M7A.DAT", {200, Testo(file)});
-  server.Rispondi((scarica + "CARTELLA.DAT").toUtf8(), {200, Testo(file)});
-  server.Rispondi((scarica + "PAGINA.DAT").toUtf8(), {200, "<html><body>Errore</body></html>"});
-  server.Rispondi((scarica + "VUOTA.DAT").toUtf8(), {200, ""});
-
-  frmMatr m(*f.sistema, frmMatr::Modo::Elenco);
-  m.show();
-  m.cmdUpdateMatrix_Click();
-  // A byte longer, the list is not taken.
-  server.Rispondi(lista.toUtf8(), {200, elenco + "\n"});
-  m.cmdUpdateMatrix_Click();
-  qputenv("TREMALUXOR_SERVER", vecchio);
-  qputenv("TMPDIR", tmp);
-
-  QStringList richieste;
-  for (const auto& r : server.Ricevute()) richieste << QString::fromUtf8(r.percorso);
-  EXPECT_EQ(richieste, QStringList({lista, scarica + "M7A.DAT", "/altrove/M7A.DAT", scarica + "CARTELLA.DAT",
-                                    scarica + "MANCA.DAT", scarica + "PAGINA.DAT", scarica + "VUOTA.DAT", lista}));
-  EXPECT_EQ(server.Ricevute().at(0).intestazioni.value("cache-control"), "no-cache");
-  EXPECT_EQ(std::tuple(QDir(cartella).entryList(QDir::Files | QDir::Hidden), m.findChild<QListWidget*>("flQVX")->count(),
-                       QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), MessageBox::Mostrati().empty()),
-            std::tuple(QStringList{"M7A.mqvx", "PAGINA.mqvx"}, 2, QStringList{"tremaluxorqvx.txt"}, true));
-  EXPECT_EQ(std::tuple(matrix::LeggiByteFile((cartella + "/M7A.mqvx").toStdString()), matrix::LeggiByteFile((cartella + "/PAGINA.mqvx").toStdString())),
-            std::tuple(file, buona));
 }
 
 }  // namespace
