@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <vector>
 
 #include "support/BinaryFileStream.h"
@@ -32,10 +31,6 @@ uint32_t Aggiorna(uint32_t registro, std::span<const uint8_t> dati) {
 }  // namespace
 
 uint32_t cCRC32::GetByteArrayCrc32(std::span<const uint8_t> dati) const { return ~Aggiorna(0xFFFFFFFFu, dati); }
-
-uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file) const {
-  return GetFileCrc32(file, std::numeric_limits<int64_t>::max());
-}
 
 uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file, int64_t byte) const {
   file.File(file.File());  // from the first byte

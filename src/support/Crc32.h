@@ -13,12 +13,9 @@ class cCRC32 {
  public:
   // 0 for an empty array.
   uint32_t GetByteArrayCrc32(std::span<const uint8_t> dati) const;
-  // The CRC of the whole file the stream was opened on, read in blocks of
-  // 8192 bytes from its start whatever had been read before; the stream is
-  // left exhausted.
-  uint32_t GetFileCrc32(cBinaryFileStream& file) const;
-  // The same over the file's first `byte` bytes only (all of a shorter
-  // file); the stream then stands right after them.
+  // The CRC of the first `byte` bytes (all of a shorter file) of the file
+  // the stream was opened on, read in blocks of 8192 bytes from its start
+  // whatever had been read before; the stream then stands right after them.
   uint32_t GetFileCrc32(cBinaryFileStream& file, int64_t byte) const;
 };
 

@@ -17,6 +17,7 @@
 #include "archive/Archivio.h"
 #include "core/FileMatriceProva.h"
 #include "core/Server.h"
+#include "core/Versione.h"
 #include "platform/Download.h"
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
@@ -184,7 +185,7 @@ TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowSer
   server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "9.9.9\r\n" + QByteArray(60, 'n'), Modo::Lenta, 67, 30ms});
   EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
   EXPECT_EQ(Mostrati(), std::vector<std::string>{});
-  server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "0.2.5\r\n"});  // ours: the reply goes once read
+  server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, Testo(VersioneProgramma() + "\r\n")});  // ours: the reply goes once read
   EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
   EXPECT_FALSE(QFile::exists(vecchia.fileName()));
 }

@@ -17,6 +17,7 @@
 
 #include "core/FileSistema.h"
 #include "core/Server.h"
+#include "core/Versione.h"
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/IstanzaSingola.h"
@@ -33,8 +34,8 @@ namespace {
 
 // The version check asks the stand-in server; elsewhere the tests' closed port.
 struct ServerVersione {
-  explicit ServerVersione(const char* versione) {
-    server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, QByteArray(versione) + "\r\nnote di rilascio\r\n"});
+  explicit ServerVersione(const QString& versione) {
+    server.Rispondi(QByteArray(server::PERCORSO_VERSIONE.data()), {200, versione.toUtf8() + "\r\nnote di rilascio\r\n"});
     qputenv(platform::VARIABILE_SERVER, server.Indirizzo().toUtf8());
   }
   ~ServerVersione() { qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"); }
@@ -88,9 +89,10 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
 // versions and its link opens the program's page; a line that is no version is an error's box.
 TEST(Avvio, TheVersionCheckShowsANewerVersionOrTheErrorAboveTheSplash) {
   const QStringList vista = {"visibile", "attiva", "icona"};
-  const std::tuple<const char*, QStringList, bool> casi[] = {
-      {"0.2.5", {}, true},
-      {"1.0.0 beta", QStringList{"Nuova Versione Disponibile!!"} + vista + QStringList{"0.2.5", "1.0.0 beta"}, false},
+  const QString nostra = QString::fromStdString(VersioneProgramma());
+  const std::tuple<QString, QStringList, bool> casi[] = {
+      {nostra, {}, true},
+      {"99.0.0 beta", QStringList{"Nuova Versione Disponibile!!"} + vista + QStringList{nostra, "99.0.0 beta"}, false},
       {"0.3", QStringList{"TremaluxorQVX"} + vista + QStringList{"Error 9 (Subscript out of range) in procedure NewVersion of Modulo corpo"}, true}};
   for (const auto& [riga, atteso, prosegue] : casi) {
     ServerVersione server(riga);
