@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +21,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ServerProva.h"
 #include "platform/Shell.h"
+#include "ui/Chiusura.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/main/CoordinatoreFinestre.h"
@@ -100,9 +100,6 @@ class DownloadNelleFinestre : public ::testing::Test {
   }
   static auto Intatto() { return std::tuple(true, true, std::string("GOOD5.mqvx"), true, std::string()); }
 
-  // A close request as the window manager sends it: through the window system, handled by the event loop.
-  static void ChiudiDalGestore(QWidget* finestra) { QWindowSystemInterface::handleCloseEvent(finestra->windowHandle()); }
-
   inline static const std::vector<Estrazione> UNA = {{"05/01/2018", {55, 7, 30, 2, 44}}};
   QByteArray tmpPrima = qgetenv("TMPDIR");
   QTemporaryDir temp;
@@ -151,7 +148,7 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
   archivio->show();
   bool aperta = false;
-  QTimer::singleShot(50, archivio, [&] { ChiudiDalGestore(archivio); });
+  QTimer::singleShot(50, archivio, [&] { ui::prova::ChiudiDalGestore(archivio); });
   QTimer::singleShot(150, archivio, [&] {
     aperta = archivio->isVisible();
     // A click on the grid meanwhile waits for no one: the number is not chosen.
@@ -159,7 +156,7 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
     QTest::mouseClick(principale.finestra->windowHandle(), Qt::LeftButton, {},
                       griglia->mapTo(principale.finestra.get(), griglia->RettangoloCella(0).center()));
     MessageBox::Accoda(Risposta::Si);
-    ChiudiDalGestore(principale.finestra.get());
+    ui::prova::ChiudiDalGestore(principale.finestra.get());
   });
   archivio->cmdUpdate_Click();
   EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible(), s().NumeriScelti[0]),
@@ -170,7 +167,7 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   // Closing the matrix window ends its download, and the window closes.
   ui::frmMatr matrici(s(), ui::frmMatr::Modo::Elenco);
   matrici.show();
-  QTimer::singleShot(50, &matrici, [&] { ChiudiDalGestore(&matrici); });
+  QTimer::singleShot(50, &matrici, [&] { ui::prova::ChiudiDalGestore(&matrici); });
   matrici.cmdUpdateMatrix_Click();
   EXPECT_EQ(std::tuple(Mostrati(), matrici.isVisible()), std::tuple(std::vector<std::string>{}, false));
   EXPECT_EQ(Stato(), Intatto());

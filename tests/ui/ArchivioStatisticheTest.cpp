@@ -13,6 +13,7 @@
 #include <QtCharts/QChart>
 #include <fstream>
 
+#include "Chiusura.h"
 #include "FinestraPrincipale.h"
 #include "archive/Archivio.h"
 #include "core/Server.h"
@@ -130,7 +131,7 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
               std::tuple(true, true, 902, icona, testo, 1u, true));
   }
   s().ChiusuraApplicazione = VERO;  // leaving the program: the window closes for good
-  EXPECT_TRUE(a->close());
+  EXPECT_TRUE(prova::ChiudiDalGestore(a));
   s().ChiusuraApplicazione = FALSO;
 }
 
@@ -166,7 +167,7 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   for (int y = 0; y < ripetuti.height(); ++y)
     for (int x = 0; x < ripetuti.width(); ++x) scuro = std::min(scuro, qGray(ripetuti.pixel(x, y)));
   EXPECT_LT(scuro, 100);
-  EXPECT_FALSE(st->close());
+  EXPECT_FALSE(prova::ChiudiDalGestore(st));
   EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 
   // A statistics file that cannot be written is reported and the statistics stand.
@@ -199,7 +200,7 @@ TEST_F(FinestreArchivio, StartUpLoadsTheArchiveHiddenAndADoubleClickPicksTheChec
                                      " 01/01/2018 | 01 02 03 04 05", " 05/01/2018 | 55 07 30 02 44", "3"}));
     w->findChild<QAbstractButton*>("cmdArchivio")->click();
     EXPECT_TRUE(a->isVisible() && !a->isModal());
-    EXPECT_FALSE(a->close());
+    EXPECT_FALSE(prova::ChiudiDalGestore(a));
     EXPECT_FALSE(a->isVisible());
 
     size_t messaggiAlSegnale = 99;

@@ -22,6 +22,7 @@
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
 #include "ui/main/CoordinatoreFinestre.h"
+#include "ui/Chiusura.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
@@ -100,11 +101,6 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
   finestre[4]->setEnabled(true);
 }
 
-// The user's close box: a close request from the window system.
-void Chiudi(QWidget* finestra) {
-  QCloseEvent richiesta;
-  QApplication::sendEvent(finestra->windowHandle(), &richiesta);
-}
 
 // Watches the windows as they come up, at every pass of the event loop (a
 // progress window is up only while its work yields). Each one, once on the
@@ -117,7 +113,7 @@ struct Osservatore {
     QObject::connect(&giro, &QTimer::timeout, [this] {
       for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->windowHandle()->isExposed() && !w->property("vista").toBool()) Guarda(w);
-      if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) Chiudi(modale);
+      if (QWidget* modale = QApplication::activeModalWidget(); modale && modale->property("vista").toBool()) prova::ChiudiDalGestore(modale);
     });
     giro.start(0);
   }
@@ -181,24 +177,24 @@ TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
   pulsante(&m, "cmdVisualizza");
   azione("menutabulato");
   azione("menuspoglio");
-  Chiudi(o.Aperta("frmSpoglio"));
+  prova::ChiudiDalGestore(o.Aperta("frmSpoglio"));
   azione("menuSpoglioEstrazioni");
-  Chiudi(o.Aperta("frmSpoglioEstrazioni"));
+  prova::ChiudiDalGestore(o.Aperta("frmSpoglioEstrazioni"));
   azione("menuEstrazioni");
   pulsante(o.Aperta("frmArchivio"), "cmdStatistiche");
-  Chiudi(o.Aperta("frmStatistiche"));
-  Chiudi(o.Aperta("frmArchivio"));
+  prova::ChiudiDalGestore(o.Aperta("frmStatistiche"));
+  prova::ChiudiDalGestore(o.Aperta("frmArchivio"));
   azione("menuschedine");
   auto* schedine = static_cast<frmStampa*>(o.Aperta("frmStampa"));
   for (int tipo : {0, 1}) schedine->opzione(tipo)->click(), pulsante(schedine, "cmdTaratura");
   schedine->txtA()->setText("2");
   pulsante(schedine, "cmdStampa");
-  Chiudi(schedine);
+  prova::ChiudiDalGestore(schedine);
   pulsante(&m, "cmdRidotti");
   pulsante(o.Aperta("frmRidottiRandom"), "cmdTaratura");
-  Chiudi(o.Aperta("frmRidottiRandom"));
+  prova::ChiudiDalGestore(o.Aperta("frmRidottiRandom"));
   platform::MessageBox::Ferma();
-  Chiudi(&m);
+  prova::ChiudiDalGestore(&m);
   platform::MessageBox::Registra();
   platform::ImpostaStampanteCorrente(nullptr);
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <ranges>
 
+#include "Chiusura.h"
 #include "FinestraPrincipale.h"
 #include "ui/main/GrigliaNumeri.h"
 
@@ -221,12 +222,12 @@ TEST_F(Principale, ModalWindowsSettingsReadAgainAndTheClosingQuestion) {
 
   // Closing asks: No keeps the program running, Yes closes every window.
   MessageBox::Accoda(Risposta::No);
-  EXPECT_FALSE(w.close());
+  EXPECT_FALSE(prova::ChiudiDalGestore(&w));
   EXPECT_EQ(std::pair(Mostrato(), Vero(s.ChiusuraApplicazione)), std::pair(std::string("Uscire dall'applicazione?"), false));
   QWidget altra;
   altra.show();
   MessageBox::Accoda(Risposta::Si);
-  EXPECT_TRUE(w.close());
+  EXPECT_TRUE(prova::ChiudiDalGestore(&w));
   EXPECT_EQ(std::pair(Vero(s.ChiusuraApplicazione), altra.isVisible()), std::pair(true, false));
 }
 
