@@ -1,20 +1,10 @@
 // libFuzzer target of the archive file reader: any bytes give only real
 // draws, and writing them back and reading again gives the same draws.
 
-#include <cstdio>
-#include <cstdlib>
-
+#include "Verifica.h"
 #include "archive/Archivio.h"
 
-namespace {
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after reading the archive: %s\n", cosa);
-  std::abort();
-}
-
-}  // namespace
+using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   using namespace tlx;

@@ -7,24 +7,19 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
+#include "Verifica.h"
 #include "core/Errori.h"
 #include "matrices/Adattamento.h"
 #include "matrices/FileMatrice.h"
 #include "support/Crc32.h"
 
+using tlx::fuzz::Verifica;
+
 namespace {
 
 using namespace tlx;
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after DecodificaMatrice: %s\n", cosa);
-  std::abort();
-}
 
 Sistema& SistemaCondiviso() {
   static Sistema* s = new Sistema();

@@ -6,13 +6,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "Verifica.h"
 #include "core/FileSistema.h"
+
+using tlx::fuzz::Verifica;
 
 namespace {
 
@@ -31,12 +32,6 @@ const std::string& PercorsoProva() {
     return (cartella / ("tlx-fuzz-" + std::to_string(getpid()) + ".tlqvx")).string();
   }();
   return percorso;
-}
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after ApriFile: %s\n", cosa);
-  std::abort();
 }
 
 int Scelti(const Sistema& s) { return static_cast<int>(std::count(s.NumeriScelti.begin(), s.NumeriScelti.end(), 1)); }

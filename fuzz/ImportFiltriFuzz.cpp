@@ -6,14 +6,15 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "Verifica.h"
 #include "conditions/ImportFiltri.h"
+
+using tlx::fuzz::Verifica;
 
 namespace {
 
@@ -30,12 +31,6 @@ const std::string& PercorsoProva() {
     return (cartella / ("tlx-fuzz-" + std::to_string(getpid()) + ".txt")).string();
   }();
   return percorso;
-}
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after loadFileToFilters: %s\n", cosa);
-  std::abort();
 }
 
 bool Gruppo(const RecordFiltro& r) {

@@ -2,22 +2,13 @@
 // reply, every name it gives is safe to use as a file name in the matrix and
 // temporary folders, upper case, and given once.
 
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string_view>
 
+#include "Verifica.h"
 #include "matrices/NomiScaricati.h"
 
-namespace {
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after reading the matrix list: %s\n", cosa);
-  std::abort();
-}
-
-}  // namespace
+using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   using namespace tlx::matrix;

@@ -4,22 +4,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "Verifica.h"
 #include "matrices/MatriceTxt.h"
 
-namespace {
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after LeggiMatriceTxt: %s\n", cosa);
-  std::abort();
-}
-
-}  // namespace
+using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   std::istringstream testo(std::string(reinterpret_cast<const char*>(dati), byte));

@@ -2,22 +2,13 @@
 // refuses the reply with the conversion errors or gives only real draws,
 // which the archive file then keeps unchanged.
 
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
+#include "Verifica.h"
 #include "archive/Archivio.h"
 #include "core/Errori.h"
 
-namespace {
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after parsing the reply: %s\n", cosa);
-  std::abort();
-}
-
-}  // namespace
+using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   using namespace tlx;

@@ -3,22 +3,13 @@
 // agrees with the line's numbers wherever they can be read plainly.
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "Verifica.h"
 #include "core/Versione.h"
 
-namespace {
-
-void Verifica(bool condizione, const char* cosa) {
-  if (condizione) return;
-  std::fprintf(stderr, "broken after comparing the version: %s\n", cosa);
-  std::abort();
-}
-
-}  // namespace
+using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   using namespace tlx;

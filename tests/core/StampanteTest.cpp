@@ -45,8 +45,8 @@ TEST(CicloSchede, InterruzioneEGuasto) {
     Flag interrotta = FALSO;
     int ceduto = 0;
     // The user answers while the run yields.
-    AvanzamentoStampa avanzamento{[&] { interrotta = ++ceduto == interrompiAllaScheda ? VERO : interrotta; },
-                                  [](int32_t) {}};
+    AvanzamentoStampa avanzamento{
+        [&, alla = interrompiAllaScheda] { interrotta = ++ceduto == alla ? VERO : interrotta; }, [](int32_t) {}};
     EsitoStampa esito = EsitoStampa::Completata;
     try {
       esito = CicloSchede(p, interrotta, 1, 10, avanzamento, [&](int32_t n) {
