@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 
 #include "core/Errori.h"
+#include "platform/ColoriBgr.h"
 #include "platform/Stampanti.h"
 
 namespace tlx::platform {
@@ -17,8 +18,6 @@ namespace {
 constexpr double PUNTI_TRATTO_PER_POLLICE = 600.0;  // a printer dot of the draw width
 
 [[noreturn]] void ErroreStampante() { throw ErroreRuntime(ERRORE_STAMPANTE, "Printer error"); }
-
-QColor Colore(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 // A quality code as the printer takes it: a resolution, and the job's
 // print-quality of the printing standard (3 draft, 4 normal, 5 high), which
@@ -133,7 +132,7 @@ double StampanteQt::AltezzaRigaMm() const {
 void StampanteQt::DisegnaTesto(double x, double y, std::string_view testo) {
   QPainter& p = Pittore();
   p.setFont(Font());
-  p.setPen(Colore(ColoreTesto()));
+  p.setPen(DaBgr(ColoreTesto()));
   // drawText takes the baseline: the text's top-left goes at (x, y).
   const QFontMetricsF fm(p.font(), printer_.get());
   p.drawText(Punto(x, y) + QPointF(0, fm.ascent()), QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
@@ -142,8 +141,8 @@ void StampanteQt::DisegnaTesto(double x, double y, std::string_view testo) {
 void StampanteQt::DisegnaRiquadro(double x1, double y1, double x2, double y2, int32_t colore) {
   QPainter& p = Pittore();
   const double spessore = SpessoreTratto() * printer_->resolution() / PUNTI_TRATTO_PER_POLLICE;
-  p.setPen(QPen(Colore(colore), spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.setBrush(Riempimento() == StileRiempimento::Pieno ? QBrush(Colore(ColoreRiempimento())) : QBrush(Qt::NoBrush));
+  p.setPen(QPen(DaBgr(colore), spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.setBrush(Riempimento() == StileRiempimento::Pieno ? QBrush(DaBgr(ColoreRiempimento())) : QBrush(Qt::NoBrush));
   p.drawRect(QRectF(Punto(x1, y1), Punto(x2, y2)).normalized());
 }
 
