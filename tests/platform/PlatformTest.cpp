@@ -1,13 +1,20 @@
 // The desktop services, headless.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
 
 #include "platform/Cartelle.h"
 #include "platform/FileDialogs.h"
@@ -42,7 +49,7 @@ const QStringList FILTRI_QT = {"File Pravendolix (*.tlqvx)", "Tutti (*.txt *.tlq
 struct FileDialogs : ::testing::Test {
   FileDialogs() { copione.Registra(); }
   ~FileDialogs() override { copione.Ferma(); }
-  Copione<RichiestaFile, std::optional<QString>>& copione = cCommonDialog::Simulazione();
+  CopioneFile& copione = cCommonDialog::Simulazione();
 };
 
 // What the caller reads back: FileName, FileTitle, Filter and FilterIndex, blank-separated.
@@ -59,21 +66,138 @@ TEST_F(FileDialogs, OpenTakesTheAnswerInTheInitialFolderWithItsFilter) {
   EXPECT_EQ(copione.Richieste(), std::vector{attesa});
 }
 
-// A bare name takes the default extension. A cancel, and a path of 260 characters or more whether answered or
-// suggested (that dialog is never shown), save nothing and empty the outputs.
-TEST_F(FileDialogs, SaveAddsTheDefaultExtensionAndRefusesCancelsAndOverlongPaths) {
-  const QString lungo = QString(259 - SISTEMI.size() - 7, 'n') + ".tlqvx";  // a path of 259: still allowed
-  const auto Salvato = [](const QString& n) { return (SISTEMI + "/" + n + " " + n + " File Pravendolix (*.tlqvx)|*.tlqvx 1").toStdString(); };
+// A bare name takes the default extension. A cancel saves nothing and empties the outputs; paths of any length,
+// answered or suggested, pass both ways.
+TEST_F(FileDialogs, SaveAddsTheDefaultExtensionPassesLongPathsAndACancelEmptiesTheOutputs) {
+  const QString lungo = QString(259 - SISTEMI.size() - 7, 'n') + ".tlqvx";  // a path of 259
+  const QString cartellaLunga = "/" + QString(200, 'c'), nome300 = QString(300 - SISTEMI.size() - 7, 'n') + ".tlqvx";
+  const auto Salvato = [](const QString& cartella, const QString& n) {
+    return (cartella + "/" + n + " " + n + " File Pravendolix (*.tlqvx)|*.tlqvx 1").toStdString();
+  };
   const std::tuple<std::optional<QString>, qsizetype, std::string> casi[] = {
-      {"pippo", 11, Salvato("pippo.tlqvx")}, {"v2.0", 11, Salvato("v2.0")}, {lungo, 11, Salvato(lungo)},
-      {std::nullopt, 11, "   -1"}, {"/" + QString(200, 'c') + "/" + QString(52, 'n'), 11, "   -1"}, {"x", 260, "   -1"}};
+      {"pippo", 11, Salvato(SISTEMI, "pippo.tlqvx")}, {"v2.0", 11, Salvato(SISTEMI, "v2.0")},
+      {lungo, 11, Salvato(SISTEMI, lungo)}, {std::nullopt, 11, "   -1"},
+      {cartellaLunga + "/" + QString(52, 'n'), 11, Salvato(cartellaLunga, QString(52, 'n') + ".tlqvx")},
+      {"x", 260, Salvato(SISTEMI, "x.tlqvx")}, {nome300, 300, Salvato(SISTEMI, nome300)}};
   for (const auto& [risposta, suggerito, esito] : casi) {
-    if (suggerito < 260) copione.Accoda(risposta);
+    copione.Accoda(risposta);
     DatiFile dati{.FileName = QString(suggerito, 'x'), .FileTitle = "x", .Filter = FILTRO, .InitDir = SISTEMI, .DefaultExt = ".tlqvx"};
     const bool salvato = cCommonDialog().VBGetSaveFileName(dati);
     EXPECT_EQ(std::tuple(salvato, Esito(dati)), std::tuple(esito != "   -1", esito));
   }
-  EXPECT_EQ(copione.Richieste().size(), 5u);
+  EXPECT_EQ(copione.Richieste().size(), 7u);
+  EXPECT_EQ(copione.Richieste().back().FileName.size(), 300);
+}
+
+// The switches join the caller's flags (the desktop's hook and template bits dropped) and decide what the dialog
+// shows; the flags come back with the read-only bit as the box was left, which only a shown box lets change.
+TEST_F(FileDialogs, SwitchesAndFlagsDecideTheDialogAndTheReadOnlyTickComesBack) {
+  using namespace opzioniFile;
+  struct Caso {
+    RichiestaFile::Tipo tipo;
+    DatiFile dati;
+    bool spunta;  // the user's tick
+    std::array<bool, 5> chiesto;  // FileMustExist, OverwritePrompt, MultiSelect, ReadOnly, HideReadOnly
+    int32_t flags;
+  };
+  const auto Apri = RichiestaFile::Tipo::Apri, Salva = RichiestaFile::Tipo::Salva;
+  const Caso casi[] = {
+      {Apri, {.ReadOnly = true, .HideReadOnly = false, .Flags = AGGANCI | 0x8}, false, {0, 0, 0, 1, 0}, 0x8},
+      {Apri, {.HideReadOnly = false}, true, {0, 0, 0, 0, 0}, SOLA_LETTURA},
+      {Apri, {.FileMustExist = true, .MultiSelect = true, .Flags = SOLA_LETTURA}, false, {1, 0, 1, 1, 1},
+       SOLA_LETTURA | NASCONDI_SOLA_LETTURA | SELEZIONE_MULTIPLA | FILE_ESISTENTE},
+      {Apri, {.HideReadOnly = false, .Flags = NASCONDI_SOLA_LETTURA}, true, {0, 0, 0, 0, 1}, NASCONDI_SOLA_LETTURA},
+      {Salva, {.OverwritePrompt = true, .MultiSelect = true, .HideReadOnly = false, .Flags = 0x40}, true, {0, 1, 0, 0, 1},
+       CHIEDI_SOVRASCRITTURA | NASCONDI_SOLA_LETTURA},
+  };
+  for (Caso c : casi) {
+    copione.Azzera();
+    copione.Accoda(RispostaFile({"a.txt"}, c.spunta));
+    cCommonDialog dialogo;
+    const bool scelto = c.tipo == Apri ? dialogo.VBGetOpenFileName(c.dati) : dialogo.VBGetSaveFileName(c.dati);
+    const RichiestaFile& r = copione.Richieste().at(0);
+    EXPECT_EQ(std::tuple(scelto, dialogo.APIReturn(), std::array{r.FileMustExist, r.OverwritePrompt, r.MultiSelect, r.ReadOnly, r.HideReadOnly},
+                         c.dati.Flags, c.dati.ReadOnly),
+              std::tuple(true, 1, c.chiesto, c.flags, (c.flags & SOLA_LETTURA) != 0))
+        << c.flags;
+  }
+}
+
+// Several files come back whole, the first as the file name; without multiple selection only the first is taken.
+// The filter picked comes back with its entry; an index outside the list shows the first.
+TEST_F(FileDialogs, SeveralFilesComeBackWholeAndThePickedFilterWithItsEntry) {
+  copione.Accoda(RispostaFile({"a.txt", "/altrove/b.txt"}, std::nullopt));
+  copione.Accoda(RispostaFile({"a.txt", "b.txt"}, std::nullopt, 2));
+  DatiFile multipla{.Filter = FILTRO, .FilterIndex = 7, .InitDir = SISTEMI, .MultiSelect = true}, singola{.Filter = FILTRO, .InitDir = SISTEMI};
+  ASSERT_TRUE(cCommonDialog().VBGetOpenFileName(multipla) && cCommonDialog().VBGetOpenFileName(singola));
+  EXPECT_EQ(std::tuple(multipla.FileNames, Esito(multipla), singola.FileNames, Esito(singola)),
+            std::tuple(QStringList{SISTEMI + "/a.txt", "/altrove/b.txt"}, (SISTEMI + "/a.txt a.txt File Pravendolix (*.tlqvx)|*.tlqvx 1").toStdString(),
+                       QStringList{SISTEMI + "/a.txt"}, (SISTEMI + "/a.txt a.txt Tutti|*.txt;*.tlqvx 2").toStdString()));
+  EXPECT_EQ(std::pair(copione.Richieste().at(0).FilterIndex, copione.Richieste().at(0).MultiSelect), std::pair(1, true));
+}
+
+// A cancel and a refused name both empty the outputs; the object tells which it was, and forgets it at the next
+// dialog. A name no path can hold shows no dialog. A single filter entry reaches the dialog as one description and
+// its pattern; a colon stays in the description.
+TEST_F(FileDialogs, CancelAndRefusalEmptyTheOutputsAndTheObjectTellsWhichItWas) {
+  cCommonDialog dialogo;
+  std::vector<std::tuple<bool, int32_t, int32_t, std::string, int32_t, qsizetype>> esiti;
+  for (const QString& nome : {QString("prova"), QString("a") + QChar::Null + "b", QString("prova")}) {
+    if (esiti.size() == 2) copione.Accoda("prova.txt");
+    DatiFile dati{.FileName = nome, .FileTitle = "t", .Filter = FILTRO, .Flags = 0x8, .FileNames = {"x"}};
+    const bool scelto = dialogo.VBGetOpenFileName(dati);
+    esiti.emplace_back(scelto, dialogo.APIReturn(), dialogo.ExtendedError(), scelto ? "" : Esito(dati), dati.Flags, dati.FileNames.size());
+  }
+  EXPECT_EQ(esiti, (decltype(esiti){{false, 0, 0, "   -1", 0, 0}, {false, 0x3002, 0x3002, "   -1", 0, 0}, {true, 1, 0, "", 0x8 | 0x4, 1}}));
+  EXPECT_EQ(copione.Richieste().size(), 2u);
+  EXPECT_EQ(cCommonDialog::FiltriQt("File Pravendolix (*.tlqvx)|*.tlqvx") + cCommonDialog::FiltriQt("Sistemi: tutti|*.tlqvx"),
+            QStringList({"File Pravendolix (*.tlqvx)", "Sistemi: tutti (*.tlqvx)"}));
+}
+
+// Runs `azione` on the dialog once its exec() has shown it; the action ends by pressing one of its buttons.
+template <typename Dialogo>
+void AlMostrarsi(std::function<void(Dialogo&)> azione) {
+  QTimer::singleShot(0, [azione] {
+    auto* dialogo = qobject_cast<Dialogo*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialogo, nullptr);
+    azione(*dialogo);
+  });
+}
+
+void Premi(QWidget& dialogo, QDialogButtonBox::StandardButton pulsante) {
+  dialogo.findChild<QDialogButtonBox*>()->button(pulsante)->click();
+}
+
+// Qt's own open dialog with the read-only box it lacks: ticked as asked, and the untick comes back; two files at once.
+// The program's own dialogs have no box.
+TEST_F(FileDialogs, TheRealOpenDialogHasTheReadOnlyBoxAndTakesSeveralFiles) {
+  copione.Ferma();
+  QTemporaryDir cartella;
+  for (const char* nome : {"a.txt", "b.txt"}) QFile(cartella.filePath(nome)).open(QIODevice::WriteOnly);
+  AlMostrarsi<QFileDialog>([](QFileDialog& d) {
+    auto* casella = d.findChild<QCheckBox*>("casellaSolaLettura");
+    ASSERT_NE(casella, nullptr);
+    EXPECT_TRUE(casella->isVisible() && casella->isChecked());
+    auto* elenco = d.findChild<QTreeView*>("treeView");
+    EXPECT_TRUE(QTest::qWaitFor([elenco] { return elenco->model()->rowCount(elenco->rootIndex()) == 2; }));
+    d.grab().save("DialogoApriSolaLettura.png");
+    casella->click();
+    d.findChild<QLineEdit*>("fileNameEdit")->setText("\"a.txt\" \"b.txt\"");
+    Premi(d, QDialogButtonBox::Open);
+  });
+  DatiFile dati{.Filter = FILTRO, .FilterIndex = 2, .InitDir = cartella.path(), .DlgTitle = "Apri", .MultiSelect = true,
+                .ReadOnly = true, .HideReadOnly = false};
+  ASSERT_TRUE(cCommonDialog().VBGetOpenFileName(dati));
+  EXPECT_EQ(std::tuple(dati.FileNames, dati.ReadOnly, dati.Flags, dati.FilterIndex),
+            std::tuple(QStringList{cartella.filePath("a.txt"), cartella.filePath("b.txt")}, false, opzioniFile::SELEZIONE_MULTIPLA, 2));
+
+  AlMostrarsi<QFileDialog>([](QFileDialog& d) {
+    EXPECT_EQ(d.findChild<QCheckBox*>("casellaSolaLettura"), nullptr);
+    Premi(d, QDialogButtonBox::Cancel);
+  });
+  DatiFile apri{.Filter = FILTRO, .InitDir = cartella.path()};
+  EXPECT_FALSE(cCommonDialog().VBGetOpenFileName(apri));
+  EXPECT_EQ(Esito(apri), "   -1");
 }
 
 // What a killed copy leaves behind is the start-up test's (the real program).
