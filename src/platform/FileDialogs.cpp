@@ -170,6 +170,8 @@ bool cCommonDialog::VBGetSaveFileName(DatiFile& dati) { return Registra(ScegliFi
 
 QString cCommonDialog::VBGetFileTitle(const QString& percorso) { return QFileInfo(percorso).fileName(); }
 
+bool cCommonDialog::VBChooseColor(DatiColore& dati) { return Registra(ScegliColore(dati, colori_)); }
+
 QStringList cCommonDialog::FiltriQt(const QString& filtro) {
   QStringList filtri;
   for (const auto& voce : VociFiltro(filtro)) filtri << FiltroQt(voce);

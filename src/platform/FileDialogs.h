@@ -1,8 +1,8 @@
 #pragma once
-// The common dialogs behind plain arguments: open and save a file. The
-// caller fills the dialog's record, calls one operation on a cCommonDialog
-// and reads the results back from the record; the object keeps how its last
-// dialog ended.
+// The common dialogs behind plain arguments: open and save a file, pick a
+// colour. The caller fills the dialog's record, calls one operation on a
+// cCommonDialog and reads the results back from the record; the object keeps
+// how its last dialog ended and the custom colours between calls.
 // Tests switch each dialog to scripted mode (its Simulazione...()): nothing is
 // shown, each request is recorded and answered from a queue (std::nullopt for
 // Cancel; an unscripted dialog is cancelled).
@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "platform/Copione.h"
+#include "platform/DialogoColore.h"
 #include "platform/EsitoDialogo.h"
 
 class QWidget;
@@ -101,6 +102,13 @@ class cCommonDialog {
   // The file's name without its folder; "" for an empty path or a folder.
   static QString VBGetFileTitle(const QString& percorso);
 
+  bool VBChooseColor(DatiColore& dati);
+  // A custom colour of this object's colour dialog, 0..15, taken from the
+  // system's palette until first set; -1 for any other index, and writing
+  // one is ignored.
+  int32_t CustomColor(int indice) { return colori_.Leggi(indice); }
+  void CustomColor(int indice, int32_t colore) { colori_.Scrivi(indice, colore); }
+
   // "Desc (*.a;*.b)|*.a;*.b|..." as Qt's filter list.
   static QStringList FiltriQt(const QString& filtro);
 
@@ -111,6 +119,7 @@ class cCommonDialog {
 
   int32_t ultimoEsito_ = esitoDialogo::ANNULLATO;
   int32_t erroreEsteso_ = 0;
+  ColoriPersonalizzati colori_;
 };
 
 }  // namespace tlx::platform

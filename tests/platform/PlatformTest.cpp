@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 #include <QTreeView>
 
 #include "platform/Cartelle.h"
+#include "platform/ColoriBgr.h"
 #include "platform/FileDialogs.h"
 #include "platform/IstanzaSingola.h"
 #include "platform/Traduzioni.h"
@@ -198,6 +200,76 @@ TEST_F(FileDialogs, TheRealOpenDialogHasTheReadOnlyBoxAndTakesSeveralFiles) {
   DatiFile apri{.Filter = FILTRO, .InitDir = cartella.path()};
   EXPECT_FALSE(cCommonDialog().VBGetOpenFileName(apri));
   EXPECT_EQ(Esito(apri), "   -1");
+}
+
+// The colour dialog in scripted mode.
+struct DialoghiComuni : ::testing::Test {
+  DialoghiComuni() { SimulazioneColore().Registra(); }
+  ~DialoghiComuni() override { SimulazioneColore().Ferma(); }
+  cCommonDialog dialogo;
+};
+
+// The switches join the flags the dialog runs with (hooks and templates dropped); Cancel gives the colour -1 and
+// leaves the flags.
+TEST_F(DialoghiComuni, ColourSwitchesBecomeFlagsAndCancelGivesMinusOne) {
+  using namespace opzioniColore;
+  SimulazioneColore().Accoda(0x00FF00);
+  DatiColore pieno{.Color = 0x123456, .AnyColor = false, .FullOpen = true, .Flags = AGGANCI | 0x8}, ridotto{.Color = 0x123456, .PreventFullOpen = true, .Flags = 0x8};
+  EXPECT_TRUE(dialogo.VBChooseColor(pieno));
+  EXPECT_FALSE(dialogo.VBChooseColor(ridotto));
+  const auto& r = SimulazioneColore().Richieste();
+  EXPECT_EQ(std::tuple(pieno.Color, pieno.Flags, ridotto.Color, ridotto.Flags, dialogo.APIReturn(), r.at(0).Colore, r.at(0).Completo,
+                       r.at(1).Completo, r.at(1).Completabile),
+            std::tuple(0x00FF00, COLORE_INIZIALE | COMPLETO | 0x8 | SOLO_TINTE_UNITE, -1, 0x8, 0, 0x123456, true, false, false));
+}
+
+// Sixteen custom colours from the system palette until set, shown by the dialog; indexes outside 0..15 read -1 and
+// write nothing.
+TEST_F(DialoghiComuni, CustomColoursStartFromThePaletteAndOnlySixteenExist) {
+  const QPalette tavolozza = QApplication::palette();
+  EXPECT_EQ(std::tuple(dialogo.CustomColor(5), dialogo.CustomColor(15), dialogo.CustomColor(16), dialogo.CustomColor(-1)),
+            std::tuple(InBgr(tavolozza.color(QPalette::Base)), InBgr(tavolozza.color(QPalette::Button)), -1, -1));
+  TavolozzaPersonalizzata attesi;
+  for (int i = 0; i < 16; ++i) attesi[static_cast<size_t>(i)] = i == 3 ? 0x0000FF : dialogo.CustomColor(i);
+  for (int indice : {3, 16, -1}) dialogo.CustomColor(indice, indice == 3 ? 0x0000FF : 0xFF0000);
+  DatiColore dati;
+  dialogo.VBChooseColor(dati);
+  EXPECT_EQ(SimulazioneColore().Richieste().at(0).Personalizzati, attesi);
+}
+
+QWidget* Spettro(QColorDialog& d) {
+  for (QWidget* w : d.findChildren<QWidget*>())
+    if (QByteArray(w->metaObject()->className()) == "QColorPicker") return w;
+  return nullptr;
+}
+
+// Qt's dialog opened short: the spectrum waits behind a button, disabled when full open is prevented. The object's
+// custom colours go in and what the user adds there comes back.
+TEST_F(DialoghiComuni, TheRealColourDialogOpensShortAndKeepsTheCustomColours) {
+  SimulazioneColore().Ferma();
+  dialogo.CustomColor(0, 0x00FFFF);
+  AlMostrarsi<QColorDialog>([](QColorDialog& c) {
+    auto* completa = c.findChild<QPushButton*>("cmdCompleta");
+    EXPECT_EQ(std::tuple(Spettro(c)->isVisible(), completa->isEnabled(), QColorDialog::customColor(0)), std::tuple(false, true, QColor(Qt::yellow)));
+    c.grab().save("DialogoColoreRidotto.png");
+    completa->click();
+    EXPECT_TRUE(Spettro(c)->isVisible());
+    c.setCurrentColor(QColor(10, 20, 30));
+    QColorDialog::setCustomColor(1, QColor(1, 2, 3));  // as its "add to custom colours" does
+    c.grab().save("DialogoColore.png");
+    Premi(c, QDialogButtonBox::Ok);
+  });
+  DatiColore dati{.Color = 0x0000FF};
+  ASSERT_TRUE(dialogo.VBChooseColor(dati));
+  EXPECT_EQ(std::tuple(dati.Color, dialogo.CustomColor(0), dialogo.CustomColor(1)), std::tuple(0x1E140A, 0x00FFFF, 0x030201));
+
+  AlMostrarsi<QColorDialog>([](QColorDialog& c) {
+    EXPECT_FALSE(c.findChild<QPushButton*>("cmdCompleta")->isEnabled());
+    Premi(c, QDialogButtonBox::Cancel);
+  });
+  DatiColore impedito{.PreventFullOpen = true};
+  EXPECT_FALSE(dialogo.VBChooseColor(impedito));
+  EXPECT_EQ(impedito.Color, -1);
 }
 
 // What a killed copy leaves behind is the start-up test's (the real program).
