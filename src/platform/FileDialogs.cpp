@@ -172,6 +172,8 @@ QString cCommonDialog::VBGetFileTitle(const QString& percorso) { return QFileInf
 
 bool cCommonDialog::VBChooseColor(DatiColore& dati) { return Registra(ScegliColore(dati, colori_)); }
 
+bool cCommonDialog::VBChooseFont(DatiCarattere& dati) { return Registra(ScegliCarattere(dati)); }
+
 QStringList cCommonDialog::FiltriQt(const QString& filtro) {
   QStringList filtri;
   for (const auto& voce : VociFiltro(filtro)) filtri << FiltroQt(voce);

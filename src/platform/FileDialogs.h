@@ -1,8 +1,8 @@
 #pragma once
 // The common dialogs behind plain arguments: open and save a file, pick a
-// colour. The caller fills the dialog's record, calls one operation on a
-// cCommonDialog and reads the results back from the record; the object keeps
-// how its last dialog ended and the custom colours between calls.
+// colour, a font. The caller fills the dialog's record, calls one operation
+// on a cCommonDialog and reads the results back from the record; the object
+// keeps how its last dialog ended and the custom colours between calls.
 // Tests switch each dialog to scripted mode (its Simulazione...()): nothing is
 // shown, each request is recorded and answered from a queue (std::nullopt for
 // Cancel; an unscripted dialog is cancelled).
@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "platform/Copione.h"
+#include "platform/DialogoCarattere.h"
 #include "platform/DialogoColore.h"
 #include "platform/EsitoDialogo.h"
 
@@ -108,6 +109,8 @@ class cCommonDialog {
   // one is ignored.
   int32_t CustomColor(int indice) { return colori_.Leggi(indice); }
   void CustomColor(int indice, int32_t colore) { colori_.Scrivi(indice, colore); }
+
+  bool VBChooseFont(DatiCarattere& dati);
 
   // "Desc (*.a;*.b)|*.a;*.b|..." as Qt's filter list.
   static QStringList FiltriQt(const QString& filtro);

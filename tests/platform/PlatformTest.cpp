@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +23,7 @@
 #include "platform/ColoriBgr.h"
 #include "platform/FileDialogs.h"
 #include "platform/IstanzaSingola.h"
+#include "platform/MessageBox.h"
 #include "platform/Traduzioni.h"
 
 namespace {
@@ -202,10 +205,18 @@ TEST_F(FileDialogs, TheRealOpenDialogHasTheReadOnlyBoxAndTakesSeveralFiles) {
   EXPECT_EQ(Esito(apri), "   -1");
 }
 
-// The colour dialog in scripted mode.
+// The colour and font dialogs in scripted mode.
 struct DialoghiComuni : ::testing::Test {
-  DialoghiComuni() { SimulazioneColore().Registra(); }
-  ~DialoghiComuni() override { SimulazioneColore().Ferma(); }
+  DialoghiComuni() {
+    SimulazioneColore().Registra();
+    SimulazioneCarattere().Registra();
+    MessageBox::Registra();
+  }
+  ~DialoghiComuni() override {
+    SimulazioneColore().Ferma();
+    SimulazioneCarattere().Ferma();
+    MessageBox::Ferma();
+  }
   cCommonDialog dialogo;
 };
 
@@ -270,6 +281,46 @@ TEST_F(DialoghiComuni, TheRealColourDialogOpensShortAndKeepsTheCustomColours) {
   DatiColore impedito{.PreventFullOpen = true};
   EXPECT_FALSE(dialogo.VBChooseColor(impedito));
   EXPECT_EQ(impedito.Color, -1);
+}
+
+// The sizes bound the dialog and set the limit bit, a smallest size alone too; a largest size below the smallest
+// shows nothing.
+TEST_F(DialoghiComuni, FontDialogTakesItsBoundsAndRefusesInvertedOnes) {
+  using namespace opzioniCarattere;
+  const QFont scelto("DejaVu Sans", 14);
+  SimulazioneCarattere().Accoda(SceltaCarattere{scelto, 0x0000FF});
+  DatiCarattere dati{.Font = QFont("DejaVu Serif", 10), .Color = 0x008000, .MinSize = 8, .MaxSize = 24, .Flags = SOLO_PASSO_FISSO | AGGANCI},
+      invertite{.MinSize = 30, .MaxSize = 20}, minimo{.MinSize = 9};
+  ASSERT_TRUE(dialogo.VBChooseFont(dati));
+  EXPECT_EQ(std::tuple(dati.Font, dati.Color, dati.Flags), std::tuple(scelto, 0x0000FF, SOLO_PASSO_FISSO | LIMITA_DIMENSIONI));
+  EXPECT_FALSE(dialogo.VBChooseFont(invertite));
+  EXPECT_EQ(std::pair(dialogo.APIReturn(), dialogo.ExtendedError()), std::pair(0x2002, 0x2002));
+  EXPECT_FALSE(dialogo.VBChooseFont(minimo));
+  EXPECT_EQ(SimulazioneCarattere().Richieste(),
+            (std::vector<RichiestaCarattere>{{QFont("DejaVu Serif", 10), 0x008000, 8, 24, true, false}, {minimo.Font, 0, 9, 0, false, false}}));
+}
+
+// Qt's font dialog with the colour among its effects; a size outside the bounds is refused with a word and the
+// dialog stays open.
+TEST_F(DialoghiComuni, TheRealFontDialogKeepsTheSizeWithinItsBoundsAndGivesTheColour) {
+  SimulazioneCarattere().Ferma();
+  AlMostrarsi<QFontDialog>([](QFontDialog& f) {
+    auto* colore = f.findChild<QComboBox*>("cmbColore");
+    EXPECT_EQ(colore->currentText(), "Verde");
+    QLineEdit* dimensione = f.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).at(2);  // family, style, size
+    dimensione->setText("30");
+    Premi(f, QDialogButtonBox::Ok);
+    EXPECT_TRUE(f.isVisible());
+    colore->setCurrentIndex(colore->findText("Rosso"));
+    dimensione->setText("12");
+    f.grab().save("DialogoCarattere.png");
+    Premi(f, QDialogButtonBox::Ok);
+  });
+  DatiCarattere dati{.Font = QFont("DejaVu Sans", 10), .Color = 0x008000, .MinSize = 8, .MaxSize = 24};
+  ASSERT_TRUE(dialogo.VBChooseFont(dati));
+  ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
+  EXPECT_EQ(std::tuple(dati.Font.family(), dati.Font.pointSize(), dati.Font.italic(), dati.Color, MessageBox::Mostrati().at(0).testo),
+            std::tuple("DejaVu Sans", 12, false, 0x0000FF, "La dimensione deve essere compresa tra 8 e 24 punti."));
 }
 
 // What a killed copy leaves behind is the start-up test's (the real program).
