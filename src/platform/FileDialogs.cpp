@@ -174,6 +174,10 @@ bool cCommonDialog::VBChooseColor(DatiColore& dati) { return Registra(ScegliColo
 
 bool cCommonDialog::VBChooseFont(DatiCarattere& dati) { return Registra(ScegliCarattere(dati)); }
 
+bool cCommonDialog::VBPrintDlg(DatiStampa& dati) { return Registra(ScegliStampa(dati, stampante_)); }
+
+bool cCommonDialog::VBPageSetupDlg(DatiPagina& dati) { return Registra(ScegliPagina(dati, stampante_)); }
+
 QStringList cCommonDialog::FiltriQt(const QString& filtro) {
   QStringList filtri;
   for (const auto& voce : VociFiltro(filtro)) filtri << FiltroQt(voce);

@@ -1,8 +1,9 @@
 #pragma once
 // The common dialogs behind plain arguments: open and save a file, pick a
-// colour, a font. The caller fills the dialog's record, calls one operation
-// on a cCommonDialog and reads the results back from the record; the object
-// keeps how its last dialog ended and the custom colours between calls.
+// colour, a font, a printer, a page set-up. The caller fills the dialog's
+// record, calls one operation on a cCommonDialog and reads the results back
+// from the record; the object keeps how its last dialog ended, the custom
+// colours and the printer set-up between calls.
 // Tests switch each dialog to scripted mode (its Simulazione...()): nothing is
 // shown, each request is recorded and answered from a queue (std::nullopt for
 // Cancel; an unscripted dialog is cancelled).
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include "platform/Copione.h"
+#include "platform/DialoghiStampa.h"
 #include "platform/DialogoCarattere.h"
 #include "platform/DialogoColore.h"
 #include "platform/EsitoDialogo.h"
@@ -111,6 +113,8 @@ class cCommonDialog {
   void CustomColor(int indice, int32_t colore) { colori_.Scrivi(indice, colore); }
 
   bool VBChooseFont(DatiCarattere& dati);
+  bool VBPrintDlg(DatiStampa& dati);
+  bool VBPageSetupDlg(DatiPagina& dati);
 
   // "Desc (*.a;*.b)|*.a;*.b|..." as Qt's filter list.
   static QStringList FiltriQt(const QString& filtro);
@@ -123,6 +127,7 @@ class cCommonDialog {
   int32_t ultimoEsito_ = esitoDialogo::ANNULLATO;
   int32_t erroreEsteso_ = 0;
   ColoriPersonalizzati colori_;
+  ImpostazioniStampante stampante_;
 };
 
 }  // namespace tlx::platform

@@ -11,8 +11,13 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +29,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/IstanzaSingola.h"
 #include "platform/MessageBox.h"
+#include "platform/Stampanti.h"
 #include "platform/Traduzioni.h"
 
 namespace {
@@ -205,17 +211,23 @@ TEST_F(FileDialogs, TheRealOpenDialogHasTheReadOnlyBoxAndTakesSeveralFiles) {
   EXPECT_EQ(Esito(apri), "   -1");
 }
 
-// The colour and font dialogs in scripted mode.
+// The colour, font, print and page set-up dialogs in scripted mode, on two printers of their own.
 struct DialoghiComuni : ::testing::Test {
   DialoghiComuni() {
     SimulazioneColore().Registra();
     SimulazioneCarattere().Registra();
+    SimulazioneStampa().Registra();
+    SimulazionePagina().Registra();
     MessageBox::Registra();
+    ImpostaStampantiSimulate({"Ufficio", "Cucina"});
   }
   ~DialoghiComuni() override {
     SimulazioneColore().Ferma();
     SimulazioneCarattere().Ferma();
+    SimulazioneStampa().Ferma();
+    SimulazionePagina().Ferma();
     MessageBox::Ferma();
+    UsaStampantiReali();
   }
   cCommonDialog dialogo;
 };
@@ -321,6 +333,79 @@ TEST_F(DialoghiComuni, TheRealFontDialogKeepsTheSizeWithinItsBoundsAndGivesTheCo
   ASSERT_EQ(MessageBox::Mostrati().size(), 1u);
   EXPECT_EQ(std::tuple(dati.Font.family(), dati.Font.pointSize(), dati.Font.italic(), dati.Color, MessageBox::Mostrati().at(0).testo),
             std::tuple("DejaVu Sans", 12, false, 0x0000FF, "La dimensione deve essere compresa tra 8 e 24 punti."));
+}
+
+// No printer, a printer not installed or pages outside the document show nothing and give the desktop's codes;
+// otherwise the dialog starts on the default printer (here the first installed) and its choices come back.
+TEST_F(DialoghiComuni, PrintDialogRefusesWithItsCodesOrGivesPrinterRangeAndCopies) {
+  using namespace opzioniStampa;
+  const auto Codice = [&](DatiStampa dati) {
+    dialogo.VBPrintDlg(dati);
+    return std::pair(dialogo.APIReturn(), dialogo.ExtendedError());
+  };
+  ImpostaStampantiSimulate({});
+  EXPECT_EQ(Codice({}), std::pair(0x1008, 0x1008));
+  ImpostaStampantiSimulate({"Ufficio", "Cucina"});
+  EXPECT_EQ(Codice({.PrinterName = "Garage"}), std::pair(0x100B, 0x100B));
+  EXPECT_EQ(Codice({.FromPage = 3, .ToPage = 2, .MaxPage = 5}), std::pair(0x1006, 0x1006));
+  EXPECT_EQ(Codice({.FromPage = 0, .ToPage = 2, .MaxPage = 5}), std::pair(0x1006, 0x1006));
+  EXPECT_EQ(Codice({.FromPage = 3, .ToPage = 9, .MaxPage = 5, .Flags = NO_PAGINE}), std::pair(0, 0));
+  EXPECT_EQ(SimulazioneStampa().Richieste().size(), 1u);
+
+  SimulazioneStampa().Accoda(ImpostazioniStampa{"Cucina", QAbstractPrintDialog::PageRange, 2, 3, 2, true});
+  DatiStampa dati{.MaxPage = 4, .Copies = 0, .Flags = SELEZIONE | 0x1000};
+  ASSERT_TRUE(dialogo.VBPrintDlg(dati));
+  EXPECT_EQ(std::tuple(dati.PrinterName, dati.FromPage, dati.ToPage, dati.Copies, dati.Flags), std::tuple("Cucina", 2, 3, 2, PAGINE | FASCICOLA));
+  const RichiestaStampa& r = SimulazioneStampa().Richieste().at(1);
+  EXPECT_EQ(std::tuple(r.Iniziali, r.MaxPagina, r.Selezione, r.Pagine, r.SuFile),
+            std::tuple(ImpostazioniStampa{"Ufficio", QAbstractPrintDialog::Selection, 1, 1, 1, false}, 4, true, true, true));
+}
+
+// The page set-up works on the printer the print dialog chose and the next print dialog starts from its page; what
+// a switch disabled stays as it came.
+TEST_F(DialoghiComuni, PageSetupDisablesItsPartsAndSharesThePrinterWithThePrintDialog) {
+  using namespace opzioniPagina;
+  SimulazioneStampa().Accoda(ImpostazioniStampa{.Stampante = "Cucina"});
+  SimulazionePagina().Accoda(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5)));
+  DatiStampa stampa, seconda;
+  DatiPagina pagina{.DisableMargins = true, .DisablePrinter = true, .Flags = AGGANCI | 0x80};
+  ASSERT_TRUE(dialogo.VBPrintDlg(stampa) && dialogo.VBPageSetupDlg(pagina));
+  EXPECT_FALSE(dialogo.VBPrintDlg(seconda));
+  const RichiestaPagina& chiesta = SimulazionePagina().Richieste().at(0);
+  const QPageLayout& dopo = SimulazioneStampa().Richieste().at(1).Pagina;
+  EXPECT_EQ(std::tuple(pagina.Margins, pagina.Orientation, pagina.PaperSize.id(), pagina.Flags, chiesta.Stampante, chiesta.Margini, chiesta.Carta),
+            std::tuple(QMarginsF(10, 10, 10, 10), QPageLayout::Landscape, QPageSize::A5, NO_MARGINI | NO_STAMPANTE | 0x80, "Cucina", false, true));
+  EXPECT_EQ(std::tuple(SimulazioneStampa().Richieste().at(1).Iniziali.Stampante, dopo.orientation(), dopo.pageSize().id(), dopo.margins()),
+            std::tuple("Cucina", QPageLayout::Landscape, QPageSize::A5, QMarginsF(10, 10, 10, 10)));
+}
+
+// Qt's print and page set-up dialogs on the test's print queue (scripts/cups-pdf.sh adds it).
+TEST_F(DialoghiComuni, TheRealPrintAndPageSetupDialogsGiveTheirChoices) {
+  UsaStampantiReali();
+  if (!QPrinterInfo::availablePrinterNames().contains("TremaluxorPDF")) GTEST_SKIP() << "no TremaluxorPDF queue";
+  SimulazioneStampa().Ferma();
+  SimulazionePagina().Ferma();
+  AlMostrarsi<QPrintDialog>([](QPrintDialog& p) {
+    p.findChild<QSpinBox*>("copies")->setValue(3);
+    p.findChild<QRadioButton*>("printRange")->click();
+    p.findChild<QSpinBox*>("to")->setValue(4);
+    p.findChild<QSpinBox*>("from")->setValue(2);
+    Premi(p, QDialogButtonBox::Ok);
+  });
+  DatiStampa stampa{.MaxPage = 5, .PrinterName = "TremaluxorPDF"};
+  ASSERT_TRUE(dialogo.VBPrintDlg(stampa));
+  EXPECT_EQ(std::tuple(stampa.PrinterName, stampa.Copies, stampa.FromPage, stampa.ToPage, stampa.Flags & ~opzioniStampa::FASCICOLA),
+            std::tuple("TremaluxorPDF", 3, 2, 4, opzioniStampa::PAGINE));
+
+  AlMostrarsi<QPageSetupDialog>([](QPageSetupDialog& s) {
+    EXPECT_EQ(std::pair(s.findChild<QWidget*>("topMargin")->isEnabled(), s.findChild<QWidget*>("landscape")->isEnabled()), std::pair(false, true));
+    s.findChild<QRadioButton*>("landscape")->click();
+    s.grab().save("DialogoImpostaPagina.png");
+    Premi(s, QDialogButtonBox::Ok);
+  });
+  DatiPagina pagina{.DisableMargins = true};
+  ASSERT_TRUE(dialogo.VBPageSetupDlg(pagina));
+  EXPECT_EQ(std::tuple(pagina.Orientation, pagina.PaperSize.id(), pagina.Margins), std::tuple(QPageLayout::Landscape, QPageSize::A4, QMarginsF(10, 10, 10, 10)));
 }
 
 // What a killed copy leaves behind is the start-up test's (the real program).
