@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/MessageBox.h"
+#include "platform/Attesa.h"
 #include "platform/Finestre.h"
+#include "platform/MessageBox.h"
 
 namespace tlx::ui {
 
@@ -99,7 +100,7 @@ void frmCalcolo::Passo(const AvanzamentoSviluppo& a) {
   avanzamento_ = a;
   pb_->setValue(a.barra);
   MostraContatori();
-  QApplication::processEvents();
+  platform::ElaboraEventi();
 }
 
 void frmCalcolo::CapienzaRaggiunta(const AvanzamentoSviluppo& a) {

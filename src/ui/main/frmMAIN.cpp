@@ -473,6 +473,7 @@ void frmMAIN::ElaboraSistema() {
     calcolo.winId();
     if (windowHandle()) calcolo.windowHandle()->setTransientParent(windowHandle());
     calcolo.show();
+    const platform::InputTrattenuto trattenuto(&calcolo);
     Sviluppo(sistema_, sistema_.NumeriPronostico, sistema_.Pronostico, &calcolo);
     ViewStatusBar();
   }
@@ -526,6 +527,7 @@ void frmMAIN::ApriFile(const QString& percorso) {
   RisultatoApriFile esito;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     esito = tlx::ApriFile(sistema_, percorso.toStdString(), platform::ElaboraEventi);
   }
   MostraMessaggi(esito.messaggi);
@@ -579,6 +581,7 @@ void frmMAIN::menuImportaColonne_Click() {
   RisultatoImportaColonneTxt esito;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     esito = ImportaColonneTxt(sistema_, dati.FileName.toStdString(), platform::ElaboraEventi);
   }
   MostraMessaggi(esito.messaggi);

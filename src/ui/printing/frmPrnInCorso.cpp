@@ -76,6 +76,7 @@ std::optional<EsitoStampa> EseguiStampaSchede(Sistema& sistema, QWidget* finestr
   }
   PrenotazioneStampante prenotazione(stampante);
   frmPrnInCorso avanzamento(sistema, finestra);
+  const platform::InputTrattenuto trattenuto(&avanzamento);
   sistema.StampaInterrotta = FALSO;
   try {
     return CicloSchede(stampante, sistema.StampaInterrotta, prima, ultima, avanzamento.Avanzamento(), stampaScheda);
