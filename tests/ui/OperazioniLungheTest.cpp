@@ -1,7 +1,7 @@
 // The long operations met as a user meets them: whatever is typed or clicked
 // in the program's windows while one yields starts nothing, then or after,
 // and changes nothing on disk; the progress windows' stop buttons still
-// answer.
+// answer; a close request is answered, and nothing half-done is written.
 
 #include <gtest/gtest.h>
 #include <qpa/qwindowsysteminterface.h>
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,16 +24,19 @@
 #include <memory>
 #include <optional>
 
+#include "Chiusura.h"
 #include "FinestraPrincipale.h"
 #include "core/ColonneTxt.h"
 #include "core/FileMatriceProva.h"
 #include "core/FileSistema.h"
 #include "platform/Attesa.h"
+#include "platform/Cartelle.h"
 #include "platform/FileDialogs.h"
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
 #include "ui/conditions/ComponentiFiltri.h"
 #include "ui/conditions/frmImportFiltri.h"
+#include "ui/main/Avvio.h"
 #include "ui/main/CoordinatoreFinestre.h"
 #include "ui/matrices/frmMatr.h"
 #include "ui/printing/frmPrnInCorso.h"
@@ -301,6 +305,87 @@ TEST_F(OperazioniLunghe, TheProgressWindowsStopButtonsStillAnswer) {
                        pagine > 0 && pagine < 10, Testi()),
             std::tuple(true, 1u, true, EsitoStampa::Interrotta, true,
                        std::vector<std::string>{"Sicuro di interrompere la stampa ?"}));
+}
+
+// A close request while the work yields is answered at once. Answered No,
+// the work goes on; answered Si, the program leaves and nothing half-done is
+// written: a load still ends whole and shows nothing more, a development or a
+// print run stops at its next step. The progress windows refuse to close.
+TEST_F(OperazioniLunghe, ACloseRequestDuringTheWorkIsAnsweredAndNothingHalfDoneIsWritten) {
+  const auto apri = [&] { w.ApriFile(sistema); };
+  const auto sviluppa = [&] { w.ElaboraSistema(); };
+  const auto stampa = [&] {
+    EseguiStampaSchede(
+        s, &w, 1, 10, [&](int32_t n) { stampante.Stampa("Scheda " + std::to_string(n)); }, "StampaScheda1Colonna",
+        "frmStampa");
+  };
+  const auto pagine = [&] { return stampante.Documenti().empty() ? 0 : stampante.Documenti().back().pagine.size(); };
+  // The same files cut short: what the reader then says is not shown to a user who left.
+  ASSERT_TRUE(QFile::copy(sistema, dati + "/sistemi/tagliato.tlqvx") &&
+              QFile::resize(dati + "/sistemi/tagliato.tlqvx", QFileInfo(sistema).size() / 2));
+  std::ofstream((dati + "/txt/tagliato.txt").toStdString(), std::ios::binary)
+      << Contenuto(colonneTxt).toStdString() << " 01 02\r\n";
+  const auto importa = [&] {
+    platform::cCommonDialog::Simulazione().Accoda(dati + "/txt/tagliato.txt");
+    w.findChild<QAction*>("menuImportaColonne")->trigger();
+  };
+  const struct {
+    const char* caso;
+    std::function<void()> esegui;
+    const char* chiusa;                 // the window the close request goes to
+    std::optional<Risposta> risposta;  // to the main window's question
+    std::function<bool()> esito;       // what the work left in memory
+  } casi[] = {
+      {"a load, the program stays", apri, "frmMAIN", Risposta::No, [&] { return Colonne(s) == colonne; }},
+      {"a load, the program leaves", apri, "frmMAIN", Risposta::Si, [&] { return Colonne(s) == colonne; }},
+      {"a cut file, the program leaves", [&] { w.ApriFile(dati + "/sistemi/tagliato.tlqvx"); }, "frmMAIN", Risposta::Si,
+       [&] { return s.NumeroColonne == 0; }},
+      {"a cut import, the program leaves", importa, "frmMAIN", Risposta::Si,
+       [&] { return s.NumeroColonne == 0; }},
+      {"a development, its progress window", sviluppa, "frmCalcolo", {}, [&] { return Colonne(s) == colonne; }},
+      {"a development, the program leaves", sviluppa, "frmMAIN", Risposta::Si,
+       [&] { return s.NumeroColonne > 0 && s.NumeroColonne < 53130; }},
+      {"a print run, its progress window", stampa, "frmPrnInCorso", {}, [&] { return pagine() == 10; }},
+      {"a print run, the program leaves", stampa, "frmMAIN", Risposta::Si, [&] { return pagine() < 10; }},
+  };
+  for (const auto& c : casi) {
+    Scegli(25);
+    stampante = StampanteRegistrata();
+    s.ChiusuraApplicazione = FALSO;
+    w.show();
+    MessageBox::Azzera();
+    if (c.risposta) MessageBox::Accoda(*c.risposta);
+    const auto prima = Disco();
+    bool chiusa = false;
+    Durante(c.esegui, [&](int n) {
+      if (n == 1) chiusa = prova::ChiudiDalGestore(Aperta(c.chiusa));
+    });
+    const bool esce = c.risposta == Risposta::Si;
+    const std::vector<std::string> domanda =
+        c.risposta ? std::vector<std::string>{"Uscire dall'applicazione?"} : std::vector<std::string>{};
+    EXPECT_EQ(std::tuple(chiusa, Vero(s.ChiusuraApplicazione), w.isVisible(), Testi(), c.esito(), Disco() == prima),
+              std::tuple(esce, esce, !esce, domanda, true, true))
+        << c.caso;
+  }
+
+  // At start-up, leaving while the command line's file is read ends the
+  // program there, rather than running on with no window to end it.
+  const QString cartella = platform::CartellaDati() + "/sistemi";
+  QDir().mkpath(cartella);
+  QFile::remove(cartella + "/grande.tlqvx");
+  ASSERT_TRUE(QFile::copy(sistema, cartella + "/grande.tlqvx"));
+  MessageBox::Azzera();
+  Avvio avvio;
+  bool avviato = true, chiesto = false;
+  Durante([&] { avviato = avvio.Main({cartella + "/grande.tlqvx"}); }, [&](int) {
+    frmMAIN* principale = avvio.finestraPrincipale();
+    if (chiesto || !principale || !principale->isVisible()) return;
+    chiesto = true;
+    MessageBox::Accoda(Risposta::Si);
+    prova::ChiudiDalGestore(principale);
+  });
+  EXPECT_EQ(std::tuple(avviato, chiesto, avvio.finestraPrincipale()->isVisible(), Colonne(avvio.sistema()) == colonne),
+            std::tuple(false, true, false, true));
 }
 
 }  // namespace

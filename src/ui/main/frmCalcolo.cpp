@@ -23,7 +23,7 @@ QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent) {
 }  // namespace
 
 frmCalcolo::frmCalcolo(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), sistema_(sistema), formato_(formato) {
+    : FinestraAvanzamento(sistema, sistema.InterrompiSviluppo, parent), formato_(formato) {
   setObjectName("frmCalcolo");
   setWindowTitle("Elaborazione in corso...");
 

@@ -530,6 +530,8 @@ void frmMAIN::ApriFile(const QString& percorso) {
     const platform::InputTrattenuto trattenuto;
     esito = tlx::ApriFile(sistema_, percorso.toStdString(), platform::ElaboraEventi);
   }
+  // The program is leaving: the file was read whole, nothing more to show.
+  if (Vero(sistema_.ChiusuraApplicazione)) return;
   MostraMessaggi(esito.messaggi);
   if (esito.esito != EsitoApriFile::NessunPercorso && esito.esito != EsitoApriFile::VersioneNonValida) MostraSistema();
 }
@@ -584,6 +586,7 @@ void frmMAIN::menuImportaColonne_Click() {
     const platform::InputTrattenuto trattenuto;
     esito = ImportaColonneTxt(sistema_, dati.FileName.toStdString(), platform::ElaboraEventi);
   }
+  if (Vero(sistema_.ChiusuraApplicazione)) return;
   MostraMessaggi(esito.messaggi);
   if (esito.esito != EsitoImportaColonneTxt::NessunPercorso) MostraSistema();
 }

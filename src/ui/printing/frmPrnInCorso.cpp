@@ -17,7 +17,7 @@
 namespace tlx::ui {
 
 frmPrnInCorso::frmPrnInCorso(Sistema& sistema, QWidget* sopra)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), sistema_(sistema) {
+    : FinestraAvanzamento(sistema, sistema.StampaInterrotta) {
   setObjectName("frmPrnInCorso");
   setWindowTitle("Stampa in corso...");
   setAttribute(Qt::WA_DeleteOnClose, false);
