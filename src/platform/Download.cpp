@@ -2,19 +2,13 @@
 
 #include <curl/curl.h>
 
-#include <QApplication>
 #include <QDeadlineTimer>
-#include <QInputEvent>
-#include <QPointer>
 #include <QUrl>
-#include <QWidget>
-#include <QWindow>
-#include <algorithm>
 #include <exception>
 #include <optional>
-#include <vector>
 
 #include "core/Errori.h"
+#include "platform/Attesa.h"
 #include "platform/MessageBox.h"
 #include "support/ScritturaAtomica.h"
 
@@ -24,45 +18,6 @@ namespace {
 std::chrono::milliseconds attesaMassima = std::chrono::seconds(30);
 
 constexpr int MAX_REINDIRIZZAMENTI = 5;
-
-// While it lives, the user's input to the windows open when it was made is
-// dropped: they wait as for a blocking call. Close requests get through, and
-// so does input to the windows opened meanwhile, so that the boxes a close
-// request shows can be answered.
-class InputTrattenuto : public QObject {
- public:
-  InputTrattenuto() {
-    for (QWidget* w : QApplication::topLevelWidgets()) aperte_.emplace_back(w);
-    for (QWindow* w : QGuiApplication::allWindows()) aperte_.emplace_back(w);
-    QCoreApplication::instance()->installEventFilter(this);
-  }
-  ~InputTrattenuto() override { QCoreApplication::instance()->removeEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject* oggetto, QEvent* evento) override {
-    if (!DaUtente(*evento)) return false;
-    // Shortcuts go to actions, which belong to no window of their own: held back too.
-    if (!oggetto->isWidgetType() && !oggetto->isWindowType()) return true;
-    const QObject* finestra = oggetto->isWidgetType() ? static_cast<QWidget*>(oggetto)->window() : oggetto;
-    return std::any_of(aperte_.begin(), aperte_.end(),
-                       [finestra](const QPointer<QObject>& aperta) { return aperta == finestra; });
-  }
-
- private:
-  static bool DaUtente(const QEvent& e) {
-    switch (e.type()) {
-      case QEvent::Shortcut:
-      case QEvent::DragEnter:
-      case QEvent::DragMove:
-      case QEvent::Drop:
-        return true;
-      default:
-        return dynamic_cast<const QInputEvent*>(&e) != nullptr;
-    }
-  }
-
-  std::vector<QPointer<QObject>> aperte_;
-};
 
 // libcurl, set up once for the whole run.
 void PreparaCurl() {
@@ -144,7 +99,7 @@ class Scaricamento {
       if (attivi == 0) break;
       if (ultimoDato_.hasExpired() || fine_.hasExpired() || (opzioni_.interrotto && opzioni_.interrotto()))
         return CURLE_ABORTED_BY_CALLBACK;
-      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      ElaboraEventi();
       curl_multi_poll(multi_, nullptr, 0, PASSO_MS, nullptr);
     }
     int restanti = 0;
@@ -187,8 +142,8 @@ class Scaricamento {
     return byte;
   }
 
-  static constexpr int PASSO_MS = 10;
-  static constexpr long BYTE_BLOCCO = 1024 * 1024;  // read from the network at a time  // the longest wait for the network between turns of the event loop
+  static constexpr int PASSO_MS = 10;                // the longest wait for the network between turns of the event loop
+  static constexpr long BYTE_BLOCCO = 1024 * 1024;  // read from the network at a time
 
   std::string file_;
   const OpzioniDownload& opzioni_;

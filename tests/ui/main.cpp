@@ -1,10 +1,11 @@
 // Window tests run headless on a common 1024 x 768 screen, in a data folder
-// of their own, showing numbers in the Italian format whatever the
+// and a temporary folder of their own, showing numbers in the Italian format whatever the
 // environment; the C library's locale follows the environment, as in the
 // program.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
   }
   qputenv("HOME", home.path().toUtf8());
   qputenv("XDG_DATA_HOME", (home.path() + "/share").toUtf8());
+  // A temporary folder of its own too: every statistics window clears the
+  // old statistics files there, those of tests run beside this one included.
+  QDir(home.path()).mkdir("tmp");
+  qputenv("TMPDIR", (home.path() + "/tmp").toUtf8());
   // Nothing listens on port 9: no test reaches for the maker's real server
   // unless it points the program at a stand-in of its own.
   qputenv("TREMALUXOR_SERVER", "http://127.0.0.1:9");

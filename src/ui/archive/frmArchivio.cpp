@@ -172,6 +172,7 @@ void frmArchivio::cmdUpdate_Click() {
   cmdUpdate_->setEnabled(false);
   aggiornamentoInCorso_ = true;
   Clessidra clessidra;
+  const platform::InputTrattenuto trattenuto;
   MostraAttesa(true);
   platform::ElaboraEventi();
 

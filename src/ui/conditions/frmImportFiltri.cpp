@@ -89,6 +89,7 @@ void frmImportFiltri::cmdProcess_Click() {
   int32_t conteggio = 0;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     conteggio = loadFileToFilters(filtriAnd ? sistema_.FiltriAnd : sistema_.FiltriOr, NomeFileFiltri.toStdString(),
                                   quanti, posizioni, messaggi, formato_, platform::ElaboraEventi);
   }

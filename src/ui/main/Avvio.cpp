@@ -62,7 +62,9 @@ bool Avvio::Main(const QStringList& argomenti) {
   principale_->MostraVoceSpoglioEstrazioni();
   // The command line is taken whole as the path of a system file.
   if (!argomenti.isEmpty()) principale_->ApriFile(argomenti.join(' '));
-  return true;
+  // Closed while the file was read: the event loop must not start with no
+  // window left to end it.
+  return !Vero(s.ChiusuraApplicazione);
 }
 
 }  // namespace tlx::ui

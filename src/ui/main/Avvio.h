@@ -22,7 +22,8 @@ class Avvio {
   ~Avvio();
 
   // Runs the start-up. False when this copy must end at once (another copy
-  // runs, or a newer version was shown); otherwise the main window is up.
+  // runs, a newer version was shown, or the user left while the command
+  // line's file was read); otherwise the main window is up.
   bool Main(const QStringList& argomenti);
 
   frmMAIN* finestraPrincipale() const { return principale_.get(); }

@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/MessageBox.h"
+#include "platform/Attesa.h"
 #include "platform/Finestre.h"
+#include "platform/MessageBox.h"
 
 namespace tlx::ui {
 
@@ -22,7 +23,7 @@ QLabel* Etichetta(const QString& nome, const QString& testo, QWidget* parent) {
 }  // namespace
 
 frmCalcolo::frmCalcolo(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), sistema_(sistema), formato_(formato) {
+    : FinestraAvanzamento(sistema, sistema.InterrompiSviluppo, parent), formato_(formato) {
   setObjectName("frmCalcolo");
   setWindowTitle("Elaborazione in corso...");
 
@@ -99,7 +100,7 @@ void frmCalcolo::Passo(const AvanzamentoSviluppo& a) {
   avanzamento_ = a;
   pb_->setValue(a.barra);
   MostraContatori();
-  QApplication::processEvents();
+  platform::ElaboraEventi();
 }
 
 void frmCalcolo::CapienzaRaggiunta(const AvanzamentoSviluppo& a) {

@@ -3,10 +3,9 @@
 // warning and the abort button. The engine reports to it at its progress
 // steps; there it processes pending events, so the abort button answers.
 
-#include <QWidget>
-
 #include "core/Formato.h"
 #include "core/Sviluppo.h"
+#include "ui/widgets/FinestraAvanzamento.h"
 
 class QLabel;
 class QProgressBar;
@@ -14,7 +13,7 @@ class QPushButton;
 
 namespace tlx::ui {
 
-class frmCalcolo : public QWidget, public OsservatoreSviluppo {
+class frmCalcolo : public FinestraAvanzamento, public OsservatoreSviluppo {
   Q_OBJECT
  public:
   frmCalcolo(Sistema& sistema, const FormatoNumeri& formato, QWidget* parent = nullptr);
@@ -35,7 +34,6 @@ class frmCalcolo : public QWidget, public OsservatoreSviluppo {
   void MostraContatori();
   QString Contatore(double valore) const;
 
-  Sistema& sistema_;
   FormatoNumeri formato_;
   AvanzamentoSviluppo avanzamento_;
   QProgressBar* pb_;

@@ -473,6 +473,7 @@ void frmMAIN::ElaboraSistema() {
     calcolo.winId();
     if (windowHandle()) calcolo.windowHandle()->setTransientParent(windowHandle());
     calcolo.show();
+    const platform::InputTrattenuto trattenuto(&calcolo);
     Sviluppo(sistema_, sistema_.NumeriPronostico, sistema_.Pronostico, &calcolo);
     ViewStatusBar();
   }
@@ -526,8 +527,11 @@ void frmMAIN::ApriFile(const QString& percorso) {
   RisultatoApriFile esito;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     esito = tlx::ApriFile(sistema_, percorso.toStdString(), platform::ElaboraEventi);
   }
+  // The program is leaving: the file was read whole, nothing more to show.
+  if (Vero(sistema_.ChiusuraApplicazione)) return;
   MostraMessaggi(esito.messaggi);
   if (esito.esito != EsitoApriFile::NessunPercorso && esito.esito != EsitoApriFile::VersioneNonValida) MostraSistema();
 }
@@ -579,8 +583,10 @@ void frmMAIN::menuImportaColonne_Click() {
   RisultatoImportaColonneTxt esito;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     esito = ImportaColonneTxt(sistema_, dati.FileName.toStdString(), platform::ElaboraEventi);
   }
+  if (Vero(sistema_.ChiusuraApplicazione)) return;
   MostraMessaggi(esito.messaggi);
   if (esito.esito != EsitoImportaColonneTxt::NessunPercorso) MostraSistema();
 }

@@ -334,6 +334,7 @@ void frmMatr::cmdMatriceTXT_Click() {
   matrix::RisultatoMatriceTxt letta;
   {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     letta = matrix::CaricaMatriceTxt(dati.FileName.toStdString(), platform::ElaboraEventi);
   }
   for (const Messaggio& m : letta.messaggi) platform::MessageBox::Mostra(m, this);
@@ -368,6 +369,7 @@ bool frmMatr::AdattaMatrice(const matrix::MatriceCaricata& m, std::vector<uint8_
   }
   try {
     Clessidra clessidra;
+    const platform::InputTrattenuto trattenuto;
     matrix::AdattaMatrice(sistema_, m, platform::ElaboraEventi);
   } catch (const ErroreRuntime& e) {
     platform::MessageBox::Mostra(Icona::Nessuna, Pulsanti::Ok, QString(), Errore(e.Numero(), Testo(e.Descrizione())), this);

@@ -17,7 +17,7 @@
 namespace tlx::ui {
 
 frmPrnInCorso::frmPrnInCorso(Sistema& sistema, QWidget* sopra)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), sistema_(sistema) {
+    : FinestraAvanzamento(sistema, sistema.StampaInterrotta) {
   setObjectName("frmPrnInCorso");
   setWindowTitle("Stampa in corso...");
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -76,6 +76,7 @@ std::optional<EsitoStampa> EseguiStampaSchede(Sistema& sistema, QWidget* finestr
   }
   PrenotazioneStampante prenotazione(stampante);
   frmPrnInCorso avanzamento(sistema, finestra);
+  const platform::InputTrattenuto trattenuto(&avanzamento);
   sistema.StampaInterrotta = FALSO;
   try {
     return CicloSchede(stampante, sistema.StampaInterrotta, prima, ultima, avanzamento.Avanzamento(), stampaScheda);

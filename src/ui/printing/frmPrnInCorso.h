@@ -2,7 +2,6 @@
 // The print-in-progress window shared by the slip print runs: the number of
 // the slip being printed and the button that asks to interrupt the run.
 
-#include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,13 +10,14 @@
 #include "core/Messaggio.h"
 #include "core/Sistema.h"
 #include "printing/CicloStampa.h"
+#include "ui/widgets/FinestraAvanzamento.h"
 
 class QLabel;
 class QPushButton;
 
 namespace tlx::ui {
 
-class frmPrnInCorso : public QWidget {
+class frmPrnInCorso : public FinestraAvanzamento {
   Q_OBJECT
  public:
   // Loading shows it, centred, above `sopra` (the window of the run), which
@@ -36,7 +36,6 @@ class frmPrnInCorso : public QWidget {
   void cmdInterrompi_Click();
 
  private:
-  Sistema& sistema_;
   QLabel* Label1_;
   QPushButton* cmdInterrompi_;
 };
