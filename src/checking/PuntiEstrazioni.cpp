@@ -47,16 +47,6 @@ Cinquina Estratti(const Cinquina& estrazione) {
   return d;
 }
 
-// Which way costs less, counted in words of the scan (each word: 64 columns
-// against one draw, about 3 ns here). Beyond what the scan's rows cost, the
-// index costs some 4/3 of a word a column to build, 600,000 words for its
-// fixed tables and 150 words a draw.
-bool IndiceConviene(size_t colonne, size_t estrazioni) {
-  const size_t scansione = estrazioni * ((colonne + 63) / 64);
-  const size_t indice = colonne * 4 / 3 + 600'000 + 150 * estrazioni;
-  return indice < scansione;
-}
-
 // Columns by hits 1..5 in words [da, a) of five rows. A column's hits are
 // the sum of its five bits, added as binary digits b2 b1 b0 for 64 columns
 // at once: two full adders, then the sum of their carries.
@@ -128,6 +118,16 @@ bool ContaIrregolari(const std::vector<Cinquina>& colonne, const std::vector<Cin
 
 }  // namespace
 
+// Counted in words of the scan (each word: 64 columns against one draw,
+// about 3 ns here). Beyond what the scan's rows cost, the index costs some
+// 4/3 of a word a column to build, 600,000 words for its fixed tables and
+// 150 words a draw.
+MetodoPunti MetodoConveniente(size_t colonne, size_t estrazioni) {
+  const size_t scansione = estrazioni * ((colonne + 63) / 64);
+  const size_t indice = colonne * 4 / 3 + 600'000 + 150 * estrazioni;
+  return indice < scansione ? MetodoPunti::Indice : MetodoPunti::Scansione;
+}
+
 std::optional<std::vector<Punti>> PuntiPerEstrazioni(const uint8_t* colonne, int32_t n,
                                                      const std::vector<Cinquina>& estrazioni, const Cedi& cedi,
                                                      MetodoPunti metodo) {
@@ -144,8 +144,7 @@ std::optional<std::vector<Punti>> PuntiPerEstrazioni(const uint8_t* colonne, int
   std::transform(estrazioni.begin(), estrazioni.end(), estratti.begin(), Estratti);
 
   std::vector<Punti> punti(estrazioni.size());
-  if (metodo == MetodoPunti::Scelto)
-    metodo = IndiceConviene(regolari.size(), estratti.size()) ? MetodoPunti::Indice : MetodoPunti::Scansione;
+  if (metodo == MetodoPunti::Scelto) metodo = MetodoConveniente(regolari.size(), estratti.size());
   const bool contate = metodo == MetodoPunti::Indice ? ContaConIndice(regolari, estratti, punti, cedi)
                                                      : ContaConScansione(regolari, estratti, punti, passo);
   if (!contate || !ContaIrregolari(irregolari, estratti, punti, passo)) return std::nullopt;

@@ -7,6 +7,7 @@
 // counts, odd columns included.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -16,6 +17,10 @@
 namespace tlx {
 
 enum class MetodoPunti { Scelto, Scansione, Indice };
+
+// The cheaper way for so many columns (five different numbers each) against
+// so many draws.
+MetodoPunti MetodoConveniente(size_t colonne, size_t estrazioni);
 
 // For each draw, columns 1..n of `colonne` (five bytes each) by hits 0..5:
 // a position hits when its number is one of the draw's numbers 1..55, and a

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <unordered_set>
 
+#include "core/Procedure.h"
 
 namespace tlx {
 
@@ -141,6 +142,10 @@ std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const F
 std::array<std::string, COLONNE_GRIGLIA> CelleTotali(const TotaliSpoglio& t, const FormatoNumeri& formato) {
   return {"TOTALE", "", Numero(t.MaxBase), Numero(t.MaxMax), Numero(t.MinMin), Numero(t.Punti[5]), Numero(t.Punti[4]),
           Numero(t.Punti[3]), Numero(t.Punti[2]), Euro(t.TotVinto, formato)};
+}
+
+std::string FileCsvSpoglio(const std::string& percorsoDati, const std::string& titoloFileSistema) {
+  return percorsoDati + "/csv/" + SostituisciTutto(SostituisciTutto(titoloFileSistema, ".tlqvx", ".csv"), ".txt", ".csv");
 }
 
 std::string TestoAppunti(const std::function<std::string(int riga, int colonna)>& cella, int r1, int c1, int r2,

@@ -102,6 +102,11 @@ std::string TestoImporto(Centesimi importo, const FormatoNumeri& formato);
 std::array<std::string, COLONNE_GRIGLIA> CelleRiga(const RigaSpoglio& r, const FormatoNumeri& formato);
 std::array<std::string, COLONNE_GRIGLIA> CelleTotali(const TotaliSpoglio& t, const FormatoNumeri& formato);
 
+// Where the results grid is exported: the csv folder of the data folder,
+// under the system's file title with ".tlqvx" and then ".txt" replaced by
+// ".csv".
+std::string FileCsvSpoglio(const std::string& percorsoDati, const std::string& titoloFileSistema);
+
 // The rows r1..r2 and columns c1..c2 of a grid (either corner first), each
 // row's cells joined by tabs and ended by CR LF.
 std::string TestoAppunti(const std::function<std::string(int riga, int colonna)>& cella, int r1, int c1, int r2,

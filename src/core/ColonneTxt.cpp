@@ -7,6 +7,7 @@
 
 #include "core/Errori.h"
 #include "core/FileSistema.h"
+#include "core/Procedure.h"
 #include "support/FileLettura.h"
 
 namespace tlx {
@@ -15,12 +16,6 @@ namespace {
 
 // Lines are gathered and written in blocks of about this size.
 constexpr size_t BLOCCO_SCRITTURA = size_t{1} << 20;
-
-std::string SostituisciTutto(std::string testo, std::string_view cerca, std::string_view con) {
-  for (size_t p = testo.find(cerca); p != std::string::npos; p = testo.find(cerca, p + con.size()))
-    testo.replace(p, cerca.size(), con);
-  return testo;
-}
 
 void AggiungiRiga(std::string& out, const uint8_t* colonna) {
   out.push_back(' ');

@@ -36,6 +36,12 @@ std::string FormattaData(const DataOra& d) { return Formatta(d.anno, "0000") + D
 
 std::string FormattaOra(const DataOra& d) { return DueCifre(d.ore) + DueCifre(d.minuti) + DueCifre(d.secondi); }
 
+std::string SostituisciTutto(std::string testo, std::string_view cerca, std::string_view con) {
+  for (size_t p = testo.find(cerca); p != std::string::npos; p = testo.find(cerca, p + con.size()))
+    testo.replace(p, cerca.size(), con);
+  return testo;
+}
+
 std::string& NormalizzaSpazi(std::string& testo) {
   // A lone CR or LF counts as a line break too: lines read up to LF keep the
   // CR of a CR LF file.

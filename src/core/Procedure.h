@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Messaggio.h"
@@ -35,6 +36,10 @@ std::string ArrayInTesto(std::span<const uint8_t> valori, int spazi);
 
 std::string FormattaData(const DataOra& d);  // "YYYYMMDD"
 std::string FormattaOra(const DataOra& d);   // "HHMMSS"
+
+// Every occurrence of `cerca` replaced by `con`, from the left, letter case
+// as given.
+std::string SostituisciTutto(std::string testo, std::string_view cerca, std::string_view con);
 
 // Tabs and line breaks become blanks, every run of blanks becomes one, then
 // the ends are trimmed. Changes the text in place and returns it.

@@ -9,6 +9,7 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -25,43 +26,73 @@ void ChiudiSe(const std::function<bool(const QWidget*)>& daChiudere) {
     if (w) w->close();
 }
 
-// Centres the window on the free area of its screen. A window larger than
-// that area is first brought within it, as far as its minimum size allows;
-// one that still does not fit keeps its title bar on the screen.
-void Centra(QWidget* finestra) {
+// The frame the window system draws around a window is known only once the
+// window is on the screen; the windows of one desktop share it. The frame
+// of the last window seen stands for that of a window not shown yet.
+QMargins& CorniceVista() {
+  static QMargins cornice;
+  return cornice;
+}
+
+QMargins Cornice(const QWidget* finestra) {
+  if (finestra->windowFlags() & Qt::FramelessWindowHint) return {};
+  if (const QWindow* w = finestra->windowHandle(); w && !w->frameMargins().isNull()) return w->frameMargins();
+  return CorniceVista();
+}
+
+// Centres the window with its frame on the free area of its screen. A
+// window larger than that area is first brought within it, as far as its
+// minimum size allows; one that still does not fit keeps its title bar on
+// the screen.
+void Centra(QWidget* finestra, const QMargins& cornice) {
   const QScreen* schermo = finestra->screen();
   if (!schermo) return;
   const QRect area = schermo->availableGeometry();
-  const QSize bordi = finestra->frameGeometry().size() - finestra->size();
+  const QSize bordi(cornice.left() + cornice.right(), cornice.top() + cornice.bottom());
   const QSize misura = finestra->size().boundedTo(area.size() - bordi).expandedTo(finestra->minimumSize());
-  if (misura != finestra->size()) finestra->resize(misura);
-  QRect cornice = finestra->frameGeometry();
-  cornice.moveCenter(area.center());
-  finestra->move(std::max(cornice.left(), area.left()), std::max(cornice.top(), area.top()));
+  QRect esterno(QPoint(), misura + bordi);
+  esterno.moveCenter(area.center());
+  esterno.moveTo(std::max(esterno.left(), area.left()), std::max(esterno.top(), area.top()));
+  // Placed by its inside: before the desktop has framed it, a window's
+  // position would be taken as that of its inside all the same.
+  finestra->setGeometry(esterno.marginsRemoved(cornice));
 }
 
-// Centres a window when it is first shown: by then its layout has given it
-// its size, which it may not have yet when it is built.
+// Centres a window when it is first shown, once its layout has given it its
+// size, with the frame the desktop is likely to give it; then, once it is
+// on the screen and its real frame is known, again if that frame differs.
 class CentraAllaComparsa : public QObject {
  public:
-  using QObject::QObject;
+  explicit CentraAllaComparsa(QWidget* finestra) : QObject(finestra), finestra_(finestra) {}
 
  protected:
   bool eventFilter(QObject* oggetto, QEvent* evento) override {
-    if (evento->type() == QEvent::Show) {
+    if (oggetto == finestra_ && evento->type() == QEvent::Show) {
+      finestra_->removeEventFilter(this);
+      cornice_ = Cornice(finestra_);
+      Centra(finestra_, cornice_);
+      if (QWindow* w = finestra_->windowHandle()) w->installEventFilter(this);
+      else deleteLater();
+    } else if (evento->type() == QEvent::Expose && static_cast<QWindow*>(oggetto)->isExposed()) {
       oggetto->removeEventFilter(this);
-      Centra(static_cast<QWidget*>(oggetto));
+      const QMargins vera = static_cast<QWindow*>(oggetto)->frameMargins();
+      if (!vera.isNull()) CorniceVista() = vera;
+      if (vera != cornice_) Centra(finestra_, vera);
       deleteLater();
     }
     return false;
   }
+
+ private:
+  QWidget* finestra_;
+  QMargins cornice_;
 };
 
 }  // namespace
 
 void CentraForm(QWidget* finestra) {
   if (!finestra) return;
-  if (finestra->isVisible()) Centra(finestra);
+  if (finestra->isVisible()) Centra(finestra, Cornice(finestra));
   else finestra->installEventFilter(new CentraAllaComparsa(finestra));
 }
 

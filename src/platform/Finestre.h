@@ -7,9 +7,10 @@ class QWidget;
 
 namespace tlx::platform {
 
-// Centres the window on its screen's available area, made to fit it: at
-// once when the window is shown, else when it is first shown, once it has
-// its size.
+// Centres the window with its frame on its screen's available area, made to
+// fit it: at once when the window is shown, else when it is first shown,
+// once it has its size, and again once the desktop has framed it when the
+// frame turns out other than expected.
 void CentraForm(QWidget* finestra);
 
 // The width a window needs for its title bar to show its caption whole: the

@@ -48,6 +48,8 @@ Risposta MessageBox::Mostra(const Messaggio& m, QWidget* parent) {
   box.setTextFormat(Qt::PlainText);
   // The box sizes itself to its text: its title must fit as well.
   AdattaAlTitolo(&box);
+  // Qt would place it over its owner by a guess at the desktop's frames.
+  CentraForm(&box);
   if (m.pulsanti == Pulsanti::SiNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);

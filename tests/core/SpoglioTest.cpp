@@ -114,6 +114,9 @@ TEST(SpoglioTest, EveryWayMatchesTheLongWayOnRandomSystems) {
           << n << " way " << int(metodo);
     }
   }
+  // Few draws are scanned; a full system against a long archive pays for the index.
+  EXPECT_EQ(std::tuple(MetodoConveniente(1'850'000, 1), MetodoConveniente(1'850'000, 400), MetodoConveniente(150'000, 120)),
+            std::tuple(MetodoPunti::Scansione, MetodoPunti::Indice, MetodoPunti::Scansione));
 }
 
 TEST(SpoglioTest, TotalsNeverWrapAndAStopEndsTheRangeCheck) {
@@ -126,6 +129,24 @@ TEST(SpoglioTest, TotalsNeverWrapAndAStopEndsTheRangeCheck) {
   Colonne molte(static_cast<size_t>(PASSO_CEDI) * 5 * 2, 1);
   const std::vector<Estrazione> archivio(2, Estrazione{"01/02/2020", estrazione});
   EXPECT_TRUE(SpoglioEstrazioni(molte.data(), PASSO_CEDI * 2, archivio, {}, 0, 50, [] { return false; }).Interrotto);
+  // So does a stop asked at any one yield, in every pass of either way: the
+  // columns read, the scan or the index built, the odd columns counted.
+  Colonne miste;
+  for (int i = 0; i < 2 * PASSO_CEDI; ++i) miste.insert(miste.end(), {1, 2, 3, 4, 5});
+  for (int i = 0; i < PASSO_CEDI / 8; ++i) miste.insert(miste.end(), {1, 1, 2, 3, 4});
+  const auto n = static_cast<int32_t>(miste.size() / 5);
+  const std::vector<Estrazione> lungo(64, Estrazione{"01/02/2020", estrazione});
+  for (const MetodoPunti metodo : {MetodoPunti::Scansione, MetodoPunti::Indice}) {
+    int cedute = 0;
+    ASSERT_FALSE(SpoglioEstrazioni(miste.data(), n, lungo, {}, 0, 50, [&] { return ++cedute > 0; }, metodo).Interrotto);
+    for (int ferma = 1; ferma <= cedute; ++ferma) {
+      int volta = 0;
+      EXPECT_TRUE(SpoglioEstrazioni(miste.data(), n, lungo, {}, 0, 50, [&] { return ++volta != ferma; }, metodo).Interrotto)
+          << "way " << int(metodo) << " yield " << ferma << " of " << cedute;
+    }
+  }
+  // An amount played beyond 64 bits is none: neither wrapped nor nothing at all.
+  EXPECT_EQ(SpoglioEstrazioni(uguali.data(), 3000, lungo, {}, 0, INT64_MAX / 1000).Totali.TotGiocato, std::nullopt);
 }
 
 // The window's test has a good draw and one above 55.
@@ -158,12 +179,15 @@ TEST(SpoglioTest, DateListsRangesAndTheOrderOfDatesDayFirstOrYearFirst) {
     const auto i = TrovaIntervallo(archivio, dal, al);
     EXPECT_EQ(i ? Da({i->inizio, i->fine}) : std::nullopt, atteso) << dal << al;
   }
-  // An empty archive (one empty slot) offers no date; 32,000 dates are
+  // An empty slot of DAL's date starts no range.
+  const auto dopoVuoto = TrovaIntervallo({Estrazione{"05/02/2020", {}}, E("05/02/2020")}, "05/02/2020", "05/02/2020");
+  EXPECT_EQ(dopoVuoto ? Da({dopoVuoto->inizio, dopoVuoto->fine}) : std::nullopt, Da({1, 1}));
+  // An empty archive, or empty slots with a date, offer no date; 32,000 dates are
   // offered, one more is refused with the size message.
   std::vector<Estrazione> grande;
   for (int i = 0; i <= 32000; ++i) grande.push_back(E(std::to_string(i)));
   const DateArchivio troppe = ElencoDate(grande);
-  EXPECT_EQ(std::tuple(ElencoDate({Estrazione{"          ", {}}}).Date.size(),
+  EXPECT_EQ(std::tuple(ElencoDate({Estrazione{"          ", {}}, Estrazione{"09/02/2020", {}}}).Date.size(),
                        ElencoDate({grande.begin(), grande.end() - 1}).Date.size(), troppe.Date.size(),
                        troppe.errore ? troppe.errore->titolo : ""),
             std::tuple(0u, 32000u, 0u, "Errore dimensione archivio"));
@@ -174,6 +198,10 @@ TEST(SpoglioTest, DateListsRangesAndTheOrderOfDatesDayFirstOrYearFirst) {
   EXPECT_EQ(GiornoDaData("7.2.2018"), GiornoDaData("07-02-2018"));
   for (const char* cattiva : {"", "          ", "31/02/2020", "07/02/18", "01/01/0000", "07/02-2018", "ieri", "07/13/2020", "1/2/3/2020"})
     EXPECT_FALSE(GiornoDaData(cattiva)) << cattiva;
+
+  // The clipboard's rectangle is the same from either corner.
+  const auto cella = [](int r, int c) { return std::to_string(r * 10 + c); };
+  EXPECT_EQ(TestoAppunti(cella, 3, 2, 2, 1), "21\t22\r\n31\t32\r\n");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/Cartelle.h"
 #include "platform/Download.h"
 #include "platform/ServerProva.h"
+#include "platform/Shell.h"
 #include "ui/main/CoordinatoreFinestre.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
@@ -167,6 +168,13 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   for (int y = 0; y < ripetuti.height(); ++y)
     for (int x = 0; x < ripetuti.width(); ++x) scuro = std::min(scuro, qGray(ripetuti.pixel(x, y)));
   EXPECT_LT(scuro, 100);
+  // The hidden button opens the statistics file with its program.
+  platform::SimulazioneShell().Registra();
+  auto* cmdTxt = st->findChild<QAbstractButton*>("cmdTxt");
+  cmdTxt->click();
+  EXPECT_EQ(std::tuple(cmdTxt->isHidden(), platform::SimulazioneShell().Richieste()),
+            std::tuple(true, std::vector{QUrl::fromLocalFile(st->FileStatistiche())}));
+  platform::SimulazioneShell().Ferma();
   EXPECT_FALSE(prova::ChiudiDalGestore(st));
   EXPECT_EQ(std::pair(st->isVisible(), MessageBox::Mostrati().empty()), std::pair(false, true));
 

@@ -6,17 +6,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <cstring>
 
+#include "platform/Shell.h"
+#include "ui/Chiusura.h"
 #include "ui/main/CoordinatoreFinestre.h"
 #include "ui/FinestraPrincipale.h"
 #include "ui/archive/frmArchivio.h"
@@ -143,6 +151,14 @@ TEST_F(SpoglioFinestre, WhileACheckRunsTheSystemStaysAndAPickedDrawWaits) {
   QTimer::singleShot(0, w, [w] { w->close(); });
   w->cmdSpoglio_Click();
   EXPECT_EQ(std::tuple(Testi(w, {"lblMaxPunti"}), Acceso("menumodifiche")), std::tuple(QStringList{"-"}, true));
+  // So does closing the range check during its check: its summary keeps the last whole check's results.
+  Azione("menuSpoglioEstrazioni")->trigger();
+  frmSpoglioEstrazioni* r = f.finestra->finestre().SpoglioEstrazioni();
+  r->cmdSpoglioEstrazioni_Click();
+  const QStringList intero = Valori(r);
+  QTimer::singleShot(0, r, [r] { prova::ChiudiDalGestore(r); });
+  r->cmdSpoglioEstrazioni_Click();
+  EXPECT_EQ(std::tuple(Valori(r), intero.value(0), Acceso("menumodifiche")), std::tuple(intero, "1", true));
 }
 
 TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
@@ -161,7 +177,8 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
     if (inCorso) bloccato = !Acceso("menumodifiche") && !Acceso("menuapri");
   });
   w->cmdSpoglioEstrazioni_Click();
-  EXPECT_EQ(std::tuple(bloccato, Acceso("menumodifiche"), w->Griglia()->Righe()), std::tuple(true, true, 6));
+  EXPECT_EQ(std::tuple(bloccato, Acceso("menumodifiche"), Acceso("cmdSpoglioEstrazioni"), w->Griglia()->Righe()),
+            std::tuple(true, true, true, 6));
   EXPECT_EQ(Riga(w, 1), (QStringList{"TOTALE", "", "5", "5", "0", "1", "0", "0", "3", "1.000.006"}));
   EXPECT_EQ(Riga(w, 2), (QStringList{"01/03/2021", "05.04.03.02.01", "5", "5", "0", "1", "0", "0", "1", "1.000.002"}));
   // Four draws of three columns at 0,55: 6,60 played, to the cent; the winnings in whole euros.
@@ -170,6 +187,12 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key, the
   // copy keys too, copies them all.
   QTableView* dati = w->Griglia()->VistaEstrazioni();
+  // Max, Min and Pt.5 in their colours on every row; the totals row bold on light cyan.
+  const QAbstractItemModel* totali = w->findChild<QTableView*>("flexGridTotale")->model();
+  auto colore = [](const QAbstractItemModel* m, int c) { return m->index(0, c).data(Qt::BackgroundRole).value<QColor>().name(); };
+  EXPECT_EQ(std::tuple(colore(dati->model(), 3), colore(dati->model(), 4), colore(dati->model(), 5), colore(totali, 9),
+                       totali->index(0, 0).data(Qt::FontRole).value<QFont>().bold()),
+            std::tuple("#ffffc0", "#80ff80", "#c0ffc0", "#80ffff", true));
   dati->setFocus();
   dati->setCurrentIndex(dati->model()->index(3, 3));
   dati->selectionModel()->select(QItemSelection(dati->model()->index(3, 3), dati->model()->index(0, 1)),
@@ -182,6 +205,71 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
     EXPECT_EQ(QApplication::clipboard()->text(), atteso) << tasto.toCombined();
   }
   w->grab().save("frmSpoglioEstrazioni.png");
+
+  // The hidden filter boxes: above each column "*" and the column's texts once each, in order of first
+  // appearance; a row shows while it matches every box not showing "*"; the boxes follow their columns.
+  auto* chkFiltri = w->findChild<QCheckBox*>("chkFiltri");
+  chkFiltri->click();
+  GrigliaRisultati* g = w->Griglia();
+  auto voci = [g](int c) {
+    QStringList v;
+    for (int i = 0; i < g->Filtro(c)->count(); ++i) v << g->Filtro(c)->itemText(i);
+    return v;
+  };
+  auto mostrate = [dati] {
+    QString r;
+    for (int i = 0; i < dati->model()->rowCount(); ++i) r += dati->isRowHidden(i) ? "" : QString::number(i + 2);
+    return r;
+  };
+  EXPECT_EQ(std::tuple(voci(0), voci(8), mostrate()),
+            std::tuple(QStringList{"*", "01/03/2021", "03/03/2021", "05/03/2021"}, QStringList{"*", "1", "2", "0"}, "2345"));
+  QStringList passi;
+  for (const auto& [c, indice] : {std::pair(0, 2), std::pair(8, 3), std::pair(0, 0), std::pair(8, 0)}) {
+    g->Filtro(c)->setCurrentIndex(indice);
+    passi << mostrate();
+  }
+  EXPECT_EQ(passi, (QStringList{"34", "4", "45", "2345"}));
+  QApplication::clipboard()->clear();
+  g->Filtro(0)->setFocus();
+  QTest::keyClick(g->Filtro(0), Qt::Key_C);  // the window sees the boxes' keys first too
+  EXPECT_EQ(QApplication::clipboard()->text(), atteso);
+  QHeaderView* colonne = dati->horizontalHeader();
+  colonne->resizeSection(1, 900);
+  ASSERT_TRUE(QTest::qWaitFor([dati] { return dati->horizontalScrollBar()->maximum() > 0; }));
+  for (const bool scorsa : {false, true}) {
+    if (scorsa) dati->horizontalScrollBar()->setValue(dati->horizontalScrollBar()->maximum());
+    for (int c = 0; c < COLONNE_GRIGLIA; ++c)
+      EXPECT_EQ(std::pair(g->Filtro(c)->x(), g->Filtro(c)->width()),
+                std::pair(colonne->sectionViewportPosition(c), colonne->sectionSize(c)))
+          << c << (scorsa ? " scrolled" : " resized");
+  }
+  g->Filtro(0)->setCurrentIndex(1);
+  chkFiltri->click();  // off: the boxes go, every row shows
+  EXPECT_EQ(std::tuple(g->Filtro(0), mostrate()), std::tuple(nullptr, "2345"));
+  chkFiltri->click();
+  w->cmdSpoglioEstrazioni_Click();  // a new check unticks it
+  EXPECT_EQ(std::tuple(chkFiltri->isChecked(), g->Filtro(0), chkFiltri->isHidden()), std::tuple(false, nullptr, true));
+
+  // The hidden CSV export: the whole grid, each cell followed by ";", into the csv folder under the
+  // system's file title, then opened with its program; a file that cannot be written is reported.
+  platform::SimulazioneShell().Registra();
+  auto* cmdCSV = w->findChild<QPushButton*>("cmdCSV");
+  f.sistema->TitoloFileSistema = "prova.tlqvx";
+  cmdCSV->click();
+  const QString csv = f.cartella.filePath("csv/prova.csv");
+  QFile letto(csv);
+  ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
+  const QList<QByteArray> righe = letto.readAll().split('\n');
+  EXPECT_EQ(std::tuple(righe.size(), righe[0], righe[1], righe[2], cmdCSV->isHidden()),
+            std::tuple(7, "Date ;Col ;Base;Max;Min;Pt.5;Pt.4;Pt.3;Pt.2;Euro;\r", "TOTALE;;5;5;0;1;0;0;3;1.000.006;\r",
+                       "01/03/2021;05.04.03.02.01;5;5;0;1;0;0;1;1.000.002;\r", true));
+  f.sistema->TitoloFileSistema = "cartella.txt";
+  QDir().mkpath(f.cartella.filePath("csv/cartella.csv"));
+  cmdCSV->click();
+  EXPECT_EQ(std::tuple(platform::SimulazioneShell().Richieste(), Messaggi().size(), Messaggi().value(0).contains("MSHFlexGridTocsv")),
+            std::tuple(std::vector{QUrl::fromLocalFile(csv)}, 1, true));
+  platform::SimulazioneShell().Ferma();
+  platform::MessageBox::Azzera();
 
   // AL before DAL: the message, an empty grid, the summary as it was.
   const QStringList prima = Valori(w);
@@ -198,6 +286,16 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   f.sistema->ArchivioEstrazioni.erase(f.sistema->ArchivioEstrazioni.begin());
   w->cmdSpoglioEstrazioni_Click();
   EXPECT_EQ(std::tuple(Messaggi().size(), w->Griglia()->Righe(), w->Dal()->currentText()), std::tuple(1, 2, "03/03/2021"));
+
+  // Dates that are no dates keep the archive's order: a later one before an earlier one is refused.
+  platform::MessageBox::Azzera();
+  f.sistema->ArchivioEstrazioni = {{"prima     ", {1, 2, 3, 4, 5}}, {"dopo      ", {1, 2, 3, 4, 5}}};
+  Azione("menuSpoglioEstrazioni")->trigger();
+  w->Dal()->setCurrentIndex(1), w->Al()->setCurrentIndex(0);
+  w->cmdSpoglioEstrazioni_Click();
+  w->Dal()->setCurrentIndex(0), w->Al()->setCurrentIndex(0);
+  w->cmdSpoglioEstrazioni_Click();
+  EXPECT_EQ(std::tuple(Messaggi().size(), w->Griglia()->Righe()), std::tuple(1, 3));
 
   // An empty archive (one empty slot) offers nothing to run.
   f.sistema->ArchivioEstrazioni = {Estrazione{"          ", {}}};

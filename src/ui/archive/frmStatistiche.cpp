@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -18,6 +19,7 @@
 
 #include "platform/Cartelle.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "ui/archive/FinestreArchivio.h"
 #include "ui/widgets/Clessidra.h"
 
@@ -58,6 +60,12 @@ frmStatistiche::frmStatistiche(Sistema& sistema, QWidget* parent) : QWidget(pare
     opzioni->addWidget(o);
   }
   opzioni->addStretch();
+  cmdTxt_ = new QToolButton(frameContainer_);
+  cmdTxt_->setObjectName("cmdTxt");
+  cmdTxt_->setText("File Statistiche CSV");
+  connect(cmdTxt_, &QToolButton::clicked, this, &frmStatistiche::cmdTxt_Click);
+  cmdTxt_->hide();
+  opzioni->addWidget(cmdTxt_);
   auto* contenitore = new QVBoxLayout(frameContainer_);
   contenitore->setContentsMargins(0, 0, 0, 0);
   contenitore->addWidget(MSChart1_, 1);
@@ -153,6 +161,8 @@ void frmStatistiche::optStat_Click(int indice) {
   delete vecchio;
   MSChart1_->show();
 }
+
+void frmStatistiche::cmdTxt_Click() { platform::ApriDocumento(fileStatistiche_); }
 
 void frmStatistiche::closeEvent(QCloseEvent* e) {
   hide();

@@ -16,6 +16,7 @@ class QChartView;
 class QFrame;
 class QLabel;
 class QRadioButton;
+class QToolButton;
 
 namespace tlx::ui {
 
@@ -29,6 +30,9 @@ class frmStatistiche : public QWidget {
   void refreshStat();
   // Shows chart 0..5.
   void optStat_Click(int indice);
+  // Opens the current statistics file with its associated program; its
+  // button stays hidden.
+  void cmdTxt_Click();
 
   // The numbers ranked by frequency at the last computation.
   const TabellaFrequenza& arrayFrequenzaNumeri() const { return statistiche_.FrequenzaNumeri; }
@@ -50,6 +54,7 @@ class frmStatistiche : public QWidget {
   QChartView* MSChart1_ = nullptr;
   std::array<QRadioButton*, NUMERO_GRAFICI> optStat_{};
   QLabel* lbElaborazione_ = nullptr;
+  QToolButton* cmdTxt_ = nullptr;
 };
 
 }  // namespace tlx::ui

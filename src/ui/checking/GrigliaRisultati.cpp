@@ -1,9 +1,11 @@
 #include "ui/checking/GrigliaRisultati.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSet>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -16,8 +18,10 @@ const QColor kMax(255, 255, 192);
 const QColor kMin(128, 255, 128);
 const QColor kPt5(192, 255, 192);
 const QColor kTotale(128, 255, 255);
-// Beside the widest text of a column.
-constexpr int kMargine = 16;
+// Beside the widest text of a column, over the cell's own padding: small
+// enough for every column of a full system's check against a long archive
+// to show whole on a 1024-pixel screen.
+constexpr int kMargine = 10;
 
 QStringList Lista(const std::array<std::string, COLONNE_GRIGLIA>& celle) {
   QStringList l;
@@ -78,7 +82,8 @@ GrigliaRisultati::GrigliaRisultati(QWidget* parent)
       modelloTotali_(new ModelloRighe(ModelloRighe::Tipo::Totali, this)),
       modelloEstrazioni_(new ModelloRighe(ModelloRighe::Tipo::Estrazioni, this)),
       totali_(new QTableView(this)),
-      estrazioni_(new QTableView(this)) {
+      estrazioni_(new QTableView(this)),
+      strisciaFiltri_(new QWidget(this)) {
   setObjectName("flexGrid");
   for (QTableView* v : {totali_, estrazioni_}) {
     v->verticalHeader()->hide();
@@ -115,6 +120,11 @@ GrigliaRisultati::GrigliaRisultati(QWidget* parent)
   connect(totali_->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int sezione, int, int larghezza) { estrazioni_->horizontalHeader()->resizeSection(sezione, larghezza); });
   connect(estrazioni_->horizontalScrollBar(), &QScrollBar::valueChanged, totali_->horizontalScrollBar(), &QScrollBar::setValue);
+  connect(totali_->horizontalHeader(), &QHeaderView::sectionResized, this, &GrigliaRisultati::PosizionaFiltri);
+  connect(totali_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &GrigliaRisultati::PosizionaFiltri);
+  strisciaFiltri_->setObjectName("filtri");
+  strisciaFiltri_->setFixedHeight(QComboBox().sizeHint().height());
+  strisciaFiltri_->hide();
 
   auto* spazio = new QWidget(this);
   spazio->setFixedWidth(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
@@ -126,6 +136,7 @@ GrigliaRisultati::GrigliaRisultati(QWidget* parent)
   auto* tutto = new QVBoxLayout(this);
   tutto->setContentsMargins(0, 0, 0, 0);
   tutto->setSpacing(0);
+  tutto->addWidget(strisciaFiltri_);
   tutto->addLayout(alto);
   tutto->addWidget(estrazioni_, 1);
 }
@@ -157,6 +168,75 @@ void GrigliaRisultati::AdattaColonne() {
       larghezza = std::max(larghezza, testo.horizontalAdvance(TestoCella(r + 2, c)));
     estrazioni_->horizontalHeader()->resizeSection(c, larghezza + kMargine);
   }
+}
+
+void GrigliaRisultati::CreaFiltri() {
+  RimuoviFiltri();
+  for (int c = 0; c < COLONNE_GRIGLIA; ++c) {
+    QStringList voci{"*"};
+    QSet<QString> viste;
+    for (int r = 0; r < modelloEstrazioni_->rowCount(); ++r) {
+      const QString testo = TestoCella(r + 2, c);
+      if (!viste.contains(testo)) {
+        viste.insert(testo);
+        voci << testo;
+      }
+    }
+    auto* box = new QComboBox(strisciaFiltri_);
+    box->setObjectName(QString("cmbFilter_%1").arg(c));
+    box->addItems(voci);
+    // The list as wide as its texts, however narrow the column.
+    int larghezza = 0;
+    for (const QString& v : voci) larghezza = std::max(larghezza, box->fontMetrics().horizontalAdvance(v));
+    box->view()->setMinimumWidth(larghezza + 2 * kMargine);
+    connect(box, &QComboBox::currentIndexChanged, this, &GrigliaRisultati::cmbFilter_Click);
+    cmbFilter_.push_back(box);
+  }
+  strisciaFiltri_->show();
+  PosizionaFiltri();
+  for (QComboBox* box : cmbFilter_) box->show();
+}
+
+void GrigliaRisultati::PosizionaFiltri() {
+  const QHeaderView* intestazione = totali_->horizontalHeader();
+  const int origine = intestazione->mapTo(this, QPoint(0, 0)).x() - strisciaFiltri_->x();
+  for (int c = 0; c < static_cast<int>(cmbFilter_.size()); ++c)
+    cmbFilter_[static_cast<size_t>(c)]->setGeometry(origine + intestazione->sectionViewportPosition(c), 0,
+                                                    intestazione->sectionSize(c), strisciaFiltri_->height());
+}
+
+void GrigliaRisultati::RimuoviFiltri() {
+  for (QComboBox* box : cmbFilter_) delete box;
+  cmbFilter_.clear();
+  strisciaFiltri_->hide();
+  ApplicaFiltri();
+}
+
+void GrigliaRisultati::ApplicaFiltri() {
+  for (int r = 0; r < modelloEstrazioni_->rowCount(); ++r) {
+    bool mostra = true;
+    for (int c = 0; c < static_cast<int>(cmbFilter_.size()) && mostra; ++c) {
+      const QComboBox* box = cmbFilter_[static_cast<size_t>(c)];
+      mostra = box->currentIndex() <= 0 || box->currentText() == TestoCella(r + 2, c);
+    }
+    estrazioni_->setRowHidden(r, !mostra);
+  }
+}
+
+QComboBox* GrigliaRisultati::Filtro(int colonna) const {
+  return colonna >= 0 && colonna < static_cast<int>(cmbFilter_.size()) ? cmbFilter_[static_cast<size_t>(colonna)] : nullptr;
+}
+
+std::vector<std::vector<std::string>> GrigliaRisultati::Celle() const {
+  std::vector<std::vector<std::string>> celle(static_cast<size_t>(Righe()));
+  for (int r = 0; r < Righe(); ++r)
+    for (int c = 0; c < COLONNE_GRIGLIA; ++c) celle[static_cast<size_t>(r)].push_back(TestoCella(r, c).toStdString());
+  return celle;
+}
+
+void GrigliaRisultati::resizeEvent(QResizeEvent* evento) {
+  QWidget::resizeEvent(evento);
+  PosizionaFiltri();
 }
 
 int GrigliaRisultati::Righe() const { return 2 + modelloEstrazioni_->rowCount(); }

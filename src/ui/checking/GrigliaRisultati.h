@@ -6,11 +6,13 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "checking/SpoglioEstrazioni.h"
 #include "core/Formato.h"
 
+class QComboBox;
 class QTableView;
 
 namespace tlx::ui {
@@ -43,6 +45,14 @@ class GrigliaRisultati : public QWidget {
   // Each column as wide as its widest text plus a small margin.
   void AdattaColonne();
 
+  // A drop-down box above each column holding "*" and the column's texts in
+  // the draws' rows, once each in order of first appearance. A draw's row
+  // shows only while it matches every box that does not show "*".
+  void CreaFiltri();
+  // The boxes go and every row shows again.
+  void RimuoviFiltri();
+  QComboBox* Filtro(int colonna) const;
+
   int Righe() const;  // the heading and the totals included
   QString TestoCella(int riga, int colonna) const;
   // The text of the selected draws' cells for the clipboard; empty without
@@ -50,12 +60,24 @@ class GrigliaRisultati : public QWidget {
   QString TestoSelezione() const;
 
   QTableView* VistaEstrazioni() const { return estrazioni_; }
+  // Every cell row by row, the heading and the totals first.
+  std::vector<std::vector<std::string>> Celle() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // Each box above its column, wherever the columns are sized or scrolled.
+  void PosizionaFiltri();
+  void cmbFilter_Click() { ApplicaFiltri(); }
+  void ApplicaFiltri();
+
   ModelloRighe* modelloTotali_;
   ModelloRighe* modelloEstrazioni_;
   QTableView* totali_;
   QTableView* estrazioni_;
+  QWidget* strisciaFiltri_;
+  std::vector<QComboBox*> cmbFilter_;
 };
 
 }  // namespace tlx::ui

@@ -1,31 +1,32 @@
 #include "ui/checking/frmSpoglioEstrazioni.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/Procedure.h"
 #include "platform/Appunti.h"
 #include "platform/Attesa.h"
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
+#include "platform/Shell.h"
 #include "ui/checking/GrigliaRisultati.h"
 #include "ui/shared/Icone.h"
+#include "ui/widgets/Clessidra.h"
 
 namespace tlx::ui {
 
 namespace {
-struct Clessidra {
-  Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Clessidra() { QApplication::restoreOverrideCursor(); }
-};
-
 // The error number of a range whose end comes before its start: the
 // program's own errors start 10,000 above the application error base.
 constexpr int64_t ERRORE_INTERVALLO = -2147211504;
@@ -38,6 +39,8 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri
       cmbDal_(new QComboBox(this)),
       cmbAl_(new QComboBox(this)),
       cmdSpoglioEstrazioni_(new QToolButton(this)),
+      chkFiltri_(new QCheckBox("&Filtri", this)),
+      cmdCSV_(new QPushButton("Export to CSV", this)),
       pagine_(new QStackedWidget(this)),
       flexGrid_(new GrigliaRisultati(this)),
       lblElaborazione_(new QLabel("Elaborazione in corso\n....", this)),
@@ -71,6 +74,14 @@ frmSpoglioEstrazioni::frmSpoglioEstrazioni(Sistema& sistema, const FormatoNumeri
   date->addSpacing(12);
   date->addWidget(cmdSpoglioEstrazioni_);
   date->addStretch();
+  chkFiltri_->setObjectName("chkFiltri");
+  connect(chkFiltri_, &QCheckBox::toggled, this, &frmSpoglioEstrazioni::chkFiltri_Click);
+  cmdCSV_->setObjectName("cmdCSV");
+  connect(cmdCSV_, &QPushButton::clicked, this, &frmSpoglioEstrazioni::cmdCSV_Click);
+  for (QWidget* nascosto : {static_cast<QWidget*>(chkFiltri_), static_cast<QWidget*>(cmdCSV_)}) {
+    nascosto->hide();
+    date->addWidget(nascosto);
+  }
 
   for (QLabel* l : {lblElaborazione_, lblArchivioVuoto_}) {
     l->setAlignment(Qt::AlignCenter);
@@ -166,6 +177,7 @@ void frmSpoglioEstrazioni::MostraPagina(QWidget* pagina) { pagine_->setCurrentWi
 
 void frmSpoglioEstrazioni::cmdSpoglioEstrazioni_Click() {
   if (SpoglioInCorso()) return;
+  chkFiltri_->setChecked(false);
   flexGrid_->Inizializza();
   SpoglioArchivioEstrazioni();
 }
@@ -238,6 +250,27 @@ void frmSpoglioEstrazioni::CopyMSHFlexGridToClipBoard() {
   if (testo.isEmpty()) return;
   Clessidra clessidra;
   platform::ImpostaAppunti(testo);
+}
+
+void frmSpoglioEstrazioni::cmdCSV_Click() {
+  const std::string percorso = FileCsvSpoglio(sistema_.PercorsoDati, sistema_.TitoloFileSistema);
+  QDir().mkpath(QFileInfo(QString::fromStdString(percorso)).path());  // a failure shows when the file is written
+  Messaggi errori;
+  bool scritto = false;
+  {
+    Clessidra clessidra;
+    scritto = ScriviCsvGriglia(flexGrid_->Celle(), percorso, &errori);
+  }
+  for (const Messaggio& m : errori) platform::MessageBox::Mostra(m, this);
+  if (scritto) platform::ApriDocumento(QString::fromStdString(percorso));
+}
+
+void frmSpoglioEstrazioni::chkFiltri_Click(bool attivi) {
+  Clessidra clessidra;
+  if (!attivi) return flexGrid_->RimuoviFiltri();
+  flexGrid_->CreaFiltri();
+  // The window sees their keys first, as it does its other controls'.
+  for (QComboBox* box : flexGrid_->findChildren<QComboBox*>()) box->installEventFilter(this);
 }
 
 bool frmSpoglioEstrazioni::eventFilter(QObject* oggetto, QEvent* evento) {

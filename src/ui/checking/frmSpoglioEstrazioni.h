@@ -8,8 +8,10 @@
 #include "core/Sistema.h"
 #include "ui/checking/FinestraSpoglio.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QStackedWidget;
 class QToolButton;
 
@@ -27,6 +29,10 @@ class frmSpoglioEstrazioni : public FinestraSpoglio {
   bool populateCmbEstrazioni() { return RiempiDate(false); }
   void cmdSpoglioEstrazioni_Click();
   void CopyMSHFlexGridToClipBoard();
+  // Hidden features, their controls never shown: the grid written to a
+  // ";"-separated file and opened with its program, and the filter boxes.
+  void cmdCSV_Click();
+  void chkFiltri_Click(bool attivi);
 
   GrigliaRisultati* Griglia() const { return flexGrid_; }
   QComboBox* Dal() const { return cmbDal_; }
@@ -49,6 +55,8 @@ class frmSpoglioEstrazioni : public FinestraSpoglio {
   QComboBox* cmbDal_;
   QComboBox* cmbAl_;
   QToolButton* cmdSpoglioEstrazioni_;
+  QCheckBox* chkFiltri_;
+  QPushButton* cmdCSV_;
   QStackedWidget* pagine_;
   GrigliaRisultati* flexGrid_;
   QLabel* lblElaborazione_;
