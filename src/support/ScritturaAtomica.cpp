@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -24,6 +25,9 @@ constexpr size_t CIFRE_MASSIME = 8;  // a 32-bit random number in hex
 // A folder is looked through up to this many entries, so that a crowded
 // one can't hold up a save or the start-up.
 constexpr int VOCI_MASSIME = 10000;
+// A write lasts far less; a younger file in a shared folder may be one under
+// way in another copy.
+constexpr auto ETA_AVANZO_CONDIVISO = std::chrono::minutes(1);
 
 std::string NomeTemporaneo(const fs::path& destinazione, unsigned numero) {
   std::array<char, CIFRE_MASSIME> cifre{};
@@ -49,7 +53,8 @@ std::optional<std::string_view> DestinazioneDi(std::string_view nome) {
   return nome.substr(0, punto);
 }
 
-// Removes the temporary files in `cartella` whose destination passes `scelta`.
+// Removes the temporary files in `cartella` that `scelta` accepts, given
+// their destination's name and their entry.
 template <typename Scelta>
 void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
   std::error_code ec;
@@ -59,7 +64,7 @@ void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
     const std::string nome = voce->path().filename().string();
     const auto destinazione = DestinazioneDi(nome);
     std::error_code ecVoce;
-    if (destinazione && scelta(*destinazione) && voce->is_regular_file(ecVoce) && !voce->is_symlink(ecVoce))
+    if (destinazione && voce->is_regular_file(ecVoce) && !voce->is_symlink(ecVoce) && scelta(*destinazione, *voce))
       fs::remove(voce->path(), ecVoce);
   }
 }
@@ -72,7 +77,7 @@ ScritturaAtomica::ScritturaAtomica(std::string destinazione) : destinazione_(std
   if (destinazione_.empty()) throw ErroreFileDaCausa(destinazione_, ENOENT);
   if (fs::is_directory(dest, ec)) throw ErroreFileDaCausa(destinazione_, NON_FILE_REGOLARE);
   const std::string nome = dest.filename().string();
-  RimuoviTemporanei(dest.parent_path(), [&nome](std::string_view di) { return di == nome; });
+  RimuoviTemporanei(dest.parent_path(), [&nome](std::string_view di, const fs::directory_entry&) { return di == nome; });
   std::random_device casuale;
   int causa = EEXIST;
   for (int tentativo = 0; tentativo < 16 && fd_ < 0 && causa == EEXIST; ++tentativo) {
@@ -112,7 +117,17 @@ void ScritturaAtomica::Conferma() {
 }
 
 void RimuoviAvanziScrittura(const std::string& cartella) {
-  RimuoviTemporanei(cartella, [](std::string_view) { return true; });
+  RimuoviTemporanei(cartella, [](std::string_view, const fs::directory_entry&) { return true; });
+}
+
+void RimuoviAvanziScritturaCondivisa(const std::string& cartella,
+                                     const std::function<bool(std::string_view destinazione)>& scelta) {
+  const fs::file_time_type limite = fs::file_time_type::clock::now() - ETA_AVANZO_CONDIVISO;
+  RimuoviTemporanei(cartella, [&](std::string_view destinazione, const fs::directory_entry& voce) {
+    std::error_code ec;
+    const fs::file_time_type scritto = voce.last_write_time(ec);
+    return !ec && scritto < limite && scelta(destinazione);
+  });
 }
 
 }  // namespace tlx

@@ -6,10 +6,12 @@
 //
 // The temporary file is named ".<destination's name>.<1 to 8 hex digits>.tmp".
 // A process killed while writing leaves it behind: the next write of the same
-// destination removes such files, and RimuoviAvanziScrittura those of every
-// destination in a folder.
+// destination removes such files, RimuoviAvanziScrittura those of every
+// destination in a folder, RimuoviAvanziScritturaCondivisa those of chosen
+// destinations in a folder every copy of the program writes into.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +39,12 @@ class ScritturaAtomica {
 // copy of the program that owns the folder may call it, while no write is
 // under way. Failures are silent.
 void RimuoviAvanziScrittura(const std::string& cartella);
+
+// The same in a folder every copy of the program writes into (the system
+// temporary folder), where another copy's write may be under way: only the
+// temporary files of the destinations `scelta` accepts, and only those
+// nothing has written to for a minute.
+void RimuoviAvanziScritturaCondivisa(const std::string& cartella,
+                                     const std::function<bool(std::string_view destinazione)>& scelta);
 
 }  // namespace tlx
