@@ -77,7 +77,8 @@ TEST(IniScrittura, ChangesOnlyItsKeyAddsInPlaceAndKeepsValuesOnOneLine) {
 }
 
 // Saves of the settings and of a calibration killed at random moments: every file read back is wholly one
-// save's. The next save of a file removes what killed saves of that file left, and no other file's.
+// save's. The next save of a file removes what killed saves of that file left, and no other file's, once
+// nothing has written to it for a while: a file just written may be another copy's save under way.
 TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnly) {
   prova::CartellaTemporanea dir;
   const std::string impostazioni = dir.File("impostazioni.cfg"), taratura = dir.File("Scheda5Colonne.cfg");
@@ -108,8 +109,13 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
     const TaraturaScheda t = LeggiTaratura(taratura, LayoutScheda::CinqueColonne);
     EXPECT_TRUE(t == versioni[0] || t == versioni[1]) << t.kX << " " << t.NomeStampante;
   }
+  for (const fs::directory_entry& voce : fs::directory_iterator(dir.Percorso()))
+    fs::last_write_time(voce.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  Scrivi(dir.File(".impostazioni.cfg.7.tmp"), "");  // under way: its time set ahead, so that no clock is raced
+  fs::last_write_time(dir.File(".impostazioni.cfg.7.tmp"), fs::file_time_type::clock::now() + std::chrono::hours(1));
   salva(1);
-  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
+  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", ".impostazioni.cfg.7.tmp", "Scheda5Colonne.cfg",
+                                                       "impostazioni.cfg"}));
 }
 
 // The CRC's check value. Files are read in blocks and checked whole by the matrix list, whose tests meet
