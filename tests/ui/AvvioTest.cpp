@@ -56,12 +56,17 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   salvato.NumeroColonne = 1;
   std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato.Colonne.Colonna(1));
   ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
-  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay.
+  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay, and
+  // so do a folder and a link named like a leftover.
   const QStringList avanzi = {"/.impostazioni.cfg.1f2e.tmp", "/sistemi/.il mio sistema.tlqvx.abcdef01.tmp"};
-  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
-                             "/txt/a/.x.1.tmp"};
+  QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
+                       "/txt/a/.x.1.tmp", "/name.1f.tmp", "/sistemi/.x.1f.bak", "/sistemi/.x..tmp", "/sistemi/.x.1F.tmp",
+                       "/sistemi/..1f.tmp"};
   QDir().mkpath(dati + "/txt/a");
   for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
+  QDir().mkpath(dati + "/csv/.x.1f.tmp");
+  QFile::link(dati + "/sistemi/appunti.tmp", dati + "/csv/.y.2f.tmp");
+  altri << "/csv/.x.1f.tmp" << "/csv/.y.2f.tmp";
   // A FIFO as the settings file and a link to /dev/zero as the archive: neither is waited on nor read without
   // end. The settings are the defaults; the archive is refused as no regular file.
   const QString archivio = dati + "/archivio/tremaluxorqvx.dat";
