@@ -16,6 +16,7 @@
 #include "core/Impostazioni.h"
 #include "printing/Taratura.h"
 #include "support/Crc32.h"
+#include "support/FileLettura.h"
 #include "support/IniFile.h"
 
 namespace {
@@ -74,6 +75,27 @@ TEST(IniScrittura, ChangesOnlyItsKeyAddsInPlaceAndKeepsValuesOnOneLine) {
   }
   EXPECT_EQ(std::tuple(dir.Contenuto(), fs::is_fifo(dir.File("fifo.cfg")), fs::file_size(dir.File("grande.cfg"))),
             std::tuple(std::vector<std::string>{"a.cfg", "fifo.cfg", "grande.cfg", "zero.cfg"}, true, 2u << 20));
+}
+
+// Every reader opens its files this way; what it refuses, it refuses keeping no descriptor (the settings tests
+// meet a FIFO and a device, the start-up test both). A read error past the opening is thrown by the read that
+// met it, never taken for the end: /proc/self/mem is a regular file whose first page can't be read.
+TEST(FileLettura, ARefusalKeepsNoDescriptorAndAReadErrorIsThrownNotTakenForTheEnd) {
+  prova::CartellaTemporanea dir;
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  const auto aperti = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()); };
+  const auto prima = aperti();
+  for (const std::string& percorso : {dir.File("fifo"), dir.Percorso().string(), std::string("/dev/null")})
+    EXPECT_THROW(FileLettura{percorso}, ErroreRuntime) << percorso;
+  EXPECT_EQ(aperti(), prima);
+
+  FileLettura memoria("/proc/self/mem");
+  try {
+    memoria.get();
+    ADD_FAILURE() << "read as " << (memoria.eof() ? "the end" : "nothing");
+  } catch (const ErroreRuntime& e) {
+    EXPECT_EQ(e.Descrizione(), "Path/File access error");
+  }
 }
 
 // Saves of the settings and of a calibration killed at random moments: every file read back is wholly one
