@@ -77,12 +77,7 @@ inline std::string SuDiscoPieno(const std::filesystem::path& cartella, const std
     close(tubo[0]);
     std::string esito = monta();
     if (esito.empty()) esito = prova();
-    for (size_t scritti = 0; scritti < esito.size();) {
-      const ssize_t n = write(tubo[1], esito.data() + scritti, esito.size() - scritti);
-      if (n <= 0) break;
-      scritti += static_cast<size_t>(n);
-    }
-    _exit(0);
+    _exit(write(tubo[1], esito.data(), esito.size()) == static_cast<ssize_t>(esito.size()) ? 0 : 1);
   }
   close(tubo[1]);
   std::string letto;
