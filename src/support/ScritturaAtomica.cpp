@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <array>
-#include <chrono>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
