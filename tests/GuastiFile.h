@@ -52,14 +52,14 @@ struct SolaLettura {
 // (a tmpfs, as the kernel gives it: its writes fail with ENOSPC) mounted on
 // `cartella`, and returns what `prova` returned; `prova` fills it with
 // RiempiDisco when it is ready. A private mount namespace keeps the file
-// system from everyone else: as root, or as any user in a user namespace of
-// its own (the way "unshare -rm" works).
+// system from everyone else: as root, or in a user namespace of its own (the
+// way "unshare -rm" works).
 inline std::string SuDiscoPieno(const std::filesystem::path& cartella, const std::function<std::string()>& prova) {
   const auto monta = [&cartella]() -> std::string {
     const uid_t uid = geteuid();
     const gid_t gid = getegid();
-    if (unshare(uid == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0) return "unshare: " + std::string(strerror(errno));
-    if (uid != 0) {
+    if (uid != 0 || unshare(CLONE_NEWNS) != 0) {  // root in a container may lack the right: a user namespace then
+      if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return "unshare: " + std::string(strerror(errno));
       std::ofstream("/proc/self/setgroups") << "deny";
       std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
       std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
