@@ -160,6 +160,11 @@ struct Casa {
     prova.connectToServer(socket);
     return prova.waitForConnected(200);
   }
+  // The process the lock names, 0 for none.
+  qint64 Titolare() const {
+    QFile file(blocco);
+    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong() : 0;
+  }
   // Its windows are loaded once the statistics have written their file.
   bool Caricata() const { return !QDir(temp).entryList({"trlxqvx_*.csv"}).isEmpty(); }
 
@@ -171,8 +176,8 @@ struct Casa {
 };
 
 // What a copy killed at any moment leaves behind (its socket and a lock naming it, or a lock it had no time to
-// write) stops no later copy: of two started at the same instant exactly one runs, and a third hands over to it
-// and ends, touching none of its files. A lock a live process holds while no copy answers for it is no running
+// write) stops no later copy: of two started at the same instant exactly one runs, holding the lock, and a third
+// hands over to it and ends, touching none of its files. A lock a live process holds while no copy answers for it is no running
 // copy either: the copy waits for an answer, then starts, and leaves that lock alone. All cases at once, each in
 // a home of its own.
 TEST(Avvio, ExactlyOneCopyRunsWhateverAKilledCopyLeftAndALockNoCopyAnswersForStopsNone) {
@@ -194,8 +199,8 @@ TEST(Avvio, ExactlyOneCopyRunsWhateverAKilledCopyLeftAndALockNoCopyAnswersForSto
     ASSERT_TRUE(QTest::qWaitFor([a, b] { return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning; }, 30000));
     QProcess& finita = a->state() == QProcess::NotRunning ? *a : *b;
     QProcess& rimasta = &finita == a ? *b : *a;
-    EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), casa->Risponde(), rimasta.state()),
-              std::tuple(QProcess::NormalExit, 0, true, QProcess::Running));
+    EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), casa->Risponde(), rimasta.state(), casa->Titolare()),
+              std::tuple(QProcess::NormalExit, 0, true, QProcess::Running, rimasta.processId()));
     ASSERT_TRUE(QTest::qWaitFor([casa] { return casa->Caricata(); }, 20000));
     const QString inCorso = casa->dati + "/.impostazioni.cfg.1f.tmp";  // the running copy's save under way
     QFile(inCorso).open(QIODevice::WriteOnly);
