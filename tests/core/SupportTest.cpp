@@ -111,6 +111,7 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
     SalvaTaratura(taratura, versioni[v]);
   };
   Scrivi(dir.File(".Scheda1Colonna.cfg.ab.tmp"), "");
+  Scrivi(dir.File(".impostazioni.cfg.bak.ab.tmp"), "");  // another file's, though its name starts alike
   salva(0);
 
   std::mt19937 caso(20);
@@ -136,8 +137,8 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
   Scrivi(dir.File(".impostazioni.cfg.7.tmp"), "");  // under way: its time set ahead, so that no clock is raced
   fs::last_write_time(dir.File(".impostazioni.cfg.7.tmp"), fs::file_time_type::clock::now() + std::chrono::hours(1));
   salva(1);
-  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", ".impostazioni.cfg.7.tmp", "Scheda5Colonne.cfg",
-                                                       "impostazioni.cfg"}));
+  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", ".impostazioni.cfg.7.tmp",
+                                                       ".impostazioni.cfg.bak.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
 }
 
 // The CRC's check value. Files are read in blocks and checked whole by the matrix list, whose tests meet
