@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "Verifica.h"
 #include "matrices/MatriceTxt.h"
@@ -13,9 +14,19 @@
 using tlx::fuzz::Verifica;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
-  std::istringstream testo(std::string(reinterpret_cast<const char*>(dati), byte));
+  const std::string_view grezzo(reinterpret_cast<const char*>(dati), byte);
+  std::istringstream testo{std::string(grezzo)};
   const tlx::matrix::RisultatoMatriceTxt r = tlx::matrix::LeggiMatriceTxt(testo);
   const tlx::matrix::IntestazioneMatrice& h = r.matrice.Intestazione;
+  // With fewer lines than are ever read, a line past the bound is always met and refused.
+  size_t piuLunga = 0;
+  for (size_t inizio = 0; inizio <= grezzo.size();) {
+    const size_t fine = std::min(grezzo.find('\n', inizio), grezzo.size());
+    piuLunga = std::max(piuLunga, fine - inizio);
+    inizio = fine + 1;
+  }
+  if (std::count(grezzo.begin(), grezzo.end(), '\n') < tlx::matrix::MAX_RIGHE_MATRICE_TXT)
+    Verifica(piuLunga <= tlx::matrix::BYTE_MASSIMI_RIGA_MATRICE_TXT || h.V == 0, "a line past the bound is refused");
   if (h.V == 0) {
     Verifica(r.messaggi.size() == 1 && r.messaggi[0].titolo == "ERROR", "a refusal shows one box");
     return 0;

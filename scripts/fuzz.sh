@@ -32,12 +32,12 @@ mkdir -p "$corpus" "$artefatti" "$log" "$semi"
 if cmake --build "$build" --target "fuzz_semi_$bersaglio" >/dev/null 2>&1; then
   "$build/fuzz/fuzz_semi_$bersaglio" "$semi"
 fi
-opzioni=()
+opzioni=(-max_len="$(cat "$build/fuzz/fuzz_$bersaglio.max_len")")
 [ -f "fuzz/$bersaglio.dict" ] && opzioni+=(-dict="$sorgenti/fuzz/$bersaglio.dict")
 
 esito=0
 (cd "$log" && "$build/fuzz/fuzz_$bersaglio" -jobs="$processi" -workers="$processi" \
-  -max_total_time="$secondi" "${opzioni[@]}" -max_len=20000 -timeout=10 \
+  -max_total_time="$secondi" "${opzioni[@]}" -timeout=10 \
   -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artefatti/" "$corpus" "$semi" \
   >/dev/null 2>&1) || esito=$?
 

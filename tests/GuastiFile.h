@@ -1,12 +1,21 @@
 #pragma once
-// Faults of the folders the program writes into, on while the object lives.
-// Both work for any user, root included, without mounting anything.
+// Faults of the folders the program writes into. DiscoPieno and SolaLettura
+// are on while the object lives and work for any user, root included,
+// without mounting anything; SuDiscoPieno gives a real full disk.
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 namespace tlx::prova {
@@ -38,5 +47,57 @@ struct SolaLettura {
     std::filesystem::permissions(cartella, std::filesystem::perms(0755));
   }
 };
+
+// Runs `prova` in a child process that sees a small file system of its own
+// (a tmpfs, as the kernel gives it: its writes fail with ENOSPC) mounted on
+// `cartella`, and returns what `prova` returned; `prova` fills it with
+// RiempiDisco when it is ready. A private mount namespace keeps the file
+// system from everyone else: as root, or in a user namespace of its own (the
+// way "unshare -rm" works).
+inline std::string SuDiscoPieno(const std::filesystem::path& cartella, const std::function<std::string()>& prova) {
+  const auto monta = [&cartella]() -> std::string {
+    const uid_t uid = geteuid();
+    const gid_t gid = getegid();
+    if (uid != 0 || unshare(CLONE_NEWNS) != 0) {  // root in a container may lack the right: a user namespace then
+      if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return "unshare: " + std::string(strerror(errno));
+      std::ofstream("/proc/self/setgroups") << "deny";
+      std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+      std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+    }
+    std::filesystem::create_directories(cartella);
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("tmpfs", cartella.c_str(), "tmpfs", 0, "size=64k,nr_inodes=16") != 0)
+      return "mount: " + std::string(strerror(errno));
+    return {};
+  };
+  int tubo[2];
+  if (pipe(tubo) != 0) return "pipe";
+  const pid_t figlio = fork();
+  if (figlio == 0) {
+    close(tubo[0]);
+    std::string esito = monta();
+    if (esito.empty()) esito = prova();
+    _exit(write(tubo[1], esito.data(), esito.size()) == static_cast<ssize_t>(esito.size()) ? 0 : 1);
+  }
+  close(tubo[1]);
+  std::string letto;
+  char blocco[4096];
+  for (ssize_t n; (n = read(tubo[0], blocco, sizeof blocco)) > 0;) letto.append(blocco, static_cast<size_t>(n));
+  close(tubo[0]);
+  waitpid(figlio, nullptr, 0);
+  return letto;
+}
+
+// Fills the file system of `cartella` to its last byte and its last file.
+inline void RiempiDisco(const std::filesystem::path& cartella) {
+  const std::string blocco(4096, 'x');
+  for (int n = 0;; ++n) {
+    const int fd = open((cartella / ("riempimento" + std::to_string(n))).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0) break;
+    while (write(fd, blocco.data(), blocco.size()) > 0) {
+    }
+    close(fd);
+  }
+}
 
 }  // namespace tlx::prova

@@ -118,14 +118,15 @@ Messaggi ScriviFileStatistiche(const std::vector<Estrazione>& archivio, const st
 
 int CancellaFileStatistiche(const std::string& cartella) {
   namespace fs = std::filesystem;
+  const auto statistiche = [](std::string_view nome) { return nome.starts_with("trlxqvx_") && nome.ends_with(".csv"); };
   std::error_code ec;
   int rimasti = 0;
   for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
-    const std::string nome = it->path().filename().string();
-    if (!nome.starts_with("trlxqvx_") || !nome.ends_with(".csv")) continue;
+    if (!statistiche(it->path().filename().string())) continue;
     std::error_code errore;
     if (!fs::remove(it->path(), errore) || errore) ++rimasti;
   }
+  RimuoviAvanziScritturaCondivisa(cartella, statistiche);
   return rimasti;
 }
 

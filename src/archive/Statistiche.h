@@ -55,8 +55,10 @@ std::string TestoFileStatistiche(const std::vector<Estrazione>& archivio);
 // failure returns the error message of procedure Statistiche.
 Messaggi ScriviFileStatistiche(const std::vector<Estrazione>& archivio, const std::string& percorso);
 
-// Deletes the "trlxqvx_*.csv" files of the folder; returns how many could not
-// be deleted (they stay for a later run).
+// Deletes the "trlxqvx_*.csv" files of the folder, and what writes of such
+// files killed in any copy of the program left there (once no copy can be
+// writing them any more); returns how many of the files could not be
+// deleted (they stay for a later run).
 int CancellaFileStatistiche(const std::string& cartella);
 
 // ---- Charts ------------------------------------------------------------------

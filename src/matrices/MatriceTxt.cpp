@@ -28,6 +28,18 @@ uint8_t Converti(std::string_view voce) {
   return static_cast<uint8_t>(valore);
 }
 
+// The next line, without its LF, into `riga`; false at the end of the text.
+// A line past the bound is refused before it is held whole.
+bool LeggiRigaLimitata(std::istream& testo, std::string& riga) {
+  riga.clear();
+  for (int c; (c = testo.get()) != std::char_traits<char>::eof();) {
+    if (c == '\n') return true;
+    if (riga.size() == BYTE_MASSIMI_RIGA_MATRICE_TXT) Rifiuta("Matrice con righe troppo lunghe");
+    riga.push_back(static_cast<char>(c));
+  }
+  return !riga.empty();
+}
+
 // The entries of one normalised line; a blank separates them.
 void LeggiRiga(std::string_view riga, std::vector<uint8_t>& voci) {
   voci.clear();
@@ -46,7 +58,7 @@ MatriceCaricata Leggi(std::istream& testo, const std::function<void()>& elaboraE
   size_t K = 0;
   int32_t colonne = 0;
   std::string riga;
-  for (int64_t letta = 0; colonne < MAX_RIGHE_MATRICE_TXT && std::getline(testo, riga); ++letta) {
+  for (int64_t letta = 0; colonne < MAX_RIGHE_MATRICE_TXT && LeggiRigaLimitata(testo, riga); ++letta) {
     if (letta % PASSO_ELABORA_EVENTI == 0 && elaboraEventi) elaboraEventi();
     if (NormalizzaSpazi(riga).empty()) continue;
     LeggiRiga(riga, voci);
@@ -92,6 +104,7 @@ RisultatoMatriceTxt LeggiMatriceTxt(std::istream& testo, const std::function<voi
 RisultatoMatriceTxt CaricaMatriceTxt(const std::string& percorso, const std::function<void()>& elaboraEventi) {
   try {
     FileLettura testo(percorso);
+    if (testo.Dimensione() > BYTE_MASSIMI_MATRICE_TXT) Rifiuta("Matrice troppo grande");
     return LeggiMatriceTxt(testo, elaboraEventi);
   } catch (const ErroreRuntime& e) {
     return Rifiutata(e);

@@ -15,6 +15,12 @@ constexpr int ATTESA_MS = 1000;
 // How long a later copy waits for the copy holding the lock to listen: it
 // may have started at the same instant.
 constexpr int ATTESA_PRIMA_COPIA_MS = 10000;
+// A lock file that names a copy no longer running is taken over at once.
+// One that names none (a copy killed between creating and writing it leaves
+// it empty) is taken over once it is this old and no process holds it: a
+// copy that is alive holds its lock file (QLockFile locks it in the file
+// system a moment after creating it), and the age covers that moment.
+constexpr int ETA_BLOCCO_ABBANDONATO_MS = 2000;
 constexpr int PAUSA_MS = 50;
 const QByteArray RICHIESTA = QByteArrayLiteral("attiva\n");
 
@@ -27,8 +33,7 @@ QString PercorsoSocket(const QString& nome) {
 
 IstanzaSingola::IstanzaSingola(QString nomeServer, QObject* parent)
     : QObject(parent), nomeServer_(std::move(nomeServer)), blocco_(PercorsoSocket(nomeServer_) + QStringLiteral(".lock")) {
-  // Never stale by age: only once the copy that holds it has ended.
-  blocco_.setStaleLockTime(0);
+  blocco_.setStaleLockTime(ETA_BLOCCO_ABBANDONATO_MS);
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -48,12 +53,14 @@ bool IstanzaSingola::AttivaIstanzaPrecedente() {
   if (server_.isListening()) return false;
   // Taking the lock is the one atomic step: of copies started together
   // exactly one gets it, and the lock of a copy that was killed is taken
-  // over.
-  if (!blocco_.tryLock(0) && blocco_.error() == QLockFile::LockFailedError) {
-    // Another copy runs; it listens as soon as its start-up has got that far.
-    const QDeadlineTimer scadenza(ATTESA_PRIMA_COPIA_MS);
-    while (!ChiediAttivazione() && !scadenza.hasExpired()) QThread::msleep(PAUSA_MS);
-    return true;
+  // over. The copy that holds it listens as soon as its start-up has got
+  // that far.
+  const QDeadlineTimer scadenza(ATTESA_PRIMA_COPIA_MS);
+  while (!blocco_.tryLock(0) && blocco_.error() == QLockFile::LockFailedError) {
+    if (ChiediAttivazione()) return true;
+    // A lock no copy answers for is no running copy: start-up goes on.
+    if (scadenza.hasExpired()) break;
+    QThread::msleep(PAUSA_MS);
   }
   // A socket under the name was left by a copy killed before it could
   // remove it. (When no lock can be made, nothing is removed.)

@@ -18,9 +18,11 @@ class IstanzaSingola : public QObject {
   explicit IstanzaSingola(QString nomeServer, QObject* parent = nullptr);
 
   // True when another copy runs: it has been asked to come to the front and
-  // this copy should end. False when this copy is the first one and now
-  // answers the later ones. Of copies started at the same instant exactly
-  // one gets false.
+  // this copy should end. False when this copy is to run: it is the first
+  // one and now answers the later ones, or a lock is held but no copy
+  // answers for it within ten seconds. The lock of a copy that is not
+  // running (killed, or killed before it could say who it was) is taken
+  // over. Of copies started at the same instant exactly one gets false.
   bool AttivaIstanzaPrecedente();
 
   // The name copies working on one data folder (the user's own) share.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -24,6 +25,10 @@ constexpr size_t CIFRE_MASSIME = 8;  // a 32-bit random number in hex
 // A folder is looked through up to this many entries, so that a crowded
 // one can't hold up a save or the start-up.
 constexpr int VOCI_MASSIME = 10000;
+// A write lasts far less: a temporary file nothing has written to for this
+// long is no write under way, in this copy or in another one writing into
+// the same folder.
+constexpr auto ETA_AVANZO_FERMO = std::chrono::minutes(1);
 
 std::string NomeTemporaneo(const fs::path& destinazione, unsigned numero) {
   std::array<char, CIFRE_MASSIME> cifre{};
@@ -49,9 +54,18 @@ std::optional<std::string_view> DestinazioneDi(std::string_view nome) {
   return nome.substr(0, punto);
 }
 
-// Removes the temporary files in `cartella` whose destination passes `scelta`.
+// True when nothing has written to the file since `limite`.
+bool Fermo(const fs::directory_entry& voce, fs::file_time_type limite) {
+  std::error_code ec;
+  const fs::file_time_type scritto = voce.last_write_time(ec);
+  return !ec && scritto < limite;
+}
+
+// Removes the temporary files in `cartella` whose destination passes
+// `scelta`; with `soloFermi`, only those no write can be under way in.
 template <typename Scelta>
-void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
+void RimuoviTemporanei(const fs::path& cartella, Scelta scelta, bool soloFermi) {
+  const fs::file_time_type limite = fs::file_time_type::clock::now() - ETA_AVANZO_FERMO;
   std::error_code ec;
   fs::directory_iterator voce(cartella.empty() ? fs::path(".") : cartella, ec);
   for (int esaminate = 0; !ec && voce != fs::directory_iterator() && esaminate < VOCI_MASSIME;
@@ -59,8 +73,8 @@ void RimuoviTemporanei(const fs::path& cartella, Scelta scelta) {
     const std::string nome = voce->path().filename().string();
     const auto destinazione = DestinazioneDi(nome);
     std::error_code ecVoce;
-    if (destinazione && scelta(*destinazione) && voce->is_regular_file(ecVoce) && !voce->is_symlink(ecVoce))
-      fs::remove(voce->path(), ecVoce);
+    if (!destinazione || !scelta(*destinazione) || !voce->is_regular_file(ecVoce) || voce->is_symlink(ecVoce)) continue;
+    if (!soloFermi || Fermo(*voce, limite)) fs::remove(voce->path(), ecVoce);
   }
 }
 
@@ -72,7 +86,7 @@ ScritturaAtomica::ScritturaAtomica(std::string destinazione) : destinazione_(std
   if (destinazione_.empty()) throw ErroreFileDaCausa(destinazione_, ENOENT);
   if (fs::is_directory(dest, ec)) throw ErroreFileDaCausa(destinazione_, NON_FILE_REGOLARE);
   const std::string nome = dest.filename().string();
-  RimuoviTemporanei(dest.parent_path(), [&nome](std::string_view di) { return di == nome; });
+  RimuoviTemporanei(dest.parent_path(), [&nome](std::string_view di) { return di == nome; }, true);
   std::random_device casuale;
   int causa = EEXIST;
   for (int tentativo = 0; tentativo < 16 && fd_ < 0 && causa == EEXIST; ++tentativo) {
@@ -112,7 +126,12 @@ void ScritturaAtomica::Conferma() {
 }
 
 void RimuoviAvanziScrittura(const std::string& cartella) {
-  RimuoviTemporanei(cartella, [](std::string_view) { return true; });
+  RimuoviTemporanei(cartella, [](std::string_view) { return true; }, false);
+}
+
+void RimuoviAvanziScritturaCondivisa(const std::string& cartella,
+                                     const std::function<bool(std::string_view destinazione)>& scelta) {
+  RimuoviTemporanei(cartella, scelta, true);
 }
 
 }  // namespace tlx

@@ -5,11 +5,15 @@
 // destination keeps its previous content. Failures throw ErroreRuntime.
 //
 // The temporary file is named ".<destination's name>.<1 to 8 hex digits>.tmp".
-// A process killed while writing leaves it behind: the next write of the same
-// destination removes such files, and RimuoviAvanziScrittura those of every
-// destination in a folder.
+// A process killed while writing leaves it behind. The next write of the
+// same destination removes such files once nothing has written to them for a
+// minute: a folder such as the system temporary folder may hold the write of
+// another copy of the program, under way. RimuoviAvanziScrittura removes
+// those of every destination in a folder, RimuoviAvanziScritturaCondivisa
+// those of chosen destinations in a folder every copy writes into.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,5 +41,11 @@ class ScritturaAtomica {
 // copy of the program that owns the folder may call it, while no write is
 // under way. Failures are silent.
 void RimuoviAvanziScrittura(const std::string& cartella);
+
+// The same in a folder every copy of the program writes into (the system
+// temporary folder): only the temporary files of the destinations `scelta`
+// accepts, and only those nothing has written to for a minute.
+void RimuoviAvanziScritturaCondivisa(const std::string& cartella,
+                                     const std::function<bool(std::string_view destinazione)>& scelta);
 
 }  // namespace tlx

@@ -114,6 +114,18 @@ TEST_F(FileSistema, EveryByteBothWaysAndEveryDamageRefusedWithNothingLost) {
   const RisultatoSalvaFile r = [&] { const prova::DiscoPieno pieno; return SalvaFile(*s, percorso); }();
   EXPECT_EQ(std::tuple(r.messaggi.at(0).testo, Letto() == FileCompleto(), cartella.Contenuto().size()),
             std::tuple("Error 61 (Disk full) in procedure SalvaFile of Modulo corpo", true, 1u));
+  // So does a save on a disk that is really full, the file kept whole.
+  const std::string pieno = cartella.File("pieno");
+  EXPECT_EQ(prova::SuDiscoPieno(pieno, [&] {
+              const std::string file = pieno + "/s.tlqvx";
+              const bool salvato = SalvaFile(*s, file).esito == EsitoSalvaFile::Salvato;
+              prova::RiempiDisco(pieno);
+              const RisultatoSalvaFile r = SalvaFile(*s, file);
+              std::ifstream letto(file, std::ios::binary);
+              const bool intatto = Byte(std::istreambuf_iterator<char>(letto), {}) == FileCompleto();
+              return std::to_string(salvato) + " " + r.messaggi.at(0).testo + " " + std::to_string(intatto);
+            }),
+            "1 Error 61 (Disk full) in procedure SalvaFile of Modulo corpo 1");
 
   s = std::make_unique<Sistema>();
   EXPECT_EQ(Salva(*s), File().b);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <numeric>
 #include <sstream>
@@ -122,6 +123,9 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
       {"1 2 3 4 91\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"},
       {"1 2 3 4 256\n", "6 (Overflow)"}, {"1 2 3 4 99999999999999999999\n", "6 (Overflow)"}, {"1 2 3 4 x\n", "13 (Type mismatch)"},
       {"1 1 2 3 4\n", "-2147211504 (Matrice con numeri ripetuti nella stessa colonna)"}, {"", "-2147211504 (Matrice senza colonne)"},
+      // Blanks may pad a line up to its bound, CR included; one byte more and it is no matrix.
+      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 10, ' ') + "\r\n1 2 3 4 6", ""},
+      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 9, ' ') + "\r\n1 2 3 4 6", "-2147211504 (Matrice con righe troppo lunghe)"},
   };
   for (const auto& [testo, errore] : casi) {
     std::istringstream in(testo);
@@ -138,6 +142,12 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
   int chiamate = 0;
   const RisultatoMatriceTxt r = LeggiMatriceTxt(in, [&] { ++chiamate; });
   EXPECT_EQ(std::tuple(r.messaggi.empty(), r.matrice.Intestazione.C, chiamate > 0), std::tuple(true, MAX_RIGHE_MATRICE_TXT, true));
+
+  // A file past its bound is refused unread, however sound its first lines.
+  prova::CartellaTemporanea cartella;
+  std::ofstream(cartella.File("grande.txt")) << "1 2 3 4 5\n";
+  std::filesystem::resize_file(cartella.File("grande.txt"), BYTE_MASSIMI_MATRICE_TXT + 1);
+  EXPECT_EQ(CaricaMatriceTxt(cartella.File("grande.txt")).messaggi.at(0).testo, "Error -2147211504 (Matrice troppo grande) ");
 }
 
 TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLeavesTheSystem) {

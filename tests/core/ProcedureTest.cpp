@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../GuastiFile.h"
 #include "CartellaTemporanea.h"
 #include "core/Procedure.h"
 
@@ -60,6 +61,15 @@ TEST(CsvGriglia, ReplacesTheFileWithoutQuotingAndReportsEveryFailure) {
     const std::string testo = "Error " + errore + " in procedure MSHFlexGridTocsv of Module Corpo";
     EXPECT_EQ(errori, (Messaggi{{Icona::Nessuna, Pulsanti::Ok, "", testo}}));
   }
+  // A disk really full, without room for the file itself.
+  const std::string pieno = dir.File("pieno");
+  EXPECT_EQ(prova::SuDiscoPieno(pieno, [&pieno] {
+              prova::RiempiDisco(pieno);
+              Messaggi errori;
+              ScriviCsvGriglia({{"a", "b"}}, pieno + "/r.csv", &errori);
+              return errori.at(0).testo;
+            }),
+            "Error 61 (Disk full) in procedure MSHFlexGridTocsv of Module Corpo");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "core/Impostazioni.h"
 #include "printing/Taratura.h"
 #include "support/Crc32.h"
+#include "support/FileLettura.h"
 #include "support/IniFile.h"
 
 namespace {
@@ -76,8 +77,30 @@ TEST(IniScrittura, ChangesOnlyItsKeyAddsInPlaceAndKeepsValuesOnOneLine) {
             std::tuple(std::vector<std::string>{"a.cfg", "fifo.cfg", "grande.cfg", "zero.cfg"}, true, 2u << 20));
 }
 
+// Every reader opens its files this way; what it refuses, it refuses keeping no descriptor (the settings tests
+// meet a FIFO and a device, the start-up test both). A read error past the opening is thrown by the read that
+// met it, never taken for the end: /proc/self/mem is a regular file whose first page can't be read.
+TEST(FileLettura, ARefusalKeepsNoDescriptorAndAReadErrorIsThrownNotTakenForTheEnd) {
+  prova::CartellaTemporanea dir;
+  ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+  const auto aperti = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()); };
+  const auto prima = aperti();
+  for (const std::string& percorso : {dir.File("fifo"), dir.Percorso().string(), std::string("/dev/null")})
+    EXPECT_THROW(FileLettura{percorso}, ErroreRuntime) << percorso;
+  EXPECT_EQ(aperti(), prima);
+
+  FileLettura memoria("/proc/self/mem");
+  try {
+    memoria.get();
+    ADD_FAILURE() << "read as " << (memoria.eof() ? "the end" : "nothing");
+  } catch (const ErroreRuntime& e) {
+    EXPECT_EQ(e.Descrizione(), "Path/File access error");
+  }
+}
+
 // Saves of the settings and of a calibration killed at random moments: every file read back is wholly one
-// save's. The next save of a file removes what killed saves of that file left, and no other file's.
+// save's. The next save of a file removes what killed saves of that file left, and no other file's, once
+// nothing has written to it for a while: a file just written may be another copy's save under way.
 TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnly) {
   prova::CartellaTemporanea dir;
   const std::string impostazioni = dir.File("impostazioni.cfg"), taratura = dir.File("Scheda5Colonne.cfg");
@@ -88,6 +111,7 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
     SalvaTaratura(taratura, versioni[v]);
   };
   Scrivi(dir.File(".Scheda1Colonna.cfg.ab.tmp"), "");
+  Scrivi(dir.File(".impostazioni.cfg.bak.ab.tmp"), "");  // another file's, though its name starts alike
   salva(0);
 
   std::mt19937 caso(20);
@@ -108,8 +132,13 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
     const TaraturaScheda t = LeggiTaratura(taratura, LayoutScheda::CinqueColonne);
     EXPECT_TRUE(t == versioni[0] || t == versioni[1]) << t.kX << " " << t.NomeStampante;
   }
+  for (const fs::directory_entry& voce : fs::directory_iterator(dir.Percorso()))
+    fs::last_write_time(voce.path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  Scrivi(dir.File(".impostazioni.cfg.7.tmp"), "");  // under way: its time set ahead, so that no clock is raced
+  fs::last_write_time(dir.File(".impostazioni.cfg.7.tmp"), fs::file_time_type::clock::now() + std::chrono::hours(1));
   salva(1);
-  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
+  EXPECT_EQ(dir.Contenuto(), (std::vector<std::string>{".Scheda1Colonna.cfg.ab.tmp", ".impostazioni.cfg.7.tmp",
+                                                       ".impostazioni.cfg.bak.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
 }
 
 // The CRC's check value. Files are read in blocks and checked whole by the matrix list, whose tests meet

@@ -11,6 +11,8 @@
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 
 #include "Chiusura.h"
@@ -137,13 +139,26 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
 }
 
 TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWritten) {
-  // Files of an earlier run go when the window loads; other files stay.
-  for (const char* nome : {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", "altro.csv"})
-    QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
+  // Files of an earlier run go when the window loads, and so do the leftovers of writes of them killed long
+  // ago; other files stay, and so do a leftover just written (another copy's write under way: its time is
+  // set ahead) and a folder and a link named like leftovers.
+  namespace fs = std::filesystem;
+  const auto oreFa = [](int ore) { return fs::file_time_type::clock::now() - std::chrono::hours(ore); };
+  const QStringList vecchi = {"trlxqvx_20200101_101010.csv", "trlxqvx_XX.csv", ".trlxqvx_20200101_101010.csv.1f2e.tmp",
+                              ".trlxqvx_20200101_101011.csv.abcdef01.tmp"};
+  const QStringList restano = {"altro.csv", ".altro.csv.1f.tmp", ".trlxqvx_20200101_101012.csv.2f.tmp"};
+  for (const QString& nome : vecchi + restano) QFile(temp.filePath(nome)).open(QIODevice::WriteOnly);
+  QDir(temp.path()).mkdir(".trlxqvx_20200101_101013.csv.3f.tmp");
+  QFile::link(temp.filePath(".altro.csv.1f.tmp"), temp.filePath(".trlxqvx_20200101_101014.csv.4f.tmp"));
+  for (const QString& nome : vecchi + QStringList{".altro.csv.1f.tmp", ".trlxqvx_20200101_101013.csv.3f.tmp"})
+    fs::last_write_time(temp.filePath(nome).toStdString(), oreFa(2));
+  fs::last_write_time(temp.filePath(".trlxqvx_20200101_101012.csv.2f.tmp").toStdString(), oreFa(-1));
   ScriviArchivio(FileArchivio(), TRE);
   frmStatistiche* st = principale.finestra->finestre().Statistiche();
-  EXPECT_EQ(QDir(temp.path()).entryList({"*.csv"}, QDir::Files),
-            (QStringList{"altro.csv", QFileInfo(st->FileStatistiche()).fileName()}));
+  QStringList attesi = restano + QStringList{".trlxqvx_20200101_101013.csv.3f.tmp", ".trlxqvx_20200101_101014.csv.4f.tmp",
+                                             QFileInfo(st->FileStatistiche()).fileName()};
+  attesi.sort();
+  EXPECT_EQ(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), attesi);
   EXPECT_EQ(Contenuto(st->FileStatistiche()).toStdString(),
             "Data;P1;P2;P3;P4;P5;Ripetuti;Pari;Dispari;Consecutivi;Somma\r\n"
             "05/01/2018;55;07;30;02;44;2;3;2;1;138\r\n"

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <QAction>
@@ -6,13 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <deque>
 #include <tuple>
 
 #include "core/FileSistema.h"
@@ -55,12 +56,17 @@ TEST(Avvio, MakesTheDataFoldersShowsTheMainWindowAndOpensTheCommandLineFile) {
   salvato.NumeroColonne = 1;
   std::copy_n(std::array<uint8_t, 5>{4, 8, 15, 16, 23}.begin(), 5, salvato.Colonne.Colonna(1));
   ASSERT_EQ(SalvaFile(salvato, (dati + "/sistemi/il mio sistema.tlqvx").toStdString()).esito, EsitoSalvaFile::Salvato);
-  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay.
+  // What saves of an earlier copy, killed while writing, left behind goes; files that only look alike stay, and
+  // so do a folder and a link named like a leftover.
   const QStringList avanzi = {"/.impostazioni.cfg.1f2e.tmp", "/sistemi/.il mio sistema.tlqvx.abcdef01.tmp"};
-  const QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
-                             "/txt/a/.x.1.tmp"};
+  QStringList altri = {"/.impostazioni.cfg.tmp", "/sistemi/appunti.tmp", "/sistemi/.x.1g.tmp", "/sistemi/.x.123456789.tmp",
+                       "/txt/a/.x.1.tmp", "/name.1f.tmp", "/sistemi/.x.1f.bak", "/sistemi/.x..tmp", "/sistemi/.x.1F.tmp",
+                       "/sistemi/..1f.tmp"};
   QDir().mkpath(dati + "/txt/a");
   for (const QString& nome : avanzi + altri) QFile(dati + nome).open(QIODevice::WriteOnly);
+  QDir().mkpath(dati + "/csv/.x.1f.tmp");
+  QFile::link(dati + "/sistemi/appunti.tmp", dati + "/csv/.y.2f.tmp");
+  altri << "/csv/.x.1f.tmp" << "/csv/.y.2f.tmp";
   // A FIFO as the settings file and a link to /dev/zero as the archive: neither is waited on nor read without
   // end. The settings are the defaults; the archive is refused as no regular file.
   const QString archivio = dati + "/archivio/tremaluxorqvx.dat";
@@ -129,40 +135,82 @@ TEST(Avvio, TheVersionCheckShowsANewerVersionOrTheErrorAboveTheSplash) {
   platform::MessageBox::Registra();
 }
 
-// A copy killed leaves its socket and its lock behind. Of two copies then started at the same instant exactly
-// one runs; the other hands over to it and ends.
-TEST(Avvio, OfTwoCopiesStartedTogetherAfterOneWasKilledExactlyOneRuns) {
-  QTemporaryDir casa;
-  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-  ambiente.insert("HOME", casa.path());
-  ambiente.insert("XDG_DATA_HOME", casa.path() + "/share");
-  ambiente.insert("QT_QPA_PLATFORM", "offscreen");
-  QProcess uccisa, copie[2];
-  for (QProcess* p : {&uccisa, &copie[0], &copie[1]}) p->setProcessEnvironment(ambiente);
+// A home of its own for copies of the real program, its temporary folder (where the socket and the lock are)
+// inside it.
+struct Casa {
+  Casa() {
+    QDir().mkpath(temp);
+    ambiente.insert("HOME", dir.path());
+    ambiente.insert("XDG_DATA_HOME", dir.path() + "/share");
+    ambiente.insert("TMPDIR", temp);
+    ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+  }
+  ~Casa() {
+    for (QProcess& copia : copie) copia.kill(), copia.waitForFinished();
+  }
+  QProcess& Avvia() {
+    QProcess& copia = copie.emplace_back();
+    copia.setProcessEnvironment(ambiente);
+    copia.start(TLX_PROGRAM_PATH, {});
+    return copia;
+  }
   // A copy answers once it has made its data folder and listens.
-  const QString nome = platform::IstanzaSingola::NomePer(casa.path() + "/share/TremaluxorQVX");
-  const auto risponde = [&nome] {
+  bool Risponde() const {
     QLocalSocket prova;
-    prova.connectToServer(nome);
+    prova.connectToServer(socket);
     return prova.waitForConnected(200);
-  };
+  }
+  // The process the lock names, 0 for none.
+  qint64 Titolare() const {
+    QFile file(blocco);
+    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed().toLongLong() : 0;
+  }
+  // Its windows are loaded once the statistics have written their file.
+  bool Caricata() const { return !QDir(temp).entryList({"trlxqvx_*.csv"}).isEmpty(); }
 
-  uccisa.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(QTest::qWaitFor(risponde, 20000));
-  uccisa.kill();
-  uccisa.waitForFinished();
-  ASSERT_TRUE(QFileInfo::exists(QDir::tempPath() + "/" + nome)) << "the socket is left behind";
+  QTemporaryDir dir;
+  QString temp = dir.path() + "/tmp", dati = dir.path() + "/share/TremaluxorQVX";
+  QString socket = temp + "/" + platform::IstanzaSingola::NomePer(dati), blocco = socket + ".lock";
+  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+  std::deque<QProcess> copie;
+};
 
-  for (QProcess& copia : copie) copia.start(TLX_PROGRAM_PATH, {});
-  ASSERT_TRUE(QTest::qWaitFor([&copie] { return copie[0].state() == QProcess::NotRunning || copie[1].state() == QProcess::NotRunning; }, 30000));
-  QProcess& finita = copie[0].state() == QProcess::NotRunning ? copie[0] : copie[1];
-  QProcess& rimasta = &finita == &copie[0] ? copie[1] : copie[0];
-  EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), risponde(), rimasta.state()),
-            std::tuple(QProcess::NormalExit, 0, true, QProcess::Running));
-  rimasta.kill();
-  rimasta.waitForFinished();
-  QLocalServer::removeServer(nome);
-  QFile::remove(QDir::tempPath() + "/" + nome + ".lock");
+// What a copy killed at any moment leaves behind (its socket and a lock naming it, or a lock it had no time to
+// write) stops no later copy: of two started at the same instant exactly one runs, holding the lock, and a third
+// hands over to it and ends, touching none of its files. A lock a live process holds while no copy answers for it is no running
+// copy either: the copy waits for an answer, then starts, and leaves that lock alone. All cases at once, each in
+// a home of its own.
+TEST(Avvio, ExactlyOneCopyRunsWhateverAKilledCopyLeftAndALockNoCopyAnswersForStopsNone) {
+  Casa uccisa, vuota, occupata;
+  QProcess& prima = uccisa.Avvia();
+  ASSERT_TRUE(QTest::qWaitFor([&uccisa] { return uccisa.Risponde(); }, 20000));
+  prima.kill();
+  prima.waitForFinished();
+  ASSERT_TRUE(QFileInfo::exists(uccisa.socket) && QFileInfo(uccisa.blocco).size() > 0) << "socket and lock are left behind";
+  QFile(vuota.blocco).open(QIODevice::WriteOnly);
+  // A copy still starting: its lock made and held, nothing written in it yet.
+  QFile trattenuto(occupata.blocco);
+  ASSERT_TRUE(trattenuto.open(QIODevice::WriteOnly) && ::flock(trattenuto.handle(), LOCK_EX) == 0);
+
+  const std::pair<QProcess*, QProcess*> coppie[] = {{&uccisa.Avvia(), &uccisa.Avvia()}, {&vuota.Avvia(), &vuota.Avvia()}};
+  QProcess& attesa = occupata.Avvia();
+  for (Casa* casa : {&uccisa, &vuota}) {
+    auto [a, b] = coppie[casa == &uccisa ? 0 : 1];
+    ASSERT_TRUE(QTest::qWaitFor([a, b] { return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning; }, 30000));
+    QProcess& finita = a->state() == QProcess::NotRunning ? *a : *b;
+    QProcess& rimasta = &finita == a ? *b : *a;
+    EXPECT_EQ(std::tuple(finita.exitStatus(), finita.exitCode(), casa->Risponde(), rimasta.state(), casa->Titolare()),
+              std::tuple(QProcess::NormalExit, 0, true, QProcess::Running, rimasta.processId()));
+    ASSERT_TRUE(QTest::qWaitFor([casa] { return casa->Caricata(); }, 20000));
+    const QString inCorso = casa->dati + "/.impostazioni.cfg.1f.tmp";  // the running copy's save under way
+    QFile(inCorso).open(QIODevice::WriteOnly);
+    QProcess& terza = casa->Avvia();
+    ASSERT_TRUE(terza.waitForFinished(30000));
+    EXPECT_EQ(std::tuple(terza.exitStatus(), terza.exitCode(), rimasta.state(), casa->Risponde(), QFile::exists(inCorso)),
+              std::tuple(QProcess::NormalExit, 0, QProcess::Running, true, true));
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&occupata] { return occupata.Risponde(); }, 30000));
+  EXPECT_EQ(std::tuple(attesa.state(), QFileInfo(occupata.blocco).size()), std::tuple(QProcess::Running, 0));
 }
 
 }  // namespace
