@@ -219,7 +219,7 @@ TEST(Cruciverba, TwelveColumnsFromRowsGridColumnsAndDiagonals) {
 
 TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverItsCase) {
   const std::string lungo(LUNGHEZZA_MASSIMA_NOME + 1, 'A');
-  const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\nX\x01.DAT\r\n"
+  const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\n.nascosta.dat\r\nX\x01.DAT\r\n"
                                "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nM7_5_3.DAT\nultimo.Dat";
   EXPECT_EQ(NomiListaMatrici(risposta), (std::vector<std::string>{"M7_5_3.DAT", lungo.substr(0, 190) + ".DAT", "ULTIMO.DAT"}));
   EXPECT_EQ(std::tuple(NomeMatriceArchiviata("M7.DAT"), NomeMatriceArchiviata("A.DAT.DAT"), NomeMatriceArchiviata("SENZA")),
@@ -235,6 +235,17 @@ TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverIts
   EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(nuova, true));
   EXPECT_THROW(ArchiviaMatrice(temp.File("manca.DAT"), matrici.Percorso().string(), "X.mqvx"), ErroreRuntime);
   EXPECT_EQ(matrici.Contenuto().size(), 2u);
+
+  // A corrupt download replaces no sound matrix, whatever the case of its name; it replaces a file that is
+  // no sound matrix either, so that the list shows it flagged.
+  const Byte rotta = Rotto(150);
+  for (const char* nome : {"m7.mqvx", "ALTRA.mqvx"}) {
+    Scrivi(temp.File("scaricata"), rotta);
+    EXPECT_EQ(ArchiviaMatrice(temp.File("scaricata"), matrici.Percorso().string(), nome), *nome == 'A') << nome;
+  }
+  EXPECT_EQ(matrici.Contenuto(), (std::vector<std::string>{"ALTRA.mqvx", "M7.mqvx"}));
+  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), LeggiByteFile(matrici.File("ALTRA.mqvx")), temp.Contenuto().empty()),
+            std::tuple(nuova, rotta, true));
 }
 
 }  // namespace
