@@ -53,8 +53,18 @@ TEST(FileMatrice, ReadsTheHeaderAndRefusesEveryMalformedFileWithItsReason) {
   const MatriceCaricata m = DecodificaMatrice(FileProva().Byte_());
   const IntestazioneMatrice& h = m.Intestazione;
   // The columns themselves are read back through the adaptation below.
-  EXPECT_EQ(std::tuple(h.V, h.K, h.T, h.M, h.F, h.C, h.AUTHOR, h.PERCENTAGE_COVER, h.VersioneValida(), m(3, 1), m(2, 5)),
-            std::tuple(7, 5, 3, 5, 0, 3, "Rossi" + std::string(25, ' '), "100       ", true, 7, 7));
+  EXPECT_EQ(std::tuple(h.V, h.K, h.T, h.M, h.F, h.C, h.AUTHOR, h.PERCENTAGE_COVER, h.DESCRIPTION, h.VersioneValida(), m(3, 1), m(2, 5)),
+            std::tuple(7, 5, 3, 5, 0, 3, "Rossi" + std::string(25, ' '), "100       ", "Tre colonne" + std::string(49, ' '), true, 7, 7));
+
+  // At the edges and accepted: a guarantee equal to the column's length, four fixed numbers, and bytes past the
+  // entries, which the CRC covers like the rest.
+  Byte lunga = FileProva().Byte_();
+  lunga.resize(lunga.size() - 4);
+  lunga.push_back(0);
+  const uint32_t crc = cCRC32().GetByteArrayCrc32(lunga);
+  for (int i = 0; i < 4; ++i) lunga.push_back(static_cast<uint8_t>(crc >> (8 * i)));
+  for (const Byte& accettata : {FileProva{.T = 5, .C = {}}.Byte_(), FileProva{.F = 4, .C = {}}.Byte_(), lunga})
+    EXPECT_EQ(Rifiuto(accettata), "");
 
   Byte corta = FileProva().Byte_();
   corta.resize(145);
@@ -112,6 +122,11 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   const auto elenco = CaricaElencoMatrici(cartella.Percorso().string(), 7);
   for (const auto& v : elenco) letto.emplace_back(v.NomeFile, std::pair(v.VersioneValida, v.CrcValido));
   EXPECT_EQ(letto, atteso);
+  // The largest file is read whole; a path comes trimmed of blanks.
+  const std::string massima = cartella.File("massima.mqvx");
+  EXPECT_EQ(std::tuple(LeggiMatrice(" " + massima + " ").Intestazione.C, LeggiIntestazioneMatrice(" " + massima).C,
+                       VerificaCrcMatrice(massima + "  ")),
+            std::tuple(CAPIENZA, CAPIENZA, true));
 }
 
 TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
@@ -120,6 +135,7 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
       {"1 2 3 4 5\n1 2 3 4 7\n", "-2147211504 (Matrice con sviluppo non sequenziale)"},
       {"1 2 3\n1 2 3 4\n", "-2147211504 (Matrice con colonne a lunghezza multipla)"},
       {"1 2 3 4 91\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"},
+      {"0 1 2 3 4\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"}, {"1 2 3 4 5x\n", "13 (Type mismatch)"},
       {"1 2 3 4 256\n", "6 (Overflow)"}, {"1 2 3 4 99999999999999999999\n", "6 (Overflow)"}, {"1 2 3 4 x\n", "13 (Type mismatch)"},
       {"1 1 2 3 4\n", "-2147211504 (Matrice con numeri ripetuti nella stessa colonna)"}, {"", "-2147211504 (Matrice senza colonne)"},
   };
@@ -131,6 +147,14 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
     EXPECT_EQ(std::tuple(r.messaggi, r.matrice.Intestazione.V, r.matrice.Intestazione.C, r.matrice.Matrice),
               std::tuple(attesi, buona ? 6 : 0, buona ? 2 : 0, buona ? Byte{1, 2, 3, 4, 5, 1, 2, 3, 4, 6} : Byte{})) << testo;
   }
+
+  // The top value 90, in columns of ten.
+  std::string novanta;
+  for (int v = 1; v <= MAX_VALORE_MATRICE_TXT; ++v) novanta += std::to_string(v) + (v % 10 ? " " : "\n");
+  std::istringstream righe(novanta);
+  const RisultatoMatriceTxt grande = LeggiMatriceTxt(righe);
+  EXPECT_EQ(std::tuple(grande.messaggi.empty(), grande.matrice.Intestazione.V, grande.matrice.Intestazione.K, grande.matrice.Intestazione.C),
+            std::tuple(true, 90, 10, 9));
 
   std::string testo;
   for (int i = 0; i <= MAX_RIGHE_MATRICE_TXT; ++i) testo += i % 2 ? "1 2 3 4 5\n" : "5 4 3 2 1\n";
@@ -145,7 +169,9 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   s->Condizioni.SommaAttiva = VERO;
   s->DistanzaMinima = {2, VERO};
   const MatriceCaricata m = DecodificaMatrice(FileProva().Byte_());
-  AdattaMatrice(*s, m);
+  int cedute = 0;
+  AdattaMatrice(*s, m, [&] { ++cedute; });
+  EXPECT_EQ(cedute, 1);
   // 1 2 3 4 5 -> 40 9 3 31 22; 3 4 5 6 7 -> 3 31 22 5 17; 7 6 1 2 3 -> 17 5 40 9 3
   EXPECT_EQ(Colonne(*s), (Numeri{3, 9, 22, 31, 40, 3, 5, 17, 22, 31, 3, 5, 9, 17, 40}));
   EXPECT_EQ(std::tuple(s->Condizioni, s->DistanzaMinima, s->NumeriPronostico, s->Pronostico[0]),
@@ -154,7 +180,7 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   // Guarantee K - T when 1..4; the fixed numbers. Title, guarantee, fixed count.
   const std::tuple<uint8_t, Numeri, std::string, uint8_t, uint8_t> casi[] = {
       {3, {}, "Ridotto N-2", 2, 0}, {5, {}, "Adatta Matrice", 0, 0}, {0, {}, "Adatta Matrice", 0, 0},
-      {4, {40, 9}, "Ridotto N-1", 1, 2}};
+      {4, {40, 9}, "Ridotto N-1", 1, 2}, {3, {40, 9, 3, 31, 22}, "Ridotto N-2", 2, 0}};  // more fixed numbers than are kept
   for (const auto& [T, fisse, titolo, garanzia, quanteFisse] : casi) {
     auto t = SistemaOrdinato();
     IntestazioneMatrice h = m.Intestazione;
@@ -163,29 +189,32 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
     const RecordCondizioni& c = t->Condizioni;
     EXPECT_EQ(std::tuple(t->TitoloSistema.Trimmed(), c.Garanzia, Vero(c.RidottoAttivo), c.QuantiFissi, Vero(c.FisseAttiva)),
               std::tuple(titolo, garanzia, garanzia > 0, quanteFisse, quanteFisse > 0));
-    for (const uint8_t n : fisse) EXPECT_EQ(c.NumeriFissi[n], 1);
+    for (const uint8_t n : fisse) EXPECT_EQ(c.NumeriFissi[n], quanteFisse > 0);
   }
 
   // Refused matrices leave the system as it was.
-  MatriceCaricata seiNumeri = m, indiceZero = m, troppe = m;
+  MatriceCaricata seiNumeri = m, indiceZero = m, indiceOltre = m, troppe = m, piena = m;
   seiNumeri.Intestazione.V = 6;
   indiceZero.Matrice[7] = 0;
+  indiceOltre.Matrice[7] = 8;
   troppe.Intestazione.C = CAPIENZA + 1;
-  EXPECT_FALSE(VerificaCapienza(m));
+  troppe.Matrice.assign(static_cast<size_t>(CAPIENZA + 1) * 5, 1);
+  piena.Intestazione.C = CAPIENZA;
+  EXPECT_FALSE(VerificaCapienza(m) || VerificaCapienza(piena));
   EXPECT_EQ(VerificaCapienza(troppe)->testo,
             "Error -2147211504 (Colonne superiori alla capienza della memoria\r"
             "scegliere un'altra matrice o contattare l'autore per un aggiornamento)");
   s->TitoloSistema = "Integrale";
   const auto prima = std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico);
-  for (const MatriceCaricata* rifiutata : {&seiNumeri, &indiceZero, &troppe}) {
+  for (const MatriceCaricata* rifiutata : {&seiNumeri, &indiceZero, &indiceOltre, &troppe}) {
     EXPECT_THROW(AdattaMatrice(*s, *rifiutata), ErroreRuntime);
     EXPECT_EQ(std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico), prima);
   }
 }
 
 TEST(Adattamento, FixedNumberAnswersMoveToTheirPlaceOrAreRefused) {
-  // Leading digits count; halves round to even.
-  const std::tuple<std::string, double> valori[] = {{"  12abc", 12}, {"2.5", 2}, {"3.5", 4}, {"abc", 0}};
+  // Leading digits count, after a sign; halves round to even.
+  const std::tuple<std::string, double> valori[] = {{"  12abc", 12}, {"2.5", 2}, {"3.5", 4}, {"abc", 0}, {" +7", 7}, {"-3", -3}};
   for (const auto& [risposta, valore] : valori) EXPECT_EQ(ValoreRisposta(risposta), valore) << risposta;
 
   auto s = SistemaOrdinato({3, 5, 9, 17, 22, 31, 40});
@@ -200,6 +229,7 @@ TEST(Adattamento, FixedNumberAnswersMoveToTheirPlaceOrAreRefused) {
     EXPECT_EQ(SpostaFissa(*s, risposta, posizione, &valore), accettata) << risposta;
     EXPECT_EQ(Numeri(s->Pronostico.begin(), s->Pronostico.begin() + 7), ordine) << risposta;
   }
+  EXPECT_TRUE(SpostaFissa(*SistemaOrdinato({55, 1, 2, 3, 4}), "55", 0));  // the top number too
   EXPECT_EQ(ElencoFisse({22, 40, 9}), "22   40   09   ");
 }
 
