@@ -76,7 +76,7 @@ TEST(EditorFiltri, GreyedNumbersAndStrayBitsAreDroppedWhenThePanelIsSaved) {
   e.CambiaNumero(20);
   // No label for these: ignored. ON again counts nothing.
   e.CambiaPresenza(EditorFiltri::PRESENZE), e.CambiaPosizione(0), e.CambiaPosizione(6), e.ImpostaAttivo(true);
-  EXPECT_EQ(std::pair(e.NumeriSelezionati(), e.TotaleOn()), std::pair(2, 1));
+  EXPECT_EQ(std::tuple(e.NumeriSelezionati(), e.TotaleOn(), e.Mostrato().Attivo), std::tuple(2, 1, VERO));
   e.Chiudi();
   RecordFiltro atteso{.QuantiMask = 0b101 | (1 << 25), .PosizioniMask = 0b100, .Attivo = VERO};
   atteso.Numeri[3] = atteso.Numeri[33] = 1;

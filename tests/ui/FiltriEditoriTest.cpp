@@ -74,9 +74,11 @@ TEST_F(EditoriFiltri, AndCountersGreyedNumbersSweepsStepsAndTheClosingFromTheMen
   EXPECT_EQ(std::tuple(Menu("menuColonnaFiltro")->isChecked(), s.NumeroFiltriAnd, s.FiltriAnd[1], s.FiltriAnd[4]),
             std::tuple(true, 4, Gruppo({12}, 0b11), Gruppo({}, 0, 0b1100)));
 
-  // Deleting the first three: each time the panel shows the empty record and the ON total falls; the one left
-  // keeps the check mark.
+  // Deleting the first three (a count unticked first): each time the panel shows the empty record and the ON
+  // total falls; the one left keeps the check mark.
   InFinestraModale([&] { Menu("menuColonnaFiltro")->trigger(); }, [&](QWidget& w) {
+    Trascina(Griglia(w, "lbPresenze"), {1});  // a count ticked goes off
+    EXPECT_EQ(Selezionate(Griglia(w, "lbPresenze")), std::vector{0});
     for (int i = 0; i < 3; ++i) {
       Pulsante(w, "cmdCancella")->click();
       EXPECT_EQ(std::tuple(Selezionate(Griglia(w, "labGriglia")), Selezionate(Griglia(w, "lbPresenze")),
