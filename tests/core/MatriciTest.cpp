@@ -193,8 +193,9 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   }
 
   // Refused matrices leave the system as it was.
-  MatriceCaricata seiNumeri = m, indiceZero = m, indiceOltre = m, troppe = m, piena = m;
+  MatriceCaricata seiNumeri = m, ottoNumeri = m, indiceZero = m, indiceOltre = m, troppe = m, piena = m;
   seiNumeri.Intestazione.V = 6;
+  ottoNumeri.Intestazione.V = 8;  // its indexes fit the seven numbers, its V does not
   indiceZero.Matrice[7] = 0;
   indiceOltre.Matrice[7] = 8;
   troppe.Intestazione.C = CAPIENZA + 1;
@@ -206,7 +207,7 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
             "scegliere un'altra matrice o contattare l'autore per un aggiornamento)");
   s->TitoloSistema = "Integrale";
   const auto prima = std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico);
-  for (const MatriceCaricata* rifiutata : {&seiNumeri, &indiceZero, &indiceOltre, &troppe}) {
+  for (const MatriceCaricata* rifiutata : {&seiNumeri, &ottoNumeri, &indiceZero, &indiceOltre, &troppe}) {
     EXPECT_THROW(AdattaMatrice(*s, *rifiutata), ErroreRuntime);
     EXPECT_EQ(std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico), prima);
   }
