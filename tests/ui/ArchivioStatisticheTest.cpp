@@ -103,9 +103,11 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   a->cmdUpdate_Click();
   EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true}));
   const auto& frequenze = st->arrayFrequenzaNumeri()[0];
-  // The main window picks by the new counts: the most frequent number first.
-  principale.finestra->SelezionaPiuFrequenti(1);
-  EXPECT_EQ(s().NumeriScelti[static_cast<size_t>(st->arrayFrequenzaNumeri()[1][1] - 1)], 1);
+  // The main window picks by the new counts: the ten most frequent numbers.
+  principale.finestra->SelezionaPiuFrequenti(10);
+  int presi = 0;
+  for (size_t i = 1; i <= 10; ++i) presi += s().NumeriScelti[static_cast<size_t>(st->arrayFrequenzaNumeri()[1][i] - 1)];
+  EXPECT_EQ(presi, 10);
   EXPECT_EQ(std::tuple(s().ArchivioEstrazioni.size(), web.Ricevute().back().percorso, Vista(a).size(), Vista(a).back(),
                        Contenuto(FileArchivio()) == QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)),
                        a->findChild<QLabel*>("lbElaborazione")->isVisible(),
