@@ -15,11 +15,34 @@ namespace {
 
 bool NomeSicuro(std::string_view nome) {
   if (nome.empty() || NomeMatriceArchiviata(nome).size() > LUNGHEZZA_MASSIMA_NOME) return false;
-  if (nome.find("..") != std::string_view::npos || nome.find_first_not_of('.') == std::string_view::npos) return false;
+  if (nome.starts_with('.') || nome.find("..") != std::string_view::npos) return false;
   return std::all_of(nome.begin(), nome.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x20 && u < 0x7F && c != '/' && c != '\\' && c != ':';
   });
+}
+
+namespace fs = std::filesystem;
+
+// The regular files of `cartella` named `nome` in any letter case.
+std::vector<fs::path> Omonimi(const std::string& cartella, const std::string& nome) {
+  std::vector<fs::path> omonimi;
+  const std::string chiave = MaiuscoloAscii(nome);
+  std::error_code ec;
+  for (fs::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+    std::error_code ecFile;
+    if (MaiuscoloAscii(it->path().filename().string()) == chiave && it->is_regular_file(ecFile))
+      omonimi.push_back(it->path());
+  }
+  return omonimi;
+}
+
+bool MatriceSana(const fs::path& file) {
+  try {
+    return LeggiIntestazioneMatrice(file.string()).VersioneValida() && VerificaCrcMatrice(file.string());
+  } catch (const ErroreRuntime&) {
+    return false;
+  }
 }
 
 }  // namespace
@@ -46,7 +69,6 @@ std::string NomeMatriceArchiviata(std::string_view nomeScaricato) {
 }
 
 bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome) {
-  namespace fs = std::filesystem;
   const struct Rimozione {
     const std::string& file;
     ~Rimozione() {
@@ -55,7 +77,9 @@ bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
     }
   } rimozione{scaricato};
   const std::vector<uint8_t> byte = LeggiByteFile(scaricato);
-  if (!DecodificaIntestazione(byte).VersioneValida() || !CrcValido(byte)) return false;
+  const std::vector<fs::path> omonimi = Omonimi(cartellaMatrici, nome);
+  const bool sana = DecodificaIntestazione(byte).VersioneValida() && CrcValido(byte);
+  if (!sana && std::ranges::any_of(omonimi, MatriceSana)) return false;
   {
     // Written beside the target and renamed over it: the download and the
     // matrix folder may sit on different file systems.
@@ -63,12 +87,9 @@ bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
     scrittura.Scrivi(byte.data(), byte.size());
     scrittura.Conferma();
   }
-  const std::string chiave = MaiuscoloAscii(nome);
-  std::error_code ec;
-  for (fs::directory_iterator it(cartellaMatrici, ec), fine; !ec && it != fine; it.increment(ec)) {
-    const std::string altro = it->path().filename().string();
-    std::error_code ecFile;
-    if (altro != nome && MaiuscoloAscii(altro) == chiave && it->is_regular_file(ecFile)) fs::remove(it->path(), ecFile);
+  for (const fs::path& altro : omonimi) {
+    std::error_code ec;
+    if (altro.filename() != nome) fs::remove(altro, ec);
   }
   return true;
 }

@@ -16,20 +16,22 @@ inline constexpr size_t LUNGHEZZA_MASSIMA_NOME = 200;
 
 // The names of the list reply, one a line (CR LF or LF), upper-cased, in
 // order, each once; each that is unsafe to use as a file name is left out:
-// empty, with a path separator, a drive colon, "..", only dots, a control or
-// non-ASCII character, or longer than LUNGHEZZA_MASSIMA_NOME once stored.
+// empty, beginning with a dot (a hidden file the list never shows), with a
+// path separator, a drive colon, "..", a control or non-ASCII character, or
+// longer than LUNGHEZZA_MASSIMA_NOME once stored.
 std::vector<std::string> NomiListaMatrici(std::string_view risposta);
 
 // The name a downloaded matrix is stored under: every ".DAT" becomes ".mqvx".
 std::string NomeMatriceArchiviata(std::string_view nomeScaricato);
 
-// Moves the downloaded file into `cartellaMatrici` under `nome` when it reads
-// as a matrix (its magic and CRC sound), replacing the file of that name at
-// once (a failed move leaves it as it was), then removes the other files
-// whose names differ from it only in letter case. False, storing nothing,
-// for anything else: a server's error page never replaces a good matrix.
-// The downloaded file is removed in every case. Throws ErroreRuntime when
-// it can't be read or stored.
+// Moves the downloaded file into `cartellaMatrici` under `nome`, replacing
+// the file of that name at once (a failed move leaves it as it was), then
+// removes the other files whose names differ from it only in letter case.
+// A download whose magic or CRC fails is stored as well, for the list to
+// show it flagged, unless a sound matrix of that name (in any letter case)
+// is there: a server's error page never replaces a good matrix. False,
+// storing nothing, then. The downloaded file is removed in every case.
+// Throws ErroreRuntime when it can't be read or stored.
 bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMatrici, const std::string& nome);
 
 }  // namespace tlx::matrix

@@ -59,7 +59,8 @@ TEST(EditorFiltri, MovesStayWithinTheTableAndSaveThePanelFirst) {
 }
 
 // A damaged record: a number no longer chosen, Numeri values other than 1,
-// mask bits without a label, a switch of 3.
+// mask bits without a label, a switch of 3; and a count of ON records one
+// short, which the closing recounts.
 TEST(EditorFiltri, GreyedNumbersAndStrayBitsAreDroppedWhenThePanelIsSaved) {
   auto s = ConScelti({3, 20, 33, 40, 41});
   RecordFiltro& r = s->FiltriAnd[1];
@@ -67,15 +68,19 @@ TEST(EditorFiltri, GreyedNumbersAndStrayBitsAreDroppedWhenThePanelIsSaved) {
   r.QuantiMask = 0b101 | (1 << 25) | (1 << 26);
   r.PosizioniMask = 0b1 | 0b100 | (1 << 6);
   r.Attivo = 3;
+  s->FiltriAnd[2] = Filtro(40, VERO);
   s->NumeroFiltriAnd = 1;
   EditorFiltri e(*s);
   e.CambiaNumero(10);  // greyed: ignored
   e.CambiaNumero(33);
   e.CambiaNumero(20);
+  // No label for these: ignored. ON again counts nothing.
+  e.CambiaPresenza(EditorFiltri::PRESENZE), e.CambiaPosizione(0), e.CambiaPosizione(6), e.ImpostaAttivo(true);
+  EXPECT_EQ(std::tuple(e.NumeriSelezionati(), e.TotaleOn(), e.Mostrato().Attivo), std::tuple(2, 1, VERO));
   e.Chiudi();
   RecordFiltro atteso{.QuantiMask = 0b101 | (1 << 25), .PosizioniMask = 0b100, .Attivo = VERO};
   atteso.Numeri[3] = atteso.Numeri[33] = 1;
-  EXPECT_EQ(s->FiltriAnd[1], atteso);
+  EXPECT_EQ(std::tuple(s->FiltriAnd[1], s->NumeroFiltriAnd), std::tuple(atteso, 2));
 }
 
 // Records holding numbers no longer chosen (9 and 7): looking at them while

@@ -54,8 +54,18 @@ TEST(FileMatrice, ReadsTheHeaderAndRefusesEveryMalformedFileWithItsReason) {
   const MatriceCaricata m = DecodificaMatrice(FileProva().Byte_());
   const IntestazioneMatrice& h = m.Intestazione;
   // The columns themselves are read back through the adaptation below.
-  EXPECT_EQ(std::tuple(h.V, h.K, h.T, h.M, h.F, h.C, h.AUTHOR, h.PERCENTAGE_COVER, h.VersioneValida(), m(3, 1), m(2, 5)),
-            std::tuple(7, 5, 3, 5, 0, 3, "Rossi" + std::string(25, ' '), "100       ", true, 7, 7));
+  EXPECT_EQ(std::tuple(h.V, h.K, h.T, h.M, h.F, h.C, h.AUTHOR, h.PERCENTAGE_COVER, h.DESCRIPTION, h.VersioneValida(), m(3, 1), m(2, 5)),
+            std::tuple(7, 5, 3, 5, 0, 3, "Rossi" + std::string(25, ' '), "100       ", "Tre colonne" + std::string(49, ' '), true, 7, 7));
+
+  // At the edges and accepted: a guarantee equal to the column's length, four fixed numbers, and bytes past the
+  // entries, which the CRC covers like the rest.
+  Byte lunga = FileProva().Byte_();
+  lunga.resize(lunga.size() - 4);
+  lunga.push_back(0);
+  const uint32_t crc = cCRC32().GetByteArrayCrc32(lunga);
+  for (int i = 0; i < 4; ++i) lunga.push_back(static_cast<uint8_t>(crc >> (8 * i)));
+  for (const Byte& accettata : {FileProva{.T = 5, .C = {}}.Byte_(), FileProva{.F = 4, .C = {}}.Byte_(), lunga})
+    EXPECT_EQ(Rifiuto(accettata), "");
 
   Byte corta = FileProva().Byte_();
   corta.resize(145);
@@ -113,6 +123,11 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   const auto elenco = CaricaElencoMatrici(cartella.Percorso().string(), 7);
   for (const auto& v : elenco) letto.emplace_back(v.NomeFile, std::pair(v.VersioneValida, v.CrcValido));
   EXPECT_EQ(letto, atteso);
+  // The largest file is read whole; a path comes trimmed of blanks.
+  const std::string massima = cartella.File("massima.mqvx");
+  EXPECT_EQ(std::tuple(LeggiMatrice(" " + massima + " ").Intestazione.C, LeggiIntestazioneMatrice(" " + massima).C,
+                       VerificaCrcMatrice(massima + "  ")),
+            std::tuple(CAPIENZA, CAPIENZA, true));
 }
 
 TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
@@ -121,6 +136,7 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
       {"1 2 3 4 5\n1 2 3 4 7\n", "-2147211504 (Matrice con sviluppo non sequenziale)"},
       {"1 2 3\n1 2 3 4\n", "-2147211504 (Matrice con colonne a lunghezza multipla)"},
       {"1 2 3 4 91\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"},
+      {"0 1 2 3 4\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"}, {"1 2 3 4 5x\n", "13 (Type mismatch)"},
       {"1 2 3 4 256\n", "6 (Overflow)"}, {"1 2 3 4 99999999999999999999\n", "6 (Overflow)"}, {"1 2 3 4 x\n", "13 (Type mismatch)"},
       {"1 1 2 3 4\n", "-2147211504 (Matrice con numeri ripetuti nella stessa colonna)"}, {"", "-2147211504 (Matrice senza colonne)"},
       // Blanks may pad a line up to its bound, CR included; one byte more and it is no matrix.
@@ -135,6 +151,14 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
     EXPECT_EQ(std::tuple(r.messaggi, r.matrice.Intestazione.V, r.matrice.Intestazione.C, r.matrice.Matrice),
               std::tuple(attesi, buona ? 6 : 0, buona ? 2 : 0, buona ? Byte{1, 2, 3, 4, 5, 1, 2, 3, 4, 6} : Byte{})) << testo;
   }
+
+  // The top value 90, in columns of ten.
+  std::string novanta;
+  for (int v = 1; v <= MAX_VALORE_MATRICE_TXT; ++v) novanta += std::to_string(v) + (v % 10 ? " " : "\n");
+  std::istringstream righe(novanta);
+  const RisultatoMatriceTxt grande = LeggiMatriceTxt(righe);
+  EXPECT_EQ(std::tuple(grande.messaggi.empty(), grande.matrice.Intestazione.V, grande.matrice.Intestazione.K, grande.matrice.Intestazione.C),
+            std::tuple(true, 90, 10, 9));
 
   std::string testo;
   for (int i = 0; i <= MAX_RIGHE_MATRICE_TXT; ++i) testo += i % 2 ? "1 2 3 4 5\n" : "5 4 3 2 1\n";
@@ -155,7 +179,9 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   s->Condizioni.SommaAttiva = VERO;
   s->DistanzaMinima = {2, VERO};
   const MatriceCaricata m = DecodificaMatrice(FileProva().Byte_());
-  AdattaMatrice(*s, m);
+  int cedute = 0;
+  AdattaMatrice(*s, m, [&] { ++cedute; });
+  EXPECT_EQ(cedute, 1);
   // 1 2 3 4 5 -> 40 9 3 31 22; 3 4 5 6 7 -> 3 31 22 5 17; 7 6 1 2 3 -> 17 5 40 9 3
   EXPECT_EQ(Colonne(*s), (Numeri{3, 9, 22, 31, 40, 3, 5, 17, 22, 31, 3, 5, 9, 17, 40}));
   EXPECT_EQ(std::tuple(s->Condizioni, s->DistanzaMinima, s->NumeriPronostico, s->Pronostico[0]),
@@ -164,7 +190,7 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   // Guarantee K - T when 1..4; the fixed numbers. Title, guarantee, fixed count.
   const std::tuple<uint8_t, Numeri, std::string, uint8_t, uint8_t> casi[] = {
       {3, {}, "Ridotto N-2", 2, 0}, {5, {}, "Adatta Matrice", 0, 0}, {0, {}, "Adatta Matrice", 0, 0},
-      {4, {40, 9}, "Ridotto N-1", 1, 2}};
+      {4, {40, 9}, "Ridotto N-1", 1, 2}, {3, {40, 9, 3, 31, 22}, "Ridotto N-2", 2, 0}};  // more fixed numbers than are kept
   for (const auto& [T, fisse, titolo, garanzia, quanteFisse] : casi) {
     auto t = SistemaOrdinato();
     IntestazioneMatrice h = m.Intestazione;
@@ -173,29 +199,33 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
     const RecordCondizioni& c = t->Condizioni;
     EXPECT_EQ(std::tuple(t->TitoloSistema.Trimmed(), c.Garanzia, Vero(c.RidottoAttivo), c.QuantiFissi, Vero(c.FisseAttiva)),
               std::tuple(titolo, garanzia, garanzia > 0, quanteFisse, quanteFisse > 0));
-    for (const uint8_t n : fisse) EXPECT_EQ(c.NumeriFissi[n], 1);
+    for (const uint8_t n : fisse) EXPECT_EQ(c.NumeriFissi[n], quanteFisse > 0);
   }
 
   // Refused matrices leave the system as it was.
-  MatriceCaricata seiNumeri = m, indiceZero = m, troppe = m;
+  MatriceCaricata seiNumeri = m, ottoNumeri = m, indiceZero = m, indiceOltre = m, troppe = m, piena = m;
   seiNumeri.Intestazione.V = 6;
+  ottoNumeri.Intestazione.V = 8;  // its indexes fit the seven numbers, its V does not
   indiceZero.Matrice[7] = 0;
+  indiceOltre.Matrice[7] = 8;
   troppe.Intestazione.C = CAPIENZA + 1;
-  EXPECT_FALSE(VerificaCapienza(m));
+  troppe.Matrice.assign(static_cast<size_t>(CAPIENZA + 1) * 5, 1);
+  piena.Intestazione.C = CAPIENZA;
+  EXPECT_FALSE(VerificaCapienza(m) || VerificaCapienza(piena));
   EXPECT_EQ(VerificaCapienza(troppe)->testo,
             "Error -2147211504 (Colonne superiori alla capienza della memoria\r"
             "scegliere un'altra matrice o contattare l'autore per un aggiornamento)");
   s->TitoloSistema = "Integrale";
   const auto prima = std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico);
-  for (const MatriceCaricata* rifiutata : {&seiNumeri, &indiceZero, &troppe}) {
+  for (const MatriceCaricata* rifiutata : {&seiNumeri, &ottoNumeri, &indiceZero, &indiceOltre, &troppe}) {
     EXPECT_THROW(AdattaMatrice(*s, *rifiutata), ErroreRuntime);
     EXPECT_EQ(std::tuple(Colonne(*s), s->TitoloSistema.Trimmed(), s->Pronostico), prima);
   }
 }
 
 TEST(Adattamento, FixedNumberAnswersMoveToTheirPlaceOrAreRefused) {
-  // Leading digits count; halves round to even.
-  const std::tuple<std::string, double> valori[] = {{"  12abc", 12}, {"2.5", 2}, {"3.5", 4}, {"abc", 0}};
+  // Leading digits count, after a sign; halves round to even.
+  const std::tuple<std::string, double> valori[] = {{"  12abc", 12}, {"2.5", 2}, {"3.5", 4}, {"abc", 0}, {" +7", 7}, {"-3", -3}};
   for (const auto& [risposta, valore] : valori) EXPECT_EQ(ValoreRisposta(risposta), valore) << risposta;
 
   auto s = SistemaOrdinato({3, 5, 9, 17, 22, 31, 40});
@@ -210,6 +240,7 @@ TEST(Adattamento, FixedNumberAnswersMoveToTheirPlaceOrAreRefused) {
     EXPECT_EQ(SpostaFissa(*s, risposta, posizione, &valore), accettata) << risposta;
     EXPECT_EQ(Numeri(s->Pronostico.begin(), s->Pronostico.begin() + 7), ordine) << risposta;
   }
+  EXPECT_TRUE(SpostaFissa(*SistemaOrdinato({55, 1, 2, 3, 4}), "55", 0));  // the top number too
   EXPECT_EQ(ElencoFisse({22, 40, 9}), "22   40   09   ");
 }
 
@@ -229,7 +260,7 @@ TEST(Cruciverba, TwelveColumnsFromRowsGridColumnsAndDiagonals) {
 
 TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverItsCase) {
   const std::string lungo(LUNGHEZZA_MASSIMA_NOME + 1, 'A');
-  const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\nX\x01.DAT\r\n"
+  const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\n.nascosta.dat\r\nX\x01.DAT\r\n"
                                "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nM7_5_3.DAT\nultimo.Dat";
   EXPECT_EQ(NomiListaMatrici(risposta), (std::vector<std::string>{"M7_5_3.DAT", lungo.substr(0, 190) + ".DAT", "ULTIMO.DAT"}));
   EXPECT_EQ(std::tuple(NomeMatriceArchiviata("M7.DAT"), NomeMatriceArchiviata("A.DAT.DAT"), NomeMatriceArchiviata("SENZA")),
@@ -245,6 +276,17 @@ TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverIts
   EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(nuova, true));
   EXPECT_THROW(ArchiviaMatrice(temp.File("manca.DAT"), matrici.Percorso().string(), "X.mqvx"), ErroreRuntime);
   EXPECT_EQ(matrici.Contenuto().size(), 2u);
+
+  // A corrupt download replaces no sound matrix, whatever the case of its name; it replaces a file that is
+  // no sound matrix either, so that the list shows it flagged.
+  const Byte rotta = Rotto(150);
+  for (const char* nome : {"m7.mqvx", "ALTRA.mqvx"}) {
+    Scrivi(temp.File("scaricata"), rotta);
+    EXPECT_EQ(ArchiviaMatrice(temp.File("scaricata"), matrici.Percorso().string(), nome), *nome == 'A') << nome;
+  }
+  EXPECT_EQ(matrici.Contenuto(), (std::vector<std::string>{"ALTRA.mqvx", "M7.mqvx"}));
+  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), LeggiByteFile(matrici.File("ALTRA.mqvx")), temp.Contenuto().empty()),
+            std::tuple(nuova, rotta, true));
 }
 
 }  // namespace

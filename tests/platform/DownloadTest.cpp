@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,14 +189,15 @@ TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowSer
   EXPECT_FALSE(QFile::exists(vecchia.fileName()));
 }
 
-// The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, a folder in its
-// place, not on the server) skipped; an error page or an empty body replaces no matrix; a list longer than any
-// real one is not taken.
+// The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, hidden, a folder
+// in its place, not on the server) skipped; an error page replaces no sound matrix; what else arrived whole is
+// stored, a matrix with a bad version or CRC listed with its flag; a list longer than any real one is not taken.
 TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIsSkipped) {
   const QString lista = "/public/quorbelt/lista.asp?K=5", scarica = "/public/quorbelt/matrici/download.aspx?file=";
   const tp::Byte file = tp::FileProva{.autore = "Nuova", .C = {}}.Byte_();
   QDir().mkpath(Matrici() + "/CARTELLA.mqvx");
-  QByteArray elenco = "m7a.dat\r\n../EVIL.DAT\r\ncartella.dat\r\nsub/x.dat\r\nmanca.dat\r\ngood5.dat\r\nvuota.dat\r\nM7A.DAT\r\n";
+  QByteArray elenco = "m7a.dat\r\n../EVIL.DAT\r\ncartella.dat\r\nsub/x.dat\r\nmanca.dat\r\ngood5.dat\r\nvuota.dat\r\nM7A.DAT\r\n"
+                      "versione.dat\r\n.nascosta.dat\r\ncorrotta.dat\r\n";
   elenco.append(64 * 1024 - elenco.size(), '\n');  // as long as a list may be, sent in chunks
   server.Rispondi(lista.toUtf8(), {200, elenco, Modo::Chunk});
   server.Rispondi((scarica + "M7A.DAT").toUtf8(), {302, "", Modo::Intera, 1, {}, "Location: /altrove/M7A.DAT\r\n"});
@@ -202,6 +205,9 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   server.Rispondi((scarica + "CARTELLA.DAT").toUtf8(), {200, Testo(file)});
   server.Rispondi((scarica + "GOOD5.DAT").toUtf8(), {200, "<html><body>Errore</body></html>"});
   server.Rispondi((scarica + "VUOTA.DAT").toUtf8(), {200, ""});
+  server.Rispondi((scarica + "VERSIONE.DAT").toUtf8(), {200, Testo(tp::FileProva{.magic = "matriceqvxv0002", .C = {}}.Byte_())});
+  server.Rispondi((scarica + ".NASCOSTA.DAT").toUtf8(), {200, Testo(file)});
+  server.Rispondi((scarica + "CORROTTA.DAT").toUtf8(), {200, Testo(file).replace("Nuova", "Nuovo")});
 
   ui::frmMatr m(s(), ui::frmMatr::Modo::Elenco);
   m.show();
@@ -211,11 +217,22 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   QStringList richieste;
   for (const auto& r : server.Ricevute()) richieste << QString::fromUtf8(r.percorso);
   EXPECT_EQ(richieste, QStringList({lista, scarica + "M7A.DAT", "/altrove/M7A.DAT", scarica + "CARTELLA.DAT",
-                                    scarica + "MANCA.DAT", scarica + "GOOD5.DAT", scarica + "VUOTA.DAT", lista}));
+                                    scarica + "MANCA.DAT", scarica + "GOOD5.DAT", scarica + "VUOTA.DAT",
+                                    scarica + "VERSIONE.DAT", scarica + "CORROTTA.DAT", lista}));
   EXPECT_EQ(server.Ricevute().at(0).intestazioni.value("cache-control"), "no-cache");
-  EXPECT_EQ(std::tuple(Mostrati(), m.findChild<QListWidget*>("flQVX")->count(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)),
-            std::tuple(std::vector<std::string>{}, 2, true));
-  EXPECT_EQ(Stato(), std::tuple(true, true, std::string("CARTELLA.mqvx GOOD5.mqvx M7A.mqvx"), true, std::string()));
+  EXPECT_EQ(std::pair(Mostrati(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)), std::pair(std::vector<std::string>{}, true));
+  EXPECT_EQ(Stato(), std::tuple(true, true, std::string("CARTELLA.mqvx CORROTTA.mqvx GOOD5.mqvx M7A.mqvx VERSIONE.mqvx VUOTA.mqvx"),
+                                true, std::string()));
+  // Each listed line as its details show it: file, version flag, CRC flag.
+  auto* righeElenco = m.findChild<QListWidget*>("flQVX");
+  QStringList righe;
+  for (int r = 0; r < righeElenco->count(); ++r) {
+    righeElenco->setCurrentRow(r);
+    righe << QStringList{m.findChild<QLineEdit*>("txtFileName")->text(), m.findChild<QLabel*>("lblChkVersion")->text(),
+                         m.findChild<QLabel*>("lblOK")->text()}.join('|');
+  }
+  righe.sort();
+  EXPECT_EQ(righe.join(", ").toStdString(), "CORROTTA.mqvx||Matrice Corrotta, GOOD5.mqvx||, M7A.mqvx||, VERSIONE.mqvx|Versione non valida|");
   SimulazioneShell().Registra();
   m.findChild<QAbstractButton*>("cmdOpenDir")->click();  // the folder they went to
   EXPECT_EQ(SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(Matrici())});

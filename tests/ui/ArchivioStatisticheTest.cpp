@@ -90,6 +90,7 @@ class FinestreArchivio : public ::testing::Test {
 TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
   ScriviArchivio(FileArchivio(), {});
   frmArchivio* a = principale.finestra->finestre().Archivio();
+  frmStatistiche* st = principale.finestra->finestre().Statistiche();
   s().ColonnaSpoglio = {0, 9, 8, 7, 6, 5};
   a->lst_DblClick();
   EXPECT_EQ(std::tuple(Vista(a).mid(1), s().ColonnaSpoglio[1], MessageBox::Mostrati().size()),
@@ -104,7 +105,12 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   });
   a->cmdUpdate_Click();
   EXPECT_EQ(occupata, (std::vector<bool>{true, false, false, true}));
-  const auto& frequenze = principale.finestra->finestre().Statistiche()->arrayFrequenzaNumeri()[0];
+  const auto& frequenze = st->arrayFrequenzaNumeri()[0];
+  // The main window picks by the new counts: the ten most frequent numbers.
+  principale.finestra->SelezionaPiuFrequenti(10);
+  int presi = 0;
+  for (size_t i = 1; i <= 10; ++i) presi += s().NumeriScelti[static_cast<size_t>(st->arrayFrequenzaNumeri()[1][i] - 1)];
+  EXPECT_EQ(presi, 10);
   EXPECT_EQ(std::tuple(s().ArchivioEstrazioni.size(), web.Ricevute().back().percorso, Vista(a).size(), Vista(a).back(),
                        Contenuto(FileArchivio()) == QByteArray::fromStdString(CodificaArchivio(s().ArchivioEstrazioni)),
                        a->findChild<QLabel*>("lbElaborazione")->isVisible(),
@@ -175,6 +181,11 @@ TEST_F(FinestreArchivio, StatisticsWindowFileChartOldFilesAndAFileThatCannotBeWr
   EXPECT_EQ(valori, (std::vector<qreal>{2, 0, 0, 0, 1}));
   EXPECT_EQ(qobject_cast<QBarCategoryAxis*>(st->grafico()->axes(Qt::Horizontal).at(0))->at(0),
             QString("01 -->      2").replace(' ', QChar(0x00A0)));
+  // The menu counts the archive anew each time: a draw more, a longest run of 1 more.
+  s().ArchivioEstrazioni.push_back({"07/01/2018", {10, 20, 30, 40, 50}});
+  principale.finestra->findChild<QAction*>("menuStatistiche")->trigger();
+  EXPECT_EQ(qobject_cast<QBarSeries*>(st->grafico()->series()[0])->barSets().at(0)->at(0), 3);
+  s().ArchivioEstrazioni.pop_back();
   QTest::qWait(30);
   st->grab().save("frmStatistiche.png");
   // The charts not chosen are offered as enabled options: their captions dark, not greyed.

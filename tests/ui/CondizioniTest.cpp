@@ -159,6 +159,10 @@ TEST_F(Condizioni, TheReductionsCorrectStoredValuesAndExcludeEachOther) {
   EXPECT_EQ(Messaggi(), (std::vector<std::string>{
                             "CONDIZIONE INCOMPATIBILE CON RIDUZIONE A DISTANZA MINIMA, QUEST'ULTIMA SARA' DISATTIVATA'",
                             "CONDIZIONE INCOMPATIBILE CON RIDUZIONE A GARANZIA, QUEST'ULTIMA SARA' DISATTIVATA"}));
+  // Any switch not 0 reads as on (1 from a damaged file too); fixed numbers switched off carry no mark.
+  s.Consecutivi.Attivo = 1, s.Condizioni.PariAttiva = 1, s.Condizioni.QuantiFissi = 2;
+  ConDialogo("menuRidotto", [](QDialog&) {});
+  EXPECT_EQ(Segnate(), (QStringList{"menuConsecutivi", "menuPariDispari", "menuDistanzaMinima"}));
 }
 
 // Each dialog's setting shapes the development and comes back from the system

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "Chiusura.h"
 #include "FinestraPrincipale.h"
 #include "ProvaEtichette.h"
 #include "platform/FileDialogs.h"
@@ -60,7 +61,8 @@ TEST_F(EditoriFiltri, AndCountersGreyedNumbersSweepsStepsAndTheClosingFromTheMen
     // One sweep across 3..7 (4, 5 and 6 greyed) and on into the counts below.
     Trascina({{numeri, 7}, {numeri, 3}});
     Trascina({{numeri, 12}, {Griglia(w, "lbPresenze"), 0}});
-    EXPECT_EQ(std::tuple(Selezionate(numeri), Selezionate(Griglia(w, "lbPresenze"))), std::tuple(std::vector{12}, std::vector{0, 1}));
+    EXPECT_EQ(std::tuple(Selezionate(numeri), Selezionate(Griglia(w, "lbPresenze")), Testi(w, {"lblNumSelezionati"})),
+              std::tuple(std::vector{12}, std::vector{0, 1}, QStringList{"1"}));
     for (int i = 0; i < 3; ++i) Pulsante(w, "cmdNext2")->click();  // a hundred panels a step
     QTest::mouseClick(w.findChild<CoppiaOnOff*>("optCond")->Opzione(0), Qt::LeftButton);
     EXPECT_EQ(Testi(w, {"lblnFiltro", "lblTotFiltriON", "lblTotFiltriOFF"}), QStringList({"301", "04", "1.996"}));
@@ -71,6 +73,24 @@ TEST_F(EditoriFiltri, AndCountersGreyedNumbersSweepsStepsAndTheClosingFromTheMen
   // the closing and compacted to slot 4.
   EXPECT_EQ(std::tuple(Menu("menuColonnaFiltro")->isChecked(), s.NumeroFiltriAnd, s.FiltriAnd[1], s.FiltriAnd[4]),
             std::tuple(true, 4, Gruppo({12}, 0b11), Gruppo({}, 0, 0b1100)));
+
+  // Deleting the first three (a count unticked first): each time the panel shows the empty record and the ON
+  // total falls; the one left keeps the check mark.
+  InFinestraModale([&] { Menu("menuColonnaFiltro")->trigger(); }, [&](QWidget& w) {
+    Trascina(Griglia(w, "lbPresenze"), {1});  // a count ticked goes off
+    EXPECT_EQ(Selezionate(Griglia(w, "lbPresenze")), std::vector{0});
+    for (int i = 0; i < 3; ++i) {
+      Pulsante(w, "cmdCancella")->click();
+      EXPECT_EQ(std::tuple(Selezionate(Griglia(w, "labGriglia")), Selezionate(Griglia(w, "lbPresenze")),
+                           Selezionate(Griglia(w, "lbPosizione")), w.findChild<CoppiaOnOff*>("optCond")->On(),
+                           Testi(w, {"lblNumSelezionati"})),
+                std::tuple(std::vector<int>{}, std::vector<int>{}, std::vector<int>{}, false, QStringList{"0"}));
+      Pulsante(w, "cmdNext1")->click();
+    }
+    EXPECT_EQ(Testi(w, {"lblTotFiltriON"}), QStringList{"01"});
+  });
+  EXPECT_EQ(std::tuple(Menu("menuColonnaFiltro")->isChecked(), s.NumeroFiltriAnd, s.FiltriAnd[1]),
+            std::tuple(true, 1, Gruppo({}, 0, 0b1100)));
 }
 
 TEST_F(EditoriFiltri, AndDeleteAllAsksAndTheHiddenImportReplacesTheTable) {
@@ -107,6 +127,23 @@ TEST_F(EditoriFiltri, AndDeleteAllAsksAndTheHiddenImportReplacesTheTable) {
   emit Griglia(w, "labGriglia")->etichettaAttivata(4);
   InFinestraModale([&] { w.cmdLoadFiltri_Click(); }, [](QWidget&) {});
   EXPECT_EQ(Selezionate(Griglia(w, "labGriglia")), std::vector<int>({1, 2, 3, 4}));
+
+  // Deleting all, answered Yes, from another panel: the empty first panel, no record ON.
+  Pulsante(w, "cmdNext1")->click();
+  platform::MessageBox::Accoda(Risposta::Si);
+  Pulsante(w, "cmdCancellaTutto")->click();
+  EXPECT_EQ(std::tuple(Testi(w, {"lblnFiltro", "lblTotFiltriON"}), Selezionate(Griglia(w, "labGriglia")), s.FiltriAnd[2], s.NumeroFiltriAnd),
+            std::tuple(QStringList{"01", "00"}, std::vector<int>{}, RecordFiltro{}, 0));
+  // Closing saves the panel at once; a window destroyed while open saves it too.
+  emit Griglia(w, "labGriglia")->etichettaAttivata(1);
+  w.show();
+  prova::ChiudiDalGestore(&w);
+  EXPECT_EQ(s.FiltriAnd[1].Numeri[1], 1);
+  {
+    frmFiltri aperta(s, FormatoNumeri::Italiano());
+    emit Griglia(aperta, "labGriglia")->etichettaAttivata(2);
+  }
+  EXPECT_EQ(s.FiltriAnd[1].Numeri[2], 1);
 }
 
 TEST_F(EditoriFiltri, DistanceGapRangeReadOnlyWhileLockedAndTheCheckMark) {

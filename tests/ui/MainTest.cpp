@@ -8,12 +8,16 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 #include <fstream>
+#include <functional>
 #include <ranges>
 
 #include "Chiusura.h"
 #include "FinestraPrincipale.h"
+#include "platform/FileDialogs.h"
 #include "ui/main/GrigliaNumeri.h"
+#include "ui/printing/frmStampa.h"
 
 namespace tlx::ui {
 namespace {
@@ -73,6 +77,88 @@ TEST_F(Principale, TheFifthNumberEnablesDevelopingWhichLocksTheWindowAndShowsCou
                                    "cmdCruciverba cmdArchivio menucondizioni menuoperazioni menuMescola menumodifiche "
                                    "menuspoglio menuvisualizza menustampa"},
                        -1, true, 0u));
+}
+
+// Whether the user can reach a command: a button or the grid enabled; a menu item enabled and visible in a menu
+// the user can open (its bar entry reachable, or the enabled pop-up); an entry of an enabled menu bar.
+bool Raggiungibile(const QObject* comando) {
+  if (auto* menu = qobject_cast<const QMenu*>(comando)) return menu->isEnabled();
+  if (auto* w = qobject_cast<const QWidget*>(comando)) return w->isEnabled() && w->isVisible();
+  const auto* a = static_cast<const QAction*>(comando);
+  if (!a->isEnabled() || !a->isVisible()) return false;
+  const QObject* dove = a->associatedObjects().value(0);
+  if (auto* menu = qobject_cast<const QMenu*>(dove))
+    return menu->objectName() == "menuPopup" ? menu->isEnabled() : Raggiungibile(menu->menuAction());
+  return static_cast<const QWidget*>(dove)->isEnabled();
+}
+
+// Every command of the menu tree and every button, walked through the states a user meets: each group of commands
+// reachable (1) or not (0) after each step, as the lock states and the prediction's count have them. Enabling the
+// window again after a development or the slip window brings back exactly these states.
+TEST_F(Principale, EveryCommandFollowsTheLockStatesWhateverEnabledTheWindowAgain) {
+  const char* const passi[] = {"loaded", "4 numbers", "5 numbers", "a development that kept nothing", "developed",
+                               "Modifiche", "Cancella Sistema", "a file opened", "slip window open", "slip window closed"};
+  const std::pair<const char*, const char*> stati[] = {
+      {"1111111101", "menufile menuapri menusalva menusalvacome mnu_Elenco menuImpostazioni menuuscita menuinfo "
+                     "cmdRidotti cmdCruciverba cmdArchivio"},
+      {"0011110101", "menucondizioni menuColonnaFiltro menuDistanzaNumeri menuConsecutivi menuFisse menuPariDispari "
+                     "menuSomma menuRidotto menuDistanzaMinima menuoperazioni menuSpoglioEstrazioni menuEstrazioni "
+                     "menuStatistiche"},
+      {"0011010000", "menuadattamatrice menucalcolo cmdAdatta cmdCalcolo"},
+      {"1111011000", "cmdCancella frameNumeri menuPopup mnuCancellaPronostico mnuPronostico55Numeri mnu10piuFrequenti "
+                     "mnu10menoFrequenti mnu30piuFrequenti mnu30menoFrequenti mnu25numeriCruciverba"},
+      {"0000100101", "menuMescola menuspoglio menuvisualizza menumodifiche menustampa menutabulato menuschedine "
+                     "cmdModifiche cmdSpoglio cmdVisualizza cmdTabulato cmdSchedine"},
+      {"0000000000", "menuImportaColonne menuEsportaColonne cmdPicture"}};
+  // The table holds every command there is.
+  QStringList tabella, comandi;
+  for (const auto& [stato, nomi] : stati) tabella << QString(nomi).split(' ');
+  for (const QAction* a : w.findChildren<QAction*>())
+    if (!a->isSeparator() && !a->objectName().isEmpty()) comandi << a->objectName();
+  for (const QToolButton* b : w.centralWidget()->findChildren<QToolButton*>()) comandi << b->objectName();
+  comandi << "frameNumeri" << "menuPopup";
+  tabella.sort(), comandi.sort();
+  EXPECT_EQ(tabella.join(' ').toStdString(), comandi.join(' ').toStdString());
+
+  const QString file = f.cartella.path() + "/cinque.tlqvx";
+  platform::cCommonDialog::Simulazione().Registra();
+  platform::cCommonDialog::Simulazione().Accoda(file);
+  const std::function<void()> azioni[] = {
+      [&] { w.MostraVoceSpoglioEstrazioni(); },  // as start-up does
+      [&] { f.Scegli({1, 2, 3, 4}); },
+      [&] { f.Scegli({5}); },
+      [&] {  // only columns of four even numbers kept: the one column of 1..5 has two
+        s.Condizioni.PariAmmessi[4] = VERO, s.Condizioni.PariAttiva = VERO;
+        Pulsante("cmdCalcolo")->click();
+        ASSERT_EQ(s.NumeroColonne, 0);
+      },
+      [&] {
+        s.Condizioni.PariAttiva = FALSO;
+        Pulsante("cmdCalcolo")->click();
+        s.NomeFileSistema = file.toStdString();
+        w.SalvaFile();
+      },
+      [&] { MessageBox::Accoda(Risposta::Si), Pulsante("cmdModifiche")->click(); },
+      [&] { Pulsante("cmdCancella")->click(); },
+      [&] { Azione("menuapri")->trigger(); },
+      [&] { Pulsante("cmdSchedine")->click(); },
+      [&] {
+        for (QWidget* finestra : QApplication::topLevelWidgets())
+          if (qobject_cast<frmStampa*>(finestra) && finestra->isVisible()) prova::ChiudiDalGestore(finestra);
+      }};
+  for (size_t passo = 0; passo < std::size(azioni); ++passo) {
+    azioni[passo]();
+    QStringList attesi, raggiunti;
+    for (const auto& [stato, nomi] : stati)
+      for (const QString& nome : QString(nomi).split(' ')) {
+        if (stato[passo] == '1') attesi << nome;
+        const QAction* voce = w.findChild<QAction*>(nome);
+        if (Raggiungibile(voce ? static_cast<const QObject*>(voce) : w.findChild<QWidget*>(nome))) raggiunti << nome;
+      }
+    EXPECT_EQ(raggiunti.join(' ').toStdString(), attesi.join(' ').toStdString()) << "after " << passi[passo];
+  }
+  EXPECT_EQ(std::pair(s.NumeroColonne, MessageBox::Mostrati().size()), std::pair(1, size_t{1}));
+  platform::cCommonDialog::Simulazione().Ferma();
 }
 
 // One table for what the user reads on the window: menus (hidden items in

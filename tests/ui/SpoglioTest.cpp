@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -25,8 +26,8 @@
 
 #include "platform/Shell.h"
 #include "ui/Chiusura.h"
-#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/FinestraPrincipale.h"
+#include "ui/main/CoordinatoreFinestre.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/checking/GrigliaRisultati.h"
 #include "ui/checking/frmSpoglio.h"
@@ -49,7 +50,7 @@ struct SpoglioFinestre : ::testing::Test {
   }
   QAction* Azione(const char* nome) const { return f.finestra->findChild<QAction*>(nome); }
   // A command of the main window or of a window it owns, a menu item or a button.
-  bool Acceso(const char* nome) const { return f.finestra->findChild<QObject*>(nome)->property("enabled").toBool(); }
+  bool Acceso(const QString& nome) const { return f.finestra->findChild<QObject*>(nome)->property("enabled").toBool(); }
   static QStringList Testi(QWidget* w, std::initializer_list<const char*> etichette) {
     QStringList testi;
     for (const char* nome : etichette) testi << w->findChild<QLabel*>(nome)->text();
@@ -126,19 +127,27 @@ TEST_F(SpoglioFinestre, WhileACheckRunsTheSystemStaysAndAPickedDrawWaits) {
   Azione("menuspoglio")->trigger();
   frmSpoglio* w = f.finestra->finestre().Spoglio();
   Scrivi({"07", "12", "33", "41", "55"});
-  // At the check's first yield: what the main window and the archive offer,
-  // a pick in the archive, and an attempt to discard the columns.
+  // At the check's first yield: what the main window and the archive offer (every command that replaces,
+  // clears, reorders or builds the columns is held back), a pick in the archive, an attempt to discard the
+  // columns, and a check of a range run meanwhile, which leaves the commands held back when it ends.
   QStringList accesi;
+  CoordinatoreFinestre& c = f.finestra->finestre();
   QTimer::singleShot(0, f.finestra.get(), [&] {
-    for (const char* nome : {"menuapri", "menumodifiche", "menuMescola", "cmdModifiche", "cmdCancella", "cmdUpdate"})
-      if (Acceso(nome)) accesi << nome;
+    for (const char* nome : {"menuapri", "menuImportaColonne", "menumodifiche", "menuMescola", "menucalcolo",
+                                "menuadattamatrice", "mnu_Elenco", "cmdModifiche", "cmdCancella", "cmdCalcolo",
+                                "cmdAdatta", "cmdCruciverba"})
+      if (Acceso(nome) || !c.Trattenuto(nome)) accesi << nome;
+    if (Acceso("cmdUpdate")) accesi << "cmdUpdate";
     a->lst_DblClick();
     Azione("menumodifiche")->trigger();
+    Azione("menuSpoglioEstrazioni")->trigger();
+    c.SpoglioEstrazioni()->cmdSpoglioEstrazioni_Click();
+    if (Acceso("menumodifiche") || Acceso("cmdUpdate")) accesi << "after the range";
   });
   w->cmdSpoglio_Click();
   // Nothing was on offer, the archive gave notice of the pick, the columns stayed.
-  EXPECT_EQ(std::tuple(accesi, platform::MessageBox::Mostrati().size(), f.sistema->NumeroColonne),
-            std::tuple(QStringList{}, 1u, 2 * PASSO_CEDI));
+  EXPECT_EQ(std::tuple(accesi, platform::MessageBox::Mostrati().size(), f.sistema->NumeroColonne, c.SpoglioEstrazioni()->Griglia()->Righe()),
+            std::tuple(QStringList{}, 1u, 2 * PASSO_CEDI, 3));
   // The results are those of the draw typed (no hits); the picked draw then
   // shows, emptying the lists as a pick does.
   EXPECT_EQ(std::tuple(Esito(), Casella(0)->displayText()),
@@ -302,6 +311,15 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   Azione("menuSpoglioEstrazioni")->trigger();
   EXPECT_FALSE(Acceso("cmdSpoglioEstrazioni"));
   EXPECT_TRUE(w->findChild<QLabel*>("lblArchivioVuoto")->isVisible());
+
+  // An archive of more dates than the lists take: its message, and the closed window stays closed.
+  prova::ChiudiDalGestore(w);
+  f.sistema->ArchivioEstrazioni.clear();
+  for (int giorno = 0; giorno <= 32000; ++giorno)
+    f.sistema->ArchivioEstrazioni.push_back({QDate(1900, 1, 1).addDays(giorno).toString("dd/MM/yyyy").toStdString(), {1, 2, 3, 4, 5}});
+  platform::MessageBox::Azzera();
+  Azione("menuSpoglioEstrazioni")->trigger();
+  EXPECT_EQ(std::pair(Messaggi().size(), w->isVisible()), std::pair(qsizetype{1}, false));
 }
 
 }  // namespace

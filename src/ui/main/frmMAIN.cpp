@@ -56,10 +56,10 @@ frmMAIN::frmMAIN(Sistema& sistema, QWidget* parent)
   CostruisciCorpo();
   CostruisciStato();
   resize(960, 640);
-  for (const QString& nome : CoordinatoreFinestre::ComandiTrattenibili()) {
-    const QAction* a = azione(nome);
-    comandiVoluti_.insert(nome, a ? a->isEnabled() : pulsante(nome)->isEnabled());
-  }
+  // Wanted enabled until a lock state says otherwise (loading the window
+  // below sets those it owns). Not as they read now: a hidden item reads as
+  // disabled though nothing disabled it.
+  for (const QString& nome : CoordinatoreFinestre::ComandiTrattenibili()) comandiVoluti_.insert(nome, true);
   connect(finestre_, &CoordinatoreFinestre::spogliCambiati, this, &frmMAIN::AggiornaComandi);
   connect(finestre_, &CoordinatoreFinestre::frequenzeCalcolate, this,
           [this](const TabellaFrequenza& tabella) { frequenze_ = tabella; });
@@ -432,15 +432,30 @@ void frmMAIN::UnlockGUI() { ImpostaBlocco(false); }
 
 void frmMAIN::ImpostaComando(const QString& nome, bool abilitato) {
   comandiVoluti_.insert(nome, abilitato);
-  const bool effettivo = abilitato && !finestre_->Trattenuto(nome);
+  MostraComando(nome);
+}
+
+void frmMAIN::MostraComando(const QString& nome) {
+  const bool effettivo = comandiVoluti_.value(nome) && !finestre_->Trattenuto(nome);
   if (QAction* a = azione(nome))
     a->setEnabled(effettivo);
   else
     pulsante(nome)->setEnabled(effettivo);
 }
 
+// Only reads the table: storing into it while walking it could rehash it
+// under the loop.
 void frmMAIN::AggiornaComandi() {
-  for (auto it = comandiVoluti_.cbegin(); it != comandiVoluti_.cend(); ++it) ImpostaComando(it.key(), it.value());
+  for (auto it = comandiVoluti_.cbegin(); it != comandiVoluti_.cend(); ++it) MostraComando(it.key());
+}
+
+// Whatever enabled the window again (the end of a development, the slip
+// window closing), Qt enabled each bar menu with it: a QMenu hands its own
+// enabled state to its bar entry. The commands go back to what the lock
+// states and a running check want.
+void frmMAIN::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange && isEnabled()) AggiornaComandi();
 }
 
 void frmMAIN::AggiornaSegniCondizioni() {

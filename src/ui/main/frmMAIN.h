@@ -59,6 +59,7 @@ class frmMAIN : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:
@@ -77,6 +78,8 @@ class frmMAIN : public QMainWindow {
   // A command as the lock states want it; while a check runs the
   // coordinator may hold it back (AggiornaComandi applies that).
   void ImpostaComando(const QString& nome, bool abilitato);
+  // The command as wanted, held back or not; AggiornaComandi does it for all.
+  void MostraComando(const QString& nome);
   void AggiornaComandi();
   // Each condition's check mark follows its switch in the system.
   void AggiornaSegniCondizioni();
