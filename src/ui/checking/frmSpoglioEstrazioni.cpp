@@ -213,12 +213,13 @@ void frmSpoglioEstrazioni::SpoglioArchivioEstrazioni() {
     EsitoSpoglioEstrazioni esito;
     EseguiSpoglio([&](const Cedi& cedi) {
       Clessidra clessidra;
-      platform::ElaboraEventi();
-      // Copies: the archive and the prediction may change while the check yields.
+      // Copies, taken before the first yield: the archive and the prediction
+      // may change while the check yields.
       const std::vector<Estrazione> estrazioni(
           sistema_.ArchivioEstrazioni.begin() + static_cast<std::ptrdiff_t>(intervallo->inizio),
           sistema_.ArchivioEstrazioni.begin() + static_cast<std::ptrdiff_t>(intervallo->fine) + 1);
       const std::array<uint8_t, NUMERI> pronostico = sistema_.Pronostico;
+      platform::ElaboraEventi();
       esito = SpoglioEstrazioni(sistema_.Colonne.Dati(), sistema_.NumeroColonne, estrazioni, pronostico,
                                 sistema_.NumeriPronostico, sistema_.CostoColonna, cedi);
     });
