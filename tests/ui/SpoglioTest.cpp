@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <cstring>
 
+#include "platform/Attesa.h"
 #include "platform/Shell.h"
 #include "ui/Chiusura.h"
 #include "ui/FinestraPrincipale.h"
@@ -192,6 +193,16 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   EXPECT_EQ(Riga(w, 2), (QStringList{"01/03/2021", "05.04.03.02.01", "5", "5", "0", "1", "0", "0", "1", "1.000.002"}));
   // Four draws of three columns at 0,55: 6,60 played, to the cent; the winnings in whole euros.
   EXPECT_EQ(Valori(w), (QStringList{"4", "1", "0", "0", "1", "2", "6,60", "1.000.006"}));
+  // The archive replaced while the check yields (its old memory freed) changes nothing of the check under way.
+  const std::vector<Estrazione> archivio = f.sistema->ArchivioEstrazioni;
+  platform::AlCedere([this] { std::vector<Estrazione>{{"09/09/2021", {9, 10, 11, 12, 13}}}.swap(f.sistema->ArchivioEstrazioni); });
+  w->cmdSpoglioEstrazioni_Click();
+  platform::AlCedere({});
+  f.sistema->ArchivioEstrazioni = archivio;
+  EXPECT_EQ(std::tuple(Riga(w, 2), Riga(w, 5), Valori(w)),
+            std::tuple(QStringList{"01/03/2021", "05.04.03.02.01", "5", "5", "0", "1", "0", "0", "1", "1.000.002"},
+                       QStringList{"05/03/2021", "01.30.31.32.33", "1", "1", "0", "0", "0", "0", "0", "0"},
+                       QStringList{"4", "1", "0", "0", "1", "2", "6,60", "1.000.006"}));
 
   // Rows 5 to 2 and columns 3 to 1 of the grid, selected from the far corner back; then any key, the
   // copy keys too, copies them all.
