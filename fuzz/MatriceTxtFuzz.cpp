@@ -21,11 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
   // With fewer lines than are ever read, a line past the bound is always met and refused.
   size_t piuLunga = 0;
   for (size_t inizio = 0; inizio <= grezzo.size();) {
-    const size_t fine = std::min(grezzo.find('\n', inizio), grezzo.size());
+    const size_t fine = std::min(grezzo.find_first_of("\r\n", inizio), grezzo.size());
     piuLunga = std::max(piuLunga, fine - inizio);
     inizio = fine + 1;
   }
-  if (std::count(grezzo.begin(), grezzo.end(), '\n') < tlx::matrix::MAX_RIGHE_MATRICE_TXT)
+  const auto fini = std::count_if(grezzo.begin(), grezzo.end(), [](char c) { return c == '\r' || c == '\n'; });
+  if (fini < tlx::matrix::MAX_RIGHE_MATRICE_TXT)
     Verifica(piuLunga <= tlx::matrix::BYTE_MASSIMI_RIGA_MATRICE_TXT || h.V == 0, "a line past the bound is refused");
   if (h.V == 0) {
     Verifica(r.messaggi.size() == 1 && r.messaggi[0].titolo == "ERROR", "a refusal shows one box");

@@ -8,6 +8,7 @@
 #include "core/Procedure.h"
 #include "core/Sviluppo.h"
 #include "support/FileLettura.h"
+#include "support/LettoreRighe.h"
 
 namespace tlx {
 
@@ -27,28 +28,6 @@ uint8_t Numero(std::string_view pezzo) {
   if (ec != std::errc{} || valore < 1 || valore > NUMERI) throw FuoriIntervallo();
   return static_cast<uint8_t>(valore);
 }
-
-// Splits the file's bytes into lines at CR LF, LF or a lone CR.
-class LettoreRighe {
- public:
-  explicit LettoreRighe(std::istream& in) : in_(in) {}
-
-  bool Leggi(std::string& riga) {
-    riga.clear();
-    for (int c; (c = in_.get()) != std::char_traits<char>::eof();) {
-      if (c == '\n') return true;
-      if (c == '\r') {
-        if (in_.peek() == '\n') in_.get();
-        return true;
-      }
-      riga.push_back(static_cast<char>(c));
-    }
-    return !riga.empty();
-  }
-
- private:
-  std::istream& in_;
-};
 
 }  // namespace
 
@@ -73,9 +52,12 @@ int32_t loadFileToFilters(std::vector<RecordFiltro>& tabella, const std::string&
   int32_t conteggio = 0;
   try {
     FileLettura file(percorso);
-    LettoreRighe righe(file);
+    LettoreRighe righe(file, BYTE_MASSIMI_RIGA_FILTRO);
     std::string riga;
-    for (int64_t letta = 0; static_cast<size_t>(conteggio) < capienza && righe.Leggi(riga); ++letta) {
+    for (int64_t letta = 0; static_cast<size_t>(conteggio) < capienza; ++letta) {
+      const LettoreRighe::Esito esito = righe.Leggi(riga);
+      if (esito == LettoreRighe::Esito::Fine) break;
+      if (esito == LettoreRighe::Esito::TroppoLunga) throw FuoriIntervallo();
       if (letta % PASSO_RIGHE == 0 && elaboraEventi) elaboraEventi();
       if (letta == 0 && riga.starts_with(BOM_UTF8)) riga.erase(0, BOM_UTF8.size());
       if (NormalizzaSpazi(riga).empty()) continue;

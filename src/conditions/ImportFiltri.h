@@ -22,6 +22,10 @@ inline constexpr std::string_view PROCEDURA_IMPORT_FILTRI = "loadFileToFilters";
 inline constexpr std::string_view MODULO_IMPORT_FILTRI = "Form frmImportFiltri";
 // A line holds at most this many numbers.
 inline constexpr size_t MAX_NUMERI_RIGA = 255;
+// A longer line can hold no group (255 numbers of two digits with their
+// separators take 765 bytes) however blanks pad it: it is refused before it
+// is held whole.
+inline constexpr size_t BYTE_MASSIMI_RIGA_FILTRO = 65536;
 
 // One line, already normalised (NormalizzaSpazi), as an active record with
 // the given masks. Throws ErroreRuntime for an empty piece (two separators
@@ -33,7 +37,8 @@ RecordFiltro RigaInFiltro(std::string_view riga, int32_t quanti, int32_t posizio
 // Replaces the records 1..2000 of `tabella` with the groups of the file and
 // returns their count. At the 2000th group the rest of the file is left
 // unread and the capacity warning is added to `messaggi`. Any failure (the
-// file can't be read, a bad line) adds the run-time error and leaves the
+// file can't be read, a bad line, a line longer than
+// BYTE_MASSIMI_RIGA_FILTRO: Subscript out of range) adds the run-time error and leaves the
 // whole table empty, returning 0: no half-read import survives to be
 // switched on by the editor. `elaboraEventi` is called every few lines.
 int32_t loadFileToFilters(std::vector<RecordFiltro>& tabella, const std::string& percorso, int32_t quanti,

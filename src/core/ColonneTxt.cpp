@@ -9,6 +9,7 @@
 #include "core/FileSistema.h"
 #include "core/Procedure.h"
 #include "support/FileLettura.h"
+#include "support/LettoreRighe.h"
 
 namespace tlx {
 
@@ -37,16 +38,14 @@ class LettoreColonneTxt {
   LettoreColonneTxt(Sistema& s, const std::function<void()>& elaboraEventi) : s_(s), elaboraEventi_(elaboraEventi) {}
 
   void Leggi(std::istream& in) {
+    LettoreRighe righe(in, BYTE_MASSIMI_RIGA_COLONNE_TXT);
     std::string riga;
-    for (int64_t righe = 0; std::getline(in, riga); ++righe) {
-      if (righe % PASSO_ELABORA_EVENTI == 0 && elaboraEventi_) elaboraEventi_();
-      // CR LF, LF and a lone CR all end a line.
-      size_t inizio = 0;
-      for (size_t cr = riga.find('\r'); cr != std::string::npos; cr = riga.find('\r', inizio)) {
-        LeggiRiga(std::string_view(riga).substr(inizio, cr - inizio));
-        inizio = cr + 1;
-      }
-      LeggiRiga(std::string_view(riga).substr(inizio));
+    for (int64_t letta = 0;; ++letta) {
+      const LettoreRighe::Esito esito = righe.Leggi(riga);
+      if (esito == LettoreRighe::Esito::Fine) return;
+      if (esito == LettoreRighe::Esito::TroppoLunga) throw FuoriIntervallo();
+      if (letta % PASSO_ELABORA_EVENTI == 0 && elaboraEventi_) elaboraEventi_();
+      LeggiRiga(riga);
     }
   }
 

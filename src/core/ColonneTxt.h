@@ -17,6 +17,10 @@ namespace tlx {
 // error of SalvaColonneTxt.
 Messaggio SalvaColonneTxt(const Sistema& s, const std::string& titoloFile);
 
+// A longer line is no column line however blanks pad it: it is refused
+// before it is held whole.
+inline constexpr size_t BYTE_MASSIMI_RIGA_COLONNE_TXT = 65536;
+
 enum class EsitoImportaColonneTxt { NessunPercorso, Importato, ErroreRuntime };
 
 struct RisultatoImportaColonneTxt {
@@ -29,8 +33,9 @@ struct RisultatoImportaColonneTxt {
 // number that occurs becomes chosen on the grid state and Pronostico is
 // re-read from it. NomeFileSistema is the path; GuiBloccata is set when
 // columns were read. A line with fewer than five numbers, a token that is not
-// a whole number 1..55 or more columns than the table holds leaves an empty
-// system and the run-time error of ImportaColonneTxt; a file that can't be
+// a whole number 1..55, a line longer than BYTE_MASSIMI_RIGA_COLONNE_TXT
+// (both Subscript out of range) or more columns than the table holds leaves
+// an empty system and the run-time error of ImportaColonneTxt; a file that can't be
 // opened leaves the system untouched. `elaboraEventi` is called every
 // PASSO_ELABORA_EVENTI lines.
 RisultatoImportaColonneTxt ImportaColonneTxt(Sistema& s, const std::string& percorso,

@@ -8,6 +8,7 @@
 #include "core/FileSistema.h"
 #include "core/Procedure.h"
 #include "support/FileLettura.h"
+#include "support/LettoreRighe.h"
 
 namespace tlx::matrix {
 
@@ -28,18 +29,6 @@ uint8_t Converti(std::string_view voce) {
   return static_cast<uint8_t>(valore);
 }
 
-// The next line, without its LF, into `riga`; false at the end of the text.
-// A line past the bound is refused before it is held whole.
-bool LeggiRigaLimitata(std::istream& testo, std::string& riga) {
-  riga.clear();
-  for (int c; (c = testo.get()) != std::char_traits<char>::eof();) {
-    if (c == '\n') return true;
-    if (riga.size() == BYTE_MASSIMI_RIGA_MATRICE_TXT) Rifiuta("Matrice con righe troppo lunghe");
-    riga.push_back(static_cast<char>(c));
-  }
-  return !riga.empty();
-}
-
 // The entries of one normalised line; a blank separates them.
 void LeggiRiga(std::string_view riga, std::vector<uint8_t>& voci) {
   voci.clear();
@@ -58,7 +47,11 @@ MatriceCaricata Leggi(std::istream& testo, const std::function<void()>& elaboraE
   size_t K = 0;
   int32_t colonne = 0;
   std::string riga;
-  for (int64_t letta = 0; colonne < MAX_RIGHE_MATRICE_TXT && LeggiRigaLimitata(testo, riga); ++letta) {
+  LettoreRighe righe(testo, BYTE_MASSIMI_RIGA_MATRICE_TXT);
+  for (int64_t letta = 0; colonne < MAX_RIGHE_MATRICE_TXT; ++letta) {
+    const LettoreRighe::Esito esito = righe.Leggi(riga);
+    if (esito == LettoreRighe::Esito::Fine) break;
+    if (esito == LettoreRighe::Esito::TroppoLunga) Rifiuta("Matrice con righe troppo lunghe");
     if (letta % PASSO_ELABORA_EVENTI == 0 && elaboraEventi) elaboraEventi();
     if (NormalizzaSpazi(riga).empty()) continue;
     LeggiRiga(riga, voci);

@@ -32,7 +32,7 @@ struct RisultatoMatriceTxt {
 // title "ERROR"): lines of different lengths, values 1..V not all used, an
 // entry that is not a whole number (13) or above 255 (6), an entry of 0 or
 // above 90, an entry repeated within a line, a text without any column, a
-// line longer than BYTE_MASSIMI_RIGA_MATRICE_TXT bytes (before its LF) and a
+// line longer than BYTE_MASSIMI_RIGA_MATRICE_TXT bytes (before its end) and a
 // file larger than BYTE_MASSIMI_MATRICE_TXT.
 // `elaboraEventi` is called every PASSO_ELABORA_EVENTI lines.
 RisultatoMatriceTxt LeggiMatriceTxt(std::istream& testo, const std::function<void()>& elaboraEventi = {});

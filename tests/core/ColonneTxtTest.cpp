@@ -62,7 +62,8 @@ TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {
   const std::pair<std::string, std::string> casi[] = {
       {"1 2 3 4", "9 (Subscript out of range)"},     {"1 2 3 4 5x", "13 (Type mismatch)"},
       {"1 2 3.5 4 5", "13 (Type mismatch)"},         {"1 2 3 4 0", "9 (Subscript out of range)"},
-      {"1 2 3 4 99999999999999", "9 (Subscript out of range)"}, {quasiPiene, "9 (Subscript out of range)"}};
+      {"1 2 3 4 99999999999999", "9 (Subscript out of range)"}, {quasiPiene, "9 (Subscript out of range)"},
+      {" 01 02 03 04 05" + std::string(BYTE_MASSIMI_RIGA_COLONNE_TXT, ' '), "9 (Subscript out of range)"}};
   for (const auto& [righe, errore] : casi) {
     SCOPED_TRACE(righe.substr(0, 25));
     std::ofstream(percorso, std::ios::binary) << " 06 07 08 09 10 \r\n" << righe << "\r\n 11 12 13 14 15 \r\n";
@@ -74,8 +75,10 @@ TEST(ColonneTxt, ABadLineOrTooManyColumnsLeaveAnEmptySystem) {
               std::tuple(0, 0, 0, 0));
   }
   // One column fewer fills the table exactly. Blank lines, any blanks, CR LF, LF or CR alone, one digit or
-  // two: all the same; tokens past the fifth are not read.
-  std::ofstream(percorso, std::ios::binary) << "\r\n  \n\n" << quasiPiene << "   6    07 8  9 10 99 x\r";
+  // two: all the same; tokens past the fifth are not read; blanks may pad a line up to its bound.
+  const std::string ultima = "   6    07 8  9 10 99 x";
+  std::ofstream(percorso, std::ios::binary) << "\r\n  \n\n" << quasiPiene << ultima
+                                            << std::string(BYTE_MASSIMI_RIGA_COLONNE_TXT - ultima.size(), ' ') << "\r";
   auto s = std::make_unique<Sistema>();
   int eventi = 0;  // turns for the event loop, but not one a line
   ImportaColonneTxt(*s, percorso, [&] { ++eventi; });

@@ -42,6 +42,7 @@ TEST_F(ImportFiltriTest, GoodFilesInEveryLineEndSeparatorAndEncoding) {
       {"3 17 28 41\r\n\r\n3-17-28-41\r\n   \r\n3,17;28.41", {{3, 17, 28, 41}, {3, 17, 28, 41}, {3, 17, 28, 41}}},
       {"\xEF\xBB\xBF" "1 2\n\n\t55\t1 \n", {{1, 2}, {1, 55}}},
       {"5 5 12\r7\r\r08  009\r\n", {{5, 12}, {7}, {8, 9}}},
+      {"1" + std::string(BYTE_MASSIMI_RIGA_FILTRO - 1, ' ') + "\r\n2", {{1}, {2}}},
       {"", {}}};
   for (const auto& [testo, gruppi] : casi) {
     EXPECT_EQ(Importa(testo), static_cast<int32_t>(gruppi.size())) << testo;
@@ -63,7 +64,9 @@ TEST_F(ImportFiltriTest, BadFilesLeaveTheTableEmptyWithTheErrorOfTheProcedure) {
   }();
   const std::pair<std::string, int> casi[]{
       {"1 2 3\r\n3, 17\r\n", 13}, {"0", 9}, {"56", 9}, {"4 uno 5", 13}, {"99999999999", 9},
-      {std::string("1\0" "2", 3), 13}, {tanti, 9}, {std::string("\xFF\xFE" "1\0 \0" "2\0", 8), 13}};
+      {std::string("1\0" "2", 3), 13}, {tanti, 9}, {std::string("\xFF\xFE" "1\0 \0" "2\0", 8), 13},
+      // A line past the bound, refused before it is held whole.
+      {"1" + std::string(BYTE_MASSIMI_RIGA_FILTRO, ' ') + "\n2", 9}};
   for (const auto& [testo, numero] : casi) {
     EXPECT_EQ(Importa(testo), 0) << testo;
     ASSERT_EQ(messaggi.size(), 1u) << testo;

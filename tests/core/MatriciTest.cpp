@@ -139,9 +139,11 @@ TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {
       {"0 1 2 3 4\n", "-2147211504 (Matrice con numeri fuori dall'intervallo 1..90)"}, {"1 2 3 4 5x\n", "13 (Type mismatch)"},
       {"1 2 3 4 256\n", "6 (Overflow)"}, {"1 2 3 4 99999999999999999999\n", "6 (Overflow)"}, {"1 2 3 4 x\n", "13 (Type mismatch)"},
       {"1 1 2 3 4\n", "-2147211504 (Matrice con numeri ripetuti nella stessa colonna)"}, {"", "-2147211504 (Matrice senza colonne)"},
-      // Blanks may pad a line up to its bound, CR included; one byte more and it is no matrix.
-      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 10, ' ') + "\r\n1 2 3 4 6", ""},
-      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 9, ' ') + "\r\n1 2 3 4 6", "-2147211504 (Matrice con righe troppo lunghe)"},
+      // Blanks may pad a line up to its bound, its end not counted; one byte more and it is no matrix.
+      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 9, ' ') + "\r\n1 2 3 4 6", ""},
+      {"1 2 3 4 5" + std::string(BYTE_MASSIMI_RIGA_MATRICE_TXT - 8, ' ') + "\r\n1 2 3 4 6", "-2147211504 (Matrice con righe troppo lunghe)"},
+      // A lone CR ends a line as LF does.
+      {"1 2 3 4 5\r1 2 3 4 6\r", ""},
   };
   for (const auto& [testo, errore] : casi) {
     std::istringstream in(testo);
