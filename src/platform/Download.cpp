@@ -112,9 +112,8 @@ class Scaricamento {
     curl_easy_setopt(facile_, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
     curl_easy_setopt(facile_, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(facile_, CURLOPT_MAXREDIRS, long{MAX_REINDIRIZZAMENTI});
+    // The web only, for redirections too: never a local file or another protocol.
     curl_easy_setopt(facile_, CURLOPT_PROTOCOLS_STR, "http,https");
-    // Redirections too stay on the web, never reaching a local file or another protocol.
-    curl_easy_setopt(facile_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(facile_, CURLOPT_PREREQFUNCTION, &Scaricamento::PrimaDellaRichiesta);
     curl_easy_setopt(facile_, CURLOPT_PREREQDATA, this);
     if (!autoritaAggiunta.isEmpty()) {
