@@ -41,7 +41,7 @@ TEST(CostoColonna, ExactCentsUpToTheMaximumTheRestRefusedOrNotANumber) {
       {"1,00", ITALIANO, 100},          {"1,5", ITALIANO, 150},            {"1.000,50", ITALIANO, 100'050},
       {"0,07", ITALIANO, 7},            {" 1,500 ", ITALIANO, 150},        {"999.999,99", ITALIANO, 99'999'999},
       {"0,29", ITALIANO, 29},           {"0", ITALIANO, 0},                {",50", ITALIANO, 50},
-      {"+1,50", ITALIANO, 150},         {".150,00", ITALIANO, rifiutato},
+      {"+1,50", ITALIANO, 150},         {".150,00", ITALIANO, rifiutato},  {"1 000", ITALIANO, rifiutato},
       {"1.50", ITALIANO, rifiutato},    {"1.5", ITALIANO, rifiutato},      {"1.0000", ITALIANO, rifiutato},
       {"1,5.000", ITALIANO, rifiutato}, {"1,255", ITALIANO, rifiutato},    {"1.000.000", ITALIANO, rifiutato},
       {"-1", ITALIANO, rifiutato},      {std::string(400, '9'), ITALIANO, rifiutato}, {".123", ITALIANO, rifiutato},
