@@ -1,6 +1,5 @@
 #include "core/Formato.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -46,7 +45,7 @@ Maschera Analizza(std::string_view maschera) {
 }
 
 // `cifre` are the decimal digits of the absolute value times 10^decimali,
-// already rounded.
+// already rounded, without leading zeros.
 std::string Componi(const Maschera& m, std::string cifre, bool negativo, const FormatoNumeri& formato) {
   const auto decimali = static_cast<size_t>(m.decimali);
   if (cifre.size() < decimali + 1) cifre.insert(0, decimali + 1 - cifre.size(), '0');
@@ -54,7 +53,6 @@ std::string Componi(const Maschera& m, std::string cifre, bool negativo, const F
   const std::string frazione = cifre.substr(cifre.size() - decimali);
   const bool zero = cifre.find_first_not_of('0') == std::string::npos;
 
-  intera.erase(0, std::min(intera.find_first_not_of('0'), intera.size() - 1));
   if (intera == "0" && m.cifreMinime == 0) intera.clear();
   if (intera.size() < m.cifreMinime) intera.insert(0, m.cifreMinime - intera.size(), '0');
   if (m.raggruppa) {

@@ -16,6 +16,7 @@ namespace tlx::platform {
 namespace {
 
 std::chrono::milliseconds attesaMassima = std::chrono::seconds(30);
+QByteArray autoritaAggiunta;
 
 constexpr int MAX_REINDIRIZZAMENTI = 5;
 
@@ -55,8 +56,7 @@ class Scaricamento {
   // error when it can't be written.
   bool Esegui(const QUrl& url) {
     const QByteArray indirizzo = url.toEncoded();
-    const bool sicura = url.scheme() == "https";
-    if (!url.isValid() || url.host().isEmpty() || (!sicura && url.scheme() != "http")) return false;
+    if (!url.isValid() || url.host().isEmpty() || (url.scheme() != "http" && url.scheme() != "https")) return false;
     // "no-cache" in both forms: no cache on the way answers in the server's place.
     intestazioni_ = curl_slist_append(intestazioni_, "Cache-Control: no-cache");
     intestazioni_ = curl_slist_append(intestazioni_, "Pragma: no-cache");
@@ -67,9 +67,14 @@ class Scaricamento {
     curl_easy_setopt(facile_, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
     curl_easy_setopt(facile_, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(facile_, CURLOPT_MAXREDIRS, long{MAX_REINDIRIZZAMENTI});
+    // The web only, for redirections too: never a local file or another protocol.
     curl_easy_setopt(facile_, CURLOPT_PROTOCOLS_STR, "http,https");
-    // Never from a secure address to a plain one.
-    curl_easy_setopt(facile_, CURLOPT_REDIR_PROTOCOLS_STR, sicura ? "https" : "http,https");
+    curl_easy_setopt(facile_, CURLOPT_PREREQFUNCTION, &Scaricamento::PrimaDellaRichiesta);
+    curl_easy_setopt(facile_, CURLOPT_PREREQDATA, this);
+    if (!autoritaAggiunta.isEmpty()) {
+      curl_blob autorita{autoritaAggiunta.data(), static_cast<size_t>(autoritaAggiunta.size()), CURL_BLOB_COPY};
+      curl_easy_setopt(facile_, CURLOPT_CAINFO_BLOB, &autorita);
+    }
     curl_easy_setopt(facile_, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(facile_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(facile_, CURLOPT_BUFFERSIZE, BYTE_BLOCCO);
@@ -106,6 +111,20 @@ class Scaricamento {
     for (CURLMsg* messaggio; (messaggio = curl_multi_info_read(multi_, &restanti));)
       if (messaggio->msg == CURLMSG_DONE) return messaggio->data.result;
     return CURLE_RECV_ERROR;
+  }
+
+  // Before each request on the way, the first one included: once one went
+  // to a secure address, none goes to a plain one, wherever the chain began
+  // (a plain address that moved to https and then back would otherwise
+  // lose the security the server asked for).
+  static int PrimaDellaRichiesta(void* questo, char*, char*, int, int) {
+    auto& s = *static_cast<Scaricamento*>(questo);
+    char* indirizzo = nullptr;
+    curl_easy_getinfo(s.facile_, CURLINFO_EFFECTIVE_URL, &indirizzo);
+    const bool sicura = QUrl(QString::fromUtf8(indirizzo)).scheme() == "https";
+    if (s.sicura_ && !sicura) return CURL_PREREQFUNC_ABORT;
+    s.sicura_ = sicura;
+    return CURL_PREREQFUNC_OK;
   }
 
   ScritturaAtomica& Scrittura() {
@@ -155,6 +174,7 @@ class Scaricamento {
   uint64_t ricevuti_ = 0;
   bool lunghezzaAnnunciata_ = false;
   bool aPezzi_ = false;
+  bool sicura_ = false;  // a request on the way went to https
   std::exception_ptr errore_;
   InputTrattenuto trattenuto_;
   std::optional<ScritturaAtomica> scrittura_;  // made when the body starts; removed unless confirmed
@@ -187,5 +207,6 @@ EsitoDownload DownloadFile(const QString& url, const QString& file, bool /*svuot
 
 std::chrono::milliseconds AttesaMassima() { return attesaMassima; }
 void ImpostaAttesaMassima(std::chrono::milliseconds attesa) { attesaMassima = attesa; }
+void AggiungiAutorita(const QByteArray& certificatoPem) { autoritaAggiunta = certificatoPem; }
 
 }  // namespace tlx::platform

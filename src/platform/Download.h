@@ -3,6 +3,7 @@
 // asks for a fresh copy; the reply is written into a local file only when the
 // server answered with success and the whole body arrived.
 
+#include <QByteArray>
 #include <QString>
 #include <chrono>
 #include <cstdint>
@@ -39,7 +40,8 @@ struct OpzioniDownload {
 };
 
 // Downloads `url` into `file`. The reply counts only when the server answered
-// 2xx (following up to five redirections) and the whole body arrived: the
+// 2xx (following up to five redirections, to http or https only, and never
+// from an https address to a plain http one) and the whole body arrived: the
 // length it announced, or chunks closed by a valid last chunk. The body
 // streams into a temporary file beside `file`, renamed over it once written
 // and flushed; on any failure it is removed and `file` keeps what it held.
@@ -56,5 +58,9 @@ EsitoDownload DownloadFile(const QString& url, const QString& file, bool svuotaC
 // freeze the program for good.
 std::chrono::milliseconds AttesaMassima();
 void ImpostaAttesaMassima(std::chrono::milliseconds attesa);
+
+// An authority trusted over https besides the system's, as a PEM certificate
+// (a test server's own); an empty one trusts the system's alone.
+void AggiungiAutorita(const QByteArray& certificatoPem);
 
 }  // namespace tlx::platform

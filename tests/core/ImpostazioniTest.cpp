@@ -32,13 +32,16 @@ TEST(Impostazioni, DefaultsWithoutFileAndCostsOfEarlierVersionsInWholeCents) {
   }
 }
 
-// What the user may type as the cost of a column: whole cents up to 999.999,99 euro, in the user's format. A
-// separator out of place is refused, never read as a hundredfold amount.
+// What the user may type as the cost of a column: whole cents up to 999.999,99 euro, in the user's format, each
+// exactly the cents typed (0,29 is 29, whatever a binary fraction makes of it). A separator out of place, a
+// grouping one before any digit included, is refused, never read as a hundredfold amount.
 TEST(CostoColonna, ExactCentsUpToTheMaximumTheRestRefusedOrNotANumber) {
   constexpr Centesimi rifiutato = -1, nonNumero = -13;
   const std::tuple<std::string, FormatoNumeri, Centesimi> casi[] = {
       {"1,00", ITALIANO, 100},          {"1,5", ITALIANO, 150},            {"1.000,50", ITALIANO, 100'050},
       {"0,07", ITALIANO, 7},            {" 1,500 ", ITALIANO, 150},        {"999.999,99", ITALIANO, 99'999'999},
+      {"0,29", ITALIANO, 29},           {"0", ITALIANO, 0},                {",50", ITALIANO, 50},
+      {"+1,50", ITALIANO, 150},         {".150,00", ITALIANO, rifiutato},  {"1 000", ITALIANO, rifiutato},
       {"1.50", ITALIANO, rifiutato},    {"1.5", ITALIANO, rifiutato},      {"1.0000", ITALIANO, rifiutato},
       {"1,5.000", ITALIANO, rifiutato}, {"1,255", ITALIANO, rifiutato},    {"1.000.000", ITALIANO, rifiutato},
       {"-1", ITALIANO, rifiutato},      {std::string(400, '9'), ITALIANO, rifiutato}, {".123", ITALIANO, rifiutato},

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,7 +56,7 @@ std::vector<std::string> Mostrati() {
 
 // The main window over its archive of one draw and a matrix folder holding
 // GOOD5.mqvx, a temporary folder of its own, and the stand-in server, whose
-// list names GOOD5 alone.
+// list names GOOD5 and ALTRA.
 class DownloadNelleFinestre : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,7 +67,8 @@ class DownloadNelleFinestre : public ::testing::Test {
     QDir().mkpath(QFileInfo(QString::fromStdString(s().PercorsoArchivio)).path());
     std::ofstream(s().PercorsoArchivio, std::ios::binary) << CodificaArchivio(UNA);
     s().ArchivioEstrazioni = UNA;
-    server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\n"});
+    server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "good5.dat\r\naltra.dat\r\n"});
+    ASSERT_EQ(AttesaMassima(), 30s);  // the program's own, which no test waits out
     ImpostaAttesaMassima(300ms);
     // A window no misbehaving server may bring up is closed at once, and the call that opened it tells.
     QObject::connect(&guardia, &QTimer::timeout, [] { if (QWidget* w = QApplication::activeModalWidget()) w->close(); });
@@ -76,6 +78,7 @@ class DownloadNelleFinestre : public ::testing::Test {
     qputenv(VARIABILE_SERVER, "http://127.0.0.1:9");
     qputenv("TMPDIR", tmpPrima);
     ImpostaAttesaMassima(30s);
+    AggiungiAutorita({});
   }
   Sistema& s() { return *principale.sistema; }
   QString Matrici() { return principale.cartella.path() + "/matrici"; }
@@ -87,7 +90,7 @@ class DownloadNelleFinestre : public ::testing::Test {
     const std::pair<QByteArray, QByteArray> corpi[] = {
         {Testo(server::PERCORSO_ARCHIVIO), QByteArray("09/01/2018|7|12|33|41|55\r\n").repeated(100)},
         {Testo(server::PERCORSO_VERSIONE), "9.9.9\r\n" + QByteArray(2000, 'n')},
-        {Testo(server::PERCORSO_MATRICE) + "GOOD5.DAT", Testo(matrice)}};
+        {Testo(server::PERCORSO_MATRICE) + "GOOD5.DAT", Testo(matrice)}, {Testo(server::PERCORSO_MATRICE) + "ALTRA.DAT", Testo(matrice)}};
     for (const auto& [percorso, corpo] : corpi) server.Rispondi(percorso, {stato, corpo, modo, pezzi, pausa});
   }
 
@@ -133,7 +136,7 @@ TEST_F(DownloadNelleFinestre, AServerThatMisbehavesChangesNothingWhereverTheUser
       EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui) << c.caso;
     }
     // The archive says its download failed; only a full disk is worth a box of its own in each window, the disk
-    // error it is.
+    // error it is, and it ends the matrices' download at their first name.
     const std::string fallito = "Errore durante il download dell'aggiornamento",
                       disco = "Error 61 (Disk full) in procedure DownloadFile of Modulo corpo";
     const std::vector<std::string> attesi = c.discoPieno ? std::vector{disco, fallito, disco, disco} : std::vector{fallito};
@@ -150,6 +153,17 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
   ui::frmArchivio* archivio = principale.finestra->finestre().Archivio();
   archivio->show();
   bool aperta = false;
+  std::vector<std::string> avvisi;
+  std::string domanda;
+  QTimer utente;  // answers the program's question with Enter; a question the key never reaches is dismissed
+  QObject::connect(&utente, &QTimer::timeout, [&, tentativi = 0]() mutable {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    domanda = box->text().toStdString();
+    if (++tentativi > 25) return box->reject();
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(box->windowHandle(), QEvent::KeyPress,
+                                                                                         Qt::Key_Return, Qt::NoModifier);
+  });
   QTimer::singleShot(50, archivio, [&] { ui::prova::ChiudiDalGestore(archivio); });
   QTimer::singleShot(150, archivio, [&] {
     aperta = archivio->isVisible();
@@ -157,12 +171,17 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
     const auto* griglia = principale.finestra->findChild<ui::GrigliaNumeri*>();
     QTest::mouseClick(principale.finestra->windowHandle(), Qt::LeftButton, {},
                       griglia->mapTo(principale.finestra.get(), griglia->RettangoloCella(0).center()));
-    MessageBox::Accoda(Risposta::Si);
+    // The close request's question is a real box, opened meanwhile: the user's key reaches it.
+    avvisi = Mostrati();
+    guardia.stop();
+    MessageBox::Ferma();
+    utente.start(20);
     ui::prova::ChiudiDalGestore(principale.finestra.get());
   });
   archivio->cmdUpdate_Click();
-  EXPECT_EQ(std::tuple(Mostrati(), aperta, archivio->isVisible(), s().NumeriScelti[0]),
-            std::tuple(std::vector<std::string>{"Aggiornamento Archivio in corso...attendere", "Uscire dall'applicazione?"},
+  MessageBox::Registra();
+  EXPECT_EQ(std::tuple(avvisi, domanda, aperta, archivio->isVisible(), s().NumeriScelti[0]),
+            std::tuple(std::vector<std::string>{"Aggiornamento Archivio in corso...attendere"}, "Uscire dall'applicazione?",
                        true, false, uint8_t{0}));
   s().ChiusuraApplicazione = FALSO;
 
@@ -176,13 +195,18 @@ TEST_F(DownloadNelleFinestre, ATricklingServerHoldsNoOneTheCloseRequestsOfTheBus
 }
 
 // At start-up nothing is shown past a failing server, though a reply an earlier run left behind is there, nor past
-// one never silent long but slower in all than the check may take; a reply read does not stay behind.
+// one never silent long but slower in all than the check may take, nor past a reply longer than 4 KB, while one
+// of 4 KB is read; a reply read does not stay behind.
 TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowServer) {
   QFile vecchia(temp.filePath("tremaluxorqvxver.txt"));
   ASSERT_TRUE(vecchia.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && vecchia.write("9.9.9\r\n") > 0);
   EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
   server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, "9.9.9\r\n" + QByteArray(60, 'n'), Modo::Lenta, 67, 30ms});
   EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
+  for (const auto& [byte, esito] : {std::pair{4097, ui::EsitoVersione::Prosegui}, std::pair{4096, ui::EsitoVersione::TerminaProgramma}}) {
+    server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, ("9.9.9\r\n" + QByteArray(byte, 'n')).left(byte)});
+    EXPECT_EQ(ui::NewVersion(), esito) << byte;
+  }
   EXPECT_EQ(Mostrati(), std::vector<std::string>{});
   server.Rispondi(Testo(server::PERCORSO_VERSIONE), {200, Testo(VersioneProgramma() + "\r\n")});  // ours: the reply goes once read
   EXPECT_EQ(ui::NewVersion(), ui::EsitoVersione::Prosegui);
@@ -192,15 +216,22 @@ TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowSer
 // The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, hidden, a folder
 // in its place, not on the server) skipped; an error page replaces no sound matrix; what else arrived whole is
 // stored, a matrix with a bad version or CRC listed with its flag; a list longer than any real one is not taken.
+// Five redirections are followed, over TLS too, though they take longer in all than the silence allowed; a sixth
+// is not, nor one to a local file, nor one from a secure address back to a plain one, and a redirect's length
+// does not vouch for the reply after it.
 TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIsSkipped) {
   const QString lista = "/public/quorbelt/lista.asp?K=5", scarica = "/public/quorbelt/matrici/download.aspx?file=";
   const tp::Byte file = tp::FileProva{.autore = "Nuova", .C = {}}.Byte_();
   QDir().mkpath(Matrici() + "/CARTELLA.mqvx");
   QByteArray elenco = "m7a.dat\r\n../EVIL.DAT\r\ncartella.dat\r\nsub/x.dat\r\nmanca.dat\r\ngood5.dat\r\nvuota.dat\r\nM7A.DAT\r\n"
-                      "versione.dat\r\n.nascosta.dat\r\ncorrotta.dat\r\n";
+                      "versione.dat\r\n.nascosta.dat\r\ncorrotta.dat\r\n"
+                      "cinque.dat\r\nsei.dat\r\nlocale.dat\r\ntls.dat\r\nritorno.dat\r\nsenza.dat\r\n";
   elenco.append(64 * 1024 - elenco.size(), '\n');  // as long as a list may be, sent in chunks
   server.Rispondi(lista.toUtf8(), {200, elenco, Modo::Chunk});
-  server.Rispondi((scarica + "M7A.DAT").toUtf8(), {302, "", Modo::Intera, 1, {}, "Location: /altrove/M7A.DAT\r\n"});
+  const auto Rimanda = [](tp::ServerProva& da, const QString& percorso, const QString& verso, std::chrono::milliseconds pausa = {}) {
+    da.Rispondi(percorso.toUtf8(), {302, "", Modo::Intera, 1, pausa, "Location: " + verso.toUtf8() + "\r\n"});
+  };
+  Rimanda(server, scarica + "M7A.DAT", "/altrove/M7A.DAT");
   server.Rispondi("/altrove/M7A.DAT", {200, Testo(file)});
   server.Rispondi((scarica + "CARTELLA.DAT").toUtf8(), {200, Testo(file)});
   server.Rispondi((scarica + "GOOD5.DAT").toUtf8(), {200, "<html><body>Errore</body></html>"});
@@ -208,6 +239,24 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   server.Rispondi((scarica + "VERSIONE.DAT").toUtf8(), {200, Testo(tp::FileProva{.magic = "matriceqvxv0002", .C = {}}.Byte_())});
   server.Rispondi((scarica + ".NASCOSTA.DAT").toUtf8(), {200, Testo(file)});
   server.Rispondi((scarica + "CORROTTA.DAT").toUtf8(), {200, Testo(file).replace("Nuova", "Nuovo")});
+  QStringList giro;
+  for (int i = 1; i <= 6; ++i) giro << "/giro/" + QString::number(i);
+  for (int i = 0; i < 5; ++i) Rimanda(server, giro[i], giro[i + 1], 80ms);  // each answer keeps the download alive
+  // The largest matrix there may be, at the end of five redirections.
+  const tp::Byte grande = tp::FileProva{.colonne = std::vector(CAPIENZA, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .C = {}}.Byte_();
+  server.Rispondi(giro[5].toUtf8(), {200, Testo(grande)});
+  Rimanda(server, scarica + "CINQUE.DAT", giro[1]);
+  Rimanda(server, scarica + "SEI.DAT", giro[0]);
+  Rimanda(server, scarica + "LOCALE.DAT", QUrl::fromLocalFile(Matrici() + "/GOOD5.mqvx").toString());
+  tp::ServerProva sicuro(tp::ServerProva::Protocollo::Https);
+  AggiungiAutorita(tp::ServerProva::Certificato());
+  Rimanda(server, scarica + "TLS.DAT", sicuro.Indirizzo() + "/TLS.DAT");
+  Rimanda(sicuro, "/TLS.DAT", "/altrove/TLS.DAT");
+  sicuro.Rispondi("/altrove/TLS.DAT", {200, Testo(file)});
+  Rimanda(server, scarica + "RITORNO.DAT", sicuro.Indirizzo() + "/RITORNO.DAT");
+  Rimanda(sicuro, "/RITORNO.DAT", server.Indirizzo() + "/altrove/M7A.DAT");
+  Rimanda(server, scarica + "SENZA.DAT", "/senza");
+  server.Rispondi("/senza", {200, Testo(file), Modo::SenzaLunghezza});
 
   ui::frmMatr m(s(), ui::frmMatr::Modo::Elenco);
   m.show();
@@ -218,10 +267,14 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   for (const auto& r : server.Ricevute()) richieste << QString::fromUtf8(r.percorso);
   EXPECT_EQ(richieste, QStringList({lista, scarica + "M7A.DAT", "/altrove/M7A.DAT", scarica + "CARTELLA.DAT",
                                     scarica + "MANCA.DAT", scarica + "GOOD5.DAT", scarica + "VUOTA.DAT",
-                                    scarica + "VERSIONE.DAT", scarica + "CORROTTA.DAT", lista}));
-  EXPECT_EQ(server.Ricevute().at(0).intestazioni.value("cache-control"), "no-cache");
+                                    scarica + "VERSIONE.DAT", scarica + "CORROTTA.DAT", scarica + "CINQUE.DAT"}) +
+                           giro.mid(1) + QStringList{scarica + "SEI.DAT"} + giro.mid(0, 5) +
+                           QStringList({scarica + "LOCALE.DAT", scarica + "TLS.DAT", scarica + "RITORNO.DAT", scarica + "SENZA.DAT", "/senza", lista}));
+  EXPECT_EQ(std::pair(server.Ricevute().at(0).intestazioni.value("cache-control"), server.Ricevute().at(0).intestazioni.value("pragma")),
+            std::pair(QByteArray("no-cache"), QByteArray("no-cache")));
   EXPECT_EQ(std::pair(Mostrati(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)), std::pair(std::vector<std::string>{}, true));
-  EXPECT_EQ(Stato(), std::tuple(true, true, std::string("CARTELLA.mqvx CORROTTA.mqvx GOOD5.mqvx M7A.mqvx VERSIONE.mqvx VUOTA.mqvx"),
+  EXPECT_EQ(Stato(), std::tuple(true, true,
+                                std::string("CARTELLA.mqvx CINQUE.mqvx CORROTTA.mqvx GOOD5.mqvx M7A.mqvx TLS.mqvx VERSIONE.mqvx VUOTA.mqvx"),
                                 true, std::string()));
   // Each listed line as its details show it: file, version flag, CRC flag.
   auto* righeElenco = m.findChild<QListWidget*>("flQVX");
@@ -232,7 +285,8 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
                          m.findChild<QLabel*>("lblOK")->text()}.join('|');
   }
   righe.sort();
-  EXPECT_EQ(righe.join(", ").toStdString(), "CORROTTA.mqvx||Matrice Corrotta, GOOD5.mqvx||, M7A.mqvx||, VERSIONE.mqvx|Versione non valida|");
+  EXPECT_EQ(righe.join(", ").toStdString(), "CINQUE.mqvx||, CORROTTA.mqvx||Matrice Corrotta, GOOD5.mqvx||, M7A.mqvx||, TLS.mqvx||, "
+                                            "VERSIONE.mqvx|Versione non valida|");
   SimulazioneShell().Registra();
   m.findChild<QAbstractButton*>("cmdOpenDir")->click();  // the folder they went to
   EXPECT_EQ(SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(Matrici())});

@@ -1,6 +1,7 @@
 #pragma once
-// A stand-in for the maker's web server on a free loopback port. Each request
-// path (query included) gets the reply the test decides; any other gets 404.
+// A stand-in for the maker's web server on a free loopback port, over plain
+// HTTP or over TLS. Each request path (query included) gets the reply the
+// test decides; any other gets 404.
 
 #include <QByteArray>
 #include <QHash>
@@ -16,7 +17,7 @@ namespace tlx::prova {
 
 struct RispostaProva {
   enum class Modo {
-    Intera,          // status line, headers and body at once
+    Intera,          // status line, headers and body at once, after `pausa`
     Lenta,           // the body in `pezzi` pieces, one every `pausa`
     Troncata,        // announces the whole body, sends half of it and hangs up
     Azzerata,        // announces the whole body, sends half of it and resets the connection
@@ -41,8 +42,11 @@ struct RichiestaRicevuta {
 
 class ServerProva : public QObject {
  public:
-  ServerProva();
-  QString Indirizzo() const;  // "http://127.0.0.1:<port>", what the server variable takes
+  enum class Protocollo { Http, Https };
+  explicit ServerProva(Protocollo protocollo = Protocollo::Http);
+  QString Indirizzo() const;  // "http://127.0.0.1:<port>" (https over TLS), what the server variable takes
+  // The self-signed certificate the servers over TLS show, for 127.0.0.1: what a client must trust.
+  static QByteArray Certificato();
   void Rispondi(const QByteArray& percorso, RispostaProva risposta) { risposte_.insert(percorso, std::move(risposta)); }
   const QList<RichiestaRicevuta>& Ricevute() const { return ricevute_; }
 
@@ -53,6 +57,7 @@ class ServerProva : public QObject {
   static void InviaSenzaFine(QTcpSocket* connessione, const QByteArray& chunk);
 
   QTcpServer* server_;
+  QString schema_;
   QHash<QByteArray, RispostaProva> risposte_;
   QList<RichiestaRicevuta> ricevute_;
 };

@@ -24,6 +24,13 @@ TEST(AboutTest, TheLinkOpensThePageItShowsAndSystemInfoSaysItIsNotAvailable) {
   EXPECT_EQ(std::pair(platform::SimulazioneShell().Richieste(), platform::MessageBox::Mostrati()),
             std::pair(std::vector{QUrl(lbURL->text())}, Messaggi{nonDisponibili}));
   EXPECT_TRUE(lbURL->text().endsWith("/tremaluxorqvx/"));
+  // The page is on the maker's server unless the deployment names another, however it was written.
+  for (const auto& [server, pagina] : {std::pair<QByteArray, QString>{"", "http://www.tremaluxorqvx.it/tremaluxorqvx/"},
+                                       {" http://127.0.0.1:9// ", "http://127.0.0.1:9/tremaluxorqvx/"}}) {
+    qputenv("TREMALUXOR_SERVER", server);
+    EXPECT_EQ(frmAbout().findChild<QLabel*>("lbURL")->text(), pagina);
+  }
+  qputenv("TREMALUXOR_SERVER", "http://127.0.0.1:9");
 }
 
 TEST(SplashTest, AKeyOrAClickOnAnyOfItsLabelsClosesIt) {

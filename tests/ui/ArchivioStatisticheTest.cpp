@@ -67,7 +67,10 @@ class FinestreArchivio : public ::testing::Test {
     qputenv("TMPDIR", temp.path().toUtf8());
     qputenv(platform::VARIABILE_SERVER, web.Indirizzo().toUtf8());
   }
-  void TearDown() override { qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"), qputenv("TMPDIR", tmpPrima_); }
+  void TearDown() override {
+    qputenv(platform::VARIABILE_SERVER, "http://127.0.0.1:9"), qputenv("TMPDIR", tmpPrima_);
+    platform::ImpostaAttesaMassima(std::chrono::seconds(30));
+  }
   Sistema& s() { return *principale.sistema; }
   QString FileArchivio() { return QString::fromStdString(s().PercorsoArchivio); }
   // The lines of the list, then the last draw and the count shown.
@@ -85,8 +88,9 @@ class FinestreArchivio : public ::testing::Test {
   prova::FinestraPrincipale principale;
 };
 
-// An empty file lists nothing and a double-click changes nothing. While updating the window is busy; the update
-// replaces archive, file, list and statistics; a reply without a usable draw changes nothing.
+// An empty file lists nothing and a double-click changes nothing. While updating the window is busy; the update,
+// slower in all than the silence a download may keep but never that silent, replaces archive, file, list and
+// statistics; a reply without a usable draw changes nothing.
 TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisticsAndAFailedOneNothing) {
   ScriviArchivio(FileArchivio(), {});
   frmArchivio* a = principale.finestra->finestre().Archivio();
@@ -98,6 +102,7 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
   a->resize(640, 480);
   a->show();
   RispondiArchivio({200, RispostaRealistica(), RispostaWeb::Modo::Lenta, 4, std::chrono::milliseconds(150)});
+  platform::ImpostaAttesaMassima(std::chrono::milliseconds(400));
   std::vector<bool> occupata;  // in progress, button, list, busy label
   QTimer::singleShot(200, a, [&] {
     occupata = {a->AggiornamentoInCorso(), a->findChild<QPushButton*>("cmdUpdate")->isEnabled(),

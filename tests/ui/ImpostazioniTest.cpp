@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -87,6 +88,10 @@ TEST_F(ImpostazioniTest, ABadCostAFullOrReadOnlyFolderOrClosingWriteNothingAndSa
   EXPECT_EQ(std::tuple(Scritte().value("Impostazioni/costo_colonna").toString(), sistema->CostoColonna,
                        sistema->IntestazioneStampa, sistema->StampanteTabulato),
             std::tuple("150", 150, "RICEVITORIA DEL CORSO", "Getto Cassa"));
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // the box follows the user's format
+  Apri();
+  QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+  EXPECT_EQ(Campo("txtCostoCol")->text(), "1.50");
 }
 
 TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesItsPlace) {
