@@ -2,42 +2,20 @@
 // file and imported into a system. Besides the sanitizers' checks, it aborts
 // when the system is left in a state it must never be left in.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <string>
 
+#include "FileProva.h"
 #include "Verifica.h"
 #include "core/ColonneTxt.h"
 
+using tlx::fuzz::FileProva;
 using tlx::fuzz::Verifica;
 
-namespace {
-
-const std::string& PercorsoProva() {
-  static const std::string percorso = [] {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (cartella / ("tlx-fuzz-colonne-" + std::to_string(getpid()) + ".txt")).string();
-  }();
-  return percorso;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
-  {
-    std::ofstream f(PercorsoProva(), std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(byte));
-  }
   static const auto s = std::make_unique<tlx::Sistema>();
-  const tlx::RisultatoImportaColonneTxt r = tlx::ImportaColonneTxt(*s, PercorsoProva());
-  std::remove(PercorsoProva().c_str());  // libFuzzer ends without running exit handlers
+  const tlx::RisultatoImportaColonneTxt r = tlx::ImportaColonneTxt(*s, FileProva(dati, byte, ".txt").Percorso());
 
   const bool importato = r.esito == tlx::EsitoImportaColonneTxt::Importato;
   Verifica(importato == r.messaggi.empty(), "a message exactly when refused");

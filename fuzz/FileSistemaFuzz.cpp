@@ -2,17 +2,15 @@
 // and opened. Besides the sanitizers' checks, it aborts when the reader
 // leaves the system in a state it must never leave.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "FileProva.h"
 #include "Verifica.h"
 #include "core/FileSistema.h"
 
+using tlx::fuzz::FileProva;
 using tlx::fuzz::Verifica;
 
 namespace {
@@ -22,16 +20,6 @@ using namespace tlx;
 Sistema& SistemaCondiviso() {
   static Sistema* s = new Sistema();
   return *s;
-}
-
-const std::string& PercorsoProva() {
-  static const std::string percorso = [] {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (cartella / ("tlx-fuzz-" + std::to_string(getpid()) + ".tlqvx")).string();
-  }();
-  return percorso;
 }
 
 int Scelti(const Sistema& s) { return static_cast<int>(std::count(s.NumeriScelti.begin(), s.NumeriScelti.end(), 1)); }
@@ -64,15 +52,10 @@ void VerificaVuoto(const Sistema& s, int32_t filtriOrPrima) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
-  {
-    std::ofstream f(PercorsoProva(), std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(byte));
-  }
   Sistema& s = SistemaCondiviso();
   const int32_t colonnePrima = s.NumeroColonne;
   const int32_t filtriOrPrima = s.NumeroFiltriOr;
-  const RisultatoApriFile r = ApriFile(s, PercorsoProva());
-  std::remove(PercorsoProva().c_str());  // libFuzzer ends without running exit handlers
+  const RisultatoApriFile r = ApriFile(s, FileProva(dati, byte, ".tlqvx").Percorso());
   switch (r.esito) {
     case EsitoApriFile::Letto:
       VerificaLetto(s);

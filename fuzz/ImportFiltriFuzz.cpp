@@ -2,18 +2,16 @@
 // file and read into a filter table. Besides the sanitizers' checks, it
 // aborts when the table is left in a state it must never be left in.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "FileProva.h"
 #include "Verifica.h"
 #include "conditions/ImportFiltri.h"
 
+using tlx::fuzz::FileProva;
 using tlx::fuzz::Verifica;
 
 namespace {
@@ -22,16 +20,6 @@ using namespace tlx;
 
 constexpr int32_t QUANTI = 0b1010;
 constexpr int32_t POSIZIONI = 0b101100;
-
-const std::string& PercorsoProva() {
-  static const std::string percorso = [] {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::path cartella = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (cartella / ("tlx-fuzz-" + std::to_string(getpid()) + ".txt")).string();
-  }();
-  return percorso;
-}
 
 bool Gruppo(const RecordFiltro& r) {
   return r.Numeri[0] == 0 && std::all_of(r.Numeri.begin(), r.Numeri.end(), [](uint8_t v) { return v <= 1; }) &&
@@ -42,15 +30,11 @@ bool Gruppo(const RecordFiltro& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
-  {
-    std::ofstream f(PercorsoProva(), std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(dati), static_cast<std::streamsize>(byte));
-  }
   static std::vector<RecordFiltro> tabella(MAX_FILTRI + 1);
   std::fill(tabella.begin(), tabella.end(), RecordFiltro{.QuantiMask = 1, .Attivo = VERO});
   Messaggi messaggi;
-  const int32_t conteggio = loadFileToFilters(tabella, PercorsoProva(), QUANTI, POSIZIONI, messaggi, {});
-  std::remove(PercorsoProva().c_str());  // libFuzzer ends without running exit handlers
+  const int32_t conteggio =
+      loadFileToFilters(tabella, FileProva(dati, byte, ".txt").Percorso(), QUANTI, POSIZIONI, messaggi, {});
 
   Verifica(conteggio >= 0 && conteggio <= MAX_FILTRI, "count within the table");
   Verifica(messaggi.size() <= 1, "at most one message");
