@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <istream>
 
 #include "core/Errori.h"
 #include "core/Procedure.h"
