@@ -29,6 +29,14 @@ class Copione {
     richieste_.clear();
   }
 
+  // Scripted: the next queued answer to `richiesta` (a value-initialised one,
+  // Cancel, when the test queued none). Otherwise what `servizio`, the real
+  // service, answers.
+  template <typename Servizio>
+  Risposta Chiedi(const Richiesta& richiesta, Servizio&& servizio) {
+    return attivo_ ? Rispondi(richiesta, Risposta{}) : servizio(richiesta);
+  }
+
   // Records the request; the next queued answer, or `predefinita` when the
   // test queued none.
   Risposta Rispondi(Richiesta richiesta, Risposta predefinita) {

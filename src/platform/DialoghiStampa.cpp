@@ -99,9 +99,8 @@ int32_t ScegliStampa(DatiStampa& dati, ImpostazioniStampante& tenute) {
       pagine,
       (flags & (DISABILITA_SU_FILE | NASCONDI_SU_FILE)) == 0,
       tenute.Pagina};
-  const std::optional<ImpostazioniStampa> scelta = SimulazioneStampa().Attivo()
-                                                       ? SimulazioneStampa().Rispondi(richiesta, std::nullopt)
-                                                       : MostraStampa(richiesta, dati.Owner);
+  const std::optional<ImpostazioniStampa> scelta =
+      SimulazioneStampa().Chiedi(richiesta, [&](const RichiestaStampa& r) { return MostraStampa(r, dati.Owner); });
   if (!scelta) return esitoDialogo::ANNULLATO;
 
   tenute.Stampante = scelta->Stampante;
@@ -129,9 +128,8 @@ int32_t ScegliPagina(DatiPagina& dati, ImpostazioniStampante& tenute) {
   const RichiestaPagina richiesta{stampante,
                                   QPageLayout(dati.PaperSize, dati.Orientation, dati.Margins, QPageLayout::Millimeter),
                                   (flags & NO_MARGINI) == 0, (flags & NO_ORIENTAMENTO) == 0, (flags & NO_CARTA) == 0};
-  const std::optional<QPageLayout> scelta = SimulazionePagina().Attivo()
-                                                ? SimulazionePagina().Rispondi(richiesta, std::nullopt)
-                                                : MostraPagina(richiesta, dati.Owner);
+  const std::optional<QPageLayout> scelta =
+      SimulazionePagina().Chiedi(richiesta, [&](const RichiestaPagina& r) { return MostraPagina(r, dati.Owner); });
   if (!scelta) return esitoDialogo::ANNULLATO;
 
   // What the user could not change stays as it came.

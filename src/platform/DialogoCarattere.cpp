@@ -114,9 +114,8 @@ int32_t ScegliCarattere(DatiCarattere& dati) {
   const RichiestaCarattere richiesta{dati.Font,         dati.Color & 0xFFFFFF,
                                      minimo,            massimo,
                                      (flags & SOLO_PASSO_FISSO) != 0, (flags & SOLO_SCALABILI) != 0};
-  const std::optional<SceltaCarattere> scelta = SimulazioneCarattere().Attivo()
-                                                    ? SimulazioneCarattere().Rispondi(richiesta, std::nullopt)
-                                                    : MostraDialogo(richiesta, dati.Owner);
+  const std::optional<SceltaCarattere> scelta =
+      SimulazioneCarattere().Chiedi(richiesta, [&](const RichiestaCarattere& r) { return MostraDialogo(r, dati.Owner); });
   if (!scelta) return esitoDialogo::ANNULLATO;
   dati.Font = scelta->Font;
   dati.Color = scelta->Colore;

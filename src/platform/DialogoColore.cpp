@@ -108,9 +108,8 @@ int32_t ScegliColore(DatiColore& dati, ColoriPersonalizzati& personalizzati) {
                         (dati.PreventFullOpen ? NON_COMPLETABILE : 0);
   const RichiestaColore richiesta{dati.Color & 0xFFFFFF, (flags & COMPLETO) != 0, (flags & NON_COMPLETABILE) == 0,
                                   personalizzati.Tutti()};
-  const std::optional<int32_t> scelto = SimulazioneColore().Attivo()
-                                            ? SimulazioneColore().Rispondi(richiesta, std::nullopt)
-                                            : MostraDialogo(richiesta, personalizzati, dati.Owner);
+  const std::optional<int32_t> scelto = SimulazioneColore().Chiedi(
+      richiesta, [&](const RichiestaColore& r) { return MostraDialogo(r, personalizzati, dati.Owner); });
   dati.Color = scelto.value_or(-1);
   if (!scelto) return esitoDialogo::ANNULLATO;
   dati.Flags = flags;

@@ -24,9 +24,8 @@ QString InputBox(const QString& domanda, const QString& titolo, const QString& p
                  std::optional<QPoint> posizione, QWidget* parent) {
   const RichiestaInputBox richiesta{domanda, titolo.isEmpty() ? TITOLO_APPLICAZIONE : titolo, predefinito,
                                     posizione};
-  auto& simulazione = SimulazioneInputBox();
   const std::optional<QString> risposta =
-      simulazione.Attivo() ? simulazione.Rispondi(richiesta, std::nullopt) : Chiedi(richiesta, parent);
+      SimulazioneInputBox().Chiedi(richiesta, [parent](const RichiestaInputBox& r) { return Chiedi(r, parent); });
   if (ok) *ok = risposta.has_value();
   return risposta.value_or(QString());
 }
