@@ -7,7 +7,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include "GuastiFile.h"
@@ -92,6 +95,42 @@ TEST_F(ImpostazioniTest, ABadCostAFullOrReadOnlyFolderOrClosingWriteNothingAndSa
   Apri();
   QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
   EXPECT_EQ(Campo("txtCostoCol")->text(), "1.50");
+}
+
+// A settings file that can't be read shows the defaults, no printer chosen included; "Salva" writes the values on
+// screen in its place, whole. Anything else in its place is refused with the save's error and stays.
+TEST_F(ImpostazioniTest, AnUnreadableFileIsReplacedOnSaveAndNoFileInItsPlaceIsRefused) {
+  const std::filesystem::path file = sistema->FileImpostazioni;
+  const Messaggio seleziona{Icona::Critica, Pulsanti::Ok, "Importante", "Attenzione selezionare una stampante"};
+  for (const prova::Intralcio& intralcio : prova::InIntralcio("Impostazioni")) {
+    SCOPED_TRACE(intralcio.nome);
+    platform::MessageBox::Azzera();
+    intralcio.crea(file);
+    const std::string prima = prova::Natura(file);
+    ReadConfiguration(*sistema);
+    Apri();
+    EXPECT_EQ(std::pair(Campo("txtCostoCol")->text(), Campo("mskIntestazione")->text()),
+              std::pair(QString("1,00"), QString(INTESTAZIONE_PREDEFINITA.data())));
+    Campo("txtCostoCol")->setText("1,50");
+    Campo("mskIntestazione")->setText("RICEVITORIA DEL CORSO");
+    finestra->findChild<QComboBox*>("cmbStampante")->setCurrentIndex(1);
+    Salva();
+    if (intralcio.regolare) {
+      std::ifstream in(file, std::ios::binary);
+      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), std::string(std::istreambuf_iterator<char>(in), {})),
+                std::tuple(Messaggi{seleziona}, false, std::string("[Impostazioni]\r\ncosto_colonna=150\r\nintestazione_stampa=RICEVITORIA DEL CORSO"
+                                                          "\r\nstampante_tabulato=Getto Cassa\r\n")));
+      ReadConfiguration(*sistema);
+      EXPECT_EQ(std::tuple(sistema->CostoColonna, sistema->IntestazioneStampa, sistema->StampanteTabulato),
+                std::tuple(150, "RICEVITORIA DEL CORSO", "Getto Cassa"));
+    } else {
+      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), prova::Natura(file)),
+                std::tuple(Messaggi{seleziona, {Icona::Nessuna, Pulsanti::Ok, "",
+                                     "Error 75 (Path/File access error) in procedure cmdSalva_Click of Form frmImpostazioni"}},
+                           true, prima));
+    }
+    std::filesystem::remove(file);
+  }
 }
 
 TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesItsPlace) {
