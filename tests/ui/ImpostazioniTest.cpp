@@ -133,16 +133,24 @@ TEST_F(ImpostazioniTest, AnUnreadableFileIsReplacedOnSaveAndNoFileInItsPlaceIsRe
   }
 }
 
+// The stored printer when it is the first installed one, the only one included, is chosen without a word.
 TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesItsPlace) {
-  for (const auto& [installate, avviso] : {std::pair{QStringList{"P1", "P2"}, "Attenzione selezionare una stampante"},
-                                           std::pair{QStringList{}, "Attenzione nessuna stampante installata"}}) {
+  const std::tuple<QStringList, const char*, std::vector<std::string>> casi[] = {
+      {{"P1", "P2"}, "Stampante Dismessa", {"Attenzione selezionare una stampante"}},
+      {{}, "Stampante Dismessa", {"Attenzione nessuna stampante installata"}},
+      {{"TremaluxorPDF"}, "TremaluxorPDF", {}},
+      {{"P1", "P2"}, "P1", {}},
+  };
+  for (const auto& [installate, memorizzata, avvisi] : casi) {
     platform::MessageBox::Azzera();
     platform::ImpostaStampantiSimulate(installate);
-    sistema->StampanteTabulato = "Stampante Dismessa";
+    sistema->StampanteTabulato = memorizzata;
     Apri();
-    ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-    EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, avviso);
-    EXPECT_EQ(finestra->findChild<QComboBox*>("cmbStampante")->currentText(), installate.value(0));
+    std::vector<std::string> mostrati;
+    for (const Messaggio& m : platform::MessageBox::Mostrati()) mostrati.push_back(m.testo);
+    EXPECT_EQ(std::pair(mostrati, finestra->findChild<QComboBox*>("cmbStampante")->currentText()),
+              std::pair(avvisi, installate.value(0)))
+        << memorizzata;
   }
 }
 
