@@ -15,6 +15,17 @@
 #include "ui/matrices/frmMatr.h"
 #include "ui/shared/FormatoLocale.h"
 
+namespace tlx::platform {
+// A request as a failed comparison shows it.
+static void PrintTo(const RichiestaFile& r, std::ostream* os) {
+  *os << (r.tipo == RichiestaFile::Tipo::Apri ? "open [" : "save [") << r.Filtri.join('|').toStdString() << "] "
+      << r.FilterIndex << " '" << r.InitDir.toStdString() << "' '" << r.FileName.toStdString() << "' '"
+      << r.DlgTitle.toStdString() << "' '" << r.DefaultExt.toStdString() << "' exist " << r.FileMustExist
+      << " overwrite " << r.OverwritePrompt << " multi " << r.MultiSelect << " read-only " << r.ReadOnly << " hidden "
+      << r.HideReadOnly;
+}
+}  // namespace tlx::platform
+
 namespace tlx::ui {
 namespace {
 
