@@ -51,6 +51,16 @@ inline std::vector<Intralcio> InIntralcio(const std::string& sezione) {
   };
 }
 
+// The first KB of a file: all of a settings file, and no flood of text when
+// a test fails on one that was not rewritten.
+inline std::string Inizio(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::string testo(1024, '\0');
+  in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
+  testo.resize(static_cast<size_t>(in.gcount()));
+  return testo;
+}
+
 // What stands at the path, a link not followed: its kind, and a link's target.
 inline std::string Natura(const std::filesystem::path& p) {
   std::error_code ec;

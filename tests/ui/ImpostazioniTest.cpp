@@ -8,9 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 
 #include "GuastiFile.h"
@@ -116,8 +114,7 @@ TEST_F(ImpostazioniTest, AnUnreadableFileIsReplacedOnSaveAndNoFileInItsPlaceIsRe
     finestra->findChild<QComboBox*>("cmbStampante")->setCurrentIndex(1);
     Salva();
     if (intralcio.regolare) {
-      std::ifstream in(file, std::ios::binary);
-      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), std::string(std::istreambuf_iterator<char>(in), {})),
+      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), prova::Inizio(file)),
                 std::tuple(Messaggi{seleziona}, false, std::string("[Impostazioni]\r\ncosto_colonna=150\r\nintestazione_stampa=RICEVITORIA DEL CORSO"
                                                           "\r\nstampante_tabulato=Getto Cassa\r\n")));
       ReadConfiguration(*sistema);

@@ -13,7 +13,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "GuastiFile.h"
 #include "platform/MessageBox.h"
@@ -122,8 +121,7 @@ TEST_F(FinestreTaratura, FileIlleggibileSostituitoAlSalvataggioEAltroRifiutato) 
       w.cmbStampante()->setCurrentIndex(1);
       w.findChild<QPushButton*>("cmdSalva")->click();
       if (intralcio.regolare) {
-        std::ifstream in(file, std::ios::binary);
-        const std::string scritto(std::istreambuf_iterator<char>(in), {});
+        const std::string scritto = prova::Inizio(file);
         // The section and its eleven keys, nothing else.
         EXPECT_EQ(std::tuple(MessageBox::Mostrati(), std::count(scritto.begin(), scritto.end(), '\n'), scritto.size() < 1024,
                              Chiavi(file, {"kTop", "Marcatore_Stampa", "Nome_Stampante"})),
