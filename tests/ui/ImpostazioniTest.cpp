@@ -145,8 +145,8 @@ TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesIt
     Apri();
     std::vector<std::string> mostrati;
     for (const Messaggio& m : platform::MessageBox::Mostrati()) mostrati.push_back(m.testo);
-    EXPECT_EQ(std::pair(mostrati, finestra->findChild<QComboBox*>("cmbStampante")->currentText()),
-              std::pair(avvisi, installate.value(0)))
+    EXPECT_EQ(std::pair(mostrati, finestra->findChild<QComboBox*>("cmbStampante")->currentText().toStdString()),
+              std::pair(avvisi, installate.value(0).toStdString()))
         << memorizzata;
   }
 }
