@@ -1,12 +1,14 @@
 #pragma once
 // Faults of the folders the program writes into. DiscoPieno and SolaLettura
 // are on while the object lives and work for any user, root included,
-// without mounting anything; SuDiscoPieno gives a real full disk.
+// without mounting anything; SuDiscoPieno gives a real full disk;
+// InIntralcio lists what may stand where a settings file should be.
 
 #include <fcntl.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +19,55 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace tlx::prova {
+
+// What may stand where the program keeps a settings file it rewrites: a
+// regular file it can't read (a line of 1 MB; 2 GB, sparse, so taking no
+// room), or no file at all (a FIFO, a link to a folder, a link to a device).
+struct Intralcio {
+  const char* nome;
+  bool regolare;
+  std::function<void(const std::filesystem::path&)> crea;
+};
+
+inline std::vector<Intralcio> InIntralcio(const std::string& sezione) {
+  namespace fs = std::filesystem;
+  return {
+      {"a line of 1 MB", true,
+       [sezione](const fs::path& p) {
+         std::ofstream(p, std::ios::binary) << "[" << sezione << "]\r\nnota=" << std::string(1 << 20, 'x') << "\r\n";
+       }},
+      {"2 GB", true,
+       [sezione](const fs::path& p) {
+         std::ofstream(p, std::ios::binary) << "[" << sezione << "]\r\nnota=x\r\n";
+         fs::resize_file(p, 2ULL << 30);
+       }},
+      {"a FIFO", false, [](const fs::path& p) { mkfifo(p.c_str(), 0600); }},
+      {"a link to a folder", false, [](const fs::path& p) { fs::create_directory_symlink(p.parent_path(), p); }},
+      {"a link to a device", false, [](const fs::path& p) { fs::create_symlink("/dev/null", p); }},
+  };
+}
+
+// The first KB of a file: all of a settings file, and no flood of text when
+// a test fails on one that was not rewritten.
+inline std::string Inizio(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::string testo(1024, '\0');
+  in.read(testo.data(), static_cast<std::streamsize>(testo.size()));
+  testo.resize(static_cast<size_t>(in.gcount()));
+  return testo;
+}
+
+// What stands at the path, a link not followed: its kind, and a link's target.
+inline std::string Natura(const std::filesystem::path& p) {
+  std::error_code ec;
+  const std::filesystem::file_status stato = std::filesystem::symlink_status(p, ec);
+  if (std::filesystem::is_symlink(stato)) return "link to " + std::filesystem::read_symlink(p, ec).string();
+  return "kind " + std::to_string(static_cast<int>(stato.type()));
+}
 
 // No file grows past `byte` bytes: writes fail as on a full disk (EFBIG; the
 // signal that would end the process is ignored).

@@ -1,6 +1,7 @@
 #include "support/IniFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -164,9 +165,13 @@ void classINI::setProperties(std::string_view sezione, std::span<const VoceINI> 
   try {
     righe = LeggiRighe(percorso_);
   } catch (const ErroreRuntime& e) {
-    // Only a missing file starts empty: rewriting one that can't be read
-    // would lose its content.
-    if (e.Numero() != errore::FileNotFound) throw;
+    // A missing file starts empty, and so does a regular file that can't be
+    // read (far too large, say): its keys are lost already, every reader
+    // gets the defaults, and refusing would leave the user no way to mend it.
+    // Anything else in its place (a FIFO, a device, a folder) is no file of
+    // ours and stays.
+    std::error_code ec;
+    if (e.Numero() != errore::FileNotFound && !std::filesystem::is_regular_file(percorso_, ec)) throw;
   }
   const std::string nomeSezione = SuUnaRiga(sezione);
   for (const auto& [chiave, valore] : voci) Imposta(righe, nomeSezione, chiave, valore);

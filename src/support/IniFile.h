@@ -34,9 +34,10 @@ class classINI {
   std::string getProperty(std::string_view sezione, std::string_view chiave, std::string_view predefinito) const;
 
   // Writes the value, creating the file, the section or the key as needed;
-  // every other line of the file stays as it was. A failure throws
+  // every other line of the file stays as it was. A regular file that can't
+  // be read is replaced by one that holds the value alone. A failure throws
   // ErroreRuntime (the file error) and leaves the file as it was, as does a
-  // file that exists but can't be read.
+  // FIFO, a device or a folder in the file's place.
   void setProperty(std::string_view sezione, std::string_view chiave, std::string_view valore) const;
 
   // The same for several keys of one section, in their order, with one

@@ -295,21 +295,24 @@ TEST_F(DialoghiComuni, TheRealColourDialogOpensShortAndKeepsTheCustomColours) {
   EXPECT_EQ(impedito.Color, -1);
 }
 
-// The sizes bound the dialog and set the limit bit, a smallest size alone too; a largest size below the smallest
-// shows nothing.
+// The sizes bound the dialog and set the limit bit, a smallest size alone too, and one size for both (a fixed
+// size); only a largest size below the smallest shows nothing.
 TEST_F(DialoghiComuni, FontDialogTakesItsBoundsAndRefusesInvertedOnes) {
   using namespace opzioniCarattere;
   const QFont scelto("DejaVu Sans", 14);
   SimulazioneCarattere().Accoda(SceltaCarattere{scelto, 0x0000FF});
   DatiCarattere dati{.Font = QFont("DejaVu Serif", 10), .Color = 0x008000, .MinSize = 8, .MaxSize = 24, .Flags = SOLO_PASSO_FISSO | AGGANCI},
-      invertite{.MinSize = 30, .MaxSize = 20}, minimo{.MinSize = 9};
+      invertite{.MinSize = 30, .MaxSize = 20}, minimo{.MinSize = 9}, fissa{.MinSize = 12, .MaxSize = 12};
   ASSERT_TRUE(dialogo.VBChooseFont(dati));
   EXPECT_EQ(std::tuple(dati.Font, dati.Color, dati.Flags), std::tuple(scelto, 0x0000FF, SOLO_PASSO_FISSO | LIMITA_DIMENSIONI));
   EXPECT_FALSE(dialogo.VBChooseFont(invertite));
   EXPECT_EQ(std::pair(dialogo.APIReturn(), dialogo.ExtendedError()), std::pair(0x2002, 0x2002));
   EXPECT_FALSE(dialogo.VBChooseFont(minimo));
+  EXPECT_FALSE(dialogo.VBChooseFont(fissa));
+  EXPECT_EQ(std::pair(dialogo.APIReturn(), dialogo.ExtendedError()), std::pair(0, 0)) << "cancelled, not refused";
   EXPECT_EQ(SimulazioneCarattere().Richieste(),
-            (std::vector<RichiestaCarattere>{{QFont("DejaVu Serif", 10), 0x008000, 8, 24, true, false}, {minimo.Font, 0, 9, 0, false, false}}));
+            (std::vector<RichiestaCarattere>{{QFont("DejaVu Serif", 10), 0x008000, 8, 24, true, false}, {minimo.Font, 0, 9, 0, false, false},
+                                             {fissa.Font, 0, 12, 12, false, false}}));
 }
 
 // Qt's font dialog with the colour among its effects; a size outside the bounds is refused with a word and the

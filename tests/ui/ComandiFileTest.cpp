@@ -6,10 +6,25 @@
 #include <QLabel>
 #include <QToolButton>
 #include <fstream>
+#include <functional>
 #include <tuple>
 
 #include "FinestraPrincipale.h"
 #include "platform/FileDialogs.h"
+#include "ui/conditions/frmImportFiltri.h"
+#include "ui/matrices/frmMatr.h"
+#include "ui/shared/FormatoLocale.h"
+
+namespace tlx::platform {
+// A request as a failed comparison shows it.
+static void PrintTo(const RichiestaFile& r, std::ostream* os) {
+  *os << (r.tipo == RichiestaFile::Tipo::Apri ? "open [" : "save [") << r.Filtri.join('|').toStdString() << "] "
+      << r.FilterIndex << " '" << r.InitDir.toStdString() << "' '" << r.FileName.toStdString() << "' '"
+      << r.DlgTitle.toStdString() << "' '" << r.DefaultExt.toStdString() << "' exist " << r.FileMustExist
+      << " overwrite " << r.OverwritePrompt << " multi " << r.MultiSelect << " read-only " << r.ReadOnly << " hidden "
+      << r.HideReadOnly;
+}
+}  // namespace tlx::platform
 
 namespace tlx::ui {
 namespace {
@@ -62,6 +77,47 @@ TEST_F(ComandiFile, SaveUsesTheSystemsFolderAndSaveAsTheChosenPath) {
   cCommonDialog::Simulazione().Accoda(f.cartella.path() + "/manca/x.tlqvx");
   Menu("menusalvacome");
   EXPECT_EQ(MessageBox::Mostrati().at(0).testo, "Error 76 (Path not found) in procedure SalvaFile of Modulo corpo");
+}
+
+// Every file dialog of the program, as its caller asks for it. The two open dialogs of the main window show the
+// read-only box unticked, and a system file opens the same whatever tick the user leaves in it.
+TEST_F(ComandiFile, EachFileDialogShowsWhatItsCallerAsksFor) {
+  f.Scegli({1, 2, 3, 4, 5, 6});
+  w.ElaboraSistema();
+  const auto sviluppate = Colonne(*f.sistema);
+  f.sistema->NomeFileSistema = Sistemi("prova.tlqvx").toStdString();
+  Menu("menusalva");
+  w.CancellaSistema(false);
+  cCommonDialog::Simulazione().Accoda(platform::RispostaFile({"prova.tlqvx"}, true));
+
+  using Tipo = platform::RichiestaFile::Tipo;
+  const QString dati = f.cartella.path();
+  const QStringList sistemi{"File Pravendolix (*.tlqvx)"}, txt{"File TXT (*.txt)"};
+  frmImportFiltri filtri(*f.sistema, FormatoLocale(), &w);
+  frmMatr matrici(*f.sistema, frmMatr::Modo::Adatta, &w);
+  // What each dialog shows: type, filters, the one shown first, folder, suggested name, title, default extension,
+  // must exist, overwrite prompt, multiple selection, read-only ticked, read-only box hidden.
+  const std::tuple<const char*, std::function<void()>, platform::RichiestaFile> casi[] = {
+      {"Apri", [&] { Menu("menuapri"); },
+       {Tipo::Apri, sistemi, 1, dati + "/sistemi", "", "", "", true, false, false, false, false}},
+      {"Salva come", [&] { Menu("menusalvacome"); },
+       {Tipo::Salva, sistemi, 1, dati + "/sistemi", "prova.tlqvx", "", ".tlqvx", false, true, false, false, true}},
+      {"Importa Colonne", [&] { Menu("menuImportaColonne"); },
+       {Tipo::Apri, txt, 1, dati + "/txt", "", "", "", true, false, false, false, false}},
+      {"Importa Colonne Filtro", [&] { filtri.cmdImportaFiltri_Click(); },
+       {Tipo::Apri, txt, 1, dati + "/txt", "", "", "", true, false, false, false, true}},
+      // The program's own folder of text matrices is missing beside the test: the data folder's.
+      {"File TXT", [&] { matrici.cmdMatriceTXT_Click(); },
+       {Tipo::Apri, {"txt(*.txt)"}, 1, dati + "/txt", "", "", "", true, false, false, false, true}},
+  };
+  for (const auto& [chiamante, apri, atteso] : casi) {
+    const size_t prima = cCommonDialog::Simulazione().Richieste().size();
+    apri();
+    ASSERT_EQ(cCommonDialog::Simulazione().Richieste().size(), prima + 1) << chiamante;
+    EXPECT_EQ(cCommonDialog::Simulazione().Richieste().back(), atteso) << chiamante;
+  }
+  EXPECT_EQ(std::tuple(Colonne(*f.sistema), f.sistema->GuiBloccata, w.PannelloStato(1), MessageBox::Mostrati().size()),
+            std::tuple(sviluppate, -1, "prova.tlqvx", 0u));
 }
 
 TEST_F(ComandiFile, RefusedFileLeavesAnEmptyUnlockedWindow) {

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -94,16 +95,59 @@ TEST_F(ImpostazioniTest, ABadCostAFullOrReadOnlyFolderOrClosingWriteNothingAndSa
   EXPECT_EQ(Campo("txtCostoCol")->text(), "1.50");
 }
 
+// A settings file that can't be read shows the defaults, no printer chosen included; "Salva" writes the values on
+// screen in its place, whole. Anything else in its place is refused with the save's error and stays.
+TEST_F(ImpostazioniTest, AnUnreadableFileIsReplacedOnSaveAndNoFileInItsPlaceIsRefused) {
+  const std::filesystem::path file = sistema->FileImpostazioni;
+  const Messaggio seleziona{Icona::Critica, Pulsanti::Ok, "Importante", "Attenzione selezionare una stampante"};
+  for (const prova::Intralcio& intralcio : prova::InIntralcio("Impostazioni")) {
+    SCOPED_TRACE(intralcio.nome);
+    platform::MessageBox::Azzera();
+    intralcio.crea(file);
+    const std::string prima = prova::Natura(file);
+    ReadConfiguration(*sistema);
+    Apri();
+    EXPECT_EQ(std::pair(Campo("txtCostoCol")->text(), Campo("mskIntestazione")->text()),
+              std::pair(QString("1,00"), QString(INTESTAZIONE_PREDEFINITA.data())));
+    Campo("txtCostoCol")->setText("1,50");
+    Campo("mskIntestazione")->setText("RICEVITORIA DEL CORSO");
+    finestra->findChild<QComboBox*>("cmbStampante")->setCurrentIndex(1);
+    Salva();
+    if (intralcio.regolare) {
+      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), prova::Inizio(file)),
+                std::tuple(Messaggi{seleziona}, false, std::string("[Impostazioni]\r\ncosto_colonna=150\r\nintestazione_stampa=RICEVITORIA DEL CORSO"
+                                                          "\r\nstampante_tabulato=Getto Cassa\r\n")));
+      ReadConfiguration(*sistema);
+      EXPECT_EQ(std::tuple(sistema->CostoColonna, sistema->IntestazioneStampa, sistema->StampanteTabulato),
+                std::tuple(150, "RICEVITORIA DEL CORSO", "Getto Cassa"));
+    } else {
+      EXPECT_EQ(std::tuple(platform::MessageBox::Mostrati(), finestra->isVisible(), prova::Natura(file)),
+                std::tuple(Messaggi{seleziona, {Icona::Nessuna, Pulsanti::Ok, "",
+                                     "Error 75 (Path/File access error) in procedure cmdSalva_Click of Form frmImpostazioni"}},
+                           true, prima));
+    }
+    std::filesystem::remove(file);
+  }
+}
+
+// The stored printer when it is the first installed one, the only one included, is chosen without a word.
 TEST_F(ImpostazioniTest, AMissingPrinterIsReportedAndTheFirstInstalledOneTakesItsPlace) {
-  for (const auto& [installate, avviso] : {std::pair{QStringList{"P1", "P2"}, "Attenzione selezionare una stampante"},
-                                           std::pair{QStringList{}, "Attenzione nessuna stampante installata"}}) {
+  const std::tuple<QStringList, const char*, std::vector<std::string>> casi[] = {
+      {{"P1", "P2"}, "Stampante Dismessa", {"Attenzione selezionare una stampante"}},
+      {{}, "Stampante Dismessa", {"Attenzione nessuna stampante installata"}},
+      {{"TremaluxorPDF"}, "TremaluxorPDF", {}},
+      {{"P1", "P2"}, "P1", {}},
+  };
+  for (const auto& [installate, memorizzata, avvisi] : casi) {
     platform::MessageBox::Azzera();
     platform::ImpostaStampantiSimulate(installate);
-    sistema->StampanteTabulato = "Stampante Dismessa";
+    sistema->StampanteTabulato = memorizzata;
     Apri();
-    ASSERT_EQ(platform::MessageBox::Mostrati().size(), 1u);
-    EXPECT_EQ(platform::MessageBox::Mostrati()[0].testo, avviso);
-    EXPECT_EQ(finestra->findChild<QComboBox*>("cmbStampante")->currentText(), installate.value(0));
+    std::vector<std::string> mostrati;
+    for (const Messaggio& m : platform::MessageBox::Mostrati()) mostrati.push_back(m.testo);
+    EXPECT_EQ(std::pair(mostrati, finestra->findChild<QComboBox*>("cmbStampante")->currentText().toStdString()),
+              std::pair(avvisi, installate.value(0).toStdString()))
+        << memorizzata;
   }
 }
 

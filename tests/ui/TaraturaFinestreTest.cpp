@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include "GuastiFile.h"
 #include "platform/MessageBox.h"
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
@@ -97,6 +99,42 @@ TEST_F(FinestreTaratura, FileSalvatoEBarreNelFileInCentesimi) {
             (std::vector<std::string>{"3540", "820", "660", "600", "1111", "-1", "Laser"}));
   EXPECT_EQ(std::tuple(stampante.Corrente(), std::filesystem::exists(s->FileTaratura1Colonna)), std::tuple("TremaluxorPDF", false))
       << "saving keeps the current printer and writes its layout's own file only";
+}
+
+// A calibration file that can't be read opens on the defaults; a save writes the values on screen in its place,
+// whole. Anything else in its place is refused with the window's message and stays.
+TEST_F(FinestreTaratura, FileIlleggibileSostituitoAlSalvataggioEAltroRifiutato) {
+  const std::pair<LayoutScheda, std::string> finestre[] = {{LayoutScheda::UnaColonna, s->FileTaratura1Colonna},
+                                                           {LayoutScheda::CinqueColonne, s->FileTaratura5Colonne},
+                                                           {LayoutScheda::Ridotti, s->FileTaraturaRidotti}};
+  for (const auto& [layout, file] : finestre) {
+    for (const prova::Intralcio& intralcio : prova::InIntralcio("Impostazioni")) {
+      SCOPED_TRACE(file + ": " + intralcio.nome);
+      MessageBox::Azzera();
+      intralcio.crea(file);
+      const std::string prima = prova::Natura(file);
+      frmTaratura w(*s, layout);
+      EXPECT_EQ(MessageBox::Mostrati(), (Messaggi{QUALITA, SELEZIONA})) << "no quality, no printer: the defaults";
+      MessageBox::Azzera();
+      w.barra("kTop")->setValue(400);
+      w.opzione(1)->click();
+      w.cmbStampante()->setCurrentIndex(1);
+      w.findChild<QPushButton*>("cmdSalva")->click();
+      if (intralcio.regolare) {
+        const std::string scritto = prova::Inizio(file);
+        // The section and its eleven keys, nothing else.
+        EXPECT_EQ(std::tuple(MessageBox::Mostrati(), std::count(scritto.begin(), scritto.end(), '\n'), scritto.size() < 1024,
+                             Chiavi(file, {"kTop", "Marcatore_Stampa", "Nome_Stampante"})),
+                  std::tuple(Messaggi{}, 12, true, std::vector<std::string>{"4000", "1111", "TremaluxorPDF"}));
+        EXPECT_EQ(LeggiTaratura(file, layout), w.taratura()) << "read back";
+      } else {
+        EXPECT_EQ(std::pair(MessageBox::Mostrati(), prova::Natura(file)),
+                  std::pair(Messaggi{{Icona::Critica, Pulsanti::Ok, "!!! E R R O R E !!!", "Impossibile salvare la taratura in " + file}},
+                            prima));
+      }
+      std::filesystem::remove(file);
+    }
+  }
 }
 
 TEST_F(FinestreTaratura, MigrazioneAllAperturaDellaUnaColonna) {

@@ -564,6 +564,9 @@ void frmMAIN::SalvaFile() {
 void frmMAIN::menuapri_Click() {
   platform::DatiFile dati;
   dati.FileMustExist = true;
+  // The read-only box shows, unticked; the file opens the same way whatever
+  // the user leaves in it.
+  dati.HideReadOnly = false;
   dati.Filter = kFiltroSistemi;
   dati.InitDir = QString::fromStdString(sistema_.PercorsoDati) + "/sistemi";
   dati.Owner = this;
@@ -591,6 +594,7 @@ void frmMAIN::menusalvacome_Click() {
 void frmMAIN::menuImportaColonne_Click() {
   platform::DatiFile dati;
   dati.FileMustExist = true;
+  dati.HideReadOnly = false;  // as in the open dialog of a system file
   dati.Filter = "File TXT (*.txt)|*.txt";
   dati.InitDir = QString::fromStdString(sistema_.PercorsoDati) + "/txt";
   dati.Owner = this;
