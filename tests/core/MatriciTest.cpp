@@ -29,14 +29,23 @@ Byte Rotto(size_t posizione) {
   return b;
 }
 
+// Why these bytes are refused, "" when they are not: the same whether they come from memory or from a file read a
+// block at a time, which gives the same matrix when it accepts them.
 std::string Rifiuto(const Byte& b) {
-  try {
-    DecodificaMatrice(b);
-  } catch (const ErroreRuntime& e) {
-    EXPECT_EQ(e.Numero(), ERRORE_MATRICE);
-    return e.Descrizione();
-  }
-  return "";
+  const auto Leggi = [](const auto& lettura) -> std::pair<std::string, MatriceCaricata> {
+    try {
+      return {"", lettura()};
+    } catch (const ErroreRuntime& e) {
+      EXPECT_EQ(e.Numero(), ERRORE_MATRICE);
+      return {e.Descrizione(), {}};
+    }
+  };
+  prova::CartellaTemporanea cartella;
+  Scrivi(cartella.File("m.mqvx"), b);
+  const auto [motivo, m] = Leggi([&] { return DecodificaMatrice(b); });
+  const auto [motivoFile, mFile] = Leggi([&] { return LeggiMatrice(cartella.File("m.mqvx")); });
+  EXPECT_EQ(std::tie(motivoFile, mFile.Intestazione, mFile.Matrice), std::tie(motivo, m.Intestazione, m.Matrice));
+  return motivo;
 }
 
 // The chosen numbers 3 5 9 17 22 31 40, arranged as `ordine`.
@@ -103,7 +112,7 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   const std::pair<const char*, FileProva> file[] = {
       {"buona1.mqvx", {}}, {"buona2.MQVX", {}}, {"versione.mqvx", {.magic = "matriceqvxv0011", .C = {}}}, {"sei.mqvx", {.V = 6, .C = {}}},
       {"k4.mqvx", {.K = 4, .C = {}}}, {"m6.mqvx", {.M = 6, .C = {}}}, {"testo.txt", {}}, {".nascosta.mqvx", {}},
-      // As many columns as the program holds, and one more: larger than any matrix it can adapt, never sound.
+      // As many columns as the program holds, and one more: a matrix too large to adapt is still sound.
       {"massima.mqvx", {.colonne = std::vector(CAPIENZA, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .C = {}}},
       {"oltre.mqvx", {.colonne = std::vector(CAPIENZA + 1, std::array<uint8_t, 5>{1, 2, 3, 4, 5}), .C = {}}}};
   for (const auto& [nome, f] : file) Scrivi(cartella.File(nome), f.Byte_());
@@ -115,7 +124,7 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   std::map<std::string, std::pair<bool, bool>> attese = {
       {"buona1.mqvx", {true, true}},    {"buona2.MQVX", {true, true}},  {"versione.mqvx", {false, true}},
       {"corrotta.mqvx", {true, false}}, {"corta.mqvx", {false, false}},  {"massima.mqvx", {true, true}},
-      {"oltre.mqvx", {true, false}}};
+      {"oltre.mqvx", {true, true}}};
   std::vector<std::pair<std::string, std::pair<bool, bool>>> atteso{{"CUSTOM", {true, true}}}, letto;
   for (const std::string& nome : ElencaFile(cartella.Percorso().string(), ESTENSIONE_MATRICE))
     if (attese.contains(nome)) atteso.emplace_back(nome, attese[nome]);
@@ -123,11 +132,13 @@ TEST(ElencoMatrici, ListsFitFilesWithTheirChecksInTheExchangeSortOrderWithFields
   const auto elenco = CaricaElencoMatrici(cartella.Percorso().string(), 7);
   for (const auto& v : elenco) letto.emplace_back(v.NomeFile, std::pair(v.VersioneValida, v.CrcValido));
   EXPECT_EQ(letto, atteso);
-  // The largest file is read whole; a path comes trimmed of blanks.
+  // The largest matrix that fits is read whole, the next one its header alone; a path comes trimmed of blanks.
   const std::string massima = cartella.File("massima.mqvx");
-  EXPECT_EQ(std::tuple(LeggiMatrice(" " + massima + " ").Intestazione.C, LeggiIntestazioneMatrice(" " + massima).C,
-                       VerificaCrcMatrice(massima + "  ")),
-            std::tuple(CAPIENZA, CAPIENZA, true));
+  const MatriceCaricata oltre = LeggiMatrice(cartella.File("oltre.mqvx"));
+  EXPECT_EQ(std::tuple(LeggiMatrice(" " + massima + " ").Matrice.size(), LeggiIntestazioneMatrice(" " + massima).C,
+                       VerificaCrcMatrice(massima + "  "), oltre.Intestazione.C, oltre.Matrice.size()),
+            std::tuple(5u * CAPIENZA, CAPIENZA, true, CAPIENZA + 1, 0u));
+  EXPECT_TRUE(VerificaCapienza(oltre));
 }
 
 TEST(MatriceTxt, LoadsOrRefusesWithTheReasonInItsBoxAndStopsAtItsLimit) {

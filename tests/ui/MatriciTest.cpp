@@ -140,6 +140,41 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   EXPECT_FALSE(frmOrdinaPronostico(*f.sistema).findChild<QWidget*>("frameOrdinePronostico")->isEnabled());
 }
 
+// Every column of the 55 numbers is more than a system holds: the file is sound and listed so, and its adaptation,
+// after its fixed number, ends with the capacity box, the system untouched, and the window closes.
+TEST_F(Matrici, AMatrixLargerThanASystemIsListedSoundAndItsAdaptationRefusedWithTheCapacityBox) {
+  std::vector<std::array<uint8_t, 5>> colonne;
+  for (uint8_t a = 1; a <= 51; ++a)
+    for (uint8_t b = a + 1; b <= 52; ++b)
+      for (uint8_t c = b + 1; c <= 53; ++c)
+        for (uint8_t d = c + 1; d <= 54; ++d)
+          for (uint8_t e = d + 1; e <= 55; ++e) colonne.push_back({a, b, c, d, e});
+  ASSERT_EQ(colonne.size(), 3'478'761u);
+  Matrice("tutte.mqvx", tp::FileProva{.V = 55, .T = 5, .F = 1, .colonne = std::move(colonne), .C = std::nullopt}.Byte_());
+  for (int n = 1; n <= 55; ++n) f.Scegli({n});
+  f.sistema->TitoloSistema = "Integrale";
+  platform::SimulazioneInputBox().Accoda(QString("7"));
+
+  Regia regia;
+  regia.Quando("frmMatr", [](QWidget* m) {
+    m->findChild<QListWidget*>("flQVX")->setCurrentRow(1);  // after the custom entry
+    EXPECT_EQ(std::tuple(m->windowTitle(), m->findChild<QLineEdit*>("txtColMatrix")->text(), m->findChild<QLabel*>("lblOK")->text(),
+                         m->findChild<QLabel*>("lblChkVersion")->text(), m->findChild<QAbstractButton*>("cmdAdatta")->isEnabled()),
+              std::tuple(QString("Matrici Disponibili (2)"), QString("3478761"), QString(), QString(), true));
+    m->findChild<QAbstractButton*>("cmdAdatta")->click();
+  });
+  regia.Quando("frmOrdinaPronostico", [](QWidget* o) { o->close(); });
+  f.finestra->findChild<QAction*>("menuadattamatrice")->trigger();
+
+  EXPECT_EQ(MessageBox::Mostrati(),
+            (Messaggi{{Icona::Nessuna, Pulsanti::OkAnnulla, "", "Le Fisse del sistema sono\r\r07   \r\r"},
+                      {Icona::Nessuna, Pulsanti::Ok, "",
+                       "Error -2147211504 (Colonne superiori alla capienza della memoria\r"
+                       "scegliere un'altra matrice o contattare l'autore per un aggiornamento)"}}));
+  EXPECT_EQ(std::tuple(f.sistema->NumeroColonne, f.sistema->TitoloSistema.Trimmed(), f.sistema->Condizioni, f.sistema->GuiBloccata),
+            std::tuple(0, std::string("Integrale"), RecordCondizioni{}, 0));
+}
+
 TEST_F(Matrici, TextMatrixIsRefusedWithBothReasonsOrAdapted) {
   f.Scegli({1, 2, 3, 4, 5, 6});
   std::ofstream(QString(txt + "storta.txt").toStdString()) << "1 2 3\n1 2 3 4\n";

@@ -446,7 +446,7 @@ void frmMatr::ScaricaMatrici() {
     const QString scaricato = temp + Testo(nome);
     const QString url = platform::UrlServer(server::PERCORSO_MATRICE) + QUrl::toPercentEncoding(Testo(nome));
     const platform::EsitoDownload esito =
-        platform::DownloadFile(url, scaricato, true, Opzioni(matrix::BYTE_MASSIMI_MATRICE));
+        platform::DownloadFile(url, scaricato, true, Opzioni(matrix::BYTE_MASSIMI_MATRICE_SCARICATA));
     // Ended by the user, or the temporary folder takes no file (its box has
     // told): the other names would fare no better.
     if (interrotto_ || esito == platform::EsitoDownload::ErroreFile) return;
