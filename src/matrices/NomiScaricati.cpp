@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "core/Errori.h"
+#include "matrices/ElencoMatrici.h"
 #include "matrices/FileMatrice.h"
 #include "support/Ascii.h"
 #include "support/ScritturaAtomica.h"
@@ -14,8 +15,9 @@ namespace tlx::matrix {
 namespace {
 
 bool NomeSicuro(std::string_view nome) {
-  if (nome.empty() || NomeMatriceArchiviata(nome).size() > LUNGHEZZA_MASSIMA_NOME) return false;
-  if (nome.starts_with('.') || nome.find("..") != std::string_view::npos) return false;
+  const std::string archiviato = NomeMatriceArchiviata(nome);
+  if (archiviato.size() > LUNGHEZZA_MASSIMA_NOME || !NomeElencato(archiviato)) return false;
+  if (nome.find("..") != std::string_view::npos) return false;
   return std::all_of(nome.begin(), nome.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x20 && u < 0x7F && c != '/' && c != '\\' && c != ':';
@@ -77,8 +79,10 @@ bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
     }
   } rimozione{scaricato};
   const std::vector<uint8_t> byte = LeggiByteFile(scaricato);
+  const IntestazioneMatrice intestazione = DecodificaIntestazione(byte);
+  if (!IntestazioneElencata(intestazione, 0)) return false;
   const std::vector<fs::path> omonimi = Omonimi(cartellaMatrici, nome);
-  const bool sana = DecodificaIntestazione(byte).VersioneValida() && CrcValido(byte);
+  const bool sana = intestazione.VersioneValida() && CrcValido(byte);
   if (!sana && std::ranges::any_of(omonimi, MatriceSana)) return false;
   {
     // Written beside the target and renamed over it: the download and the

@@ -274,7 +274,7 @@ TEST(Cruciverba, TwelveColumnsFromRowsGridColumnsAndDiagonals) {
 TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverItsCase) {
   const std::string lungo(LUNGHEZZA_MASSIMA_NOME + 1, 'A');
   const std::string risposta = "m7_5_3.dat\r\n\r\n../EVIL.DAT\r\na/b.DAT\r\na\\b.DAT\r\nC:X.DAT\r\n..\r\n.\r\n.nascosta.dat\r\nX\x01.DAT\r\n"
-                               "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nM7_5_3.DAT\nultimo.Dat";
+                               "\xC3\x88.DAT\r\n" + lungo + "\r\n" + lungo.substr(0, 190) + ".DAT\nM7_5_3.DAT\nleggimi.txt\nultimo.Dat";
   EXPECT_EQ(NomiListaMatrici(risposta), (std::vector<std::string>{"M7_5_3.DAT", lungo.substr(0, 190) + ".DAT", "ULTIMO.DAT"}));
   EXPECT_EQ(std::tuple(NomeMatriceArchiviata("M7.DAT"), NomeMatriceArchiviata("A.DAT.DAT"), NomeMatriceArchiviata("SENZA")),
             std::tuple("M7.mqvx", "A.mqvx.mqvx", "SENZA"));
