@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 #include <fstream>
 #include <functional>
 
@@ -100,11 +101,18 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   regia.Quando("frmMatr", [](QWidget* m) {
     EXPECT_EQ(m->windowTitle(), "Matrici Disponibili (4)");  // the custom entry counts
     // Each entry's checks on show; only a sound matrix adapts, the custom entry reads a text matrix. Until a line
-    // is chosen, though the list has the focus, nothing shows and neither button adapts.
+    // is chosen, though the list has the focus, no line looks chosen, nothing shows and neither button adapts; the
+    // arrow key chooses the first.
     auto* elenco = m->findChild<QListWidget*>("flQVX");
     const auto Acceso = [m](const char* pulsante) { return QString::number(m->findChild<QAbstractButton*>(pulsante)->isEnabled()); };
-    EXPECT_EQ(std::tuple(elenco->hasFocus(), m->findChild<QLineEdit*>("txtFileName")->text(), Acceso("cmdAdatta") + Acceso("cmdMatriceTXT")),
-              std::tuple(true, QString(), QString("00")));
+    const auto Stato = [&] {
+      return std::tuple(elenco->hasFocus(), elenco->currentRow(), elenco->selectedItems().size(),
+                        m->findChild<QLineEdit*>("txtFileName")->text(), Acceso("cmdAdatta") + Acceso("cmdMatriceTXT"));
+    };
+    EXPECT_EQ(Stato(), std::tuple(true, -1, 0, QString(), QString("00")));
+    m->grab().save("frmMatr-apertura.png");
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(m->windowHandle(), QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(Stato(), std::tuple(true, 0, 1, QString("CUSTOM"), QString("01")));
     QStringList righe;
     for (int r = 0; r < elenco->count(); ++r) {
       elenco->setCurrentRow(r);
