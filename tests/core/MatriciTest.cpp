@@ -203,7 +203,8 @@ TEST(Adattamento, MapsEveryIndexOntoTheArrangedOrderSetsTheImpliedConditionsOrLe
   // Guarantee K - T when 1..4; the fixed numbers. Title, guarantee, fixed count.
   const std::tuple<uint8_t, Numeri, std::string, uint8_t, uint8_t> casi[] = {
       {3, {}, "Ridotto N-2", 2, 0}, {5, {}, "Adatta Matrice", 0, 0}, {0, {}, "Adatta Matrice", 0, 0},
-      {4, {40, 9}, "Ridotto N-1", 1, 2}, {3, {40, 9, 3, 31, 22}, "Ridotto N-2", 2, 0}};  // more fixed numbers than are kept
+      {4, {40, 9}, "Ridotto N-1", 1, 2}, {1, {}, "Ridotto N-4", 4, 0},
+      {3, {40, 9, 3, 31, 22}, "Ridotto N-2", 2, 0}};  // more fixed numbers than are kept
   for (const auto& [T, fisse, titolo, garanzia, quanteFisse] : casi) {
     auto t = SistemaOrdinato();
     IntestazioneMatrice h = m.Intestazione;
