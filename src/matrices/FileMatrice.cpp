@@ -167,15 +167,6 @@ MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte) {
   return m;
 }
 
-std::vector<uint8_t> LeggiByteFile(const std::string& percorso) {
-  FileLettura file(percorso);
-  if (file.Dimensione() > static_cast<int64_t>(BYTE_MASSIMI_MATRICE_SCARICATA)) Rifiuta("Matrice Corrotta");
-  std::vector<uint8_t> byte(static_cast<size_t>(file.Dimensione()));
-  file.read(reinterpret_cast<char*>(byte.data()), static_cast<std::streamsize>(byte.size()));
-  byte.resize(static_cast<size_t>(file.gcount()));
-  return byte;
-}
-
 IntestazioneMatrice LeggiIntestazioneMatrice(const std::string& percorso) {
   const std::string p = Trim(percorso);
   FileLettura file(p);

@@ -20,10 +20,10 @@ inline constexpr std::string_view MAGIC_MATRICE = "matriceqvxv0001";
 inline constexpr std::string_view ESTENSIONE_MATRICE = ".mqvx";
 inline constexpr size_t BYTE_INTESTAZIONE = 142;
 inline constexpr size_t BYTE_CRC = 4;
-// The largest matrix file taken from the server: the header, five positions
-// of as many columns as the program holds, the CRC. Files of larger matrices
-// can be listed when the user copies them in, but a download of one fails.
-inline constexpr uint64_t BYTE_MASSIMI_MATRICE_SCARICATA = BYTE_INTESTAZIONE + 5 * uint64_t{CAPIENZA} + BYTE_CRC;
+// The largest matrix file taken from the server, so that one that sends
+// without end is stopped: far above the largest sound matrix of five-number
+// columns, every column of the 55 numbers once (17,393,951 bytes).
+inline constexpr uint64_t BYTE_MASSIMI_MATRICE_SCARICATA = 64 * 1024 * 1024;
 // Refusals of the matrix procedures carry this number (user errors + 10000).
 inline constexpr int32_t ERRORE_MATRICE = -2147211504;
 inline constexpr int MAX_FISSE = 4;
@@ -74,11 +74,6 @@ bool CrcValido(std::span<const uint8_t> byte);
 // holds comes with its header alone, its entries unread: its adaptation is
 // refused from C.
 MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte);
-
-// The whole downloaded file; throws the file's run-time error when it can't
-// be read, and ERRORE_MATRICE "Matrice Corrotta", reading nothing, when it is
-// larger than BYTE_MASSIMI_MATRICE_SCARICATA.
-std::vector<uint8_t> LeggiByteFile(const std::string& percorso);
 
 // The file versions of the above; the path is trimmed of blanks first. The
 // header reads its first 142 bytes only. The others read the file once, a

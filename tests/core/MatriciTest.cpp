@@ -287,7 +287,7 @@ TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverIts
   Scrivi(temp.File("M7.DAT"), nuova);
   EXPECT_TRUE(ArchiviaMatrice(temp.File("M7.DAT"), matrici.Percorso().string(), "M7.mqvx"));
   EXPECT_EQ(matrici.Contenuto(), (std::vector<std::string>{"M7.mqvx", "altra.mqvx"}));
-  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(nuova, true));
+  EXPECT_EQ(std::tuple(Leggi(matrici.File("M7.mqvx")), temp.Contenuto().empty()), std::tuple(nuova, true));
   EXPECT_THROW(ArchiviaMatrice(temp.File("manca.DAT"), matrici.Percorso().string(), "X.mqvx"), ErroreRuntime);
   EXPECT_EQ(matrici.Contenuto().size(), 2u);
 
@@ -299,7 +299,7 @@ TEST(NomiScaricati, OnlySafeNamesAreKeptAndArchivingReplacesTheMatrixWhateverIts
     EXPECT_EQ(ArchiviaMatrice(temp.File("scaricata"), matrici.Percorso().string(), nome), *nome == 'A') << nome;
   }
   EXPECT_EQ(matrici.Contenuto(), (std::vector<std::string>{"ALTRA.mqvx", "M7.mqvx"}));
-  EXPECT_EQ(std::tuple(LeggiByteFile(matrici.File("M7.mqvx")), LeggiByteFile(matrici.File("ALTRA.mqvx")), temp.Contenuto().empty()),
+  EXPECT_EQ(std::tuple(Leggi(matrici.File("M7.mqvx")), Leggi(matrici.File("ALTRA.mqvx")), temp.Contenuto().empty()),
             std::tuple(nuova, rotta, true));
 }
 

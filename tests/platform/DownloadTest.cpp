@@ -302,8 +302,16 @@ TEST_F(DownloadNelleFinestre, EveryMatrixADownloadStoresIsListedAndASoundOneRepl
                  sei = tp::FileProva{.K = 6, .autore = "Nuova", .C = {}}.Byte_();
   tp::Byte rotta = nuova;
   rotta[150] ^= 1;
+  // Every column of the 55 numbers: more than a system holds, yet a sound matrix the list shows.
+  tp::FileProva tutte{.V = 55, .colonne = {}, .autore = "Nuova", .C = {}};
+  for (uint8_t a = 1; a <= 51; ++a)
+    for (uint8_t b = a + 1; b <= 52; ++b)
+      for (uint8_t c = b + 1; c <= 53; ++c)
+        for (uint8_t d = c + 1; d <= 54; ++d)
+          for (uint8_t e = d + 1; e <= 55; ++e) tutte.colonne.push_back({a, b, c, d, e});
+  const tp::Byte intera = tutte.Byte_();
   const QMap<QByteArray, QString> nomi = {{Testo(tp::FileProva().Byte_()), "good5"}, {Testo(nuova), "nuova"}, {Testo(vecchia), "vecchia"},
-                                          {Testo(versione), "versione"}, {Testo(rotta), "rotta"}};
+                                          {Testo(versione), "versione"}, {Testo(rotta), "rotta"}, {Testo(intera), "intera"}};
   const char* const soloGood5 = "GOOD5.mqvx=good5";
   const struct {
     const char* caso;
@@ -325,6 +333,7 @@ TEST_F(DownloadNelleFinestre, EveryMatrixADownloadStoresIsListedAndASoundOneRepl
       {"sound, namesake in lower case", Testo(nuova), {{"new1.mqvx", vecchia}}, "GOOD5.mqvx=good5 NEW1.mqvx=nuova", "GOOD5.mqvx||, NEW1.mqvx||"},
       {"sound, namesakes in two cases", Testo(nuova), {{"NEW1.mqvx", vecchia}, {"New1.MQVX", vecchia}}, "GOOD5.mqvx=good5 NEW1.mqvx=nuova",
        "GOOD5.mqvx||, NEW1.mqvx||"},
+      {"sound, more columns than a system holds", Testo(intera), {}, "GOOD5.mqvx=good5 NEW1.mqvx=intera", "GOOD5.mqvx||, NEW1.mqvx||"},
   };
   // A sound matrix, under a name that would be stored without the matrix extension.
   server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "new1.dat\r\nleggimi.txt\r\n"});
