@@ -3,18 +3,22 @@
 // given the right trailing CRC, so that the fuzzer also reaches past the CRC
 // check. Besides the sanitizers' checks, it aborts when an accepted matrix
 // breaks what the reader promises or adapts into a column that isn't five
-// different chosen numbers in ascending order.
+// different chosen numbers in ascending order, and when the file, read a
+// block at a time, gives anything but what its bytes in memory give.
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "FileProva.h"
 #include "Verifica.h"
 #include "core/Errori.h"
 #include "matrices/Adattamento.h"
 #include "matrices/FileMatrice.h"
 #include "support/Crc32.h"
 
+using tlx::fuzz::FileProva;
 using tlx::fuzz::Verifica;
 
 namespace {
@@ -63,17 +67,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
     for (int i = 0; i < 4; ++i) file.push_back(static_cast<uint8_t>(crc >> (8 * i)));
   }
   const bool crcValido = matrix::CrcValido(file);
-  matrix::MatriceCaricata m;
+  const FileProva suDisco(file.data(), file.size(), ".mqvx");
+  Verifica(matrix::VerificaCrcMatrice(suDisco.Percorso()) == crcValido, "the file's CRC check as in memory");
+  std::string rifiuto, rifiutoFile;
+  matrix::MatriceCaricata m, daFile;
   try {
     m = matrix::DecodificaMatrice(file);
   } catch (const ErroreRuntime& e) {
     Verifica(e.Numero() == matrix::ERRORE_MATRICE, "refusals carry the matrix error number");
-    return 0;
+    rifiuto = e.Descrizione();
   }
+  try {
+    daFile = matrix::LeggiMatrice(suDisco.Percorso());
+  } catch (const ErroreRuntime& e) {
+    rifiutoFile = e.Descrizione();
+  }
+  Verifica(rifiutoFile == rifiuto && daFile.Intestazione == m.Intestazione && daFile.Matrice == m.Matrice,
+           "the file read as its bytes in memory");
+  if (!rifiuto.empty()) return 0;
   const matrix::IntestazioneMatrice& h = m.Intestazione;
   Verifica(crcValido && h.VersioneValida(), "accepted only with CRC and magic");
   Verifica(h.K == 5 && h.C >= 1 && h.F <= matrix::MAX_FISSE && h.T <= h.K, "header within bounds");
-  Verifica(m.Matrice.size() == static_cast<size_t>(h.C) * 5, "C x K entries");
+  Verifica(m.Matrice.size() == (h.C <= CAPIENZA ? static_cast<size_t>(h.C) * 5 : 0), "C x K entries, none past the capacity");
   Verifica(file.size() >= matrix::BYTE_INTESTAZIONE + m.Matrice.size() + matrix::BYTE_CRC, "entries come from the file");
   for (size_t c = 0; c < m.Matrice.size(); c += 5) {
     for (size_t p = 0; p < 5; ++p) {

@@ -1,12 +1,13 @@
 // libFuzzer target of the reader of the server's matrix list: whatever the
 // reply, every name it gives is safe to use as a file name in the matrix and
-// temporary folders and shows in the list (no hidden file), upper case, and
-// given once.
+// temporary folders and shows in the list once stored (no hidden file, the
+// matrix extension), upper case, and given once.
 
 #include <set>
 #include <string_view>
 
 #include "Verifica.h"
+#include "matrices/ElencoMatrici.h"
 #include "matrices/NomiScaricati.h"
 
 using tlx::fuzz::Verifica;
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t byte) {
     Verifica(!nome.empty() && NomeMatriceArchiviata(nome).size() <= LUNGHEZZA_MASSIMA_NOME,
              "a name of a bounded length");
     Verifica(nome.find("..") == std::string::npos && nome.find_first_not_of('.') != std::string::npos, "no way up");
-    Verifica(!nome.starts_with('.'), "no hidden file");
+    Verifica(!nome.starts_with('.') && NomeElencato(NomeMatriceArchiviata(nome)), "stored as a file the list shows");
     for (const char c : nome) {
       Verifica(c >= 0x20 && c < 0x7F && c != '/' && c != '\\' && c != ':', "printable, no separator or drive");
       Verifica(c < 'a' || c > 'z', "upper case");

@@ -10,7 +10,7 @@ namespace tlx::server {
 
 // The largest reply taken for each request, far above any real one (the
 // archive's allows many decades of draws), so that a server that sends
-// without end is stopped. A matrix file has its own, matrix::BYTE_MASSIMI_MATRICE.
+// without end is stopped. A matrix file has its own, matrix::BYTE_MASSIMI_MATRICE_SCARICATA.
 inline constexpr uint64_t BYTE_MASSIMI_VERSIONE = 4 * 1024;
 inline constexpr uint64_t BYTE_MASSIMI_LISTA_MATRICI = 64 * 1024;
 inline constexpr uint64_t BYTE_MASSIMI_ARCHIVIO = 64 * 1024 * 1024;

@@ -59,9 +59,10 @@ std::optional<Messaggio> VerificaCapienza(const MatriceCaricata& m) {
 void AdattaMatrice(Sistema& s, const MatriceCaricata& m, const std::function<void()>& elaboraEventi) {
   const IntestazioneMatrice& h = m.Intestazione;
   if (h.V != s.NumeriPronostico || h.V > NUMERI) throw ErroreRuntime(ERRORE_MATRICE, "Matrice non adatta ai numeri in gioco");
+  // A matrix too large for the system comes without its entries.
+  if (h.C > CAPIENZA) throw ErroreRuntime(ERRORE_MATRICE, "Colonne superiori alla capienza della memoria");
   if (h.K != LUNGHEZZA_COLONNA || h.C < 0 || m.Matrice.size() != static_cast<size_t>(h.C) * LUNGHEZZA_COLONNA)
     throw ErroreRuntime(ERRORE_MATRICE, "Versione non valida");
-  if (h.C > CAPIENZA) throw ErroreRuntime(ERRORE_MATRICE, "Colonne superiori alla capienza della memoria");
   if (!std::all_of(m.Matrice.begin(), m.Matrice.end(), [V = h.V](uint8_t i) { return uint8_t(i - 1) < V; }))
     throw ErroreRuntime(ERRORE_MATRICE, "Matrice con indici fuori dall'intervallo 1.." + std::to_string(h.V));
 

@@ -38,6 +38,12 @@ std::vector<std::string> ElencaFile(const std::string& cartella, std::string_vie
   return nomi;
 }
 
+bool NomeElencato(std::string_view nome) { return !nome.starts_with('.') && FiniscePer(nome, ESTENSIONE_MATRICE); }
+
+bool IntestazioneElencata(const IntestazioneMatrice& h, uint8_t V) {
+  return (V == 0 || h.V == V) && h.K == LUNGHEZZA_COLONNA && h.M <= MAX_ESTRATTI;
+}
+
 VoceElencoMatrici VocePersonalizzata() {
   VoceElencoMatrici v;
   v.NomeFile = NOME_VOCE_PERSONALIZZATA;
@@ -58,8 +64,7 @@ std::vector<VoceElencoMatrici> CaricaElencoMatrici(const std::string& cartella, 
     try {
       // Only the header of a file that is not listed is read.
       voce.Intestazione = LeggiIntestazioneMatrice(percorso);
-      const IntestazioneMatrice& h = voce.Intestazione;
-      if (!((h.V == V || tutte) && h.K == LUNGHEZZA_COLONNA && h.M <= MAX_ESTRATTI)) continue;
+      if (!IntestazioneElencata(voce.Intestazione, V)) continue;
       voce.CrcValido = VerificaCrcMatrice(percorso);
     } catch (const ErroreRuntime&) {
       continue;  // vanished or unreadable since the listing: nothing to show

@@ -26,6 +26,12 @@ struct VoceElencoMatrici {
 // Nothing for a missing folder.
 std::vector<std::string> ElencaFile(const std::string& cartella, std::string_view estensione);
 
+// What the list shows of the matrix folder: a visible file named with the
+// matrix extension in any letter case, whose header has K = 5, M <= 5 and,
+// unless V is 0, that V.
+bool NomeElencato(std::string_view nome);
+bool IntestazioneElencata(const IntestazioneMatrice& h, uint8_t V);
+
 // The entry that invites the player to load a text matrix.
 VoceElencoMatrici VocePersonalizzata();
 

@@ -20,10 +20,10 @@ inline constexpr std::string_view MAGIC_MATRICE = "matriceqvxv0001";
 inline constexpr std::string_view ESTENSIONE_MATRICE = ".mqvx";
 inline constexpr size_t BYTE_INTESTAZIONE = 142;
 inline constexpr size_t BYTE_CRC = 4;
-// The largest file of a matrix the program can adapt: the header, five
-// positions of as many columns as it holds, the CRC. A larger file is never
-// sound, and is refused without being read.
-inline constexpr uint64_t BYTE_MASSIMI_MATRICE = BYTE_INTESTAZIONE + 5 * uint64_t{CAPIENZA} + BYTE_CRC;
+// The largest matrix file taken from the server, so that one that sends
+// without end is stopped: far above the largest sound matrix of five-number
+// columns, every column of the 55 numbers once (17,393,951 bytes).
+inline constexpr uint64_t BYTE_MASSIMI_MATRICE_SCARICATA = 64 * 1024 * 1024;
 // Refusals of the matrix procedures carry this number (user errors + 10000).
 inline constexpr int32_t ERRORE_MATRICE = -2147211504;
 inline constexpr int MAX_FISSE = 4;
@@ -61,27 +61,25 @@ struct MatriceCaricata {
 // The header as the first 142 bytes give it; missing bytes read as zeros.
 IntestazioneMatrice DecodificaIntestazione(std::span<const uint8_t> byte);
 
-// True when the trailing s32 equals the CRC-32 of every byte before it.
-// A file shorter than a header and its CRC, or than its K x C entries, or
-// larger than BYTE_MASSIMI_MATRICE, is never sound, whatever its last four
-// bytes say.
+// True when the trailing s32 equals the CRC-32 of every byte before it,
+// whatever the length. A file shorter than a header and its CRC, or than
+// its K x C entries, is never sound, whatever its last four bytes say.
 bool CrcValido(std::span<const uint8_t> byte);
 
 // A matrix that can be adapted, from the bytes of its file. Throws
 // ErroreRuntime ERRORE_MATRICE, before anything is built, for a file shorter
 // than its header, entries and CRC, a wrong CRC or magic, K other than 5,
 // C below 1, F above MAX_FISSE, T above K, an entry outside 1..V or an entry
-// repeated within one column.
+// repeated within one column. A sound matrix of more columns than a system
+// holds comes with its header alone, its entries unread: its adaptation is
+// refused from C.
 MatriceCaricata DecodificaMatrice(std::span<const uint8_t> byte);
 
-// The whole file; throws the file's run-time error when it can't be read,
-// and ERRORE_MATRICE "Matrice Corrotta", reading nothing, when it is larger
-// than BYTE_MASSIMI_MATRICE.
-std::vector<uint8_t> LeggiByteFile(const std::string& percorso);
-
 // The file versions of the above; the path is trimmed of blanks first. The
-// header reads its first 142 bytes only; the CRC check holds one block of
-// the file at a time, and reads nothing of a file too large to be sound.
+// header reads its first 142 bytes only. The others read the file once, a
+// block at a time, so that memory stays bounded whatever its length: the
+// matrix keeps only the entries it returns, which are the very bytes its CRC
+// covered.
 IntestazioneMatrice LeggiIntestazioneMatrice(const std::string& percorso);
 MatriceCaricata LeggiMatrice(const std::string& percorso);
 bool VerificaCrcMatrice(const std::string& percorso);

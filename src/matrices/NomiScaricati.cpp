@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <unordered_set>
+#include <vector>
 
 #include "core/Errori.h"
+#include "matrices/ElencoMatrici.h"
 #include "matrices/FileMatrice.h"
 #include "support/Ascii.h"
+#include "support/FileLettura.h"
 #include "support/ScritturaAtomica.h"
 
 namespace tlx::matrix {
@@ -14,8 +17,9 @@ namespace tlx::matrix {
 namespace {
 
 bool NomeSicuro(std::string_view nome) {
-  if (nome.empty() || NomeMatriceArchiviata(nome).size() > LUNGHEZZA_MASSIMA_NOME) return false;
-  if (nome.starts_with('.') || nome.find("..") != std::string_view::npos) return false;
+  const std::string archiviato = NomeMatriceArchiviata(nome);
+  if (archiviato.size() > LUNGHEZZA_MASSIMA_NOME || !NomeElencato(archiviato)) return false;
+  if (nome.find("..") != std::string_view::npos) return false;
   return std::all_of(nome.begin(), nome.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x20 && u < 0x7F && c != '/' && c != '\\' && c != ':';
@@ -76,15 +80,19 @@ bool ArchiviaMatrice(const std::string& scaricato, const std::string& cartellaMa
       fs::remove(file, ec);
     }
   } rimozione{scaricato};
-  const std::vector<uint8_t> byte = LeggiByteFile(scaricato);
+  const IntestazioneMatrice intestazione = LeggiIntestazioneMatrice(scaricato);
+  if (!IntestazioneElencata(intestazione, 0)) return false;
   const std::vector<fs::path> omonimi = Omonimi(cartellaMatrici, nome);
-  const bool sana = DecodificaIntestazione(byte).VersioneValida() && CrcValido(byte);
+  const bool sana = intestazione.VersioneValida() && VerificaCrcMatrice(scaricato);
   if (!sana && std::ranges::any_of(omonimi, MatriceSana)) return false;
   {
-    // Written beside the target and renamed over it: the download and the
-    // matrix folder may sit on different file systems.
+    // Copied beside the target a block at a time and renamed over it: the
+    // download and the matrix folder may sit on different file systems.
+    FileLettura origine(scaricato);
     ScritturaAtomica scrittura(cartellaMatrici + "/" + nome);
-    scrittura.Scrivi(byte.data(), byte.size());
+    std::vector<char> blocco(64 * 1024);
+    while (origine.read(blocco.data(), std::ssize(blocco)) || origine.gcount() > 0)
+      scrittura.Scrivi(blocco.data(), static_cast<size_t>(origine.gcount()));
     scrittura.Conferma();
   }
   for (const fs::path& altro : omonimi) {

@@ -30,7 +30,9 @@ uint32_t Aggiorna(uint32_t registro, std::span<const uint8_t> dati) {
 
 }  // namespace
 
-uint32_t cCRC32::GetByteArrayCrc32(std::span<const uint8_t> dati) const { return ~Aggiorna(0xFFFFFFFFu, dati); }
+uint32_t cCRC32::GetByteArrayCrc32(std::span<const uint8_t> dati, uint32_t precedente) const {
+  return ~Aggiorna(~precedente, dati);
+}
 
 uint32_t cCRC32::GetFileCrc32(cBinaryFileStream& file, int64_t byte) const {
   file.File(file.File());  // from the first byte

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,11 @@ struct FileProva {
 
 inline void Scrivi(const std::string& percorso, const Byte& b) {
   std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::ssize(b));
+}
+
+inline Byte Leggi(const std::string& percorso) {
+  std::ifstream file(percorso, std::ios::binary);
+  return Byte(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 }  // namespace tlx::prova

@@ -143,8 +143,12 @@ TEST(ScritturaAtomica, KilledSavesLeaveWholeFilesAndTheNextSaveTheirLeftoversOnl
                                                        ".impostazioni.cfg.bak.ab.tmp", "Scheda5Colonne.cfg", "impostazioni.cfg"}));
 }
 
-// The CRC's check value. Files are read in blocks and checked whole by the matrix list, whose tests meet
-// long, short and damaged ones.
-TEST(Crc32, CheckValue) { EXPECT_EQ(cCRC32().GetByteArrayCrc32(Byte("123456789")), 0xCBF43926u); }
+// The CRC's check value, whole and continued from a part. Files are read in blocks and checked whole by the
+// matrix list, whose tests meet long, short and damaged ones.
+TEST(Crc32, CheckValue) {
+  const cCRC32 crc;
+  EXPECT_EQ(std::pair(crc.GetByteArrayCrc32(Byte("123456789")), crc.GetByteArrayCrc32(Byte("6789"), crc.GetByteArrayCrc32(Byte("12345")))),
+            std::pair(0xCBF43926u, 0xCBF43926u));
+}
 
 }  // namespace

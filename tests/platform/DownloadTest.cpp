@@ -214,8 +214,9 @@ TEST_F(DownloadNelleFinestre, TheVersionCheckGoesOnSilentlyPastAFailingOrSlowSer
 }
 
 // The list's names asked once each, a redirect followed; a name that cannot be stored (unsafe, hidden, a folder
-// in its place, not on the server) skipped; an error page replaces no sound matrix; what else arrived whole is
-// stored, a matrix with a bad version or CRC listed with its flag; a list longer than any real one is not taken.
+// in its place, not on the server) skipped; an error page replaces no sound matrix; what else arrived whole and
+// the list shows is stored, a matrix with a bad version or CRC listed with its flag; a list longer than any real
+// one is not taken.
 // Five redirections are followed, over TLS too, though they take longer in all than the silence allowed; a sixth
 // is not, nor one to a local file, nor one from a secure address back to a plain one, and a redirect's length
 // does not vouch for the reply after it.
@@ -274,7 +275,7 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
             std::pair(QByteArray("no-cache"), QByteArray("no-cache")));
   EXPECT_EQ(std::pair(Mostrati(), Contenuto(Matrici() + "/M7A.mqvx") == Testo(file)), std::pair(std::vector<std::string>{}, true));
   EXPECT_EQ(Stato(), std::tuple(true, true,
-                                std::string("CARTELLA.mqvx CINQUE.mqvx CORROTTA.mqvx GOOD5.mqvx M7A.mqvx TLS.mqvx VERSIONE.mqvx VUOTA.mqvx"),
+                                std::string("CARTELLA.mqvx CINQUE.mqvx CORROTTA.mqvx GOOD5.mqvx M7A.mqvx TLS.mqvx VERSIONE.mqvx"),
                                 true, std::string()));
   // Each listed line as its details show it: file, version flag, CRC flag.
   auto* righeElenco = m.findChild<QListWidget*>("flQVX");
@@ -290,6 +291,79 @@ TEST_F(DownloadNelleFinestre, EachListedMatrixIsAskedOnceAndWhatCannotBeStoredIs
   SimulazioneShell().Registra();
   m.findChild<QAbstractButton*>("cmdOpenDir")->click();  // the folder they went to
   EXPECT_EQ(SimulazioneShell().Richieste(), std::vector{QUrl::fromLocalFile(Matrici())});
+}
+
+// Whatever a download of a listed name brings, the file it stores is listed, flagged or not: a reply the list
+// would not show (nor a name it would not) is not stored, as a failed download; a bad one replaces no sound matrix
+// of its name; a sound one replaces its namesakes in any letter case, and one file of that name stays.
+TEST_F(DownloadNelleFinestre, EveryMatrixADownloadStoresIsListedAndASoundOneReplacesItsNamesakeInAnyCase) {
+  const tp::Byte nuova = tp::FileProva{.autore = "Nuova", .C = {}}.Byte_(), vecchia = tp::FileProva{.autore = "Vecchia", .C = {}}.Byte_(),
+                 versione = tp::FileProva{.autore = "Nuova", .magic = "matriceqvxv0002", .C = {}}.Byte_(),
+                 sei = tp::FileProva{.K = 6, .autore = "Nuova", .C = {}}.Byte_();
+  tp::Byte rotta = nuova;
+  rotta[150] ^= 1;
+  // Every column of the 55 numbers: more than a system holds, yet a sound matrix the list shows.
+  tp::FileProva tutte{.V = 55, .colonne = {}, .autore = "Nuova", .C = {}};
+  for (uint8_t a = 1; a <= 51; ++a)
+    for (uint8_t b = a + 1; b <= 52; ++b)
+      for (uint8_t c = b + 1; c <= 53; ++c)
+        for (uint8_t d = c + 1; d <= 54; ++d)
+          for (uint8_t e = d + 1; e <= 55; ++e) tutte.colonne.push_back({a, b, c, d, e});
+  const tp::Byte intera = tutte.Byte_();
+  const QMap<QByteArray, QString> nomi = {{Testo(tp::FileProva().Byte_()), "good5"}, {Testo(nuova), "nuova"}, {Testo(vecchia), "vecchia"},
+                                          {Testo(versione), "versione"}, {Testo(rotta), "rotta"}, {Testo(intera), "intera"}};
+  const char* const soloGood5 = "GOOD5.mqvx=good5";
+  const struct {
+    const char* caso;
+    QByteArray risposta;  // to NEW1.DAT
+    std::vector<std::pair<QString, tp::Byte>> prima;  // besides GOOD5.mqvx
+    const char* cartella;  // each file with what it holds
+    const char* elenco;    // each line listed: file, version flag, CRC flag
+  } casi[] = {
+      {"empty reply", "", {}, soloGood5, "GOOD5.mqvx||"},
+      {"HTML page", "<html><body>Pagina non trovata</body></html>", {}, soloGood5, "GOOD5.mqvx||"},
+      {"146 zero bytes", QByteArray(146, '\0'), {}, soloGood5, "GOOD5.mqvx||"},
+      {"six-number columns", Testo(sei), {}, soloGood5, "GOOD5.mqvx||"},
+      {"empty reply, sound namesake", "", {{"NEW1.mqvx", vecchia}}, "GOOD5.mqvx=good5 NEW1.mqvx=vecchia", "GOOD5.mqvx||, NEW1.mqvx||"},
+      {"bad CRC", Testo(rotta), {}, "GOOD5.mqvx=good5 NEW1.mqvx=rotta", "GOOD5.mqvx||, NEW1.mqvx||Matrice Corrotta"},
+      {"bad version", Testo(versione), {}, "GOOD5.mqvx=good5 NEW1.mqvx=versione", "GOOD5.mqvx||, NEW1.mqvx|Versione non valida|"},
+      {"bad CRC, sound namesake", Testo(rotta), {{"new1.mqvx", vecchia}}, "GOOD5.mqvx=good5 new1.mqvx=vecchia", "GOOD5.mqvx||, new1.mqvx||"},
+      {"bad CRC, namesake of a bad version", Testo(rotta), {{"new1.mqvx", versione}}, "GOOD5.mqvx=good5 NEW1.mqvx=rotta",
+       "GOOD5.mqvx||, NEW1.mqvx||Matrice Corrotta"},
+      {"sound, namesake in lower case", Testo(nuova), {{"new1.mqvx", vecchia}}, "GOOD5.mqvx=good5 NEW1.mqvx=nuova", "GOOD5.mqvx||, NEW1.mqvx||"},
+      {"sound, namesakes in two cases", Testo(nuova), {{"NEW1.mqvx", vecchia}, {"New1.MQVX", vecchia}}, "GOOD5.mqvx=good5 NEW1.mqvx=nuova",
+       "GOOD5.mqvx||, NEW1.mqvx||"},
+      {"sound, more columns than a system holds", Testo(intera), {}, "GOOD5.mqvx=good5 NEW1.mqvx=intera", "GOOD5.mqvx||, NEW1.mqvx||"},
+  };
+  // A sound matrix, under a name that would be stored without the matrix extension.
+  server.Rispondi(Testo(server::PERCORSO_LISTA_MATRICI), {200, "new1.dat\r\nleggimi.txt\r\n"});
+  server.Rispondi(Testo(server::PERCORSO_MATRICE) + "LEGGIMI.TXT", {200, Testo(nuova)});
+  QDir cartella(Matrici());
+  for (const auto& c : casi) {
+    for (const QString& nome : cartella.entryList(QDir::Files | QDir::Hidden))
+      if (nome != "GOOD5.mqvx") cartella.remove(nome);
+    for (const auto& [nome, byte] : c.prima) tp::Scrivi((Matrici() + "/" + nome).toStdString(), byte);
+    server.Rispondi(Testo(server::PERCORSO_MATRICE) + "NEW1.DAT", {200, c.risposta});
+
+    ui::frmMatr m(s(), ui::frmMatr::Modo::Elenco);
+    m.show();
+    QTest::mouseClick(m.findChild<QAbstractButton*>("cmdUpdateMatrix"), Qt::LeftButton);
+    QStringList file, righe;
+    for (const QString& nome : cartella.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+      file << nome + "=" + nomi.value(Contenuto(Matrici() + "/" + nome), "?");
+    auto* elenco = m.findChild<QListWidget*>("flQVX");
+    for (int r = 0; r < elenco->count(); ++r) {
+      elenco->setCurrentRow(r);
+      righe << QStringList{m.findChild<QLineEdit*>("txtFileName")->text(), m.findChild<QLabel*>("lblChkVersion")->text(),
+                           m.findChild<QLabel*>("lblOK")->text()}.join('|');
+    }
+    righe.sort();
+    // As many lines as files: each is listed.
+    EXPECT_EQ(std::tuple(file.join(' ').toStdString(), righe.join(", ").toStdString(), m.windowTitle().toStdString()),
+              std::tuple(std::string(c.cartella), std::string(c.elenco), "Matrici Disponibili (" + std::to_string(file.size()) + ")"))
+        << c.caso;
+  }
+  EXPECT_EQ(Mostrati(), std::vector<std::string>{});
 }
 
 }  // namespace

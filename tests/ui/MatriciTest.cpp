@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 #include <fstream>
 #include <functional>
 
@@ -100,11 +101,18 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   regia.Quando("frmMatr", [](QWidget* m) {
     EXPECT_EQ(m->windowTitle(), "Matrici Disponibili (4)");  // the custom entry counts
     // Each entry's checks on show; only a sound matrix adapts, the custom entry reads a text matrix. Until a line
-    // is chosen, though the list has the focus, nothing shows and neither button adapts.
+    // is chosen, though the list has the focus, no line looks chosen, nothing shows and neither button adapts; the
+    // arrow key chooses the first.
     auto* elenco = m->findChild<QListWidget*>("flQVX");
     const auto Acceso = [m](const char* pulsante) { return QString::number(m->findChild<QAbstractButton*>(pulsante)->isEnabled()); };
-    EXPECT_EQ(std::tuple(elenco->hasFocus(), m->findChild<QLineEdit*>("txtFileName")->text(), Acceso("cmdAdatta") + Acceso("cmdMatriceTXT")),
-              std::tuple(true, QString(), QString("00")));
+    const auto Stato = [&] {
+      return std::tuple(elenco->hasFocus(), elenco->currentRow(), elenco->selectedItems().size(),
+                        m->findChild<QLineEdit*>("txtFileName")->text(), Acceso("cmdAdatta") + Acceso("cmdMatriceTXT"));
+    };
+    EXPECT_EQ(Stato(), std::tuple(true, -1, 0, QString(), QString("00")));
+    m->grab().save("frmMatr-apertura.png");
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(m->windowHandle(), QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(Stato(), std::tuple(true, 0, 1, QString("CUSTOM"), QString("01")));
     QStringList righe;
     for (int r = 0; r < elenco->count(); ++r) {
       elenco->setCurrentRow(r);
@@ -138,6 +146,41 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
   EXPECT_EQ(std::tuple(f.finestra->findChild<QAction*>("menuFisse")->isChecked(), f.sistema->GuiBloccata, f.finestra->PannelloStato(4).trimmed()),
             std::tuple(true, -1, QString("Ridotto N-2")));
   EXPECT_FALSE(frmOrdinaPronostico(*f.sistema).findChild<QWidget*>("frameOrdinePronostico")->isEnabled());
+}
+
+// Every column of the 55 numbers is more than a system holds: the file is sound and listed so, and its adaptation,
+// after its fixed number, ends with the capacity box, the system untouched, and the window closes.
+TEST_F(Matrici, AMatrixLargerThanASystemIsListedSoundAndItsAdaptationRefusedWithTheCapacityBox) {
+  std::vector<std::array<uint8_t, 5>> colonne;
+  for (uint8_t a = 1; a <= 51; ++a)
+    for (uint8_t b = a + 1; b <= 52; ++b)
+      for (uint8_t c = b + 1; c <= 53; ++c)
+        for (uint8_t d = c + 1; d <= 54; ++d)
+          for (uint8_t e = d + 1; e <= 55; ++e) colonne.push_back({a, b, c, d, e});
+  ASSERT_EQ(colonne.size(), 3'478'761u);
+  Matrice("tutte.mqvx", tp::FileProva{.V = 55, .T = 5, .F = 1, .colonne = std::move(colonne), .C = std::nullopt}.Byte_());
+  for (int n = 1; n <= 55; ++n) f.Scegli({n});
+  f.sistema->TitoloSistema = "Integrale";
+  platform::SimulazioneInputBox().Accoda(QString("7"));
+
+  Regia regia;
+  regia.Quando("frmMatr", [](QWidget* m) {
+    m->findChild<QListWidget*>("flQVX")->setCurrentRow(1);  // after the custom entry
+    EXPECT_EQ(std::tuple(m->windowTitle(), m->findChild<QLineEdit*>("txtColMatrix")->text(), m->findChild<QLabel*>("lblOK")->text(),
+                         m->findChild<QLabel*>("lblChkVersion")->text(), m->findChild<QAbstractButton*>("cmdAdatta")->isEnabled()),
+              std::tuple(QString("Matrici Disponibili (2)"), QString("3478761"), QString(), QString(), true));
+    m->findChild<QAbstractButton*>("cmdAdatta")->click();
+  });
+  regia.Quando("frmOrdinaPronostico", [](QWidget* o) { o->close(); });
+  f.finestra->findChild<QAction*>("menuadattamatrice")->trigger();
+
+  EXPECT_EQ(MessageBox::Mostrati(),
+            (Messaggi{{Icona::Nessuna, Pulsanti::OkAnnulla, "", "Le Fisse del sistema sono\r\r07   \r\r"},
+                      {Icona::Nessuna, Pulsanti::Ok, "",
+                       "Error -2147211504 (Colonne superiori alla capienza della memoria\r"
+                       "scegliere un'altra matrice o contattare l'autore per un aggiornamento)"}}));
+  EXPECT_EQ(std::tuple(f.sistema->NumeroColonne, f.sistema->TitoloSistema.Trimmed(), f.sistema->Condizioni, f.sistema->GuiBloccata),
+            std::tuple(0, std::string("Integrale"), RecordCondizioni{}, 0));
 }
 
 TEST_F(Matrici, TextMatrixIsRefusedWithBothReasonsOrAdapted) {

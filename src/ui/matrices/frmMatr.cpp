@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,20 @@ QLineEdit* Casella(QWidget* parent, const char* nome, const QString& suggeriment
   return t;
 }
 
+// The list of matrices, in which no line looks chosen until the user chooses
+// one: taking the focus, a list makes its first line current, which draws
+// it highlighted while the details stay empty and nothing can be adapted.
+class ListaMatrici : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+
+ protected:
+  void focusInEvent(QFocusEvent* evento) override {
+    QListWidget::focusInEvent(evento);
+    if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+  }
+};
+
 }  // namespace
 
 frmMatr::frmMatr(Sistema& sistema, Modo modo, QWidget* parent) : QDialog(parent), sistema_(sistema), modo_(modo) {
@@ -124,7 +139,7 @@ void frmMatr::CostruisciFinestra() {
   }
   intestazione->setFixedHeight(QFontMetrics(fisso).height() + 4);
 
-  flQVX_ = new QListWidget(finestra);
+  flQVX_ = new ListaMatrici(finestra);
   flQVX_->setObjectName("flQVX");
   flQVX_->setFont(fisso);
   flQVX_->setUniformItemSizes(true);
@@ -446,7 +461,7 @@ void frmMatr::ScaricaMatrici() {
     const QString scaricato = temp + Testo(nome);
     const QString url = platform::UrlServer(server::PERCORSO_MATRICE) + QUrl::toPercentEncoding(Testo(nome));
     const platform::EsitoDownload esito =
-        platform::DownloadFile(url, scaricato, true, Opzioni(matrix::BYTE_MASSIMI_MATRICE));
+        platform::DownloadFile(url, scaricato, true, Opzioni(matrix::BYTE_MASSIMI_MATRICE_SCARICATA));
     // Ended by the user, or the temporary folder takes no file (its box has
     // told): the other names would fare no better.
     if (interrotto_ || esito == platform::EsitoDownload::ErroreFile) return;
