@@ -9,9 +9,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -49,14 +51,20 @@ namespace {
 namespace tp = ::tlx::prova;
 using platform::MessageBox;
 
-// Alt+F then S, the main window's save, as typed on a desktop.
-void AltFS(QWidget* finestra) {
-  const std::tuple<QEvent::Type, int, Qt::KeyboardModifiers, const char*> tasti[] = {
-      {QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier, ""},  {QEvent::KeyPress, Qt::Key_F, Qt::AltModifier, "f"},
-      {QEvent::KeyRelease, Qt::Key_F, Qt::AltModifier, "f"}, {QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier, ""},
-      {QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, "s"},    {QEvent::KeyRelease, Qt::Key_S, Qt::NoModifier, "s"}};
-  for (const auto& [tipo, tasto, modificatori, testo] : tasti)
-    QWindowSystemInterface::handleKeyEvent(finestra->windowHandle(), tipo, tasto, modificatori, testo);
+// Keys typed in a window as on a desktop: the window manager makes it the
+// active window (the user clicked it or switched to it), then each key comes
+// with Alt held around it when it has Alt.
+void Digita(QWidget* finestra, std::initializer_list<QKeyCombination> tasti) {
+  QWindow* w = finestra->windowHandle();
+  QWindowSystemInterface::handleWindowActivated(w, Qt::ActiveWindowFocusReason);
+  for (const QKeyCombination t : tasti) {
+    const Qt::KeyboardModifiers alt = t.keyboardModifiers() & Qt::AltModifier;
+    const QString testo = t.key() >= Qt::Key_A && t.key() <= Qt::Key_Z ? QString(QChar(t.key()).toLower()) : QString();
+    if (alt) QWindowSystemInterface::handleKeyEvent(w, QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QWindowSystemInterface::handleKeyEvent(w, QEvent::KeyPress, t.key(), alt, testo);
+    QWindowSystemInterface::handleKeyEvent(w, QEvent::KeyRelease, t.key(), alt, testo);
+    if (alt) QWindowSystemInterface::handleKeyEvent(w, QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  }
 }
 
 // A left click at the middle of a button, as a desktop's pointer gives it.
@@ -115,7 +123,11 @@ struct OperazioniLunghe : ::testing::Test {
   const QString dati = f.cartella.path();
   const QString sistema = dati + "/sistemi/grande.tlqvx", colonneTxt = dati + "/txt/grande.txt";
   std::vector<uint8_t> colonne;
-  QTimer ordine;  // the arrangement of the numbers an adaptation asks first is taken as it is
+  // The arrangement of the numbers an adaptation asks first is taken as it
+  // is; any other window that comes up modal, but those of the operations
+  // and the windows the tests show, is noted and closed.
+  QTimer ordine;
+  QStringList aperte;
 
   OperazioniLunghe() {
     platform::cCommonDialog::Simulazione().Registra();
@@ -126,8 +138,12 @@ struct OperazioniLunghe : ::testing::Test {
     colonne = Colonne(s);
     EXPECT_EQ(SalvaFile(s, sistema.toStdString()).esito, EsitoSalvaFile::Salvato);
     SalvaColonneTxt(s, "grande.tlqvx");
-    QObject::connect(&ordine, &QTimer::timeout, [] {
-      if (QWidget* m = QApplication::activeModalWidget(); m && m->objectName() == "frmOrdinaPronostico") m->close();
+    QObject::connect(&ordine, &QTimer::timeout, [this] {
+      QWidget* m = QApplication::activeModalWidget();
+      const QStringList proprie = {"frmMatr", "frmImportFiltri", "frmCalcolo", "frmPrnInCorso"};
+      if (!m || proprie.contains(m->objectName())) return;
+      if (m->objectName() != "frmOrdinaPronostico") aperte << m->objectName();
+      m->close();
     });
     ordine.start(5);
     Attiva(&w);
@@ -172,29 +188,40 @@ struct OperazioniLunghe : ::testing::Test {
 };
 
 // Each kind of yield, with the user at the keyboard and the mouse each time it
-// yields: Alt+F then S for the main window's save, and a click on a command
-// button that would start another operation or change the system. Nothing
-// of it runs, during the operation or after it, the file on disk stays as it
-// was, and the operation's own result is whole.
+// yields: in the main window Alt+I for "&Info" and Alt+F then S for the save;
+// in the operation's own window the access key of a button, and Enter and Esc,
+// a dialog's keys; and a click on a command button that would start another
+// operation or change the system. The program gives its actions no key
+// shortcut of their own. Nothing of it runs or opens, during the operation or
+// after it, the file on disk stays as it was, and the operation's own result
+// is whole.
 TEST_F(OperazioniLunghe, WhatIsTypedOrClickedWhileOneYieldsStartsNothingThenOrAfter) {
   std::unique_ptr<frmMatr> matrici;
   std::unique_ptr<frmImportFiltri> filtri;
   frmRidottiRandom* ridotti = nullptr;
+  // A matrix of the matrices folder chosen in the matrix window's list.
+  const auto Scelta = [&](const std::string& nome) {
+    const auto& elenco = matrici->Elenco();
+    const auto voce = std::ranges::find(elenco, nome, &matrix::VoceElencoMatrici::NomeFile);
+    matrici->findChild<QListWidget*>("flQVX")->setCurrentRow(static_cast<int>(voce - elenco.begin()));
+  };
   const struct {
     const char* operazione;
     std::function<QAbstractButton*()> prepara;  // what the user meets; returns the button clicked
+    const char* propria;                        // the operation's own window, where keys are typed too
+    const char* accesso;                        // a button of it with an access key, if it has one
     std::function<void()> esegui;
     std::function<bool()> intera;  // the operation's own result
     std::vector<Risposta> risposte{};
     std::vector<std::string> mostrati{};
   } casi[] = {
-      {"opening a system", [&] { return Scegli(0), Pulsante(&w, "cmdCancella"); },
+      {"opening a system", [&] { return Scegli(0), Pulsante(&w, "cmdCancella"); }, "frmMAIN", nullptr,
        [&] {
          platform::cCommonDialog::Simulazione().Accoda(sistema);
          w.findChild<QAction*>("menuapri")->trigger();
        },
        [&] { return Colonne(s) == colonne; }},
-      {"importing columns", [&] { return Scegli(0), Pulsante(&w, "cmdCancella"); },
+      {"importing columns", [&] { return Scegli(0), Pulsante(&w, "cmdCancella"); }, "frmMAIN", nullptr,
        [&] {
          platform::cCommonDialog::Simulazione().Accoda(colonneTxt);
          w.findChild<QAction*>("menuImportaColonne")->trigger();
@@ -207,28 +234,38 @@ TEST_F(OperazioniLunghe, WhatIsTypedOrClickedWhileOneYieldsStartsNothingThenOrAf
          Scegli(25);
          return Pulsante(ridotti, "cmdStampa");
        },
-       [&] { w.ElaboraSistema(); }, [&] { return Colonne(s) == colonne && stampante.Documenti().empty(); }},
+       "frmRidottiRandom", "cmdTaratura", [&] { w.ElaboraSistema(); },
+       [&] { return Colonne(s) == colonne && stampante.Documenti().empty(); }},
       // The matrix window is modal: what waits for the main window would go once it closes.
       {"adapting a matrix",
        [&] {
          Scegli(7);
          tp::Scrivi((dati + "/matrici/tre.mqvx").toStdString(), tp::FileProva().Byte_());
          matrici = Matrici();
-         const auto& elenco = matrici->Elenco();
-         const auto tre = std::ranges::find(elenco, std::string("tre.mqvx"), &matrix::VoceElencoMatrici::NomeFile);
-         matrici->findChild<QListWidget*>("flQVX")->setCurrentRow(static_cast<int>(tre - elenco.begin()));
+         Scelta("tre.mqvx");
          return Pulsante(&w, "cmdCancella");
        },
-       [&] { matrici->cmdAdatta_Click(); }, [&] { return matrici->Adattata() && s.NumeroColonne == 3; }},
+       "frmMatr", "cmdAdatta", [&] { matrici->cmdAdatta_Click(); },
+       [&] { return matrici->Adattata() && s.NumeroColonne == 3; }},
       {"reading a text matrix",
        [&] {
          Scegli(6);
-         std::ofstream((dati + "/txt/sei.txt").toStdString()) << "1 2 3 4 5\r\n1 2 3 4 6\r\n1 2 3 5 6\r\n";
+         // Empty lines after the three columns: the reading itself yields a few times.
+         std::ofstream sei((dati + "/txt/sei.txt").toStdString());
+         sei << "1 2 3 4 5\r\n1 2 3 4 6\r\n1 2 3 5 6\r\n";
+         for (int i = 0; i < 2 * PASSO_ELABORA_EVENTI; ++i) sei << "\r\n";
+         sei.close();
          platform::cCommonDialog::Simulazione().Accoda(dati + "/txt/sei.txt");
+         // A matrix for six numbers chosen in the list: "&Adatta" is on offer when the text is picked.
+         tp::FileProva perSei;
+         perSei.V = 6, perSei.colonne = {{1, 2, 3, 4, 5}, {2, 3, 4, 5, 6}, {1, 3, 4, 5, 6}};
+         tp::Scrivi((dati + "/matrici/sei.mqvx").toStdString(), perSei.Byte_());
          matrici = Matrici();
+         Scelta("sei.mqvx");
          return Pulsante(&w, "cmdCancella");
        },
-       [&] { matrici->cmdMatriceTXT_Click(); }, [&] { return matrici->Adattata() && s.NumeroColonne == 3; }},
+       "frmMatr", "cmdAdatta", [&] { matrici->cmdMatriceTXT_Click(); },
+       [&] { return matrici->Adattata() && s.NumeroColonne == 3; }},
       // The import's own window stays enabled while it reads.
       {"importing filters",
        [&] {
@@ -243,8 +280,8 @@ TEST_F(OperazioniLunghe, WhatIsTypedOrClickedWhileOneYieldsStartsNothingThenOrAf
          filtri->cmdImportaFiltri_Click();
          return Pulsante(filtri.get(), "cmdProcess");
        },
-       [&] { filtri->cmdProcess_Click(); }, [&] { return s.NumeroFiltriAnd == 200; }, {Risposta::Si},
-       {DOMANDA_CANCELLA_FILTRI}},
+       "frmImportFiltri", nullptr, [&] { filtri->cmdProcess_Click(); }, [&] { return s.NumeroFiltriAnd == 200; },
+       {Risposta::Si}, {DOMANDA_CANCELLA_FILTRI}},
       // The main window stays usable beside the random systems' window.
       {"printing",
        [&] {
@@ -253,7 +290,7 @@ TEST_F(OperazioniLunghe, WhatIsTypedOrClickedWhileOneYieldsStartsNothingThenOrAf
          Attiva(&w);
          return Pulsante(&w, "cmdCancella");
        },
-       [&] { Pulsante(ridotti, "cmdStampa")->click(); },
+       "frmRidottiRandom", "cmdTaratura", [&] { Pulsante(ridotti, "cmdStampa")->click(); },
        [&] { return stampante.Documenti().size() == 1 && s.NumeriPronostico == 5; }},
   };
   for (const auto& c : casi) {
@@ -261,14 +298,35 @@ TEST_F(OperazioniLunghe, WhatIsTypedOrClickedWhileOneYieldsStartsNothingThenOrAf
     MessageBox::Azzera();
     for (Risposta r : c.risposte) MessageBox::Accoda(r);
     const auto prima = Disco();
+    QWidget* propria = Aperta(c.propria);
+    const QKeySequence accesso =
+        c.accesso ? QKeySequence::mnemonic(Pulsante(propria, c.accesso)->text()) : QKeySequence();
     QSignalSpy salva(w.findChild<QAction*>("menusalva"), &QAction::triggered);
+    QSignalSpy info(w.findChild<QAction*>("menuinfo"), &QAction::triggered);
     QSignalSpy cliccato(bersaglio, &QAbstractButton::clicked);
-    const int cessioni = Durante(c.esegui, [&](int) {
-      AltFS(&w);
+    // The buttons of the operation's own window pressed (an access key presses its button at once and
+    // clicks it a moment later), and its closing, from the first yield on: the operation may have
+    // started with a click of its own.
+    QStringList premuti;
+    const QObject ascolto;
+    aperte.clear();
+    const int cessioni = Durante(c.esegui, [&](int n) {
+      if (n == 1) {
+        for (QAbstractButton* b : propria->findChildren<QAbstractButton*>())
+          QObject::connect(b, &QAbstractButton::pressed, &ascolto, [&premuti, b] { premuti << b->objectName(); });
+        if (auto* dialogo = qobject_cast<QDialog*>(propria))
+          QObject::connect(dialogo, &QDialog::rejected, &ascolto, [&premuti] { premuti << "closed"; });
+      }
+      // "&Info" first: an open menu would take the keys that follow.
+      Digita(&w, {Qt::ALT | Qt::Key_I});
+      Digita(&w, {Qt::ALT | Qt::Key_F, Qt::Key_S});
+      if (!accesso.isEmpty()) Digita(propria, {accesso[0]});
+      Digita(propria, {Qt::Key_Return, Qt::Key_Escape});
       Clic(bersaglio);
     });
-    EXPECT_EQ(std::tuple(cessioni > 0, salva.count(), cliccato.count(), Disco() == prima, c.intera(), Testi()),
-              std::tuple(true, 0, 0, true, true, c.mostrati))
+    EXPECT_EQ(std::tuple(cessioni > 0, salva.count(), info.count(), cliccato.count(), premuti.join(' ').toStdString(),
+                         aperte.join(' ').toStdString(), Disco() == prima, c.intera(), Testi()),
+              std::tuple(true, 0, 0, 0, "", "", true, true, c.mostrati))
         << c.operazione;
   }
 }

@@ -90,6 +90,25 @@ struct SpoglioFinestre : ::testing::Test {
     return Testi(w, {"lblValTotEstr", "lblValEstrPt5", "lblValEstrPt4", "lblValEstrPt3", "lblValEstrPt2",
                      "lblValEstrNonVincenti", "lblValTotGiocato", "lblValTotVinto"});
   }
+  // The grid as the window shows it: its columns, the rows that stay in view and those that scroll, the
+  // heading's first cell, the first row's, whether it scrolls sideways, and what a key copies.
+  static auto Forma(frmSpoglioEstrazioni* w) {
+    GrigliaRisultati* g = w->Griglia();
+    QTableView* dati = g->VistaEstrazioni();
+    // The scroll bars follow the columns at the event loop's next turns.
+    QScrollBar* barra = dati->horizontalScrollBar();
+    (void)QTest::qWaitFor([dati, barra] {
+      return barra->isVisible() == (dati->horizontalHeader()->length() > dati->viewport()->width());
+    });
+    QApplication::clipboard()->clear();
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Shift);
+    const int fisse = 1 + w->findChild<QTableView*>("flexGridTotale")->model()->rowCount();
+    return std::tuple(dati->model()->columnCount(), fisse, dati->model()->rowCount(), g->TestoCella(0, 0),
+                      g->TestoCella(1, 0), barra->isVisible(), QApplication::clipboard()->text());
+  }
+  // The grid reset: one column, the heading holding "-" over one empty row, no sideways scroll bar; with no
+  // cell picked, the current cell is the heading's.
+  static constexpr auto RESET = std::tuple(1, 1, 1, "-", "", false, "-\r\n");
 };
 
 TEST_F(SpoglioFinestre, OneDrawSortsTheBoxesListsTheWinnersAndRefusesBadEntries) {
@@ -181,6 +200,8 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   Azione("menuSpoglioEstrazioni")->trigger();
   frmSpoglioEstrazioni* w = f.finestra->finestre().SpoglioEstrazioni();
   EXPECT_EQ(std::tuple(w->Al()->count(), w->Al()->currentText()), std::tuple(3, "05/03/2021"));
+  EXPECT_EQ(Forma(w), RESET);
+  w->grab().save("frmSpoglioEstrazioni-vuota.png");
   // The main window's commands are blocked while the check runs.
   bool bloccato = false;
   QObject::connect(w, &FinestraSpoglio::spoglioInCorso, w, [&](bool inCorso) {
@@ -298,7 +319,7 @@ TEST_F(SpoglioFinestre, RangesRowsTotalsTheCopyAndTheRefusedRange) {
   w->cmdSpoglioEstrazioni_Click();
   EXPECT_EQ(Messaggi(), QStringList{"Error -2147211504 ('DA' è maggiore di 'A') in procedure SpoglioArchivioEstrazioni "
                                     "of Form frmSpoglioEstrazioni"});
-  EXPECT_EQ(std::tuple(w->Griglia()->Righe(), Valori(w)), std::tuple(2, prima));
+  EXPECT_EQ(std::tuple(w->Griglia()->Righe(), Valori(w), Forma(w)), std::tuple(2, prima, RESET));
 
   // The archive loses the chosen DAL while the window is open: no check, the lists are filled again.
   platform::MessageBox::Azzera();

@@ -23,27 +23,30 @@ const QColor kTotale(128, 255, 255);
 // to show whole on a 1024-pixel screen.
 constexpr int kMargine = 10;
 
-QStringList Lista(const std::array<std::string, COLONNE_GRIGLIA>& celle) {
+template <typename Testi>
+QStringList Lista(const Testi& celle) {
   QStringList l;
-  for (const std::string& c : celle) l << QString::fromStdString(c);
+  for (const auto& c : celle) l << QString::fromStdString(c);
   return l;
 }
 }  // namespace
 
 ModelloRighe::ModelloRighe(Tipo tipo, QObject* parent) : QAbstractTableModel(parent), tipo_(tipo) {}
 
-void ModelloRighe::Imposta(std::vector<QStringList> righe) {
+void ModelloRighe::Imposta(QStringList intestazione, std::vector<QStringList> righe) {
   beginResetModel();
+  intestazione_ = std::move(intestazione);
   righe_ = std::move(righe);
   endResetModel();
 }
 
 int ModelloRighe::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid()) return 0;
-  return tipo_ == Tipo::Totali ? 1 : static_cast<int>(righe_.size());
+  return parent.isValid() ? 0 : static_cast<int>(righe_.size());
 }
 
-int ModelloRighe::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : COLONNE_GRIGLIA; }
+int ModelloRighe::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(intestazione_.size());
+}
 
 QVariant ModelloRighe::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
@@ -72,8 +75,8 @@ QVariant ModelloRighe::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ModelloRighe::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < COLONNE_GRIGLIA)
-    return QString(IntestazioneGriglia[static_cast<size_t>(section)]);
+  if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < intestazione_.size())
+    return intestazione_[section];
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -112,7 +115,6 @@ GrigliaRisultati::GrigliaRisultati(QWidget* parent)
     v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     v->verticalHeader()->setDefaultSectionSize(altezza);
   }
-  totali_->setFixedHeight(totali_->horizontalHeader()->sizeHint().height() + altezza);
 
   // Both views share the column widths and the horizontal position.
   connect(estrazioni_->horizontalHeader(), &QHeaderView::sectionResized, this,
@@ -142,8 +144,9 @@ GrigliaRisultati::GrigliaRisultati(QWidget* parent)
 }
 
 void GrigliaRisultati::Inizializza() {
-  modelloTotali_->Imposta({});
-  modelloEstrazioni_->Imposta({});
+  modelloTotali_->Imposta({"-"}, {});
+  modelloEstrazioni_->Imposta({"-"}, {QStringList{QString()}});
+  AdattaAltezzaFissa();
 }
 
 void GrigliaRisultati::Imposta(const std::vector<RigaSpoglio>& righe, const TotaliSpoglio& totali,
@@ -151,8 +154,15 @@ void GrigliaRisultati::Imposta(const std::vector<RigaSpoglio>& righe, const Tota
   std::vector<QStringList> celle;
   celle.reserve(righe.size());
   for (const RigaSpoglio& r : righe) celle.push_back(Lista(CelleRiga(r, formato)));
-  modelloEstrazioni_->Imposta(std::move(celle));
-  modelloTotali_->Imposta({Lista(CelleTotali(totali, formato))});
+  const QStringList intestazione = Lista(IntestazioneGriglia);
+  modelloEstrazioni_->Imposta(intestazione, std::move(celle));
+  modelloTotali_->Imposta(intestazione, {Lista(CelleTotali(totali, formato))});
+  AdattaAltezzaFissa();
+}
+
+void GrigliaRisultati::AdattaAltezzaFissa() {
+  totali_->setFixedHeight(totali_->horizontalHeader()->sizeHint().height() +
+                          modelloTotali_->rowCount() * totali_->verticalHeader()->defaultSectionSize());
 }
 
 void GrigliaRisultati::AdattaColonne() {
@@ -161,22 +171,21 @@ void GrigliaRisultati::AdattaColonne() {
   grassetto.setBold(true);
   const QFontMetrics totale(grassetto);
   const QFontMetrics intestazione(totali_->horizontalHeader()->font());
-  for (int c = 0; c < COLONNE_GRIGLIA; ++c) {
-    int larghezza = std::max(intestazione.horizontalAdvance(IntestazioneGriglia[static_cast<size_t>(c)]),
-                             totale.horizontalAdvance(TestoCella(1, c)));
-    for (int r = 0; r < modelloEstrazioni_->rowCount(); ++r)
-      larghezza = std::max(larghezza, testo.horizontalAdvance(TestoCella(r + 2, c)));
+  for (int c = 0; c < Colonne(); ++c) {
+    int larghezza = intestazione.horizontalAdvance(TestoCella(0, c));
+    for (int r = 1; r < Righe(); ++r)
+      larghezza = std::max(larghezza, (r < RigheFisse() ? totale : testo).horizontalAdvance(TestoCella(r, c)));
     estrazioni_->horizontalHeader()->resizeSection(c, larghezza + kMargine);
   }
 }
 
 void GrigliaRisultati::CreaFiltri() {
   RimuoviFiltri();
-  for (int c = 0; c < COLONNE_GRIGLIA; ++c) {
+  for (int c = 0; c < Colonne(); ++c) {
     QStringList voci{"*"};
     QSet<QString> viste;
-    for (int r = 0; r < modelloEstrazioni_->rowCount(); ++r) {
-      const QString testo = TestoCella(r + 2, c);
+    for (int r = RigheFisse(); r < Righe(); ++r) {
+      const QString testo = TestoCella(r, c);
       if (!viste.contains(testo)) {
         viste.insert(testo);
         voci << testo;
@@ -217,7 +226,7 @@ void GrigliaRisultati::ApplicaFiltri() {
     bool mostra = true;
     for (int c = 0; c < static_cast<int>(cmbFilter_.size()) && mostra; ++c) {
       const QComboBox* box = cmbFilter_[static_cast<size_t>(c)];
-      mostra = box->currentIndex() <= 0 || box->currentText() == TestoCella(r + 2, c);
+      mostra = box->currentIndex() <= 0 || box->currentText() == TestoCella(r + RigheFisse(), c);
     }
     estrazioni_->setRowHidden(r, !mostra);
   }
@@ -230,7 +239,7 @@ QComboBox* GrigliaRisultati::Filtro(int colonna) const {
 std::vector<std::vector<std::string>> GrigliaRisultati::Celle() const {
   std::vector<std::vector<std::string>> celle(static_cast<size_t>(Righe()));
   for (int r = 0; r < Righe(); ++r)
-    for (int c = 0; c < COLONNE_GRIGLIA; ++c) celle[static_cast<size_t>(r)].push_back(TestoCella(r, c).toStdString());
+    for (int c = 0; c < Colonne(); ++c) celle[static_cast<size_t>(r)].push_back(TestoCella(r, c).toStdString());
   return celle;
 }
 
@@ -239,30 +248,36 @@ void GrigliaRisultati::resizeEvent(QResizeEvent* evento) {
   PosizionaFiltri();
 }
 
-int GrigliaRisultati::Righe() const { return 2 + modelloEstrazioni_->rowCount(); }
+int GrigliaRisultati::RigheFisse() const { return 1 + modelloTotali_->rowCount(); }
+
+int GrigliaRisultati::Righe() const { return RigheFisse() + modelloEstrazioni_->rowCount(); }
+
+int GrigliaRisultati::Colonne() const { return modelloEstrazioni_->columnCount(); }
 
 QString GrigliaRisultati::TestoCella(int riga, int colonna) const {
   if (riga == 0) return modelloTotali_->headerData(colonna, Qt::Horizontal, Qt::DisplayRole).toString();
-  if (riga == 1) return modelloTotali_->index(0, colonna).data().toString();
-  return modelloEstrazioni_->index(riga - 2, colonna).data().toString();
+  if (riga < RigheFisse()) return modelloTotali_->index(riga - 1, colonna).data().toString();
+  return modelloEstrazioni_->index(riga - RigheFisse(), colonna).data().toString();
 }
 
 QString GrigliaRisultati::TestoSelezione() const {
-  if (modelloEstrazioni_->rowCount() == 0) return {};
+  // Rows as the grid numbers them; the view's rows are the draws'.
+  const int prima = RigheFisse();
   const QModelIndex corrente = estrazioni_->currentIndex();
-  int r1 = corrente.isValid() ? corrente.row() : 0, r2 = r1;
+  const int rigaIniziale = modelloTotali_->rowCount() == 0 ? 0 : prima;
+  int r1 = corrente.isValid() ? prima + corrente.row() : rigaIniziale, r2 = r1;
   int c1 = corrente.isValid() ? corrente.column() : 0, c2 = c1;
   const QItemSelection selezione = estrazioni_->selectionModel()->selection();
   if (!selezione.isEmpty()) {
     r1 = c1 = INT32_MAX;
     r2 = c2 = -1;
     for (const QItemSelectionRange& s : selezione) {
-      r1 = std::min(r1, s.top()), r2 = std::max(r2, s.bottom());
+      r1 = std::min(r1, prima + s.top()), r2 = std::max(r2, prima + s.bottom());
       c1 = std::min(c1, s.left()), c2 = std::max(c2, s.right());
     }
   }
-  const std::string testo = TestoAppunti(
-      [this](int r, int c) { return TestoCella(r + 2, c).toStdString(); }, r1, c1, r2, c2);
+  const std::string testo =
+      TestoAppunti([this](int r, int c) { return TestoCella(r, c).toStdString(); }, r1, c1, r2, c2);
   return QString::fromStdString(testo);
 }
 

@@ -2,6 +2,8 @@
 // The results grid of the range check: the heading and the "TOTALE" row
 // stay in view while the rows of the draws scroll beneath them. Rows are
 // numbered as in the grid: 0 the heading, 1 the totals, 2 on the draws.
+// Reset, the grid has one column and no totals row: the heading holds "-"
+// and row 1 is one empty row.
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -23,7 +25,8 @@ class ModelloRighe : public QAbstractTableModel {
  public:
   enum class Tipo { Estrazioni, Totali };
   ModelloRighe(Tipo tipo, QObject* parent);
-  void Imposta(std::vector<QStringList> righe);
+  // The headings give the number of columns.
+  void Imposta(QStringList intestazione, std::vector<QStringList> righe);
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -31,6 +34,7 @@ class ModelloRighe : public QAbstractTableModel {
 
  private:
   Tipo tipo_;
+  QStringList intestazione_;
   std::vector<QStringList> righe_;
 };
 
@@ -39,7 +43,7 @@ class GrigliaRisultati : public QWidget {
  public:
   explicit GrigliaRisultati(QWidget* parent = nullptr);
 
-  // Empties the grid.
+  // Resets the grid to its one column headed "-" over one empty row.
   void Inizializza();
   void Imposta(const std::vector<RigaSpoglio>& righe, const TotaliSpoglio& totali, const FormatoNumeri& formato);
   // Each column as wide as its widest text plus a small margin.
@@ -54,9 +58,11 @@ class GrigliaRisultati : public QWidget {
   QComboBox* Filtro(int colonna) const;
 
   int Righe() const;  // the heading and the totals included
+  int Colonne() const;
   QString TestoCella(int riga, int colonna) const;
-  // The text of the selected draws' cells for the clipboard; empty without
-  // a draw in the grid.
+  // The text of the selected cells for the clipboard. With none picked, the
+  // current cell is the heading's "-" of the reset grid, the first draw's
+  // date of a filled one.
   QString TestoSelezione() const;
 
   QTableView* VistaEstrazioni() const { return estrazioni_; }
@@ -67,6 +73,10 @@ class GrigliaRisultati : public QWidget {
   void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // The rows that stay in view: the heading, and the totals once a check
+  // filled the grid.
+  int RigheFisse() const;
+  void AdattaAltezzaFissa();
   // Each box above its column, wherever the columns are sized or scrolled.
   void PosizionaFiltri();
   void cmbFilter_Click() { ApplicaFiltri(); }

@@ -247,10 +247,8 @@ void frmSpoglioEstrazioni::MostraRiepilogo() {
 }
 
 void frmSpoglioEstrazioni::CopyMSHFlexGridToClipBoard() {
-  const QString testo = flexGrid_->TestoSelezione();
-  if (testo.isEmpty()) return;
   Clessidra clessidra;
-  platform::ImpostaAppunti(testo);
+  platform::ImpostaAppunti(flexGrid_->TestoSelezione());
 }
 
 void frmSpoglioEstrazioni::cmdCSV_Click() {
