@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -40,11 +41,13 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
   opzioni->addStretch();
   connect(optTipoScheda_, &QButtonGroup::idClicked, this, &frmStampa::optTipoScheda_Click);
 
-  auto* immagini = new QHBoxLayout;
+  // One picture at a time in the room of the larger: changing the type
+  // changes neither the window's size nor the pictures'.
+  immagini_ = new QStackedLayout;
   for (int i = 0; i < 2; ++i) {
     imgScheda_[i] = new AnteprimaScheda(i == 0 ? LayoutScheda::UnaColonna : LayoutScheda::CinqueColonne, this);
     imgScheda_[i]->setObjectName(QString("imgScheda_%1").arg(i));
-    immagini->addWidget(imgScheda_[i]);
+    immagini_->addWidget(imgScheda_[i]);
   }
 
   auto* Label1 = new QLabel(" Totale schedine", this);
@@ -90,7 +93,7 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
   sinistra->addLayout(pulsanti);
   auto* tutto = new QHBoxLayout(this);
   tutto->addLayout(sinistra);
-  tutto->addLayout(immagini, 1);
+  tutto->addLayout(immagini_, 1);
 
   // Form_Load: the 1-column slip at every opening.
   sistema_.TipoScheda = 0;
@@ -108,10 +111,8 @@ LayoutScheda frmStampa::Layout() const {
 }
 
 void frmStampa::optTipoScheda_Click(int indice) {
-  for (int i = 0; i < 2; ++i) {
-    opzione(i)->setChecked(i == indice);
-    imgScheda_[i]->setVisible(i == indice);
-  }
+  for (int i = 0; i < 2; ++i) opzione(i)->setChecked(i == indice);
+  immagini_->setCurrentWidget(imgScheda_[indice]);
   sistema_.TipoScheda = indice;
   sistema_.ColonnePerScheda = static_cast<uint8_t>(DatiTipoScheda(Layout()).colonne);
   TotaleSchede_ = TotaleSchede(sistema_.NumeroColonne, sistema_.ColonnePerScheda);
