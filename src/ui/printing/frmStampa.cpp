@@ -13,7 +13,6 @@
 #include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
@@ -100,8 +99,8 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
   optTipoScheda_Click(0);
   adjustSize();
   platform::CentraForm(this);
-  winId();
-  if (principale_ && principale_->windowHandle()) windowHandle()->setTransientParent(principale_->windowHandle());
+  // Not a child of the main window, which it disables.
+  if (principale_) platform::TieniSopra(this, principale_);
 }
 
 QPushButton* frmStampa::opzione(int indice) const { return qobject_cast<QPushButton*>(optTipoScheda_->button(indice)); }
