@@ -177,7 +177,8 @@ struct Osservatore {
     if (desktop::Finestre({"-id", QString::number(id), "WM_TRANSIENT_FOR"}) != QList<WId>{suo})
       guasti << nome + " non dice il proprietario";
     // A click where the window leaves its owner uncovered: on the status bar
-    // or an empty stretch of the menu bar of an owner that is not blocked.
+    // or an empty stretch of the menu bar of an owner that is not blocked. A
+    // window that covers its owner whole leaves nothing of it to click.
     const QRect sopra = w->geometry().marginsAdded(w->windowHandle()->frameMargins());
     const QRect sotto = proprietario->geometry();
     for (const QPoint punto : {sotto.bottomLeft() + QPoint(3, -3), sotto.topRight() + QPoint(-3, 3)}) {
@@ -320,9 +321,11 @@ TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
 
   EXPECT_EQ(o.viste.join(' ').toStdString(),
             "frmSplash frmMAIN QFileDialog QInputDialog frmCruciverba frmSomma frmPari frmFisse frmConsecutivi "
-            "frmDistanzaMinima frmRidotto frmFiltri frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout frmImpostazioni "
-            "frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni frmArchivio frmStatistiche "
-            "frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom frmTaraturaRidotti QMessageBox");
+            "frmDistanzaMinima frmRidotto frmFiltri frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr "
+            "frmOrdinaPronostico frmAbout frmImpostazioni frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio "
+            "frmSpoglioEstrazioni frmArchivio frmStatistiche frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso "
+            "frmRidottiRandom frmTaraturaRidotti QMessageBox");
+  // The windows whose owner is not the main window.
   EXPECT_EQ(o.proprietari.join(' ').toStdString(),
             "frmTaratura1>frmStampa frmTaratura5>frmStampa frmPrnInCorso>frmStampa frmTaraturaRidotti>frmRidottiRandom");
   EXPECT_EQ(o.guasti.join(", ").toStdString(), "");
