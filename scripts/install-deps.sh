@@ -6,8 +6,8 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-private-dev libqt6opengl6-dev qt6-charts-dev qt6-httpserver-dev qt6-websockets-dev qt6-translations-l10n
-  libgl-dev libxkbcommon-dev libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils openbox poppler-utils cups cups-client cups-ipp-utils printer-driver-cups-pdf locales
+  libgl-dev libxkbcommon-dev libxcb1-dev x11proto-dev libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils xdotool openbox poppler-utils cups cups-client cups-ipp-utils printer-driver-cups-pdf locales
   fonts-dejavu-core fonts-liberation fonts-crosextra-carlito
 )
 

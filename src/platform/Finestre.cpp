@@ -114,6 +114,14 @@ void AdattaAlTitolo(QWidget* finestra) {
     griglia->addItem(new QSpacerItem(larghezza, 0), griglia->rowCount(), 0, 1, griglia->columnCount());
 }
 
+void TieniSopra(QWidget* finestra, QWidget* proprietario) {
+  if (finestra->windowType() != Qt::Dialog)
+    finestra->setWindowFlags((finestra->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+  finestra->winId();
+  proprietario->window()->winId();
+  finestra->windowHandle()->setTransientParent(proprietario->window()->windowHandle());
+}
+
 void PortaInPrimoPiano(QWidget* finestra) {
   if (!finestra) return;
   // Restored from the task bar as it was before: a maximised window stays so.

@@ -80,6 +80,24 @@ class FinestreArchivio : public ::testing::Test {
     for (int r = 0; r < m->rowCount(); ++r) vista << m->index(r, 0).data().toString();
     return vista << a->findChild<QLabel*>("lbLast")->text() << a->findChild<QLabel*>("lbTotale")->text();
   }
+  // Where each control of the window stands, at the size it is given and
+  // at the sizes of a 1024 x 768 screen and of a larger one.
+  static std::string Disposizione(frmArchivio* a) {
+    const QSize propria = a->size();
+    QStringList posti;
+    for (const QSize misura : {propria, QSize(1024, 768), QSize(1280, 1024)}) {
+      a->resize(misura);
+      QApplication::processEvents();
+      for (const char* nome : {"Label5", "lst", "Frame1", "lbLast", "lbTotale", "Label1", "cmdUpdate", "cmdStatistiche"}) {
+        const QWidget* w = a->findChild<QWidget*>(nome);
+        const QRect r(w->mapTo(a, QPoint()), w->size());
+        posti << QString("%1 %2,%3 %4x%5").arg(nome).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+      }
+    }
+    a->resize(propria);
+    QApplication::processEvents();
+    return posti.join(", ").toStdString();
+  }
   void RispondiArchivio(RispostaWeb r) { web.Rispondi(QByteArray(server::PERCORSO_ARCHIVIO.data()), std::move(r)); }
 
   QByteArray tmpPrima_ = qgetenv("TMPDIR");
@@ -101,6 +119,8 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
             std::tuple(QStringList{"00000000"}, 9, 0u));
   a->resize(640, 480);
   a->show();
+  const std::string vuoto = Disposizione(a);
+  a->grab().save("frmArchivio-vuoto.png");
   RispondiArchivio({200, RispostaRealistica(), RispostaWeb::Modo::Lenta, 4, std::chrono::milliseconds(150)});
   platform::ImpostaAttesaMassima(std::chrono::milliseconds(400));
   std::vector<bool> occupata;  // in progress, button, list, busy label
@@ -123,6 +143,7 @@ TEST_F(FinestreArchivio, UpdateFromAnEmptyFileReplacesArchiveFileListAndStatisti
             std::tuple(900u, "/public/tremaluxorqvx/archivio.asp?dal=20180207", 902, "900", true, false, 900 * 5, 0u));
   QApplication::processEvents();
   a->grab().save("frmArchivio.png");
+  EXPECT_EQ(Disposizione(a), vuoto) << "the controls in their places, with the list full as with it empty";
 
   // Replies without a usable draw leave memory, file and list as they were, with one message each; the failed
   // downloads have their own tests.

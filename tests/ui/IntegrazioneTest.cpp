@@ -23,9 +23,11 @@
 #include <QToolButton>
 #include <numeric>
 
+#include "DesktopX.h"
 #include "archive/Archivio.h"
 #include "core/Sviluppo.h"
 #include "platform/Finestre.h"
+#include "platform/InputBox.h"
 #include "platform/StampanteQt.h"
 #include "printing/StampanteRegistrata.h"
 #include "ui/main/CoordinatoreFinestre.h"
@@ -49,6 +51,7 @@ namespace {
 
 using platform::MessageBox;
 using prova::FinestraPrincipale;
+namespace desktop = prova::desktop;
 
 class Integrazione : public ::testing::Test {
  protected:
@@ -117,7 +120,7 @@ TEST_F(Integrazione, LaFinestraDelleSchedineLasciaUsabiliLeAltreFinestre) {
 // stands on the screen (schermo-NAME.png); a modal one is then closed with
 // its close box.
 struct Osservatore {
-  QStringList viste, guasti;
+  QStringList viste, guasti, proprietari;
   QTimer giro;
   Osservatore() {
     QObject::connect(&giro, &QTimer::timeout, [this] {
@@ -129,22 +132,66 @@ struct Osservatore {
   }
   void Guarda(QWidget* w) {
     w->setProperty("vista", true);
-    const QString nome = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+    const QString nome = Nome(w);
     if (!QTest::qWaitForWindowExposed(w)) guasti << nome + " mai apparsa";
     // The window where it was put, in the frame the window system gave it:
     // Qt's own idea of the frame's place may lag behind.
     const auto cornice = [w] { return w->geometry().marginsAdded(w->windowHandle()->frameMargins()); };
     const QRect area = w->screen()->availableGeometry();
-    const bool centrata = !QStringList{"frmArchivio", "frmStatistiche"}.contains(nome);
+    // The common dialogs go where Qt puts them, over their owner, as wide as
+    // Qt makes them.
+    const bool comune = QStringList{"QFileDialog", "QInputDialog"}.contains(nome);
+    const bool centrata = !comune && !QStringList{"frmArchivio", "frmStatistiche"}.contains(nome);
     const auto scarto = [&] { return (cornice().center() - area.center()).manhattanLength(); };
     // Once framed, a window may be moved again to centre it with its frame.
     if (!QTest::qWaitFor([&] { return area.contains(cornice()) && (!centrata || scarto() <= 2); }, 1000)) {
       if (!area.contains(cornice())) guasti << nome + " fuori dallo schermo";
       if (centrata && scarto() > 2) guasti << nome + " non centrata";
     }
-    if (w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << nome + " col titolo tagliato";
+    if (!comune && w->width() < platform::LarghezzaTitolo(w->windowTitle())) guasti << nome + " col titolo tagliato";
     Schermo(w, "schermo-" + nome + (viste.contains(nome) ? "-2" : "") + ".png");
     viste << nome;
+    GuardaProprietario(w, nome);
+  }
+  static QString Nome(const QWidget* w) {
+    return w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+  }
+  // A window that belongs to another (all but the main window and the
+  // windows beside it) names its owner to the window system and stays above
+  // it when the user clicks the owner: a window manager raises what is
+  // clicked, and with it only the windows it knows to be that one's.
+  void GuardaProprietario(QWidget* w, const QString& nome) {
+    if (QStringList{"frmSplash", "frmMAIN", "frmArchivio", "frmStatistiche", "frmSpoglio", "frmSpoglioEstrazioni"}
+            .contains(nome))
+      return;
+    QWidget* proprietario = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+      if (t->windowHandle() && t->windowHandle() == w->windowHandle()->transientParent()) proprietario = t;
+    if (!proprietario) {
+      guasti << nome + " senza proprietario";
+      return;
+    }
+    if (proprietario->objectName() != "frmMAIN") proprietari << nome + ">" + Nome(proprietario);
+    if (QGuiApplication::platformName() != "xcb") return;
+    const WId id = w->winId(), suo = proprietario->winId();
+    if (desktop::Finestre({"-id", QString::number(id), "WM_TRANSIENT_FOR"}) != QList<WId>{suo})
+      guasti << nome + " non dice il proprietario";
+    // A click where the window leaves its owner uncovered: on the status bar
+    // or an empty stretch of the menu bar of an owner that is not blocked. A
+    // window that covers its owner whole leaves nothing of it to click.
+    const QRect sopra = w->geometry().marginsAdded(w->windowHandle()->frameMargins());
+    const QRect sotto = proprietario->geometry();
+    for (const QPoint punto : {sotto.bottomLeft() + QPoint(3, -3), sotto.topRight() + QPoint(-3, 3)}) {
+      if (sopra.contains(punto)) continue;
+      const desktop::Pressioni pressioni(suo);
+      desktop::Clic(punto);
+      // The window manager restacks the windows before it lets the owner
+      // have the press.
+      if (!QTest::qWaitFor([&] { return pressioni.Contate() > 0; }, 2000)) guasti << nome + ": clic perso";
+      const QList<WId> pila = desktop::Finestre({"-root", "_NET_CLIENT_LIST_STACKING"});
+      if (pila.indexOf(id) < pila.indexOf(suo)) guasti << nome + " sotto " + Nome(proprietario);
+      return;
+    }
   }
   // The screen with the window: the real one where there is a window system
   // to draw frames, else the window alone on a plain desktop.
@@ -171,7 +218,9 @@ struct Osservatore {
 // 1024 x 768 screen and is wide enough for its caption: centred once its
 // layout has sized it, brought within the screen when larger; the archive
 // and its statistics where the window system puts them. Closing the main
-// window asks in a box as wide as the window's long title.
+// window asks in a box as wide as the window's long title. Every window that
+// belongs to another, the common dialogs too, stays above its owner when
+// the user clicks the owner.
 TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
   platform::MessageBox::Registra();
   Osservatore o;
@@ -184,6 +233,9 @@ TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
   const auto azione = [&m](const char* nome) { m.findChild<QAction*>(nome)->trigger(); };
   const auto pulsante = [](QWidget* finestra, const char* nome) { finestra->findChild<QAbstractButton*>(nome)->click(); };
   ASSERT_TRUE(o.Aperta("frmMAIN"));
+  // The common dialogs: a file to open, an answer to type.
+  azione("menuapri");
+  platform::InputBox("Valore Fissa N.1 ?", "Numero fisse", "1", nullptr, std::nullopt, &m);
 
   // The crossword wants 25 numbers: the button's right click picks them.
   auto* cruciverba = m.findChild<QToolButton*>("cmdCruciverba");
@@ -268,10 +320,14 @@ TEST(Finestre, OgniFinestraStaInteraSulloSchermoDa1024x768) {
   platform::ImpostaStampanteCorrente(nullptr);
 
   EXPECT_EQ(o.viste.join(' ').toStdString(),
-            "frmSplash frmMAIN frmCruciverba frmSomma frmPari frmFisse frmConsecutivi frmDistanzaMinima frmRidotto frmFiltri "
-            "frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr frmOrdinaPronostico frmAbout frmImpostazioni "
-            "frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio frmSpoglioEstrazioni frmArchivio frmStatistiche "
-            "frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso frmRidottiRandom frmTaraturaRidotti QMessageBox");
+            "frmSplash frmMAIN QFileDialog QInputDialog frmCruciverba frmSomma frmPari frmFisse frmConsecutivi "
+            "frmDistanzaMinima frmRidotto frmFiltri frmFiltriDistanzaNumeri frmImportFiltri frmMatr frmMatr "
+            "frmOrdinaPronostico frmAbout frmImpostazioni frmNewVersion frmCalcolo frmVisualizza frmTabulato frmSpoglio "
+            "frmSpoglioEstrazioni frmArchivio frmStatistiche frmStampa frmTaratura1 frmTaratura5 frmPrnInCorso "
+            "frmRidottiRandom frmTaraturaRidotti QMessageBox");
+  // The windows whose owner is not the main window.
+  EXPECT_EQ(o.proprietari.join(' ').toStdString(),
+            "frmTaratura1>frmStampa frmTaratura5>frmStampa frmPrnInCorso>frmStampa frmTaraturaRidotti>frmRidottiRandom");
   EXPECT_EQ(o.guasti.join(", ").toStdString(), "");
   EXPECT_TRUE(m.isVisible()) << "the box's close box answers No";
   m.hide();

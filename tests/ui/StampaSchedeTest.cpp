@@ -70,6 +70,11 @@ TEST_F(FinestraSchedine, ConteggioIntervalloEStampaDelTipo) {
   ASSERT_NE(stampa, nullptr);
   QTest::qWait(20);
   stampa->grab().save("frmStampa.png");
+  // The window and the 1-column picture as they open.
+  QWidget* figura = stampa->findChild<QWidget*>("imgScheda_0");
+  const auto testo = [](QSize d) { return QString("%1x%2").arg(d.width()).arg(d.height()).toStdString(); };
+  const auto vista = [&] { return std::tuple(testo(stampa->size()), testo(figura->size()), figura->grab().toImage()); };
+  const auto apertura = vista();
   // Type, its layout, slips, a range end past them, calibration's printer, range printed, documents printed so
   // far, slips, marks on the last slip.
   const std::tuple<int, LayoutScheda, const char*, const char*, const char*, const char*, const char*, size_t, size_t,
@@ -96,6 +101,12 @@ TEST_F(FinestraSchedine, ConteggioIntervalloEStampaDelTipo) {
     EXPECT_TRUE(d.pagine[0].Testo(f.finestra->PannelloStato(1).toStdString())) << "the file name as shown";
     EXPECT_TRUE(MessageBox::Mostrati().empty());
   }
+  // Back to the 1-column slip after the 5-column one: window and picture
+  // keep their size, and the picture its shape.
+  QTest::qWait(20);
+  std::get<2>(vista()).save("frmStampa-imgScheda_0-dopo-5.png");
+  EXPECT_EQ(std::tuple(testo(stampa->size()), testo(figura->size())), std::tuple(std::get<0>(apertura), std::get<1>(apertura)));
+  EXPECT_TRUE(std::get<2>(vista()) == std::get<2>(apertura));
 }
 
 // The slips printed for real under a calibration moved from its defaults: the 5-column slip on Qt's own

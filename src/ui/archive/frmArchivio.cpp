@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "archive/Archivio.h"
 #include "core/Formato.h"
@@ -121,6 +122,18 @@ frmArchivio::frmArchivio(Sistema& sistema, QWidget* parent) : QWidget(parent, Qt
   cmdStatistiche_->setObjectName("cmdStatistiche");
   cmdStatistiche_->setToolTip("Click per visualizzare le statistiche");
   connect(cmdStatistiche_, &QPushButton::clicked, this, &frmArchivio::statisticheRichieste);
+
+  // What the labels on the right show never moves the controls: each has
+  // the room of the widest text it can hold, whatever the archive holds.
+  const Estrazione piuLarga{std::string(LUNGHEZZA_DATA, '0'), {55, 55, 55, 55, 55}};
+  lbLast_->setMinimumWidth(QFontMetrics(FontFisso()).horizontalAdvance(QString::fromStdString(RigaElenco(piuLarga))));
+  lbTotale_->ensurePolished();
+  const QString conteggioMassimo = QString::fromStdString(
+      Formatta(static_cast<double>(MAX_ESTRAZIONI_FILE), MASCHERA_CONTEGGIO, FormatoLocale()));
+  lbTotale_->setFixedWidth(std::max(lbTotale_->fontMetrics().horizontalAdvance(lbTotale_->text()),
+                                    lbTotale_->fontMetrics().horizontalAdvance(conteggioMassimo)));
+  for (QLabel* etichetta : {lbLast_, lbElaborazione_})
+    etichetta->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   auto* destra = new QVBoxLayout;
   destra->addWidget(Frame1_);

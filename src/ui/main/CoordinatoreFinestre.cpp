@@ -1,7 +1,6 @@
 #include "ui/main/CoordinatoreFinestre.h"
 
-#include <QWindow>
-
+#include "platform/Finestre.h"
 #include "ui/archive/frmArchivio.h"
 #include "ui/archive/frmStatistiche.h"
 #include "ui/checking/frmSpoglio.h"
@@ -80,8 +79,7 @@ void CoordinatoreFinestre::MostraRidotti() {
     // Not a child, so that it stays usable while the main window is
     // disabled by the slip window; it goes with the main window.
     ridotti_ = new frmRidottiRandom(sistema_);
-    ridotti_->winId();
-    if (principale_->windowHandle()) ridotti_->windowHandle()->setTransientParent(principale_->windowHandle());
+    platform::TieniSopra(ridotti_, principale_);
     connect(principale_, &QObject::destroyed, ridotti_, [r = ridotti_] { delete r; });
   }
   InPrimoPiano(ridotti_);

@@ -14,7 +14,6 @@
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "core/ColonneTxt.h"
 #include "core/FileSistema.h"
@@ -482,11 +481,9 @@ void frmMAIN::ElaboraSistema() {
   PreparaSviluppo(sistema_);
   setEnabled(false);
   {
-    // Not a child: a disabled window disables its child windows too. The
-    // transient parent keeps it above the main window all the same.
+    // Not a child: a disabled window disables its child windows too.
     frmCalcolo calcolo(sistema_, formato_);
-    calcolo.winId();
-    if (windowHandle()) calcolo.windowHandle()->setTransientParent(windowHandle());
+    platform::TieniSopra(&calcolo, this);
     calcolo.show();
     const platform::InputTrattenuto trattenuto(&calcolo);
     Sviluppo(sistema_, sistema_.NumeriPronostico, sistema_.Pronostico, &calcolo);

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "core/Errori.h"
 #include "platform/Attesa.h"
@@ -42,10 +41,8 @@ frmPrnInCorso::frmPrnInCorso(Sistema& sistema, QWidget* sopra)
   adjustSize();
   platform::CentraForm(this);
 
-  // Not a child: a disabled window disables its children. The transient
-  // parent keeps it above the window of the run all the same.
-  winId();
-  if (sopra && sopra->window()->windowHandle()) windowHandle()->setTransientParent(sopra->window()->windowHandle());
+  // Not a child of the window of the run, which stays disabled meanwhile.
+  if (sopra) platform::TieniSopra(this, sopra);
   show();
 }
 

@@ -10,9 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "platform/Finestre.h"
 #include "platform/MessageBox.h"
@@ -40,11 +40,13 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
   opzioni->addStretch();
   connect(optTipoScheda_, &QButtonGroup::idClicked, this, &frmStampa::optTipoScheda_Click);
 
-  auto* immagini = new QHBoxLayout;
+  // One picture at a time in the room of the larger: changing the type
+  // changes neither the window's size nor the pictures'.
+  immagini_ = new QStackedLayout;
   for (int i = 0; i < 2; ++i) {
     imgScheda_[i] = new AnteprimaScheda(i == 0 ? LayoutScheda::UnaColonna : LayoutScheda::CinqueColonne, this);
     imgScheda_[i]->setObjectName(QString("imgScheda_%1").arg(i));
-    immagini->addWidget(imgScheda_[i]);
+    immagini_->addWidget(imgScheda_[i]);
   }
 
   auto* Label1 = new QLabel(" Totale schedine", this);
@@ -90,15 +92,15 @@ frmStampa::frmStampa(Sistema& sistema, const FormatoNumeri& formato, QString nom
   sinistra->addLayout(pulsanti);
   auto* tutto = new QHBoxLayout(this);
   tutto->addLayout(sinistra);
-  tutto->addLayout(immagini, 1);
+  tutto->addLayout(immagini_, 1);
 
   // Form_Load: the 1-column slip at every opening.
   sistema_.TipoScheda = 0;
   optTipoScheda_Click(0);
   adjustSize();
   platform::CentraForm(this);
-  winId();
-  if (principale_ && principale_->windowHandle()) windowHandle()->setTransientParent(principale_->windowHandle());
+  // Not a child of the main window, which it disables.
+  if (principale_) platform::TieniSopra(this, principale_);
 }
 
 QPushButton* frmStampa::opzione(int indice) const { return qobject_cast<QPushButton*>(optTipoScheda_->button(indice)); }
@@ -108,10 +110,8 @@ LayoutScheda frmStampa::Layout() const {
 }
 
 void frmStampa::optTipoScheda_Click(int indice) {
-  for (int i = 0; i < 2; ++i) {
-    opzione(i)->setChecked(i == indice);
-    imgScheda_[i]->setVisible(i == indice);
-  }
+  for (int i = 0; i < 2; ++i) opzione(i)->setChecked(i == indice);
+  immagini_->setCurrentWidget(imgScheda_[indice]);
   sistema_.TipoScheda = indice;
   sistema_.ColonnePerScheda = static_cast<uint8_t>(DatiTipoScheda(Layout()).colonne);
   TotaleSchede_ = TotaleSchede(sistema_.NumeroColonne, sistema_.ColonnePerScheda);

@@ -15,6 +15,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedLayout;
 
 namespace tlx::ui {
 
@@ -54,6 +55,7 @@ class frmStampa : public QWidget {
   int32_t SchedaMinima_ = 1;
   int32_t TotaleSchede_ = 0;
   QButtonGroup* optTipoScheda_;
+  QStackedLayout* immagini_;
   AnteprimaScheda* imgScheda_[2];
   QLabel* labSchede_;
   QLineEdit* txtDA_;
