@@ -22,10 +22,10 @@ void AdattaAlTitolo(QWidget* finestra);
 
 // Makes `finestra`, a window of its own that is not a child of
 // `proprietario` (a disabled window disables its child windows), belong to
-// the owner's window (not null) all the same: the desktop is told whose it is and keeps
-// it above its owner, when the user clicks the owner too. Called before the
-// window is first shown; it becomes a dialog window, the only kind whose
-// owner the X window system is told.
+// the owner's window (not null) all the same: the desktop is told whose it
+// is and keeps it above its owner, when the user clicks the owner too.
+// Called before the window is first shown; it becomes a dialog window, the
+// only kind whose owner the X window system is told.
 void TieniSopra(QWidget* finestra, QWidget* proprietario);
 
 // Shows a minimised window again, raises it and gives it the focus: what a
