@@ -97,7 +97,8 @@ std::string FormattaCampo(double valore, int larghezza, const FormatoNumeri& for
 
 std::string RigaElenco(const VoceElencoMatrici& voce, const FormatoNumeri& formato) {
   const IntestazioneMatrice& h = voce.Intestazione;
-  std::string riga = " " + FormattaCampo(h.V, 2, formato);
+  std::string riga(1, ' ');
+  riga += FormattaCampo(h.V, 2, formato);
   for (const int valore : {int{h.K}, int{h.T}, int{h.M}, int{h.F}}) riga += " | " + FormattaCampo(valore, 2, formato);
   riga += " | " + FormattaCampo(h.C, 6, formato) + " | ";
   // A cover never written holds NUL characters: they show as blanks.
