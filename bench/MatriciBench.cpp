@@ -6,7 +6,6 @@
 // reads a block at a time, beside the file read whole and checked at once.
 
 #include <benchmark/benchmark.h>
-#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 
 #include "CartellaBench.h"
 #include "Confronto.h"
+#include "FileMatriceProva.h"
 #include "Sistemi.h"
 #include "matrices/Adattamento.h"
 #include "matrices/ElencoMatrici.h"
@@ -139,23 +139,8 @@ BENCHMARK(BM_CaricaElencoMatrici_Mille)->Unit(benchmark::kMillisecond);
 
 const std::string& MatriceIntera() {
   static const std::string file = [] {
-    std::vector<uint8_t> b(matrix::BYTE_INTESTAZIONE, ' ');
-    const int32_t colonne = 3'478'761;
-    b[0] = V, b[1] = 5, b[2] = 5, b[3] = 5, b[4] = 0;
-    std::memcpy(&b[5], &colonne, 4);
-    std::memcpy(&b[127], matrix::MAGIC_MATRICE.data(), matrix::MAGIC_MATRICE.size());
-    std::vector<std::array<uint8_t, 5>> tutte;
-    for (uint8_t a = 1; a <= 51; ++a)
-      for (uint8_t c2 = a + 1; c2 <= 52; ++c2)
-        for (uint8_t c3 = c2 + 1; c3 <= 53; ++c3)
-          for (uint8_t c4 = c3 + 1; c4 <= 54; ++c4)
-            for (uint8_t c5 = c4 + 1; c5 <= 55; ++c5) tutte.push_back({a, c2, c3, c4, c5});
-    for (size_t p = 0; p < 5; ++p)
-      for (const auto& colonna : tutte) b.push_back(colonna[p]);
-    const uint32_t crc = cCRC32().GetByteArrayCrc32(b);
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(crc >> (8 * i)));
     const std::string percorso = (CartellaBench() / "tutte.mqvx").string();
-    std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::ssize(b));
+    prova::Scrivi(percorso, prova::FileProva{.V = V, .T = 5, .colonne = prova::TutteLeColonne(), .C = {}}.Byte_());
     return percorso;
   }();
   return file;

@@ -43,6 +43,18 @@ struct FileProva {
   }
 };
 
+// Every column of the 55 numbers once, in ascending order: 3,478,761 of
+// them, more than a system holds.
+inline std::vector<std::array<uint8_t, 5>> TutteLeColonne() {
+  std::vector<std::array<uint8_t, 5>> colonne;
+  for (uint8_t a = 1; a <= 51; ++a)
+    for (uint8_t b = a + 1; b <= 52; ++b)
+      for (uint8_t c = b + 1; c <= 53; ++c)
+        for (uint8_t d = c + 1; d <= 54; ++d)
+          for (uint8_t e = d + 1; e <= 55; ++e) colonne.push_back({a, b, c, d, e});
+  return colonne;
+}
+
 inline void Scrivi(const std::string& percorso, const Byte& b) {
   std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::ssize(b));
 }

@@ -303,13 +303,7 @@ TEST_F(DownloadNelleFinestre, EveryMatrixADownloadStoresIsListedAndASoundOneRepl
   tp::Byte rotta = nuova;
   rotta[150] ^= 1;
   // Every column of the 55 numbers: more than a system holds, yet a sound matrix the list shows.
-  tp::FileProva tutte{.V = 55, .colonne = {}, .autore = "Nuova", .C = {}};
-  for (uint8_t a = 1; a <= 51; ++a)
-    for (uint8_t b = a + 1; b <= 52; ++b)
-      for (uint8_t c = b + 1; c <= 53; ++c)
-        for (uint8_t d = c + 1; d <= 54; ++d)
-          for (uint8_t e = d + 1; e <= 55; ++e) tutte.colonne.push_back({a, b, c, d, e});
-  const tp::Byte intera = tutte.Byte_();
+  const tp::Byte intera = tp::FileProva{.V = 55, .colonne = tp::TutteLeColonne(), .autore = "Nuova", .C = {}}.Byte_();
   const QMap<QByteArray, QString> nomi = {{Testo(tp::FileProva().Byte_()), "good5"}, {Testo(nuova), "nuova"}, {Testo(vecchia), "vecchia"},
                                           {Testo(versione), "versione"}, {Testo(rotta), "rotta"}, {Testo(intera), "intera"}};
   const char* const soloGood5 = "GOOD5.mqvx=good5";

@@ -151,12 +151,7 @@ TEST_F(Matrici, AdaptingAListedMatrixFromTheMainWindowAsksTheFixedNumbersAndLock
 // Every column of the 55 numbers is more than a system holds: the file is sound and listed so, and its adaptation,
 // after its fixed number, ends with the capacity box, the system untouched, and the window closes.
 TEST_F(Matrici, AMatrixLargerThanASystemIsListedSoundAndItsAdaptationRefusedWithTheCapacityBox) {
-  std::vector<std::array<uint8_t, 5>> colonne;
-  for (uint8_t a = 1; a <= 51; ++a)
-    for (uint8_t b = a + 1; b <= 52; ++b)
-      for (uint8_t c = b + 1; c <= 53; ++c)
-        for (uint8_t d = c + 1; d <= 54; ++d)
-          for (uint8_t e = d + 1; e <= 55; ++e) colonne.push_back({a, b, c, d, e});
+  std::vector<std::array<uint8_t, 5>> colonne = tp::TutteLeColonne();
   ASSERT_EQ(colonne.size(), 3'478'761u);
   Matrice("tutte.mqvx", tp::FileProva{.V = 55, .T = 5, .F = 1, .colonne = std::move(colonne), .C = std::nullopt}.Byte_());
   for (int n = 1; n <= 55; ++n) f.Scegli({n});
